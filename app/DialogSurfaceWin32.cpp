@@ -1,0 +1,147 @@
+// Control surface messages for edits, statics, buttons, combo boxes, list boxes and tabs.
+#include "app/DialogSurfaceWin32.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "app/Utf16Win32.h"
+
+namespace mw {
+
+DialogSurface::Kind DialogSurface::KindOf(HWND control) const {
+    wchar_t name[32] = {};
+    GetClassNameW(control, name, 32);
+    if (lstrcmpiW(name, L"ComboBox") == 0) return Kind::Combo;
+    if (lstrcmpiW(name, L"ListBox") == 0) return Kind::List;
+    if (lstrcmpiW(name, WC_TABCONTROLW) == 0) return Kind::Tab;
+    return Kind::Other;
+}
+
+std::string DialogSurface::Text(int id) const {
+    HWND control = GetDlgItem(dialog_, id);
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(length + 1, L'\0');
+    const int got = GetWindowTextW(control, &text[0], length + 1);
+    text.resize(got > 0 ? got : 0);
+    return Narrow(text);
+}
+
+void DialogSurface::SetText(int id, const std::string& text) {
+    SetDlgItemTextW(dialog_, id, Widen(text).c_str());
+}
+
+int DialogSurface::Selection(int id) const {
+    HWND control = GetDlgItem(dialog_, id);
+    switch (KindOf(control)) {
+        case Kind::Combo: return static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+        case Kind::List:  return static_cast<int>(SendMessageW(control, LB_GETCURSEL, 0, 0));
+        case Kind::Tab:   return static_cast<int>(SendMessageW(control, TCM_GETCURSEL, 0, 0));
+        default:          return -1;
+    }
+}
+
+void DialogSurface::SetSelection(int id, int index) {
+    HWND control = GetDlgItem(dialog_, id);
+    switch (KindOf(control)) {
+        case Kind::Combo: SendMessageW(control, CB_SETCURSEL, index, 0); break;
+        case Kind::List:  SendMessageW(control, LB_SETCURSEL, index, 0); break;
+        case Kind::Tab:   SendMessageW(control, TCM_SETCURSEL, index, 0); break;
+        default: break;
+    }
+}
+
+void DialogSurface::ClearItems(int id) {
+    HWND control = GetDlgItem(dialog_, id);
+    switch (KindOf(control)) {
+        case Kind::Combo: SendMessageW(control, CB_RESETCONTENT, 0, 0); break;
+        case Kind::List:  SendMessageW(control, LB_RESETCONTENT, 0, 0); break;
+        case Kind::Tab:   SendMessageW(control, TCM_DELETEALLITEMS, 0, 0); break;
+        default: break;
+    }
+}
+
+void DialogSurface::AddItem(int id, const std::string& text) {
+    HWND control = GetDlgItem(dialog_, id);
+    std::wstring wide = Widen(text);
+    switch (KindOf(control)) {
+        case Kind::Combo:
+            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+            break;
+        case Kind::List:
+            SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+            break;
+        case Kind::Tab: {
+            TCITEMW item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = &wide[0];
+            const int at = static_cast<int>(SendMessageW(control, TCM_GETITEMCOUNT, 0, 0));
+            SendMessageW(control, TCM_INSERTITEMW, at, reinterpret_cast<LPARAM>(&item));
+            break;
+        }
+        default: break;
+    }
+}
+
+int DialogSurface::ItemCount(int id) const {
+    HWND control = GetDlgItem(dialog_, id);
+    switch (KindOf(control)) {
+        case Kind::Combo: return static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
+        case Kind::List:  return static_cast<int>(SendMessageW(control, LB_GETCOUNT, 0, 0));
+        case Kind::Tab:   return static_cast<int>(SendMessageW(control, TCM_GETITEMCOUNT, 0, 0));
+        default:          return 0;
+    }
+}
+
+std::string DialogSurface::ItemText(int id, int index) const {
+    HWND control = GetDlgItem(dialog_, id);
+    const Kind kind = KindOf(control);
+    if (kind != Kind::Combo && kind != Kind::List) return {};
+    const UINT lengthMsg = kind == Kind::Combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
+    const UINT textMsg = kind == Kind::Combo ? CB_GETLBTEXT : LB_GETTEXT;
+    const LRESULT length = SendMessageW(control, lengthMsg, index, 0);
+    if (length < 0) return {};
+    std::vector<wchar_t> text(length + 1, L'\0');
+    SendMessageW(control, textMsg, index, reinterpret_cast<LPARAM>(text.data()));
+    return Narrow(text.data());
+}
+
+bool DialogSurface::Checked(int id) const { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
+
+void DialogSurface::SetChecked(int id, bool checked) {
+    CheckDlgButton(dialog_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void DialogSurface::SetEnabled(int id, bool enabled) { EnableWindow(GetDlgItem(dialog_, id), enabled); }
+
+bool DialogSurface::Enabled(int id) const { return IsWindowEnabled(GetDlgItem(dialog_, id)) != FALSE; }
+
+void DialogSurface::SetListFont(ListFont kind, HFONT font) { fonts_[static_cast<int>(kind)] = font; }
+
+void DialogSurface::SetFont(int id, ListFont font) {
+    HFONT chosen = fonts_[static_cast<int>(font)];
+    if (!chosen) chosen = reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
+    SendMessageW(GetDlgItem(dialog_, id), WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+}
+
+int DialogSurface::ShowMessage(const std::string& text, const std::string& caption, unsigned style) {
+    return ::MessageBoxW(dialog_, Widen(text).c_str(), Widen(caption).c_str(), style);
+}
+
+bool Win32Clipboard::SetText(const std::string& text) {
+    if (!OpenClipboard(owner_)) return false;
+    EmptyClipboard();
+    // Unicode text: the system offers it as CF_TEXT in the reader's code page as well.
+    const std::wstring wide = Widen(text);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, (wide.size() + 1) * sizeof(wchar_t));
+    if (block) {
+        void* data = GlobalLock(block);
+        memcpy(data, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(block);
+        if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+    }
+    CloseClipboard();
+    return true;
+}
+
+}  // namespace mw

@@ -1,0 +1,51 @@
+// The control surface over a real dialog: each call is a message or two to the control.
+#pragma once
+
+#include <windows.h>
+
+#include "app/ControlSurface.h"
+
+namespace mw {
+
+class DialogSurface : public ControlSurface {
+public:
+    explicit DialogSurface(HWND dialog = nullptr) : dialog_(dialog) {}
+    void Attach(HWND dialog) { dialog_ = dialog; }
+    HWND Dialog() const { return dialog_; }
+
+    std::string Text(int id) const override;
+    void SetText(int id, const std::string& text) override;
+    int Selection(int id) const override;
+    void SetSelection(int id, int index) override;
+    void ClearItems(int id) override;
+    void AddItem(int id, const std::string& text) override;
+    int ItemCount(int id) const override;
+    std::string ItemText(int id, int index) const override;
+    bool Checked(int id) const override;
+    void SetChecked(int id, bool checked) override;
+    void SetEnabled(int id, bool enabled) override;
+    bool Enabled(int id) const override;
+    void SetFont(int id, ListFont font) override;
+    int ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
+
+    // The fonts the size lists switch between; the page that creates them owns them.
+    void SetListFont(ListFont kind, HFONT font);
+
+private:
+    enum class Kind { Other, Combo, List, Tab };
+    Kind KindOf(HWND control) const;
+
+    HWND dialog_;
+    HFONT fonts_[4] = {};
+};
+
+class Win32Clipboard : public Clipboard {
+public:
+    explicit Win32Clipboard(HWND owner) : owner_(owner) {}
+    bool SetText(const std::string& text) override;
+
+private:
+    HWND owner_;
+};
+
+}  // namespace mw

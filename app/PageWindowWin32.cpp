@@ -1,0 +1,78 @@
+// Page dialogs: notifications to the page's logic, tooltips, and the Enter/Esc filter.
+#include "app/PageWindowWin32.h"
+
+#include <commctrl.h>
+
+#include "app/Utf16Win32.h"
+
+namespace mw {
+
+HWND EnableTooltips(HWND dialog) {
+    HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!tips) return nullptr;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        TTTOOLINFOW tool = {};
+        tool.cbSize = TTTOOLINFOW_V1_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = dialog;
+        tool.uId = reinterpret_cast<UINT_PTR>(child);
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 300);
+    return tips;
+}
+
+int TooltipControlId(const NMHDR* header) {
+    const auto* info = reinterpret_cast<const NMTTDISPINFOW*>(header);
+    if (info->uFlags & TTF_IDISHWND) return GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom));
+    return static_cast<int>(header->idFrom);
+}
+
+bool PageWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog();
+            result = TRUE;
+            return true;
+        case WM_COMMAND: {
+            if (!logic_) return false;
+            const int id = LOWORD(wParam);
+            switch (HIWORD(wParam)) {
+                case EN_CHANGE:     logic_->OnCommand(id, Notify::Change); return true;
+                case CBN_SELCHANGE: logic_->OnCommand(id, Notify::SelChange); return true;
+                case BN_CLICKED:
+                    if (id == IDOK || id == IDCANCEL) return true;  // a page never closes itself
+                    logic_->OnCommand(id, Notify::Click);
+                    return true;
+                default: return false;
+            }
+        }
+        case WM_NOTIFY:
+            return OnTooltip(reinterpret_cast<NMHDR*>(lParam));
+        default:
+            return false;
+    }
+}
+
+void PageWindow::OnInitDialog() {
+    surface_.Attach(Hwnd());
+    if (logic_) logic_->OnInitDialog();
+    tooltips_ = EnableTooltips(Hwnd());
+}
+
+bool PageWindow::OnTooltip(NMHDR* header) {
+    if (header->code != TTN_GETDISPINFOW || !logic_) return false;
+    const int id = TooltipControlId(header);
+    if (id == 0) return false;
+    const std::string text = logic_->TooltipText(id);
+    if (!text.empty()) {
+        tooltip_ = Widen(text);
+        reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = &tooltip_[0];
+    }
+    return true;
+}
+
+}  // namespace mw

@@ -1,0 +1,85 @@
+// Start-up in its fixed order, and the end of the program when the main window closes.
+#include "app/WeightAppWin32.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "app/Utf16Win32.h"
+#include "app/WeightDlgWin32.h"
+#include "res/resource.h"
+#include "settings/FileSystemWin32.h"
+#include "settings/IniProfileStore.h"
+#include "settings/SettingsFile.h"
+
+namespace mw {
+
+namespace {
+
+const wchar_t kMutexName[] = L"renwu";
+const char kAlreadyRunning[] = "该程序已经在运行了!";
+const char kProductCaption[] = "Telvar材料重量计算器";
+const char kOlderMainCaption[] = "Telvar材料重量计算器V3.76";
+const wchar_t kOwnerClass[] = L"MaterialWeightOwner";
+
+std::string ExecutablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD got = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (got < path.size()) {
+            path.resize(got);
+            return Narrow(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// Opens the instance mutex, or creates it when this is the first copy. A second copy warns,
+// brings the older program's window forward if there is one, and starts all the same.
+HANDLE TakeInstanceMutex() {
+    HANDLE mutex = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kMutexName);
+    if (!mutex) return CreateMutexW(nullptr, FALSE, kMutexName);
+    MessageBoxW(nullptr, Widen(kAlreadyRunning).c_str(), Widen(kProductCaption).c_str(),
+                MB_ICONWARNING | MB_OK);
+    if (HWND older = FindWindowW(nullptr, Widen(kOlderMainCaption).c_str())) {
+        ShowWindow(older, SW_SHOWNORMAL);
+        SetWindowPos(older, HWND_TOPMOST, 300, 200, 0, 0, SWP_NOSIZE);
+    }
+    return mutex;
+}
+
+HWND CreateHiddenOwner() {
+    WNDCLASSW cls = {};
+    cls.lpfnWndProc = DefWindowProcW;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.lpszClassName = kOwnerClass;
+    RegisterClassW(&cls);
+    return CreateWindowExW(0, kOwnerClass, L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, cls.hInstance, nullptr);
+}
+
+}  // namespace
+
+int CWeightApp::Run() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Win32FileSystem files;
+    IniProfileStore store(files, SettingsPathFor(ExecutablePath()));
+    SettingsFile settings(store, files);
+    HANDLE mutex = TakeInstanceMutex();
+
+    auto main = std::make_unique<WeightDlgWindow>(settings, mutex);
+    HWND owner = CreateHiddenOwner();
+    int code = 0;
+    if (main->Create(IDD_MAIN, owner)) {
+        ShowWindow(main->Hwnd(), SW_SHOW);
+        code = DialogWindow::RunMessageLoop();
+    }
+    main.reset();
+    DestroyWindow(owner);
+    return code;
+}
+
+}  // namespace mw

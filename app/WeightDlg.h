@@ -1,0 +1,91 @@
+// The main window: the shared settings, the statistics line, the hint line, the page tabs,
+// the tool windows and the buttons of the settings bar.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/ControlSurface.h"
+#include "app/MainWindowHost.h"
+#include "pages/PageHost.h"
+
+namespace mw {
+
+class SettingsFile;
+
+class CWeightDlg : public CommandTarget, public PageHost {
+public:
+    static constexpr int kPageCount = 3;
+    static constexpr int kCollapseTimer = 11;
+    static constexpr unsigned kCollapseDelayMs = 10000;
+    static constexpr unsigned kFollowPeriodMs = 200;
+
+    CWeightDlg(ControlSurface& surface, MainWindowHost& host, Clipboard& clipboard,
+               SettingsFile& settings);
+
+    void SetPages(Page* one, Page* two, Page* three) { pages_ = {one, two, three}; }
+
+    // Initialisation steps that belong to the window's logic, in their order.
+    void InitTabs();
+    void InitSettingsBar();   // density, decimal places, unit system
+    void StartDelayedCollapse();
+    void MeasureFullSize();   // the full size and the collapsed rectangle
+
+    void OnCommand(int id, Notify what) override;
+    void OnTimer(int id);
+    void OnTabChange();
+    std::string TooltipText(int id) const;
+
+    // Handlers of the settings bar and the statistics line.
+    void OnDecimalsChange();
+    void OnUnitSystemChange();
+    void OnDensityChange();
+    void OnStatisticsChange();
+    void OnStatisticsSwitch();
+    void OnCopyTotal();
+    void OnTopMost();
+    void OnReset();
+    void OnCollapse();
+    void OnToolCommand(int command);
+    // A tool window hid itself through its own close box.
+    void ToolWindowClosed(ToolWindow tool) { toolShown_[tool] = false; }
+    bool ToolShown(ToolWindow tool) const { return toolShown_[tool]; }
+
+    void RecomputeAll();
+
+    // PageHost
+    double CalcExpression(const std::string& text) const override;
+    std::string TrimZeros(const std::string& text) const override;
+    void SetHint(const std::string& text) override;
+    const CalcSettings& Settings() const override { return settings_; }
+    bool StatisticsOn() const override { return statisticsOn_; }
+    int AddSubtractChoice() override;
+    std::string StatisticsExpression() const override { return statistics_; }
+    void SetStatisticsExpression(const std::string& text) override;
+    Clipboard& GetClipboard() override { return clipboard_; }
+    ProfileStore& Profile() override;
+
+private:
+    struct ToolEntry { int command; ToolWindow tool; int timer; };
+    static const ToolEntry kTools[kToolCount];
+
+    void Collapse();
+    void FollowMainWindow();
+
+    ControlSurface& surface_;
+    MainWindowHost& host_;
+    Clipboard& clipboard_;
+    SettingsFile& settingsFile_;
+    std::array<Page*, kPageCount> pages_{};
+
+    CalcSettings settings_;
+    std::string statistics_;
+    bool statisticsOn_ = true;
+    bool attached_ = true;
+    std::array<bool, kToolCount> toolShown_{};
+    int fullWidth_ = 0, fullHeight_ = 0;
+    ScreenRect collapsed_;
+    ScreenRect lastSeen_;
+};
+
+}  // namespace mw

@@ -1,0 +1,248 @@
+// Main window plumbing: template 102, its pages and tool windows, timers, menus and geometry.
+#include "app/WeightDlgWin32.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/Utf16Win32.h"
+#include "pages/TAB1.h"
+#include "res/resource.h"
+
+namespace mw {
+
+namespace {
+
+const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_CAILIAOMIDU, IDD_DANWEI,
+                                        IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO};
+const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
+constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
+constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
+const wchar_t kVendorPage[] = L"about:blank";
+
+Notify NotifyOf(WORD code) {
+    switch (code) {
+        case EN_CHANGE:     return Notify::Change;
+        case CBN_SELCHANGE: return Notify::SelChange;
+        default:            return Notify::Click;
+    }
+}
+
+}  // namespace
+
+WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex)
+    : clipboard_(new Win32Clipboard(nullptr)),
+      logic_(surface_, *this, *clipboard_, settings),
+      instanceMutex_(instanceMutex) {}
+
+WeightDlgWindow::~WeightDlgWindow() {
+    if (calculatorBitmap_) DeleteObject(calculatorBitmap_);
+}
+
+bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_INITDIALOG:   OnInitDialog(); result = TRUE; return true;
+        case WM_COMMAND:      OnCommandMessage(wParam); return true;
+        case WM_NOTIFY:       return OnNotify(reinterpret_cast<NMHDR*>(lParam), result);
+        case WM_TIMER:        logic_.OnTimer(static_cast<int>(wParam)); return false;
+        case WM_SYSCOMMAND:   return OnSysCommand(wParam);
+        case WM_PAINT:        return OnPaintMinimised();
+        case WM_QUERYDRAGICON: result = reinterpret_cast<INT_PTR>(icon_); return true;
+        case WM_CLOSE:        Exit(); return true;
+        default:              return false;
+    }
+}
+
+void WeightDlgWindow::OnInitDialog() {
+    surface_.Attach(Hwnd());
+    logic_.InitTabs();
+    calculatorBitmap_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+        MAKEINTRESOURCEW(IDB_CALCULATOR), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    HWND calculator = GetDlgItem(Hwnd(), IDC_CALCULATOR);
+    SendMessageW(calculator, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(calculatorBitmap_));
+    BITMAP bitmap = {};
+    if (calculatorBitmap_ && GetObjectW(calculatorBitmap_, sizeof bitmap, &bitmap))
+        SetWindowPos(calculator, nullptr, 0, 0, bitmap.bmWidth + 4, bitmap.bmHeight + 4,
+                     SWP_NOMOVE | SWP_NOZORDER);
+    LoadBanner();
+    CreatePages();
+    logic_.MeasureFullSize();
+    logic_.InitSettingsBar();
+    CreateToolWindows();
+    AppendAboutToSystemMenu();
+    icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    logic_.StartDelayedCollapse();
+    SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+    SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
+    tooltips_ = EnableTooltips(Hwnd());
+}
+
+void WeightDlgWindow::CreatePages() {
+    HWND tab = GetDlgItem(Hwnd(), IDC_TAB);
+    pages_[0].SetLogic(std::make_unique<CTAB1>(pages_[0].Surface(), logic_));
+    for (int i = 0; i < CWeightDlg::kPageCount; ++i) pages_[i].Create(kPageTemplates[i], tab);
+    logic_.SetPages(pages_[0].Logic(), pages_[1].Logic(), pages_[2].Logic());
+    RECT area;
+    GetClientRect(tab, &area);
+    area.top += kTabHeaderHeight;
+    area.left -= 2;
+    for (PageWindow& page : pages_)
+        MoveWindow(page.Hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
+    for (int i = 0; i < CWeightDlg::kPageCount; ++i) ShowPage(i, i == 0);
+}
+
+void WeightDlgWindow::CreateToolWindows() {
+    for (int i = 0; i < kToolCount; ++i) {
+        const auto tool = static_cast<ToolWindow>(i);
+        tools_[i].reset(new ToolWindowFrame([this, tool] { logic_.ToolWindowClosed(tool); }));
+        tools_[i]->Create(kToolTemplates[i], nullptr);
+    }
+}
+
+void WeightDlgWindow::AppendAboutToSystemMenu() {
+    wchar_t about[128] = {};
+    if (!LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, 128) || !about[0]) return;
+    HMENU menu = GetSystemMenu(Hwnd(), FALSE);
+    if (!menu) return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
+}
+
+void WeightDlgWindow::OnCommandMessage(WPARAM wParam) {
+    const int id = LOWORD(wParam);
+    if (id == IDOK || id == IDCANCEL) return;  // neither Enter nor Esc closes the window
+    logic_.OnCommand(id, NotifyOf(HIWORD(wParam)));
+}
+
+bool WeightDlgWindow::OnNotify(NMHDR* header, INT_PTR& result) {
+    if (header->idFrom == IDC_TAB && header->code == TCN_SELCHANGE) {
+        logic_.OnTabChange();
+        result = 0;
+        return true;
+    }
+    if (header->code == TTN_GETDISPINFOW) {
+        const int id = TooltipControlId(header);
+        if (id == 0) return false;
+        const std::string text = logic_.TooltipText(id);
+        if (!text.empty()) {
+            tooltip_ = Widen(text);
+            reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = &tooltip_[0];
+        }
+        return true;
+    }
+    return false;
+}
+
+bool WeightDlgWindow::OnSysCommand(WPARAM command) {
+    switch (command & 0xFFF0) {
+        case IDM_ABOUTBOX: ShowAbout(); return true;
+        case SC_CLOSE:     Exit(); return true;
+        default:           return false;
+    }
+}
+
+bool WeightDlgWindow::OnPaintMinimised() {
+    if (!IsIconic(Hwnd())) return false;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    SendMessageW(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+    DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, icon_);
+    EndPaint(Hwnd(), &paint);
+    return true;
+}
+
+ScreenRect WeightDlgWindow::WindowRect() const {
+    RECT r;
+    GetWindowRect(Hwnd(), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+ScreenRect WeightDlgWindow::ControlRect(int id) const {
+    RECT r;
+    GetWindowRect(GetDlgItem(Hwnd(), id), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void WeightDlgWindow::ResizeWindow(int width, int height) {
+    SetWindowPos(Hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+void WeightDlgWindow::SetTopMost(bool topMost) {
+    SetWindowPos(Hwnd(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void WeightDlgWindow::StartTimer(int id, unsigned milliseconds) { SetTimer(Hwnd(), id, milliseconds, nullptr); }
+
+void WeightDlgWindow::StopTimer(int id) { KillTimer(Hwnd(), id); }
+
+void WeightDlgWindow::ShowPage(int index, bool shown) {
+    ShowWindow(pages_[index].Hwnd(), shown ? SW_SHOW : SW_HIDE);
+}
+
+void WeightDlgWindow::TrackToolsMenu() {
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TOOLSMENU));
+    if (!menu) return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetForegroundWindow(Hwnd());
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x,
+                   cursor.y - kToolsMenuLift, 0, Hwnd(), nullptr);
+    DestroyMenu(menu);
+}
+
+void WeightDlgWindow::ShowToolWindow(ToolWindow tool, bool shown) {
+    ShowWindow(tools_[tool]->Hwnd(), shown ? SW_SHOW : SW_HIDE);
+}
+
+void WeightDlgWindow::MoveToolWindow(ToolWindow tool, int x, int y, bool toTop) {
+    SetWindowPos(tools_[tool]->Hwnd(), toTop ? HWND_TOP : nullptr, x, y, 0, 0,
+                 SWP_NOSIZE | (toTop ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE);
+}
+
+void WeightDlgWindow::StartCalculator() {
+    ShellExecuteW(nullptr, L"open", L"calc.exe", nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+bool WeightDlgWindow::LoadBanner() { return false; }
+
+void WeightDlgWindow::ReleaseBanner() {}
+
+INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return TRUE;
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<INT_PTR>(DialogBrush());
+        case WM_CTLCOLORSTATIC:
+            SetBkColor(reinterpret_cast<HDC>(wParam), kDialogColour);
+            return reinterpret_cast<INT_PTR>(DialogBrush());
+        case WM_COMMAND:
+            if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
+            EndDialog(dialog, LOWORD(wParam));
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+void WeightDlgWindow::ShowAbout() {
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), Hwnd(), AboutProc, 0);
+}
+
+void WeightDlgWindow::OpenVendorPage() {
+    ShellExecuteW(nullptr, L"open", kVendorPage, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void WeightDlgWindow::Exit() {
+    if (exiting_) return;
+    exiting_ = true;
+    if (instanceMutex_) CloseHandle(instanceMutex_);
+    instanceMutex_ = nullptr;
+    PostQuitMessage(0);
+}
+
+}  // namespace mw

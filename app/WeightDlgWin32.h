@@ -1,0 +1,69 @@
+// The main window as a real dialog: binds CWeightDlg to template 102 and provides its host.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/DialogSurfaceWin32.h"
+#include "app/DialogWin32.h"
+#include "app/MainWindowHost.h"
+#include "app/PageWindowWin32.h"
+#include "app/ToolWindowWin32.h"
+#include "app/WeightDlg.h"
+
+namespace mw {
+
+class SettingsFile;
+
+class WeightDlgWindow : public DialogWindow, private MainWindowHost {
+public:
+    WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex);
+    ~WeightDlgWindow() override;
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool FiltersKey(WPARAM key) const override { return key == VK_ESCAPE; }
+
+private:
+    void OnInitDialog();
+    void OnCommandMessage(WPARAM wParam);
+    bool OnNotify(NMHDR* header, INT_PTR& result);
+    bool OnSysCommand(WPARAM command);
+    bool OnPaintMinimised();
+    void CreatePages();
+    void CreateToolWindows();
+    void AppendAboutToSystemMenu();
+
+    // MainWindowHost
+    ScreenRect WindowRect() const override;
+    ScreenRect ControlRect(int id) const override;
+    void ResizeWindow(int width, int height) override;
+    void SetTopMost(bool topMost) override;
+    void StartTimer(int id, unsigned milliseconds) override;
+    void StopTimer(int id) override;
+    void ShowPage(int index, bool shown) override;
+    void TrackToolsMenu() override;
+    void ShowToolWindow(ToolWindow tool, bool shown) override;
+    void MoveToolWindow(ToolWindow tool, int x, int y, bool toTop) override;
+    void StartCalculator() override;
+    bool LoadBanner() override;
+    void ReleaseBanner() override;
+    void ShowAbout() override;
+    void OpenVendorPage() override;
+    void Exit() override;
+
+    DialogSurface surface_;
+    std::unique_ptr<Clipboard> clipboard_;
+    CWeightDlg logic_;
+    std::array<PageWindow, CWeightDlg::kPageCount> pages_;
+    std::array<std::unique_ptr<ToolWindowFrame>, kToolCount> tools_;
+    HANDLE instanceMutex_;
+    HICON icon_ = nullptr;
+    HBITMAP calculatorBitmap_ = nullptr;
+    HWND tooltips_ = nullptr;
+    std::wstring tooltip_;
+    bool exiting_ = false;
+};
+
+}  // namespace mw

@@ -1,0 +1,15 @@
+# Fuzz build: each fuzz/*Fuzz.cpp is a libFuzzer target over the core, with ASan and UBSan.
+set(MW_SANITIZE -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -g -O1)
+add_library(mw_core_fuzz STATIC ${MW_CORE_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+target_include_directories(mw_core_fuzz PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(mw_core_fuzz PUBLIC ${MW_SANITIZE})
+file(GLOB MW_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+
+file(GLOB MW_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*Fuzz.cpp)
+foreach(src ${MW_FUZZ_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src} ${MW_TEST_SUPPORT})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -g -O1)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(${name} PRIVATE mw_core_fuzz)
+endforeach()

@@ -1,0 +1,44 @@
+# Native build: the core library, the unit tests, the benchmarks, and the test registry that
+# also runs the fuzz smoke runs and the Wine end-to-end tests built in the other two trees.
+add_library(mw_core STATIC ${MW_CORE_SOURCES})
+target_include_directories(mw_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(mw_core PRIVATE ${MW_WARNINGS})
+
+find_package(GTest REQUIRED)
+find_package(Threads REQUIRED)
+enable_testing()
+
+file(GLOB_RECURSE MW_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*Test.cpp)
+list(FILTER MW_TEST_SOURCES EXCLUDE REGEX "/tests/e2e/")
+file(GLOB MW_TEST_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_library(mw_test_support STATIC ${MW_TEST_SUPPORT} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+target_link_libraries(mw_test_support PUBLIC mw_core)
+
+add_executable(unit_tests ${MW_TEST_SOURCES})
+target_compile_options(unit_tests PRIVATE ${MW_WARNINGS})
+target_link_libraries(unit_tests PRIVATE mw_test_support GTest::gtest GTest::gtest_main Threads::Threads)
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+find_package(benchmark QUIET)
+file(GLOB MW_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*Bench.cpp)
+if(benchmark_FOUND AND MW_BENCH_SOURCES)
+  add_executable(benchmarks ${MW_BENCH_SOURCES})
+  target_link_libraries(benchmarks PRIVATE mw_test_support benchmark::benchmark benchmark::benchmark_main)
+endif()
+
+# Fuzz smoke runs: each target of the fuzz tree runs for a short while on its seed corpus.
+set(MW_FUZZ_DIR "${CMAKE_SOURCE_DIR}/build/fuzz" CACHE PATH "Build tree of the fuzz targets")
+set(MW_FUZZ_SECONDS 20 CACHE STRING "Seconds of each fuzz smoke run")
+file(GLOB MW_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*Fuzz.cpp)
+foreach(src ${MW_FUZZ_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_test(NAME fuzz.${name}
+           COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz-smoke.sh ${MW_FUZZ_DIR}/${name}
+                   ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name} ${MW_FUZZ_SECONDS})
+endforeach()
+
+# End-to-end: the real exe under Wine, driven by the Windows test binary.
+set(MW_E2E_DIR "${CMAKE_SOURCE_DIR}/build/win32" CACHE PATH "Build tree of the Windows program the tests run")
+add_test(NAME e2e.wine COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test.sh ${MW_E2E_DIR})
+set_tests_properties(e2e.wine PROPERTIES TIMEOUT 1800)

@@ -1,0 +1,36 @@
+# Windows build: MaterialWeight.exe (one static 32-bit PE) and the end-to-end test binaries
+# that start it under Wine.
+enable_language(RC)
+set(MW_WIN32_DEFS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
+set(MW_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+add_library(mw_core STATIC ${MW_CORE_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+target_include_directories(mw_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(mw_core PRIVATE ${MW_WARNINGS})
+target_compile_definitions(mw_core PUBLIC ${MW_WIN32_DEFS})
+
+add_library(mw_win32 STATIC ${MW_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+target_link_libraries(mw_win32 PUBLIC mw_core)
+target_compile_options(mw_win32 PRIVATE ${MW_WARNINGS})
+
+set(MW_SYSTEM_LIBS comctl32 comdlg32 gdi32 user32 shell32 ole32 oleaut32 uuid advapi32 wininet psapi version winmm msimg32 uxtheme)
+
+add_executable(MaterialWeight WIN32 ${CMAKE_SOURCE_DIR}/app/WinMainWin32.cpp ${CMAKE_SOURCE_DIR}/res/MaterialWeight.rc)
+target_link_libraries(MaterialWeight PRIVATE -Wl,--whole-archive mw_win32 -Wl,--no-whole-archive mw_core ${MW_SYSTEM_LIBS})
+target_link_options(MaterialWeight PRIVATE ${MW_STATIC_LINK} -municode -mwindows)
+target_include_directories(MaterialWeight PRIVATE ${CMAKE_SOURCE_DIR})
+set_target_properties(MaterialWeight PROPERTIES OUTPUT_NAME MaterialWeight RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# GoogleTest built with this toolchain, for the tests that run under Wine.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB_RECURSE MW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(e2e_tests ${MW_E2E_SOURCES})
+target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(e2e_tests PRIVATE ${MW_WARNINGS})
+target_link_libraries(e2e_tests PRIVATE mw_win32 mw_core gtest gtest_main ${MW_SYSTEM_LIBS})
+target_link_options(e2e_tests PRIVATE ${MW_STATIC_LINK})

@@ -1,0 +1,115 @@
+// The calculator frame: recompute on every change, echo, copy-and-count, size lists.
+#include "pages/CalcPage.h"
+
+#include <cstdio>
+
+#include "app/ControlSurface.h"
+#include "expr/Atof.h"
+
+namespace mw {
+
+namespace {
+const char kWeightButtonTip[] = "点击复制右侧重量值";
+
+std::string FormatPlain(double value) {
+    char text[352];
+    std::snprintf(text, sizeof text, "%f", value);
+    return text;
+}
+}  // namespace
+
+void CalcPage::OnInput(int edit, Compute compute) {
+    bindings_[{edit, Notify::Change}] = Binding{std::move(compute), true, 0};
+}
+
+void CalcPage::OnSelection(int combo, Compute compute) {
+    bindings_[{combo, Notify::SelChange}] = Binding{std::move(compute), false, 0};
+}
+
+void CalcPage::OnClick(int button, Compute compute) {
+    bindings_[{button, Notify::Click}] = Binding{std::move(compute), false, 0};
+}
+
+void CalcPage::WeightButton(int button, int resultEdit) {
+    bindings_[{button, Notify::Click}] = Binding{nullptr, false, resultEdit};
+    tooltips_[button] = kWeightButtonTip;
+}
+
+void CalcPage::Tooltip(int id, const char* text) { tooltips_[id] = text; }
+
+void CalcPage::OnCommand(int id, Notify what) {
+    const auto found = bindings_.find({id, what});
+    if (found == bindings_.end()) return;
+    const Binding& binding = found->second;
+    if (binding.copyFrom) {
+        CopyAndCount(binding.copyFrom);
+        return;
+    }
+    binding.compute();
+    if (binding.echo) Echo(id);
+}
+
+std::string CalcPage::TooltipText(int id) const {
+    const auto found = tooltips_.find(id);
+    return found == tooltips_.end() ? std::string() : found->second;
+}
+
+void CalcPage::ShowWeight(int resultEdit, double weight) {
+    surface_.SetText(resultEdit, FormatWeight(weight, Settings().decimals));
+}
+
+bool CalcPage::SelectedUnitWeight(const TableCalculator& calc, double& unitWeight,
+                                  std::string& spec) const {
+    const int index = surface_.Selection(calc.combo);
+    if (const SizeRow* row = calc.table.At(index)) {
+        unitWeight = row->unitWeight;
+        spec = row->spec;
+        return true;
+    }
+    const int customIndex = index - static_cast<int>(calc.table.count);
+    if (index >= 0 && customIndex < static_cast<int>(calc.custom.size())) {
+        unitWeight = AtofPrefix(calc.custom[customIndex].unitWeight);
+        spec = calc.custom[customIndex].spec;
+        return true;
+    }
+    unitWeight = 0.0;
+    return false;
+}
+
+void CalcPage::ComputeTable(const TableCalculator& calc) {
+    double unitWeight = 0.0;
+    std::string spec;
+    const bool selected = SelectedUnitWeight(calc, unitWeight, spec);
+    const double length = Value(calc.lengthEdit);
+    const double scaled = ScaledUnitWeight(unitWeight, Settings());
+    surface_.SetText(calc.unitWeightEdit, FormatUnitWeight(scaled));
+    if (calc.specEdit && selected) surface_.SetText(calc.specEdit, spec);
+    ShowWeight(calc.resultEdit, TableWeight(scaled, length, Settings()));
+}
+
+void CalcPage::FillSizes(const TableCalculator& calc) {
+    surface_.ClearItems(calc.combo);
+    for (std::size_t i = 0; i < calc.table.count; ++i) surface_.AddItem(calc.combo, calc.table.rows[i].model);
+}
+
+void CalcPage::LoadCustomEntries(TableCalculator& calc, const CustomSource& source) {
+    calc.custom = ReadCustomEntries(host_.Profile(), source);
+    for (const CustomEntry& entry : calc.custom) surface_.AddItem(calc.combo, entry.model);
+}
+
+void CalcPage::Echo(int edit) {
+    host_.SetHint(host_.TrimZeros(FormatPlain(Value(edit))));
+}
+
+void CalcPage::CopyAndCount(int resultEdit) {
+    const std::string shown = surface_.Text(resultEdit);
+    host_.GetClipboard().SetText(shown);
+    if (!host_.StatisticsOn()) return;
+    const std::string value = host_.TrimZeros(FormatPlain(EvaluateText(shown)));
+    const std::string expression = host_.StatisticsExpression();
+    const char sign = host_.AddSubtractChoice() == 0 ? '+' : '-';
+    host_.SetStatisticsExpression(expression.empty() || expression == "0" ? value
+                                                                         : expression + sign + value);
+}
+
+}  // namespace mw

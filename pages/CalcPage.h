@@ -1,0 +1,79 @@
+// The frame every calculator page shares: how a notification reaches a compute operation, how
+// input text becomes numbers, how weights are shown and echoed, the "重量" button, size lists
+// with the user's own sizes, and tooltips. A page adds its calculators by binding controls.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "pages/CustomEntry.h"
+#include "pages/PageHost.h"
+#include "pages/SizeTable.h"
+
+namespace mw {
+
+class CalcPage : public Page {
+public:
+    CalcPage(ControlSurface& surface, PageHost& host) : surface_(surface), host_(host) {}
+
+    void OnCommand(int id, Notify what) override;
+    std::string TooltipText(int id) const override;
+
+    // The page's own way to turn input text into a number (0 for empty or invalid text).
+    double EvaluateText(const std::string& text) const { return host_.CalcExpression(text); }
+
+protected:
+    using Compute = std::function<void()>;
+
+    // A calculator that takes its unit weight from a size list, built-in sizes first.
+    struct TableCalculator {
+        int combo;
+        int unitWeightEdit;
+        int specEdit;        // 0 where the calculator has none
+        int lengthEdit;
+        int resultEdit;
+        SizeTable table;
+        std::vector<CustomEntry> custom;
+    };
+
+    // Bindings, made in the page's constructor.
+    void OnInput(int edit, Compute compute);      // edit change: compute, then echo to the hint line
+    void OnSelection(int combo, Compute compute); // size or type list change
+    void OnClick(int button, Compute compute);    // mode radios
+    void WeightButton(int button, int resultEdit);
+    void Tooltip(int id, const char* text);
+
+    // Steps of a compute operation.
+    double Value(int edit) const { return EvaluateText(surface_.Text(edit)); }
+    const CalcSettings& Settings() const { return host_.Settings(); }
+    void ShowWeight(int resultEdit, double weight);
+    // Unit weight of the selected size (built-in, then custom), scaled to the density; writes the
+    // unit-weight and specification edits and the weight of the given length.
+    void ComputeTable(const TableCalculator& calc);
+    // Selected row's unit weight (kg/m at 7.85) and spec; false when nothing is selected.
+    bool SelectedUnitWeight(const TableCalculator& calc, double& unitWeight, std::string& spec) const;
+
+    // Fills a size list with the built-in sizes.
+    void FillSizes(const TableCalculator& calc);
+    // Reads the user's own sizes of one calculator and appends their models to its list.
+    void LoadCustomEntries(TableCalculator& calc, const CustomSource& source);
+
+    ControlSurface& surface_;
+    PageHost& host_;
+
+private:
+    void Echo(int edit);
+    void CopyAndCount(int resultEdit);
+
+    struct Binding {
+        Compute compute;
+        bool echo = false;
+        int copyFrom = 0;  // result edit of a "重量" button
+    };
+    std::map<std::pair<int, Notify>, Binding> bindings_;
+    std::map<int, const char*> tooltips_;
+};
+
+}  // namespace mw

@@ -1,0 +1,24 @@
+// Loading the user's own sizes of one calculator from the settings file.
+#include "pages/CustomEntry.h"
+
+#include "settings/ProfileStore.h"
+
+namespace mw {
+
+std::vector<CustomEntry> ReadCustomEntries(ProfileStore& profile, const CustomSource& source) {
+    std::vector<CustomEntry> entries;
+    for (int n = 1; n <= kMaxCustomEntries; ++n) {
+        const std::string number = std::to_string(n);
+        CustomEntry entry;
+        entry.kind = source.kind;
+        entry.type = source.type;
+        entry.model = profile.ReadString(source.section, "型号" + number);
+        if (source.hasSpec) entry.spec = profile.ReadString(source.section, "规格" + number);
+        entry.unitWeight = profile.ReadString(source.section, "单重" + number);
+        if (entry.model.empty()) break;
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+}  // namespace mw

@@ -1,0 +1,32 @@
+// The user's own sizes as a calculator's size list shows them after the built-in sizes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mw {
+
+class ProfileStore;
+
+struct CustomEntry {
+    int kind = 0;           // position of the section type in the custom material editor's list
+    std::string type;       // the calculator's caption
+    std::string model;      // the text shown in the size list
+    std::string spec;       // shown in the specification edit, where the calculator has one
+    std::string unitWeight; // kg/m as typed; read as a leading number each time it is used
+};
+
+// Where a calculator's custom sizes live in the settings file and what they are called.
+struct CustomSource {
+    int kind;
+    const char* type;     // caption, e.g. "角钢(热轧)"
+    const char* section;  // settings section, e.g. "角钢"
+    bool hasSpec;         // reads "规格%d" as well
+};
+
+constexpr int kMaxCustomEntries = 86;  // read per calculator, though the arrays hold 88
+
+// Reads "型号N", ("规格N",) "单重N" for N = 1.. until the first empty model, at most 86 entries.
+std::vector<CustomEntry> ReadCustomEntries(ProfileStore& profile, const CustomSource& source);
+
+}  // namespace mw

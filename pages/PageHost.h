@@ -1,0 +1,45 @@
+// What a calculator page needs from the main window, and what the main window needs of a page.
+#pragma once
+
+#include <string>
+
+#include "app/ControlSurface.h"
+#include "pages/CalcSettings.h"
+
+namespace mw {
+
+class Clipboard;
+class ProfileStore;
+
+// The main window as a page sees it.
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+
+    virtual double CalcExpression(const std::string& text) const = 0;
+    virtual std::string TrimZeros(const std::string& text) const = 0;
+    virtual void SetHint(const std::string& text) = 0;
+    virtual const CalcSettings& Settings() const = 0;
+
+    // Statistics state: the switch, the add/subtract choice (0 "+", 1 "-", read from the radios
+    // at the moment of asking) and the expression, whose new text the main window shows and sums.
+    virtual bool StatisticsOn() const = 0;
+    virtual int AddSubtractChoice() = 0;
+    virtual std::string StatisticsExpression() const = 0;
+    virtual void SetStatisticsExpression(const std::string& text) = 0;
+
+    virtual Clipboard& GetClipboard() = 0;
+    virtual ProfileStore& Profile() = 0;
+};
+
+// A page as the main window sees it.
+class Page : public CommandTarget {
+public:
+    virtual void OnInitDialog() = 0;
+    virtual void RecomputeAll() = 0;  // the page's compute operations, in the page's order
+    virtual void ResetPage() = 0;
+    // Tooltip of one of the page's controls; empty when it has none.
+    virtual std::string TooltipText(int id) const = 0;
+};
+
+}  // namespace mw

@@ -1,0 +1,154 @@
+// Page one's calculators: three by volume, three by the rolled-section tables.
+#include "pages/TAB1.h"
+
+#include "pages/Tab1Tables.h"
+#include "res/resource.h"
+
+namespace mw {
+
+namespace {
+
+constexpr double kPi = 3.1415926;  // the program's π throughout
+const char kWallError[] = "壁厚输入错误";
+const char kSolidWall[] = "r";  // wall text meaning solid round steel
+
+const CustomSource kAngleSource   = {0, "角钢(热轧)", "角钢", false};
+const CustomSource kChannelSource = {1, "槽钢(热轧)", "槽钢", true};
+const CustomSource kIBeamSource   = {2, "工字钢", "工字钢", true};
+
+// Volume in mm³ times density in t/m3, to the weight unit of each unit system.
+double PlateFactor(int unitSystem) {
+    switch (unitSystem) {
+        case kKgMm: return 1e-6;
+        case kKgM:  return 1.0;
+        case kTM:   return 0.001;
+        default:    return 0.0;
+    }
+}
+
+}  // namespace
+
+CTAB1::CTAB1(ControlSurface& surface, PageHost& host)
+    : CalcPage(surface, host),
+      angle_{IDC_ANGLE_COMBO, IDC_ANGLE_UNIT_WEIGHT, 0, IDC_ANGLE_LENGTH, IDC_ANGLE_RESULT,
+             kAngleSizes, {}},
+      channel_{IDC_CHANNEL_COMBO, IDC_CHANNEL_UNIT_WEIGHT, IDC_CHANNEL_SPEC,
+               IDC_CHANNEL_LENGTH, IDC_CHANNEL_RESULT, kChannelSizes, {}},
+      ibeam_{IDC_IBEAM_COMBO, IDC_IBEAM_UNIT_WEIGHT, IDC_IBEAM_SPEC, IDC_IBEAM_LENGTH,
+             IDC_IBEAM_RESULT, kIBeamSizes, {}} {
+    for (int edit : {IDC_PLATE1_LENGTH, IDC_PLATE1_WIDTH, IDC_PLATE1_THICKNESS}) OnInput(edit, [this] { ComputePlate1(); });
+    for (int edit : {IDC_PLATE2_AREA, IDC_PLATE2_THICKNESS}) OnInput(edit, [this] { ComputePlate2(); });
+    for (int edit : {IDC_ROUND_OUTER, IDC_ROUND_INNER, IDC_ROUND_WALL, IDC_ROUND_LENGTH}) OnInput(edit, [this] { ComputeRound(); });
+    for (int radio : {IDC_ROUND_INNER_MODE, IDC_ROUND_WALL_MODE}) OnClick(radio, [this] { ComputeRound(); });
+    OnSelection(IDC_ANGLE_COMBO, [this] { ComputeAngle(); });
+    OnInput(IDC_ANGLE_LENGTH, [this] { ComputeAngle(); });
+    OnSelection(IDC_CHANNEL_COMBO, [this] { ComputeChannel(); });
+    OnInput(IDC_CHANNEL_LENGTH, [this] { ComputeChannel(); });
+    OnSelection(IDC_IBEAM_COMBO, [this] { ComputeIBeam(); });
+    OnInput(IDC_IBEAM_LENGTH, [this] { ComputeIBeam(); });
+
+    WeightButton(IDC_PLATE1_BUTTON, IDC_PLATE1_RESULT);
+    WeightButton(IDC_PLATE2_BUTTON, IDC_PLATE2_RESULT);
+    WeightButton(IDC_ANGLE_BUTTON, IDC_ANGLE_RESULT);
+    WeightButton(IDC_ROUND_BUTTON, IDC_ROUND_RESULT);
+    WeightButton(IDC_CHANNEL_BUTTON, IDC_CHANNEL_RESULT);
+    WeightButton(IDC_IBEAM_BUTTON, IDC_IBEAM_RESULT);
+
+    Tooltip(IDC_ROUND_OUTER,     "圆钢或钢管外圆直径");
+    Tooltip(IDC_ROUND_INNER_MODE, "选择内径模式");
+    Tooltip(IDC_ROUND_INNER,     "钢管内圆直径,0表示圆钢");
+    Tooltip(IDC_ROUND_WALL_MODE,  "选择壁厚模式");
+    Tooltip(IDC_ROUND_WALL,      "钢管壁厚,r表示圆钢");
+}
+
+void CTAB1::OnInitDialog() {
+    FillSizes(angle_);
+    FillSizes(channel_);
+    FillSizes(ibeam_);
+    surface_.SetChecked(IDC_ROUND_INNER_MODE, roundMode_ == kInnerDiameter);
+    surface_.SetChecked(IDC_ROUND_WALL_MODE, roundMode_ == kWallThickness);
+
+    surface_.SetSelection(IDC_ANGLE_COMBO, 0);
+    ComputeAngle();
+    SetRoundDefaults();
+    surface_.SetSelection(IDC_CHANNEL_COMBO, 0);
+    ComputeChannel();
+    surface_.SetSelection(IDC_IBEAM_COMBO, 0);
+    ComputeIBeam();
+    LoadCustomEntries(angle_, kAngleSource);
+    LoadCustomEntries(channel_, kChannelSource);
+    LoadCustomEntries(ibeam_, kIBeamSource);
+}
+
+void CTAB1::RecomputeAll() {
+    ComputePlate1();
+    ComputePlate2();
+    ComputeAngle();
+    ComputeRound();
+    ComputeChannel();
+    ComputeIBeam();
+}
+
+void CTAB1::ResetPage() {
+    for (int combo : {IDC_ANGLE_COMBO, IDC_CHANNEL_COMBO, IDC_IBEAM_COMBO}) surface_.SetSelection(combo, 0);
+    SetRoundDefaults();
+    for (int edit : {IDC_PLATE1_LENGTH, IDC_PLATE1_WIDTH, IDC_PLATE1_THICKNESS, IDC_PLATE2_AREA, IDC_PLATE2_THICKNESS,
+                     IDC_ANGLE_LENGTH, IDC_ROUND_OUTER, IDC_ROUND_LENGTH, IDC_CHANNEL_LENGTH, IDC_IBEAM_LENGTH})
+        surface_.SetText(edit, "");
+    RecomputeAll();
+}
+
+void CTAB1::SetRoundDefaults() {
+    surface_.SetText(IDC_ROUND_INNER, "0");
+    surface_.SetText(IDC_ROUND_WALL, kSolidWall);
+}
+
+void CTAB1::ComputePlate1() {
+    const double length = Value(IDC_PLATE1_LENGTH);
+    const double width = Value(IDC_PLATE1_WIDTH);
+    const double thickness = Value(IDC_PLATE1_THICKNESS);
+    const CalcSettings& s = Settings();
+    ShowWeight(IDC_PLATE1_RESULT, length * width * thickness * s.density * PlateFactor(s.unitSystem));
+}
+
+void CTAB1::ComputePlate2() {
+    const double area = Value(IDC_PLATE2_AREA);
+    const double thickness = Value(IDC_PLATE2_THICKNESS);
+    const CalcSettings& s = Settings();
+    ShowWeight(IDC_PLATE2_RESULT, area * thickness * s.density * PlateFactor(s.unitSystem));
+}
+
+void CTAB1::ComputeRound() {
+    const double outer = Value(IDC_ROUND_OUTER);
+    const double inner = Value(IDC_ROUND_INNER);
+    const double wall = Value(IDC_ROUND_WALL);
+    const double length = Value(IDC_ROUND_LENGTH);
+    roundMode_ = surface_.Checked(IDC_ROUND_WALL_MODE) ? kWallThickness : kInnerDiameter;
+    const CalcSettings& s = Settings();
+
+    double weight = 0.0;
+    if (roundMode_ == kInnerDiameter) {
+        weight = (outer * outer - inner * inner) * kPi / 4 * length * s.density * 1e-6;
+    } else if (outer / 2 >= wall) {
+        if (surface_.Text(IDC_ROUND_WALL) == kSolidWall)
+            weight = kPi * outer * outer / 4 * length * s.density * 1e-6;
+        else
+            weight = (outer * wall - wall * wall) * kPi * length * s.density * 1e-6;
+    } else {
+        surface_.SetText(IDC_ROUND_RESULT, kWallError);
+        return;
+    }
+    switch (s.unitSystem) {
+        case kKgMm: break;
+        case kKgM:  weight *= 1000; break;
+        case kTM:   break;
+        default:    weight = 0.0; break;
+    }
+    ShowWeight(IDC_ROUND_RESULT, weight);
+}
+
+void CTAB1::ComputeAngle() { ComputeTable(angle_); }
+void CTAB1::ComputeChannel() { ComputeTable(channel_); }
+void CTAB1::ComputeIBeam() { ComputeTable(ibeam_); }
+
+}  // namespace mw

@@ -1,0 +1,98 @@
+// Numbers of every template, control, menu, command and picture of the program.
+#pragma once
+
+// Templates
+#define IDD_ABOUT           100
+#define IDD_MAIN            102
+#define IDD_HANGUAN         138
+#define IDD_CAILIAOMIDU     139
+#define IDD_DANWEI          140
+#define IDD_ZHOUCHENG       157
+#define IDD_RENWU           159
+#define IDD_TAB1            162
+#define IDD_TAB2            164
+#define IDD_TAB3            168
+#define IDD_DINGYICAILIAO   178
+
+// Pictures, menus, strings
+#define IDS_ABOUTBOX        101
+#define IDR_MAINFRAME       128
+#define IDR_TRAYMENU        132
+#define IDR_TOOLSMENU       137
+#define IDB_CALCULATOR      154
+#define IDR_BANNER          174
+
+// Main window controls
+#define IDC_TAB             1125
+#define IDC_DECIMALS        1015
+#define IDC_UNITSYSTEM      1010
+#define IDC_STAT_SWITCH     1119
+#define IDC_STAT_EXPR       1047
+#define IDC_STAT_ADD        1048
+#define IDC_STAT_SUB        1049
+#define IDC_STAT_COPY       1101
+#define IDC_STAT_TOTAL      1053
+#define IDC_CALCULATOR      1118
+#define IDC_DENSITY         1016
+#define IDC_TOPMOST         1039
+#define IDC_RESET           1102
+#define IDC_TOOLS           1103
+#define IDC_ATTACH          1107
+#define IDC_HINT            1164
+#define IDC_COLLAPSE        1044
+#define IDC_SEPARATOR       1124
+#define IDC_ABOUT           1083
+#define IDC_BANNER          1159
+#define IDC_BANNER_LINK     1163
+
+
+// Page one (template 162)
+#define IDC_PLATE1_LENGTH        1000
+#define IDC_PLATE1_WIDTH         1001
+#define IDC_PLATE1_THICKNESS     1002
+#define IDC_PLATE1_RESULT        1004
+#define IDC_PLATE1_BUTTON        1089
+#define IDC_PLATE2_AREA          1005
+#define IDC_PLATE2_THICKNESS     1006
+#define IDC_PLATE2_RESULT        1007
+#define IDC_PLATE2_BUTTON        1090
+#define IDC_ANGLE_COMBO          1010
+#define IDC_ANGLE_UNIT_WEIGHT    1017
+#define IDC_ANGLE_LENGTH         1011
+#define IDC_ANGLE_RESULT         1012
+#define IDC_ANGLE_BUTTON         1091
+#define IDC_ROUND_OUTER          1018
+#define IDC_ROUND_INNER_MODE     1019
+#define IDC_ROUND_INNER          1020
+#define IDC_ROUND_WALL_MODE      1021
+#define IDC_ROUND_WALL           1025
+#define IDC_ROUND_LENGTH         1022
+#define IDC_ROUND_RESULT         1027
+#define IDC_ROUND_BUTTON         1092
+#define IDC_CHANNEL_COMBO        1033
+#define IDC_CHANNEL_SPEC         1041
+#define IDC_CHANNEL_UNIT_WEIGHT  1030
+#define IDC_CHANNEL_LENGTH       1031
+#define IDC_CHANNEL_RESULT       1032
+#define IDC_CHANNEL_BUTTON       1093
+#define IDC_IBEAM_COMBO          1038
+#define IDC_IBEAM_SPEC           1042
+#define IDC_IBEAM_UNIT_WEIGHT    1034
+#define IDC_IBEAM_LENGTH         1035
+#define IDC_IBEAM_RESULT         1036
+#define IDC_IBEAM_BUTTON         1094
+
+// Commands
+#define IDM_EXIT            32771
+#define IDM_SHOW            32772
+#define IDM_MIDU            32773
+#define IDM_HANGUAN         32775
+#define IDM_DANWEI          32778
+#define IDM_ZHOUCHENG       32780
+#define IDM_RENWU           32781
+#define IDM_DINGYI          32782
+#define IDM_ABOUTBOX        0x0010
+
+#ifndef IDC_STATIC
+#define IDC_STATIC          (-1)
+#endif

@@ -1,0 +1,254 @@
+// The end-to-end driver: process control, window search and control messages across processes.
+#include "tests/e2e/support/AppUnderTest.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace mw::e2e {
+
+namespace {
+
+constexpr UINT kTimeoutMs = 5000;
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kTimeoutMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+std::wstring NewTempFolder() {
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    static int counter = 0;
+    for (;;) {
+        std::wstring folder = std::wstring(base) + L"mw-e2e-" + std::to_wstring(GetCurrentProcessId()) +
+                              L"-" + std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter);
+        if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    }
+}
+
+void RemoveFolder(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(path);
+            else DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+struct Search {
+    DWORD pid;
+    std::wstring caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindByCaption(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
+    wchar_t caption[256] = {};
+    GetWindowTextW(window, caption, 256);
+    if (search->caption == caption) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::wstring Widen(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(n, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &out[0], n);
+    return out;
+}
+
+std::string Narrow(const std::wstring& utf16) {
+    if (utf16.empty()) return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0,
+                                nullptr, nullptr);
+    std::string out(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), &out[0], n, nullptr,
+                        nullptr);
+    return out;
+}
+
+AppUnderTest::AppUnderTest(const std::string& exeName) : folder_(NewTempFolder()) {
+    const char* source = std::getenv("MW_EXE");
+    exe_ = folder_ + L"\\" + Widen(exeName);
+    if (source) CopyFileW(Widen(source).c_str(), exe_.c_str(), FALSE);
+}
+
+AppUnderTest::~AppUnderTest() {
+    Kill();
+    RemoveFolder(folder_);
+}
+
+bool AppUnderTest::Start() {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + exe_ + L"\"";
+    if (!CreateProcessW(exe_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder_.c_str(), &startup, &process_))
+        return false;
+    WaitForInputIdle(process_.hProcess, 10000);
+    return true;
+}
+
+HWND AppUnderTest::MainWindow(int timeoutMs) { return WaitForWindow("材料重量计算助手v8.8", timeoutMs); }
+
+HWND AppUnderTest::WaitForWindow(const std::string& caption, int timeoutMs) const {
+    Search search{process_.dwProcessId, Widen(caption), nullptr};
+    WaitUntil([&] {
+        EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, timeoutMs);
+    return search.found;
+}
+
+bool AppUnderTest::Running() const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void AppUnderTest::Kill() {
+    if (!process_.hProcess) return;
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = {};
+}
+
+std::string AppUnderTest::SettingsBytes() const {
+    HANDLE file = CreateFileW(SettingsPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool AppUnderTest::SettingsExists() const {
+    return GetFileAttributesW(SettingsPath().c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+DWORD AppUnderTest::SettingsAttributes() const { return GetFileAttributesW(SettingsPath().c_str()); }
+
+void AppUnderTest::WriteSettings(const std::string& cp936Bytes) const {
+    HANDLE file = CreateFileW(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, cp936Bytes.data(), static_cast<DWORD>(cp936Bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string WindowText(HWND window) {
+    const LRESULT length = Send(window, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> text(length + 1, L'\0');
+    Send(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
+    return Narrow(text.data());
+}
+
+std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+void SetText(HWND dialog, int id, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void Choose(HWND dialog, int id, int index) {
+    HWND control = GetDlgItem(dialog, id);
+    Send(control, CB_SETCURSEL, index, 0);
+    Send(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
+}
+
+int Selection(HWND dialog, int id) { return static_cast<int>(Send(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0)); }
+
+int ItemCount(HWND dialog, int id) { return static_cast<int>(Send(GetDlgItem(dialog, id), CB_GETCOUNT, 0, 0)); }
+
+std::string ItemText(HWND dialog, int id, int index) {
+    HWND control = GetDlgItem(dialog, id);
+    const LRESULT length = Send(control, CB_GETLBTEXTLEN, index, 0);
+    if (length < 0) return {};
+    std::vector<wchar_t> text(length + 1, L'\0');
+    Send(control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return Narrow(text.data());
+}
+
+void Click(HWND dialog, int id) { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool Checked(HWND dialog, int id) { return Send(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+void Command(HWND window, int id) { Send(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+void Key(HWND control, WPARAM key) {
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+}
+
+RECT WindowRect(HWND window) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+HWND ChildDialogWith(HWND parent, int controlId) {
+    struct Find { int id; HWND found; } find{controlId, nullptr};
+    EnumChildWindows(parent, [](HWND child, LPARAM param) -> BOOL {
+        auto* f = reinterpret_cast<Find*>(param);
+        wchar_t name[16] = {};
+        GetClassNameW(child, name, 16);
+        if (lstrcmpW(name, L"#32770") == 0 && GetDlgItem(child, f->id)) {
+            f->found = child;
+            return FALSE;
+        }
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+std::string ClipboardText() {
+    std::string text;
+    for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(50);
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = Narrow(wide);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void SetClipboardText(const std::string& text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    const std::wstring wide = Widen(text);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+}
+
+}  // namespace mw::e2e

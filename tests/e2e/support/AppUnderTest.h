@@ -1,0 +1,71 @@
+// Drives the real MaterialWeight.exe from another process: starts a copy of it in a fresh
+// folder, finds its windows by caption and its controls by ID, sends real messages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace mw::e2e {
+
+class AppUnderTest {
+public:
+    // Copies the exe (path in MW_EXE) into a new temporary folder; `exeName` renames the copy.
+    explicit AppUnderTest(const std::string& exeName = "MaterialWeight.exe");
+    ~AppUnderTest();  // ends the program and removes the folder
+    AppUnderTest(const AppUnderTest&) = delete;
+    AppUnderTest& operator=(const AppUnderTest&) = delete;
+
+    bool Start();
+    // The main window once it shows, or null after the timeout.
+    HWND MainWindow(int timeoutMs = 15000);
+    // A top-level window of this program with exactly this caption.
+    HWND WaitForWindow(const std::string& caption, int timeoutMs = 15000) const;
+    bool Running() const;
+    void Kill();
+
+    const std::wstring& Folder() const { return folder_; }
+    std::wstring SettingsPath() const { return folder_ + L"\\ConfigKq.ini"; }
+    // The settings file's bytes (code page 936); empty when there is none.
+    std::string SettingsBytes() const;
+    bool SettingsExists() const;
+    DWORD SettingsAttributes() const;
+    void WriteSettings(const std::string& cp936Bytes) const;
+
+private:
+    std::wstring folder_;
+    std::wstring exe_;
+    PROCESS_INFORMATION process_ = {};
+};
+
+// Messages to controls of a dialog. Texts are UTF-8.
+std::string Text(HWND dialog, int id);
+std::string WindowText(HWND window);
+void SetText(HWND dialog, int id, const std::string& text);  // like typing: raises the change
+void Choose(HWND dialog, int id, int index);                  // selection plus CBN_SELCHANGE
+int Selection(HWND dialog, int id);
+int ItemCount(HWND dialog, int id);
+std::string ItemText(HWND dialog, int id, int index);
+void Click(HWND dialog, int id);
+bool Checked(HWND dialog, int id);
+bool Enabled(HWND dialog, int id);
+void Command(HWND window, int id);                            // a menu command
+void Key(HWND control, WPARAM key);                           // key-down and key-up posted
+RECT WindowRect(HWND window);
+bool IsTopMost(HWND window);
+HWND ChildDialogWith(HWND parent, int controlId);             // the page that holds a control
+std::string ClipboardText();
+void SetClipboardText(const std::string& text);
+// Waits until `done` returns true, pumping nothing; false after the timeout.
+template <class F> bool WaitUntil(F done, int timeoutMs = 5000) {
+    for (int waited = 0; waited <= timeoutMs; waited += 50) {
+        if (done()) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& utf16);
+
+}  // namespace mw::e2e
