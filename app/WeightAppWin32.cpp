@@ -10,7 +10,6 @@
 #include "app/WeightDlgWin32.h"
 #include "res/resource.h"
 #include "settings/FileSystemWin32.h"
-#include "settings/IniProfileStore.h"
 #include "settings/SettingsFile.h"
 
 namespace mw {
@@ -66,8 +65,7 @@ int CWeightApp::Run() {
     InitCommonControlsEx(&controls);
 
     Win32FileSystem files;
-    IniProfileStore store(files, SettingsPathFor(ExecutablePath()));
-    SettingsFile settings(store, files);
+    SettingsFile settings(files, SettingsPathFor(ExecutablePath()));
     HANDLE mutex = TakeInstanceMutex();
 
     auto main = std::make_unique<WeightDlgWindow>(settings, mutex);

@@ -212,19 +212,25 @@ RECT WindowRect(HWND window) {
 
 bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
+namespace {
+struct ChildSearch { int id; HWND found; };
+
+BOOL CALLBACK FindDialogWith(HWND child, LPARAM param) {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    if (lstrcmpW(name, L"#32770") == 0 && GetDlgItem(child, search->id)) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
 HWND ChildDialogWith(HWND parent, int controlId) {
-    struct Find { int id; HWND found; } find{controlId, nullptr};
-    EnumChildWindows(parent, [](HWND child, LPARAM param) -> BOOL {
-        auto* f = reinterpret_cast<Find*>(param);
-        wchar_t name[16] = {};
-        GetClassNameW(child, name, 16);
-        if (lstrcmpW(name, L"#32770") == 0 && GetDlgItem(child, f->id)) {
-            f->found = child;
-            return FALSE;
-        }
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&find));
-    return find.found;
+    ChildSearch search{controlId, nullptr};
+    EnumChildWindows(parent, FindDialogWith, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 std::string ClipboardText() {

@@ -1,0 +1,66 @@
+// Windows files. A hidden file cannot be opened with CREATE_ALWAYS, so a new file is written
+// beside it and moved over it, which also keeps the old file whole if writing fails.
+#include "settings/FileSystemWin32.h"
+
+#include <windows.h>
+
+#include "app/Utf16Win32.h"
+
+namespace mw {
+
+bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) const {
+    bytes.clear();
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
+    CloseHandle(file);
+    return true;
+}
+
+bool Win32FileSystem::ReplaceWhole(const std::string& path, const std::string& bytes) {
+    const std::wstring target = Widen(path);
+    const std::wstring temp = target + L".tmp";
+    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size() && FlushFileBuffers(file);
+    CloseHandle(file);
+    if (ok) {
+        // A read-only target stays as it is: the write fails and the value lives on in memory.
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) {
+            if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                return true;
+        }
+    }
+    DeleteFileW(temp.c_str());
+    return false;
+}
+
+bool Win32FileSystem::SetHidden(const std::string& path) {
+    return SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_HIDDEN) != FALSE;
+}
+
+bool Win32FileSystem::Exists(const std::string& path) const {
+    return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+long long Win32FileSystem::Size(const std::string& path) const {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) return -1;
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool Win32FileSystem::Remove(const std::string& path) {
+    const std::wstring target = Widen(path);
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return DeleteFileW(target.c_str()) != FALSE;
+}
+
+}  // namespace mw

@@ -1,0 +1,18 @@
+// File operations on Windows, with UTF-8 paths.
+#pragma once
+
+#include "settings/FileSystem.h"
+
+namespace mw {
+
+class Win32FileSystem : public FileSystem {
+public:
+    bool ReadFile(const std::string& path, std::string& bytes) const override;
+    bool ReplaceWhole(const std::string& path, const std::string& bytes) override;
+    bool SetHidden(const std::string& path) override;
+    bool Exists(const std::string& path) const override;
+    long long Size(const std::string& path) const override;
+    bool Remove(const std::string& path) override;
+};
+
+}  // namespace mw

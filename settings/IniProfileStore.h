@@ -1,0 +1,29 @@
+// The settings file as sections of key=value lines, read and written the way Windows' own
+// private-profile functions do it, in code page 936 on disk and UTF-8 to the program.
+#pragma once
+
+#include <string>
+
+#include "settings/FileSystem.h"
+#include "settings/ProfileStore.h"
+
+namespace mw {
+
+class IniProfileStore : public ProfileStore {
+public:
+    IniProfileStore(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+
+    int ReadInt(const std::string& section, const std::string& key, int defaultValue) override;
+    std::string ReadString(const std::string& section, const std::string& key) override;
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value) override;
+    bool DeleteKey(const std::string& section, const std::string& key) override;
+    bool DeleteSection(const std::string& section) override;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    FileSystem& files_;
+    std::string path_;
+};
+
+}  // namespace mw

@@ -1,0 +1,61 @@
+// POSIX files: whole-file reads, and replacement by writing a temporary file and renaming it.
+#include "settings/PosixFileSystem.h"
+
+#include <cstdio>
+#include <sys/stat.h>
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace mw {
+
+bool PosixFileSystem::ReadFile(const std::string& path, std::string& bytes) const {
+    bytes.clear();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    std::fclose(file);
+    return true;
+}
+
+bool PosixFileSystem::ReplaceWhole(const std::string& path, const std::string& bytes) {
+#if defined(_WIN32)
+    (void)path; (void)bytes;
+    return false;
+#else
+    const std::string temp = path + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) { ::close(fd); ::unlink(temp.c_str()); return false; }
+        done += static_cast<std::size_t>(n);
+    }
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    if (!synced || std::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+#endif
+}
+
+bool PosixFileSystem::Exists(const std::string& path) const {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+long long PosixFileSystem::Size(const std::string& path) const {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 ? static_cast<long long>(info.st_size) : -1;
+}
+
+bool PosixFileSystem::Remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+}  // namespace mw

@@ -1,0 +1,31 @@
+// Settings file place and clean-up rule.
+#include "settings/SettingsFile.h"
+
+namespace mw {
+
+namespace {
+const char* const kOptions[] = {"autorun", "minirun", "danwei", "hidetubiao"};
+const char kFileName[] = "ConfigKq.ini";
+}  // namespace
+
+std::string SettingsPathFor(const std::string& executablePath) {
+    // The file sits in the exe's folder whatever the exe is called.
+    const std::size_t slash = executablePath.find_last_of("\\/");
+    return slash == std::string::npos ? kFileName : executablePath.substr(0, slash + 1) + kFileName;
+}
+
+void SettingsFile::SaveOption(const char* key, int value) {
+    if (value != 0) {
+        store_.WriteInt(kSection, key, value);
+        Hide();
+        return;
+    }
+    store_.DeleteKey(kSection, key);
+    Hide();
+    bool allZero = true;
+    for (const char* option : kOptions) allZero = allZero && store_.ReadInt(kSection, option, 0) == 0;
+    if (allZero) store_.DeleteSection(kSection);
+    if (files_.Exists(store_.Path()) && files_.Size(store_.Path()) == 0) files_.Remove(store_.Path());
+}
+
+}  // namespace mw

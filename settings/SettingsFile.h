@@ -1,0 +1,36 @@
+// "ConfigKq.ini" beside the exe: its place, and the rule that keeps section "Setting" small and
+// the file hidden.
+#pragma once
+
+#include <string>
+
+#include "settings/FileSystem.h"
+#include "settings/IniProfileStore.h"
+
+namespace mw {
+
+// The settings file in the folder of the given executable.
+std::string SettingsPathFor(const std::string& executablePath);
+
+class SettingsFile {
+public:
+    static constexpr const char* kSection = "Setting";
+
+    SettingsFile(FileSystem& files, const std::string& path) : files_(files), store_(files, path) {}
+
+    ProfileStore& Store() { return store_; }
+
+    int ReadUnitSystem() { return store_.ReadInt(kSection, "danwei", 0); }
+    void SaveUnitSystem(int unitSystem) { SaveOption("danwei", unitSystem); }
+    // One of the four values of section "Setting" (danwei, autorun, minirun, hidetubiao):
+    // stored while it is not 0; at 0 its key goes, then the section and the file once empty.
+    void SaveOption(const char* key, int value);
+    // Sets the file hidden, as after every write of the program.
+    void Hide() { files_.SetHidden(store_.Path()); }
+
+private:
+    FileSystem& files_;
+    IniProfileStore store_;
+};
+
+}  // namespace mw
