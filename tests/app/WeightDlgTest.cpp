@@ -1,0 +1,180 @@
+// Main window logic: start state, settings bar, statistics, tool windows, collapse, tooltips.
+#include <gtest/gtest.h>
+
+#include "tests/support/MainWindowFixture.h"
+
+namespace mw {
+namespace {
+
+TEST(WeightDlg, StartState) {
+    MainWindowFixture f;
+    f.Start(false);
+    EXPECT_EQ(f.surface.Text(IDC_DENSITY), "7.85");
+    EXPECT_DOUBLE_EQ(f.dlg.Settings().density, 7.85);
+    EXPECT_EQ(f.surface.ItemText(IDC_DECIMALS, f.surface.Selection(IDC_DECIMALS)), "2");
+    EXPECT_EQ(f.surface.ItemText(IDC_UNITSYSTEM, f.surface.Selection(IDC_UNITSYSTEM)), "kg;mm");
+    EXPECT_EQ(f.surface.ItemCount(IDC_TAB), 3);
+    EXPECT_EQ(f.surface.ItemText(IDC_TAB, 1), " 第 二 页 ");
+    EXPECT_TRUE(f.surface.Checked(IDC_STAT_SWITCH));
+    EXPECT_TRUE(f.surface.Checked(IDC_ATTACH));
+    EXPECT_FALSE(f.surface.Enabled(IDC_COLLAPSE));
+    EXPECT_EQ(f.host.timers.at(CWeightDlg::kCollapseTimer), 10000u);
+    EXPECT_FALSE(f.files.Exists(MainWindowFixture::kSettingsPath));
+}
+
+TEST(WeightDlg, StoredUnitSystemIsSelectedAtStart) {
+    MainWindowFixture f;
+    f.files.files[MainWindowFixture::kSettingsPath] = "[Setting]\r\ndanwei=2\r\n";
+    f.Start(false);
+    EXPECT_EQ(f.surface.Selection(IDC_UNITSYSTEM), 2);
+    EXPECT_EQ(f.dlg.Settings().unitSystem, 2);
+}
+
+TEST(WeightDlg, DensityTakesTheLeadingNumber) {
+    MainWindowFixture f;
+    f.Start(false);
+    const std::pair<const char*, double> cases[] = {
+        {"8", 8.0}, {"2*4", 2.0}, {"abc", 0.0}, {"", 0.0}, {" 7.93kg", 7.93}, {"-1.5", -1.5},
+        {"0x10", 0.0}, {"inf", 0.0}, {"1e1", 10.0}, {".5", 0.5}};
+    for (const auto& [text, density] : cases) {
+        f.surface.Type(IDC_DENSITY, text);
+        EXPECT_DOUBLE_EQ(f.dlg.Settings().density, density) << text;
+    }
+    // Only the first 29 characters count.
+    f.surface.Type(IDC_DENSITY, std::string(29, '1') + "99");
+    EXPECT_DOUBLE_EQ(f.dlg.Settings().density, 11111111111111111111111111111.0);
+}
+
+TEST(WeightDlg, StatisticsTotalFollowsTheExpressionAndDecimals) {
+    MainWindowFixture f;
+    f.Start(false);
+    f.surface.Type(IDC_STAT_EXPR, "12.5+7.5");
+    EXPECT_EQ(f.surface.Text(IDC_STAT_TOTAL), "20.00");
+    f.surface.Choose(IDC_DECIMALS, 4);
+    EXPECT_EQ(f.surface.Text(IDC_STAT_TOTAL), "20.0000");
+    f.surface.Choose(IDC_DECIMALS, 0);
+    f.surface.Type(IDC_STAT_EXPR, "12.4");
+    EXPECT_EQ(f.surface.Text(IDC_STAT_TOTAL), "12");
+    f.surface.Type(IDC_STAT_EXPR, "1/0");
+    EXPECT_EQ(f.surface.Text(IDC_STAT_TOTAL), "0");
+    f.surface.Click(IDC_STAT_COPY);
+    EXPECT_EQ(f.clipboard.text, "0");
+    f.clipboard.busy = true;
+    f.surface.Type(IDC_STAT_EXPR, "5");
+    f.surface.Click(IDC_STAT_COPY);  // busy clipboard: skipped silently
+    EXPECT_EQ(f.clipboard.text, "0");
+}
+
+TEST(WeightDlg, StatisticsSwitchAndTopMostToggle) {
+    MainWindowFixture f;
+    f.Start(false);
+    f.surface.Click(IDC_STAT_SWITCH);
+    EXPECT_FALSE(f.dlg.StatisticsOn());
+    f.surface.Click(IDC_STAT_SWITCH);
+    EXPECT_TRUE(f.dlg.StatisticsOn());
+
+    f.surface.Click(IDC_TOPMOST);
+    EXPECT_TRUE(f.host.topMost);
+    EXPECT_EQ(f.surface.Text(IDC_TOPMOST), "不置顶");
+    f.surface.Click(IDC_TOPMOST);
+    EXPECT_FALSE(f.host.topMost);
+    EXPECT_EQ(f.surface.Text(IDC_TOPMOST), "置 顶");
+}
+
+TEST(WeightDlg, UnitSystemIsStoredWithTheCleanUpRule) {
+    MainWindowFixture f;
+    f.Start(false);
+    const std::string path = MainWindowFixture::kSettingsPath;
+    f.surface.Choose(IDC_UNITSYSTEM, 1);
+    EXPECT_EQ(f.files.files.at(path), "[Setting]\r\ndanwei=1\r\n");
+    EXPECT_TRUE(f.files.hidden.count(path));
+    f.surface.Choose(IDC_UNITSYSTEM, 0);
+    EXPECT_FALSE(f.files.Exists(path));  // nothing else stored: section and file go
+
+    f.files.files[path] = "[Setting]\r\nhidetubiao=1\r\n";
+    f.surface.Choose(IDC_UNITSYSTEM, 2);
+    f.surface.Choose(IDC_UNITSYSTEM, 0);
+    EXPECT_EQ(f.files.files.at(path), "[Setting]\r\nhidetubiao=1\r\n");
+
+    f.files.readOnly = true;  // the write fails silently; the choice stays in force
+    f.surface.Choose(IDC_UNITSYSTEM, 1);
+    EXPECT_EQ(f.dlg.Settings().unitSystem, 1);
+}
+
+TEST(WeightDlg, ToolWindowsShowBesideAndFollowTheMainWindow) {
+    MainWindowFixture f;
+    f.Start(false);
+    const int fullWidth = f.host.window.Width();
+    f.dlg.OnCommand(IDM_MIDU, Notify::Click);
+    EXPECT_TRUE(f.host.toolShown[kToolMidu]);
+    EXPECT_EQ(f.host.toolAt[kToolMidu], std::make_pair(100 + fullWidth, 50));
+    EXPECT_EQ(f.host.timers.at(4), 200u);
+
+    f.host.window = {300, 80, 300 + fullWidth, 630};
+    f.host.moves.clear();
+    f.dlg.OnTimer(4);
+    EXPECT_EQ(f.host.toolAt[kToolMidu], std::make_pair(300 + fullWidth, 80));
+    const std::vector<ToolWindow> order = {kToolHanguan, kToolMidu, kToolDanwei, kToolZhoucheng,
+                                           kToolDingyi, kToolRenwu};
+    EXPECT_EQ(f.host.moves, order);
+
+    f.surface.Click(IDC_ATTACH);  // detached: the tool windows stay where they are
+    f.host.window = {10, 10, 10 + fullWidth, 560};
+    f.dlg.OnTimer(4);
+    EXPECT_EQ(f.host.toolAt[kToolMidu], std::make_pair(300 + fullWidth, 80));
+
+    f.dlg.OnCommand(IDM_MIDU, Notify::Click);
+    EXPECT_FALSE(f.host.toolShown[kToolMidu]);
+    EXPECT_FALSE(f.host.timers.count(4));
+
+    f.dlg.OnCommand(IDM_RENWU, Notify::Click);
+    f.dlg.ToolWindowClosed(kToolRenwu);  // closed by its own close box
+    f.dlg.OnCommand(IDM_RENWU, Notify::Click);
+    EXPECT_TRUE(f.dlg.ToolShown(kToolRenwu));  // shown again, not hidden
+}
+
+TEST(WeightDlg, CollapsesAfterTheDelayAndToggles) {
+    MainWindowFixture f;
+    f.Start(false);
+    const ScreenRect full = f.host.window;
+    f.dlg.OnTimer(CWeightDlg::kCollapseTimer);
+    EXPECT_EQ(f.host.window.bottom, 302);
+    EXPECT_EQ(f.surface.Text(IDC_COLLAPSE), "↓");
+    EXPECT_TRUE(f.surface.Enabled(IDC_COLLAPSE));
+    EXPECT_FALSE(f.host.bannerLoaded);
+    EXPECT_FALSE(f.host.timers.count(CWeightDlg::kCollapseTimer));
+
+    f.surface.Click(IDC_COLLAPSE);
+    EXPECT_EQ(f.host.window.Height(), full.Height());
+    EXPECT_EQ(f.surface.Text(IDC_COLLAPSE), "↑");
+    EXPECT_TRUE(f.host.bannerLoaded);
+    f.surface.Click(IDC_COLLAPSE);
+    EXPECT_EQ(f.host.window.bottom, 302);
+}
+
+TEST(WeightDlg, PageSwitchingAndTooltips) {
+    MainWindowFixture f;
+    f.Start(false);
+    for (int selection : {1, 2, 0}) {
+        f.surface.SetSelection(IDC_TAB, selection);
+        f.dlg.OnTabChange();
+        for (int page = 0; page < 3; ++page) EXPECT_EQ(f.host.pageShown[page], page == selection);
+    }
+    EXPECT_EQ(f.dlg.TooltipText(IDC_HINT), "即时表达式计算结果");
+    EXPECT_EQ(f.dlg.TooltipText(IDC_ATTACH), "勾选后附加窗体附着于主窗体");
+    EXPECT_EQ(f.dlg.TooltipText(IDC_DENSITY), "");
+}
+
+TEST(WeightDlg, ButtonsReachTheirActions) {
+    MainWindowFixture f;
+    f.Start(false);
+    f.surface.Click(IDC_CALCULATOR);
+    f.surface.Click(IDC_TOOLS);
+    f.dlg.OnCommand(IDM_EXIT, Notify::Click);
+    EXPECT_EQ(f.host.calculatorsStarted, 1);
+    EXPECT_EQ(f.host.menusShown, 1);
+    EXPECT_TRUE(f.host.exited);
+}
+
+}  // namespace
+}  // namespace mw

@@ -1,0 +1,51 @@
+// The main window's logic with in-memory controls, clipboard and settings file, started the
+// way the real window starts it; page one optional.
+#pragma once
+
+#include <memory>
+
+#include "app/WeightDlg.h"
+#include "pages/TAB1.h"
+#include "res/resource.h"
+#include "settings/SettingsFile.h"
+#include "tests/support/FakeMainWindow.h"
+#include "tests/support/MemoryFileSystem.h"
+#include "tests/support/MemorySurface.h"
+
+namespace mw {
+
+struct MainWindowFixture {
+    static constexpr const char* kSettingsPath = "/app/ConfigKq.ini";
+
+    MainWindowFixture() {
+        host.controls[IDC_SEPARATOR] = {103, 300, 537, 302};
+        surface.Bind(&dlg);
+        surface.DefineRadioGroup({IDC_STAT_ADD, IDC_STAT_SUB});
+        pageSurface.DefineRadioGroup({IDC_ROUND_INNER_MODE, IDC_ROUND_WALL_MODE});
+    }
+
+    // Starts the window; with `withPageOne` page one is created inside it first.
+    void Start(bool withPageOne = true) {
+        dlg.InitTabs();
+        if (withPageOne) {
+            page1 = std::make_unique<CTAB1>(pageSurface, dlg);
+            pageSurface.Bind(page1.get());
+            page1->OnInitDialog();
+            dlg.SetPages(page1.get(), nullptr, nullptr);
+        }
+        dlg.MeasureFullSize();
+        dlg.InitSettingsBar();
+        dlg.StartDelayedCollapse();
+    }
+
+    MemorySurface surface;
+    MemorySurface pageSurface;
+    FakeMainWindow host;
+    MemoryClipboard clipboard;
+    MemoryFileSystem files;
+    SettingsFile settings{files, kSettingsPath};
+    CWeightDlg dlg{surface, host, clipboard, settings};
+    std::unique_ptr<CTAB1> page1;
+};
+
+}  // namespace mw

@@ -1,0 +1,47 @@
+// Files in memory, with the hidden attribute and a switch that makes every write fail.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "settings/FileSystem.h"
+
+namespace mw {
+
+class MemoryFileSystem : public FileSystem {
+public:
+    bool ReadFile(const std::string& path, std::string& bytes) const override {
+        const auto found = files.find(path);
+        if (found == files.end()) { bytes.clear(); return false; }
+        bytes = found->second;
+        return true;
+    }
+    bool ReplaceWhole(const std::string& path, const std::string& bytes) override {
+        if (readOnly) return false;
+        files[path] = bytes;
+        hidden.erase(path);  // a new file starts without attributes
+        return true;
+    }
+    bool SetHidden(const std::string& path) override {
+        if (!files.count(path)) return false;
+        hidden.insert(path);
+        return true;
+    }
+    bool Exists(const std::string& path) const override { return files.count(path) != 0; }
+    long long Size(const std::string& path) const override {
+        const auto found = files.find(path);
+        return found == files.end() ? -1 : static_cast<long long>(found->second.size());
+    }
+    bool Remove(const std::string& path) override {
+        if (readOnly) return false;
+        hidden.erase(path);
+        return files.erase(path) != 0;
+    }
+
+    std::map<std::string, std::string> files;
+    std::set<std::string> hidden;
+    bool readOnly = false;
+};
+
+}  // namespace mw
