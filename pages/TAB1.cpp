@@ -39,7 +39,8 @@ CTAB1::CTAB1(ControlSurface& surface, PageHost& host)
     for (int edit : {IDC_PLATE1_LENGTH, IDC_PLATE1_WIDTH, IDC_PLATE1_THICKNESS}) OnInput(edit, [this] { ComputePlate1(); });
     for (int edit : {IDC_PLATE2_AREA, IDC_PLATE2_THICKNESS}) OnInput(edit, [this] { ComputePlate2(); });
     for (int edit : {IDC_ROUND_OUTER, IDC_ROUND_INNER, IDC_ROUND_WALL, IDC_ROUND_LENGTH}) OnInput(edit, [this] { ComputeRound(); });
-    for (int radio : {IDC_ROUND_INNER_MODE, IDC_ROUND_WALL_MODE}) OnClick(radio, [this] { ComputeRound(); });
+    for (int radio : {IDC_ROUND_INNER_MODE, IDC_ROUND_WALL_MODE})
+        OnClick(radio, [this, radio] { ChooseRoundMode(radio); });
     OnSelection(IDC_ANGLE_COMBO, [this] { ComputeAngle(); });
     OnInput(IDC_ANGLE_LENGTH, [this] { ComputeAngle(); });
     OnSelection(IDC_CHANNEL_COMBO, [this] { ComputeChannel(); });
@@ -96,6 +97,13 @@ void CTAB1::ResetPage() {
                      IDC_ANGLE_LENGTH, IDC_ROUND_OUTER, IDC_ROUND_LENGTH, IDC_CHANNEL_LENGTH, IDC_IBEAM_LENGTH})
         surface_.SetText(edit, "");
     RecomputeAll();
+}
+
+// The two mode radios are one group: the one clicked is on, the other off.
+void CTAB1::ChooseRoundMode(int radio) {
+    surface_.SetChecked(IDC_ROUND_INNER_MODE, radio == IDC_ROUND_INNER_MODE);
+    surface_.SetChecked(IDC_ROUND_WALL_MODE, radio == IDC_ROUND_WALL_MODE);
+    ComputeRound();
 }
 
 void CTAB1::SetRoundDefaults() {

@@ -26,6 +26,7 @@ public:
 
 private:
     void SetRoundDefaults();
+    void ChooseRoundMode(int radio);
 
     TableCalculator angle_, channel_, ibeam_;
     int roundMode_ = kInnerDiameter;
