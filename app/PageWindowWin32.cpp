@@ -57,8 +57,20 @@ bool PageWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
     }
 }
 
+PageWindow::~PageWindow() {
+    for (HFONT font : fonts_) DeleteObject(font);
+}
+
 void PageWindow::OnInitDialog() {
     surface_.Attach(Hwnd());
+    constexpr int kListFontHeight = 13;
+    for (const FontSpec& spec : fontSpecs_) {
+        HFONT font = CreateFontW(kListFontHeight, spec.width, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
+                                 GB2312_CHARSET, OUT_TT_ONLY_PRECIS, CLIP_STROKE_PRECIS,
+                                 static_cast<DWORD>(spec.quality), VARIABLE_PITCH, L"");
+        fonts_.push_back(font);
+        surface_.SetListFont(spec.kind, font);
+    }
     if (logic_) logic_->OnInitDialog();
     tooltips_ = EnableTooltips(Hwnd());
 }

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/DialogSurfaceWin32.h"
 #include "app/DialogWin32.h"
@@ -16,6 +17,9 @@ public:
     void SetLogic(std::unique_ptr<Page> logic) { logic_ = std::move(logic); }
     Page* Logic() const { return logic_.get(); }
     DialogSurface& Surface() { return surface_; }
+    // A size-list font the page creates at the start of its initialisation and owns.
+    void UseListFont(ListFont kind, int width, int quality) { fontSpecs_.push_back({kind, width, quality}); }
+    ~PageWindow() override;
 
 protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
@@ -29,6 +33,9 @@ private:
     std::unique_ptr<Page> logic_;
     std::wstring tooltip_;
     HWND tooltips_ = nullptr;
+    struct FontSpec { ListFont kind; int width; int quality; };
+    std::vector<FontSpec> fontSpecs_;
+    std::vector<HFONT> fonts_;
 };
 
 // Tooltips for every child control of a dialog, asking the dialog for their text.

@@ -6,6 +6,7 @@
 
 #include "app/Utf16Win32.h"
 #include "pages/TAB1.h"
+#include "pages/TAB3.h"
 #include "res/resource.h"
 
 namespace mw {
@@ -81,6 +82,10 @@ void WeightDlgWindow::OnInitDialog() {
 void WeightDlgWindow::CreatePages() {
     HWND tab = GetDlgItem(Hwnd(), IDC_TAB);
     pages_[0].SetLogic(std::make_unique<CTAB1>(pages_[0].Surface(), logic_));
+    constexpr int kCleartypeQuality = 5;
+    pages_[2].UseListFont(ListFont::Wide, 5, kCleartypeQuality);
+    pages_[2].UseListFont(ListFont::Narrow, 4, kCleartypeQuality);
+    pages_[2].SetLogic(std::make_unique<CTAB3>(pages_[2].Surface(), logic_));
     for (int i = 0; i < CWeightDlg::kPageCount; ++i) pages_[i].Create(kPageTemplates[i], tab);
     logic_.SetPages(pages_[0].Logic(), pages_[1].Logic(), pages_[2].Logic());
     RECT area;

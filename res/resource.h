@@ -82,6 +82,41 @@
 #define IDC_IBEAM_RESULT         1036
 #define IDC_IBEAM_BUTTON         1094
 
+// Page three (template 168)
+#define IDC_HEX_COMBO            1126
+#define IDC_HEX_UNIT_WEIGHT      1135
+#define IDC_HEX_LENGTH           1136
+#define IDC_HEX_RESULT           1137
+#define IDC_HEX_BUTTON           1101
+#define IDC_OCT_COMBO            1127
+#define IDC_OCT_UNIT_WEIGHT      1138
+#define IDC_OCT_LENGTH           1139
+#define IDC_OCT_RESULT           1140
+#define IDC_OCT_BUTTON           1102
+#define IDC_REBAR_COMBO          1128
+#define IDC_REBAR_UNIT_WEIGHT    1141
+#define IDC_REBAR_LENGTH         1142
+#define IDC_REBAR_RESULT         1143
+#define IDC_REBAR_BUTTON         1103
+#define IDC_CANGLE_TYPE          1129
+#define IDC_CANGLE_SIZE          1130
+#define IDC_CANGLE_UNIT_WEIGHT   1144
+#define IDC_CANGLE_LENGTH        1145
+#define IDC_CANGLE_RESULT        1146
+#define IDC_CANGLE_BUTTON        1118
+#define IDC_CCHANNEL_TYPE        1131
+#define IDC_CCHANNEL_SIZE        1132
+#define IDC_CCHANNEL_UNIT_WEIGHT 1147
+#define IDC_CCHANNEL_LENGTH      1148
+#define IDC_CCHANNEL_RESULT      1149
+#define IDC_CCHANNEL_BUTTON      1153
+#define IDC_CZ_TYPE              1133
+#define IDC_CZ_SIZE              1134
+#define IDC_CZ_UNIT_WEIGHT       1150
+#define IDC_CZ_LENGTH            1151
+#define IDC_CZ_RESULT            1152
+#define IDC_CZ_BUTTON            1154
+
 // Commands
 #define IDM_EXIT            32771
 #define IDM_SHOW            32772

@@ -6,6 +6,7 @@
 
 #include "app/WeightDlg.h"
 #include "pages/TAB1.h"
+#include "pages/TAB3.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "tests/support/FakeMainWindow.h"
@@ -24,14 +25,17 @@ struct MainWindowFixture {
         pageSurface.DefineRadioGroup({IDC_ROUND_INNER_MODE, IDC_ROUND_WALL_MODE});
     }
 
-    // Starts the window; with `withPageOne` page one is created inside it first.
-    void Start(bool withPageOne = true) {
+    // Starts the window; with `withPages` the pages are created inside it first.
+    void Start(bool withPages = true) {
         dlg.InitTabs();
-        if (withPageOne) {
+        if (withPages) {
             page1 = std::make_unique<CTAB1>(pageSurface, dlg);
             pageSurface.Bind(page1.get());
             page1->OnInitDialog();
-            dlg.SetPages(page1.get(), nullptr, nullptr);
+            page3 = std::make_unique<CTAB3>(page3Surface, dlg);
+            page3Surface.Bind(page3.get());
+            page3->OnInitDialog();
+            dlg.SetPages(page1.get(), nullptr, page3.get());
         }
         dlg.MeasureFullSize();
         dlg.InitSettingsBar();
@@ -39,13 +43,15 @@ struct MainWindowFixture {
     }
 
     MemorySurface surface;
-    MemorySurface pageSurface;
+    MemorySurface pageSurface;   // page one
+    MemorySurface page3Surface;
     FakeMainWindow host;
     MemoryClipboard clipboard;
     MemoryFileSystem files;
     SettingsFile settings{files, kSettingsPath};
     CWeightDlg dlg{surface, host, clipboard, settings};
     std::unique_ptr<CTAB1> page1;
+    std::unique_ptr<CTAB3> page3;
 };
 
 }  // namespace mw

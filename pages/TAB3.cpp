@@ -1,0 +1,144 @@
+// Page three's calculators: three bars from tables with the user's own sizes, three cold-formed
+// sections whose size list depends on their type.
+#include "pages/TAB3.h"
+
+#include "pages/Tab3Tables.h"
+#include "res/resource.h"
+
+namespace mw {
+
+namespace {
+
+const CustomSource kHexagonSource = {5, "六角钢", "六角钢", false};
+const CustomSource kOctagonSource = {6, "八角钢", "八角钢", false};
+const CustomSource kRebarSource   = {7, "螺纹钢", "螺纹钢", false};
+
+ListFont ToListFont(SizeListFont font) {
+    switch (font) {
+        case SizeListFont::kWide:   return ListFont::Wide;
+        case SizeListFont::kNarrow: return ListFont::Narrow;
+        default:                    return ListFont::Dialog;
+    }
+}
+
+}  // namespace
+
+CTAB3::CTAB3(ControlSurface& surface, PageHost& host)
+    : CalcPage(surface, host),
+      hexagon_{IDC_HEX_COMBO, IDC_HEX_UNIT_WEIGHT, 0, IDC_HEX_LENGTH, IDC_HEX_RESULT, kHexagonSizes, {}},
+      octagon_{IDC_OCT_COMBO, IDC_OCT_UNIT_WEIGHT, 0, IDC_OCT_LENGTH, IDC_OCT_RESULT, kOctagonSizes, {}},
+      rebar_{IDC_REBAR_COMBO, IDC_REBAR_UNIT_WEIGHT, 0, IDC_REBAR_LENGTH, IDC_REBAR_RESULT, kRebarSizes, {}},
+      coldAngle_{kColdAngle, IDC_CANGLE_TYPE, IDC_CANGLE_SIZE, IDC_CANGLE_UNIT_WEIGHT,
+                 IDC_CANGLE_LENGTH, IDC_CANGLE_RESULT},
+      coldChannel_{kColdChannel, IDC_CCHANNEL_TYPE, IDC_CCHANNEL_SIZE, IDC_CCHANNEL_UNIT_WEIGHT,
+                   IDC_CCHANNEL_LENGTH, IDC_CCHANNEL_RESULT},
+      coldZ_{kColdZ, IDC_CZ_TYPE, IDC_CZ_SIZE, IDC_CZ_UNIT_WEIGHT, IDC_CZ_LENGTH, IDC_CZ_RESULT} {
+    OnSelection(IDC_HEX_COMBO, [this] { ComputeHexagon(); });
+    OnInput(IDC_HEX_LENGTH, [this] { ComputeHexagon(); });
+    OnSelection(IDC_OCT_COMBO, [this] { ComputeOctagon(); });
+    OnInput(IDC_OCT_LENGTH, [this] { ComputeOctagon(); });
+    OnSelection(IDC_REBAR_COMBO, [this] { ComputeRebar(); });
+    OnInput(IDC_REBAR_LENGTH, [this] { ComputeRebar(); });
+
+    OnSelection(IDC_CANGLE_TYPE, [this] { FillColdAngleSizes(); ComputeColdAngle(); });
+    OnSelection(IDC_CANGLE_SIZE, [this] { ComputeColdAngle(); });
+    OnInput(IDC_CANGLE_LENGTH, [this] { ComputeColdAngle(); });
+    OnSelection(IDC_CCHANNEL_TYPE, [this] { FillColdChannelSizes(); ComputeColdChannel(); });
+    OnSelection(IDC_CCHANNEL_SIZE, [this] { ComputeColdChannel(); });
+    OnInput(IDC_CCHANNEL_LENGTH, [this] { ComputeColdChannel(); });
+    OnSelection(IDC_CZ_TYPE, [this] { FillColdZSizes(); ComputeColdZ(); });
+    OnSelection(IDC_CZ_SIZE, [this] { ComputeColdZ(); });
+    OnInput(IDC_CZ_LENGTH, [this] { ComputeColdZ(); });
+
+    WeightButton(IDC_HEX_BUTTON, IDC_HEX_RESULT);
+    WeightButton(IDC_OCT_BUTTON, IDC_OCT_RESULT);
+    WeightButton(IDC_REBAR_BUTTON, IDC_REBAR_RESULT);
+    WeightButton(IDC_CANGLE_BUTTON, IDC_CANGLE_RESULT);
+    WeightButton(IDC_CCHANNEL_BUTTON, IDC_CCHANNEL_RESULT);
+    WeightButton(IDC_CZ_BUTTON, IDC_CZ_RESULT);
+}
+
+void CTAB3::OnInitDialog() {
+    // The template's fixed lists.
+    FillSizes(hexagon_);
+    FillSizes(octagon_);
+    FillSizes(rebar_);
+    for (const ColdCalculator* calc : {&coldAngle_, &coldChannel_, &coldZ_}) {
+        surface_.ClearItems(calc->typeCombo);
+        for (const std::string& type : ColdFormedTypeItems(calc->section)) surface_.AddItem(calc->typeCombo, type);
+    }
+
+    surface_.SetSelection(IDC_HEX_COMBO, 0);
+    ComputeHexagon();
+    surface_.SetSelection(IDC_OCT_COMBO, 0);
+    ComputeOctagon();
+    surface_.SetSelection(IDC_REBAR_COMBO, 0);
+    ComputeRebar();
+    surface_.SetSelection(IDC_CANGLE_TYPE, 0);
+    FillColdAngleSizes();
+    ComputeColdAngle();
+    surface_.SetSelection(IDC_CCHANNEL_TYPE, 0);
+    FillColdChannelSizes();
+    ComputeColdChannel();
+    surface_.SetSelection(IDC_CZ_TYPE, 0);
+    FillColdZSizes();
+    ComputeColdZ();
+    LoadCustomEntries(hexagon_, kHexagonSource);
+    LoadCustomEntries(octagon_, kOctagonSource);
+    LoadCustomEntries(rebar_, kRebarSource);
+}
+
+void CTAB3::RecomputeAll() {
+    ComputeHexagon();
+    ComputeOctagon();
+    ComputeRebar();
+    ComputeColdAngle();
+    ComputeColdChannel();
+    ComputeColdZ();
+}
+
+void CTAB3::ResetPage() {
+    for (int combo : {IDC_HEX_COMBO, IDC_OCT_COMBO, IDC_REBAR_COMBO, IDC_CANGLE_TYPE,
+                      IDC_CCHANNEL_TYPE, IDC_CZ_TYPE})
+        surface_.SetSelection(combo, 0);
+    for (int edit : {IDC_HEX_LENGTH, IDC_OCT_LENGTH, IDC_REBAR_LENGTH, IDC_CANGLE_LENGTH,
+                     IDC_CCHANNEL_LENGTH, IDC_CZ_LENGTH})
+        surface_.SetText(edit, "");
+    ComputeHexagon();
+    ComputeOctagon();
+    ComputeRebar();
+    FillColdAngleSizes();
+    ComputeColdAngle();
+    FillColdChannelSizes();
+    ComputeColdChannel();
+    FillColdZSizes();
+    ComputeColdZ();
+}
+
+void CTAB3::ComputeHexagon() { ComputeTable(hexagon_); }
+void CTAB3::ComputeOctagon() { ComputeTable(octagon_); }
+void CTAB3::ComputeRebar() { ComputeTable(rebar_); }
+void CTAB3::ComputeColdAngle() { ComputeCold(coldAngle_); }
+void CTAB3::ComputeColdChannel() { ComputeCold(coldChannel_); }
+void CTAB3::ComputeColdZ() { ComputeCold(coldZ_); }
+void CTAB3::FillColdAngleSizes() { FillColdSizes(coldAngle_); }
+void CTAB3::FillColdChannelSizes() { FillColdSizes(coldChannel_); }
+void CTAB3::FillColdZSizes() { FillColdSizes(coldZ_); }
+
+void CTAB3::FillColdSizes(const ColdCalculator& calc) {
+    const ColdSizeList list = FillColdFormedSizes(calc.section, surface_.Selection(calc.typeCombo));
+    surface_.ClearItems(calc.sizeCombo);
+    for (const std::string& item : list.items) surface_.AddItem(calc.sizeCombo, item);
+    if (list.font) surface_.SetFont(calc.sizeCombo, ToListFont(*list.font));
+    surface_.SetSelection(calc.sizeCombo, list.selection);
+}
+
+void CTAB3::ComputeCold(const ColdCalculator& calc) {
+    const ColdFormedResult result =
+        ComputeColdFormed(calc.section, surface_.Selection(calc.typeCombo),
+                          surface_.Selection(calc.sizeCombo), Value(calc.lengthEdit), Settings());
+    surface_.SetText(calc.unitWeightEdit, result.unitWeightText);
+    surface_.SetText(calc.resultEdit, result.weightText);
+}
+
+}  // namespace mw

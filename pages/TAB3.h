@@ -1,0 +1,40 @@
+// Page three: hexagonal, octagonal and reinforcing bar; cold-formed angle, channel and Z.
+#pragma once
+
+#include "pages/CalcPage.h"
+#include "pages/ColdFormed.h"
+
+namespace mw {
+
+class CTAB3 : public CalcPage {
+public:
+    CTAB3(ControlSurface& surface, PageHost& host);
+
+    void OnInitDialog() override;
+    void RecomputeAll() override;
+    void ResetPage() override;
+
+    void ComputeHexagon();
+    void ComputeOctagon();
+    void ComputeRebar();
+    void ComputeColdAngle();
+    void ComputeColdChannel();
+    void ComputeColdZ();
+    void FillColdAngleSizes();
+    void FillColdChannelSizes();
+    void FillColdZSizes();
+
+private:
+    // A cold-formed calculator: a type list, a size list that depends on it, and its table.
+    struct ColdCalculator {
+        const ColdFormedSection& section;
+        int typeCombo, sizeCombo, unitWeightEdit, lengthEdit, resultEdit;
+    };
+    void FillColdSizes(const ColdCalculator& calc);
+    void ComputeCold(const ColdCalculator& calc);
+
+    TableCalculator hexagon_, octagon_, rebar_;
+    const ColdCalculator coldAngle_, coldChannel_, coldZ_;
+};
+
+}  // namespace mw
