@@ -22,6 +22,10 @@ void CalcPage::OnInput(int edit, Compute compute) {
     bindings_[{edit, Notify::Change}] = Binding{std::move(compute), true, 0};
 }
 
+void CalcPage::OnEdit(int edit, Compute handler) {
+    bindings_[{edit, Notify::Change}] = Binding{std::move(handler), false, 0};
+}
+
 void CalcPage::OnSelection(int combo, Compute compute) {
     bindings_[{combo, Notify::SelChange}] = Binding{std::move(compute), false, 0};
 }

@@ -40,6 +40,7 @@ protected:
 
     // Bindings, made in the page's constructor.
     void OnInput(int edit, Compute compute);      // edit change: compute, then echo to the hint line
+    void OnEdit(int edit, Compute handler);       // edit change handled entirely by the page
     void OnSelection(int combo, Compute compute); // size or type list change
     void OnClick(int button, Compute compute);    // mode radios
     void WeightButton(int button, int resultEdit);
@@ -63,8 +64,10 @@ protected:
     ControlSurface& surface_;
     PageHost& host_;
 
-private:
+    // Shows the value of an input edit in the main window's hint line.
     void Echo(int edit);
+
+private:
     void CopyAndCount(int resultEdit);
 
     struct Binding {

@@ -82,6 +82,41 @@
 #define IDC_IBEAM_RESULT         1036
 #define IDC_IBEAM_BUTTON         1094
 
+// Page two (template 164)
+#define IDC_TUBE_COMBO           1067
+#define IDC_TUBE_UNIT_WEIGHT     1068
+#define IDC_TUBE_LENGTH          1069
+#define IDC_TUBE_RESULT          1070
+#define IDC_TUBE_BUTTON          1095
+#define IDC_PIPE_COMBO           1071
+#define IDC_PIPE_UNIT_WEIGHT     1072
+#define IDC_PIPE_LENGTH          1073
+#define IDC_PIPE_RESULT          1074
+#define IDC_PIPE_BUTTON          1096
+#define IDC_FASTENER_TYPE        1075
+#define IDC_FASTENER_SIZE        1081
+#define IDC_FASTENER_LENGTH      1076
+#define IDC_FASTENER_RESULT      1077
+#define IDC_FASTENER_BUTTON      1097
+#define IDC_HT_TYPE              1045
+#define IDC_HT_SIZE              1046
+#define IDC_HT_UNIT_WEIGHT       1054
+#define IDC_HT_LENGTH            1055
+#define IDC_HT_RESULT            1056
+#define IDC_HT_BUTTON            1098
+#define IDC_MESH_TYPE            1057
+#define IDC_MESH_SIZE            1058
+#define IDC_MESH_UNIT_WEIGHT     1059
+#define IDC_MESH_AREA            1060
+#define IDC_MESH_RESULT          1061
+#define IDC_MESH_BUTTON          1099
+#define IDC_ROPE_TYPE            1062
+#define IDC_ROPE_SIZE            1066
+#define IDC_ROPE_UNIT_WEIGHT     1063
+#define IDC_ROPE_LENGTH          1064
+#define IDC_ROPE_RESULT          1065
+#define IDC_ROPE_BUTTON          1100
+
 // Page three (template 168)
 #define IDC_HEX_COMBO            1126
 #define IDC_HEX_UNIT_WEIGHT      1135
