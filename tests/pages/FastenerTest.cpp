@@ -3,18 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Units.h"
+
 #include <cmath>
 
 namespace mw {
 namespace {
-
-CalcSettings Units(int unitSystem, int decimals = 2, double density = kSteelDensity) {
-    CalcSettings s;
-    s.unitSystem = unitSystem;
-    s.decimals = decimals;
-    s.density = density;
-    return s;
-}
 
 FastenerResult Compute(int type, int size, double length, const CalcSettings& s) {
     FastenerInput in;

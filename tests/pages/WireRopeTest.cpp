@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Units.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -10,14 +12,6 @@
 
 namespace mw {
 namespace {
-
-CalcSettings Units(int unitSystem, int decimals = 2, double density = kSteelDensity) {
-    CalcSettings s;
-    s.unitSystem = unitSystem;
-    s.decimals = decimals;
-    s.density = density;
-    return s;
-}
 
 RopeResult Compute(int construction, int size, double length, const CalcSettings& s) {
     RopeInput in;
