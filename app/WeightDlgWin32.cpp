@@ -6,6 +6,7 @@
 
 #include "app/Utf16Win32.h"
 #include "pages/TAB1.h"
+#include "pages/TAB2.h"
 #include "pages/TAB3.h"
 #include "res/resource.h"
 
@@ -82,7 +83,9 @@ void WeightDlgWindow::OnInitDialog() {
 void WeightDlgWindow::CreatePages() {
     HWND tab = GetDlgItem(Hwnd(), IDC_TAB);
     pages_[0].SetLogic(std::make_unique<CTAB1>(pages_[0].Surface(), logic_));
-    constexpr int kCleartypeQuality = 5;
+    constexpr int kDraftQuality = 1, kCleartypeQuality = 5;
+    pages_[1].UseListFont(ListFont::Small, 4, kDraftQuality);
+    pages_[1].SetLogic(std::make_unique<CTAB2>(pages_[1].Surface(), logic_));
     pages_[2].UseListFont(ListFont::Wide, 5, kCleartypeQuality);
     pages_[2].UseListFont(ListFont::Narrow, 4, kCleartypeQuality);
     pages_[2].SetLogic(std::make_unique<CTAB3>(pages_[2].Surface(), logic_));

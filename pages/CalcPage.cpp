@@ -91,6 +91,38 @@ void CalcPage::ComputeTable(const TableCalculator& calc) {
     ShowWeight(calc.resultEdit, TableWeight(scaled, length, Settings()));
 }
 
+namespace {
+ListFont ToListFont(SizeListFont font) {
+    switch (font) {
+        case SizeListFont::kWide:   return ListFont::Wide;
+        case SizeListFont::kNarrow: return ListFont::Narrow;
+        case SizeListFont::kSmall:  return ListFont::Small;
+        default:                    return ListFont::Dialog;
+    }
+}
+}  // namespace
+
+void CalcPage::FillTypes(const TypedCalculator& calc) {
+    surface_.ClearItems(calc.typeCombo);
+    for (const std::string& type : TypeItems(calc.section)) surface_.AddItem(calc.typeCombo, type);
+}
+
+void CalcPage::FillTypedSizes(const TypedCalculator& calc) {
+    const TypedSizeList list = mw::FillTypedSizes(calc.section, surface_.Selection(calc.typeCombo));
+    surface_.ClearItems(calc.sizeCombo);
+    for (const std::string& item : list.items) surface_.AddItem(calc.sizeCombo, item);
+    if (list.font) surface_.SetFont(calc.sizeCombo, ToListFont(*list.font));
+    surface_.SetSelection(calc.sizeCombo, list.selection);
+}
+
+void CalcPage::ComputeTyped(const TypedCalculator& calc) {
+    const TypedResult result =
+        mw::ComputeTyped(calc.section, surface_.Selection(calc.typeCombo), surface_.Selection(calc.sizeCombo),
+                         Value(calc.quantityEdit), Settings(), calc.weightOf);
+    surface_.SetText(calc.unitWeightEdit, result.unitWeightText);
+    surface_.SetText(calc.resultEdit, result.weightText);
+}
+
 void CalcPage::FillSizes(const TableCalculator& calc) {
     surface_.ClearItems(calc.combo);
     for (std::size_t i = 0; i < calc.table.count; ++i) surface_.AddItem(calc.combo, calc.table.rows[i].model);

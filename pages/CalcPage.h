@@ -11,6 +11,7 @@
 #include "pages/CustomEntry.h"
 #include "pages/PageHost.h"
 #include "pages/SizeTable.h"
+#include "pages/TypedSizes.h"
 
 namespace mw {
 
@@ -38,6 +39,13 @@ protected:
         std::vector<CustomEntry> custom;
     };
 
+    // A calculator whose size list depends on its type list.
+    struct TypedCalculator {
+        const TypedSizes& section;
+        int typeCombo, sizeCombo, unitWeightEdit, quantityEdit, resultEdit;
+        QuantityWeight weightOf;  // length or area to weight
+    };
+
     // Bindings, made in the page's constructor.
     void OnInput(int edit, Compute compute);      // edit change: compute, then echo to the hint line
     void OnEdit(int edit, Compute handler);       // edit change handled entirely by the page
@@ -55,6 +63,12 @@ protected:
     void ComputeTable(const TableCalculator& calc);
     // Selected row's unit weight (kg/m at 7.85) and spec; false when nothing is selected.
     bool SelectedUnitWeight(const TableCalculator& calc, double& unitWeight, std::string& spec) const;
+
+    // Refills the size list from the selected type, selects its first size and sets its font.
+    void FillTypedSizes(const TypedCalculator& calc);
+    void ComputeTyped(const TypedCalculator& calc);
+    // The type list of the template.
+    void FillTypes(const TypedCalculator& calc);
 
     // Fills a size list with the built-in sizes.
     void FillSizes(const TableCalculator& calc);

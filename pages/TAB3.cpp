@@ -13,14 +13,6 @@ const CustomSource kHexagonSource = {5, "六角钢", "六角钢", false};
 const CustomSource kOctagonSource = {6, "八角钢", "八角钢", false};
 const CustomSource kRebarSource   = {7, "螺纹钢", "螺纹钢", false};
 
-ListFont ToListFont(SizeListFont font) {
-    switch (font) {
-        case SizeListFont::kWide:   return ListFont::Wide;
-        case SizeListFont::kNarrow: return ListFont::Narrow;
-        default:                    return ListFont::Dialog;
-    }
-}
-
 }  // namespace
 
 CTAB3::CTAB3(ControlSurface& surface, PageHost& host)
@@ -29,10 +21,11 @@ CTAB3::CTAB3(ControlSurface& surface, PageHost& host)
       octagon_{IDC_OCT_COMBO, IDC_OCT_UNIT_WEIGHT, 0, IDC_OCT_LENGTH, IDC_OCT_RESULT, kOctagonSizes, {}},
       rebar_{IDC_REBAR_COMBO, IDC_REBAR_UNIT_WEIGHT, 0, IDC_REBAR_LENGTH, IDC_REBAR_RESULT, kRebarSizes, {}},
       coldAngle_{kColdAngle, IDC_CANGLE_TYPE, IDC_CANGLE_SIZE, IDC_CANGLE_UNIT_WEIGHT,
-                 IDC_CANGLE_LENGTH, IDC_CANGLE_RESULT},
+                 IDC_CANGLE_LENGTH, IDC_CANGLE_RESULT, TableWeight},
       coldChannel_{kColdChannel, IDC_CCHANNEL_TYPE, IDC_CCHANNEL_SIZE, IDC_CCHANNEL_UNIT_WEIGHT,
-                   IDC_CCHANNEL_LENGTH, IDC_CCHANNEL_RESULT},
-      coldZ_{kColdZ, IDC_CZ_TYPE, IDC_CZ_SIZE, IDC_CZ_UNIT_WEIGHT, IDC_CZ_LENGTH, IDC_CZ_RESULT} {
+                   IDC_CCHANNEL_LENGTH, IDC_CCHANNEL_RESULT, TableWeight},
+      coldZ_{kColdZ, IDC_CZ_TYPE, IDC_CZ_SIZE, IDC_CZ_UNIT_WEIGHT, IDC_CZ_LENGTH, IDC_CZ_RESULT,
+             TableWeight} {
     OnSelection(IDC_HEX_COMBO, [this] { ComputeHexagon(); });
     OnInput(IDC_HEX_LENGTH, [this] { ComputeHexagon(); });
     OnSelection(IDC_OCT_COMBO, [this] { ComputeOctagon(); });
@@ -63,10 +56,7 @@ void CTAB3::OnInitDialog() {
     FillSizes(hexagon_);
     FillSizes(octagon_);
     FillSizes(rebar_);
-    for (const ColdCalculator* calc : {&coldAngle_, &coldChannel_, &coldZ_}) {
-        surface_.ClearItems(calc->typeCombo);
-        for (const std::string& type : ColdFormedTypeItems(calc->section)) surface_.AddItem(calc->typeCombo, type);
-    }
+    for (const TypedCalculator* calc : {&coldAngle_, &coldChannel_, &coldZ_}) FillTypes(*calc);
 
     surface_.SetSelection(IDC_HEX_COMBO, 0);
     ComputeHexagon();
@@ -118,27 +108,11 @@ void CTAB3::ResetPage() {
 void CTAB3::ComputeHexagon() { ComputeTable(hexagon_); }
 void CTAB3::ComputeOctagon() { ComputeTable(octagon_); }
 void CTAB3::ComputeRebar() { ComputeTable(rebar_); }
-void CTAB3::ComputeColdAngle() { ComputeCold(coldAngle_); }
-void CTAB3::ComputeColdChannel() { ComputeCold(coldChannel_); }
-void CTAB3::ComputeColdZ() { ComputeCold(coldZ_); }
-void CTAB3::FillColdAngleSizes() { FillColdSizes(coldAngle_); }
-void CTAB3::FillColdChannelSizes() { FillColdSizes(coldChannel_); }
-void CTAB3::FillColdZSizes() { FillColdSizes(coldZ_); }
-
-void CTAB3::FillColdSizes(const ColdCalculator& calc) {
-    const ColdSizeList list = FillColdFormedSizes(calc.section, surface_.Selection(calc.typeCombo));
-    surface_.ClearItems(calc.sizeCombo);
-    for (const std::string& item : list.items) surface_.AddItem(calc.sizeCombo, item);
-    if (list.font) surface_.SetFont(calc.sizeCombo, ToListFont(*list.font));
-    surface_.SetSelection(calc.sizeCombo, list.selection);
-}
-
-void CTAB3::ComputeCold(const ColdCalculator& calc) {
-    const ColdFormedResult result =
-        ComputeColdFormed(calc.section, surface_.Selection(calc.typeCombo),
-                          surface_.Selection(calc.sizeCombo), Value(calc.lengthEdit), Settings());
-    surface_.SetText(calc.unitWeightEdit, result.unitWeightText);
-    surface_.SetText(calc.resultEdit, result.weightText);
-}
+void CTAB3::ComputeColdAngle() { ComputeTyped(coldAngle_); }
+void CTAB3::ComputeColdChannel() { ComputeTyped(coldChannel_); }
+void CTAB3::ComputeColdZ() { ComputeTyped(coldZ_); }
+void CTAB3::FillColdAngleSizes() { FillTypedSizes(coldAngle_); }
+void CTAB3::FillColdChannelSizes() { FillTypedSizes(coldChannel_); }
+void CTAB3::FillColdZSizes() { FillTypedSizes(coldZ_); }
 
 }  // namespace mw

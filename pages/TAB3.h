@@ -25,16 +25,8 @@ public:
     void FillColdZSizes();
 
 private:
-    // A cold-formed calculator: a type list, a size list that depends on it, and its table.
-    struct ColdCalculator {
-        const ColdFormedSection& section;
-        int typeCombo, sizeCombo, unitWeightEdit, lengthEdit, resultEdit;
-    };
-    void FillColdSizes(const ColdCalculator& calc);
-    void ComputeCold(const ColdCalculator& calc);
-
     TableCalculator hexagon_, octagon_, rebar_;
-    const ColdCalculator coldAngle_, coldChannel_, coldZ_;
+    const TypedCalculator coldAngle_, coldChannel_, coldZ_;
 };
 
 }  // namespace mw

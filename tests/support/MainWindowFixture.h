@@ -6,6 +6,7 @@
 
 #include "app/WeightDlg.h"
 #include "pages/TAB1.h"
+#include "pages/TAB2.h"
 #include "pages/TAB3.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
@@ -32,10 +33,13 @@ struct MainWindowFixture {
             page1 = std::make_unique<CTAB1>(pageSurface, dlg);
             pageSurface.Bind(page1.get());
             page1->OnInitDialog();
+            page2 = std::make_unique<CTAB2>(page2Surface, dlg);
+            page2Surface.Bind(page2.get());
+            page2->OnInitDialog();
             page3 = std::make_unique<CTAB3>(page3Surface, dlg);
             page3Surface.Bind(page3.get());
             page3->OnInitDialog();
-            dlg.SetPages(page1.get(), nullptr, page3.get());
+            dlg.SetPages(page1.get(), page2.get(), page3.get());
         }
         dlg.MeasureFullSize();
         dlg.InitSettingsBar();
@@ -44,6 +48,7 @@ struct MainWindowFixture {
 
     MemorySurface surface;
     MemorySurface pageSurface;   // page one
+    MemorySurface page2Surface;
     MemorySurface page3Surface;
     FakeMainWindow host;
     MemoryClipboard clipboard;
@@ -51,6 +56,7 @@ struct MainWindowFixture {
     SettingsFile settings{files, kSettingsPath};
     CWeightDlg dlg{surface, host, clipboard, settings};
     std::unique_ptr<CTAB1> page1;
+    std::unique_ptr<CTAB2> page2;
     std::unique_ptr<CTAB3> page3;
 };
 

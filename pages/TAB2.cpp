@@ -1,0 +1,168 @@
+// Page two's calculators: tube and pipe from tables with the user's own sizes, four calculators
+// whose size list depends on a type.
+#include "pages/TAB2.h"
+
+#include "pages/Fastener.h"
+#include "pages/HTSection.h"
+#include "pages/PlateMesh.h"
+#include "pages/Tab2Tables.h"
+#include "pages/WireRope.h"
+#include "res/resource.h"
+
+namespace mw {
+
+namespace {
+const CustomSource kTubeSource = {3, "方管", "方管", false};
+const CustomSource kPipeSource = {4, "钢管", "钢管", false};
+constexpr std::size_t kLengthTextMax = 29;  // the fastener length is read into a 30-byte buffer
+}  // namespace
+
+CTAB2::CTAB2(ControlSurface& surface, PageHost& host)
+    : CalcPage(surface, host),
+      tube_{IDC_TUBE_COMBO, IDC_TUBE_UNIT_WEIGHT, 0, IDC_TUBE_LENGTH, IDC_TUBE_RESULT, kTubeSizes, {}},
+      pipe_{IDC_PIPE_COMBO, IDC_PIPE_UNIT_WEIGHT, 0, IDC_PIPE_LENGTH, IDC_PIPE_RESULT, kPipeSizes, {}},
+      ht_{kHTSection, IDC_HT_TYPE, IDC_HT_SIZE, IDC_HT_UNIT_WEIGHT, IDC_HT_LENGTH, IDC_HT_RESULT, TableWeight},
+      plateMesh_{kPlateMesh, IDC_MESH_TYPE, IDC_MESH_SIZE, IDC_MESH_UNIT_WEIGHT, IDC_MESH_AREA,
+                 IDC_MESH_RESULT, AreaWeight} {
+    OnSelection(IDC_TUBE_COMBO, [this] { ComputeTube(); });
+    OnInput(IDC_TUBE_LENGTH, [this] { ComputeTube(); });
+    OnSelection(IDC_PIPE_COMBO, [this] { ComputePipe(); });
+    OnInput(IDC_PIPE_LENGTH, [this] { ComputePipe(); });
+    OnSelection(IDC_FASTENER_TYPE, [this] { OnFastenerType(); });
+    OnSelection(IDC_FASTENER_SIZE, [this] { ComputeFastener(); });
+    OnEdit(IDC_FASTENER_LENGTH, [this] { OnFastenerLength(); });
+    OnSelection(IDC_HT_TYPE, [this] { FillHTSizes(); ComputeHT(); });
+    OnSelection(IDC_HT_SIZE, [this] { ComputeHT(); });
+    OnInput(IDC_HT_LENGTH, [this] { ComputeHT(); });
+    OnSelection(IDC_MESH_TYPE, [this] { FillPlateMeshSizes(); ComputePlateMesh(); });
+    OnSelection(IDC_MESH_SIZE, [this] { ComputePlateMesh(); });
+    OnInput(IDC_MESH_AREA, [this] { ComputePlateMesh(); });
+    OnSelection(IDC_ROPE_TYPE, [this] { FillRopeSizes(); ComputeRope(); });
+    OnSelection(IDC_ROPE_SIZE, [this] { ComputeRope(); });
+    OnInput(IDC_ROPE_LENGTH, [this] { ComputeRope(); });
+
+    WeightButton(IDC_TUBE_BUTTON, IDC_TUBE_RESULT);
+    WeightButton(IDC_PIPE_BUTTON, IDC_PIPE_RESULT);
+    WeightButton(IDC_FASTENER_BUTTON, IDC_FASTENER_RESULT);
+    WeightButton(IDC_HT_BUTTON, IDC_HT_RESULT);
+    WeightButton(IDC_MESH_BUTTON, IDC_MESH_RESULT);
+    WeightButton(IDC_ROPE_BUTTON, IDC_ROPE_RESULT);
+}
+
+void CTAB2::OnInitDialog() {
+    // The template's fixed lists.
+    FillSizes(tube_);
+    FillSizes(pipe_);
+    FillList(IDC_FASTENER_TYPE, FastenerTypeItems(), -1);
+    FillTypes(ht_);
+    FillTypes(plateMesh_);
+    FillList(IDC_ROPE_TYPE, RopeConstructionItems(), -1);
+
+    surface_.SetSelection(IDC_TUBE_COMBO, 0);
+    ComputeTube();
+    surface_.SetSelection(IDC_PIPE_COMBO, 0);
+    ComputePipe();
+    surface_.SetSelection(IDC_FASTENER_TYPE, 0);
+    FillFastenerSizes();
+    ComputeFastener();
+    surface_.SetSelection(IDC_HT_TYPE, 0);
+    FillHTSizes();
+    ComputeHT();
+    surface_.SetSelection(IDC_MESH_TYPE, 0);
+    FillPlateMeshSizes();
+    ComputePlateMesh();
+    surface_.SetSelection(IDC_ROPE_TYPE, 0);
+    FillRopeSizes();
+    ComputeRope();
+    LoadCustomEntries(tube_, kTubeSource);
+    LoadCustomEntries(pipe_, kPipeSource);
+}
+
+void CTAB2::RecomputeAll() {
+    ComputeTube();
+    ComputePipe();
+    ComputeFastener();
+    ComputeHT();
+    ComputePlateMesh();
+    ComputeRope();
+}
+
+void CTAB2::ResetPage() {
+    for (int combo : {IDC_HT_TYPE, IDC_MESH_TYPE, IDC_ROPE_TYPE, IDC_TUBE_COMBO, IDC_PIPE_COMBO,
+                      IDC_FASTENER_TYPE})
+        surface_.SetSelection(combo, 0);
+    for (int edit : {IDC_HT_LENGTH, IDC_MESH_AREA, IDC_ROPE_LENGTH, IDC_TUBE_LENGTH, IDC_PIPE_LENGTH,
+                     IDC_FASTENER_LENGTH})
+        surface_.SetText(edit, "");
+    ComputeTube();
+    ComputePipe();
+    FillFastenerSizes();
+    ComputeFastener();
+    FillHTSizes();
+    ComputeHT();
+    FillPlateMeshSizes();
+    ComputePlateMesh();
+    FillRopeSizes();
+    ComputeRope();
+}
+
+void CTAB2::FillList(int combo, const std::vector<std::string>& items, int selection) {
+    surface_.ClearItems(combo);
+    for (const std::string& item : items) surface_.AddItem(combo, item);
+    if (selection >= 0) surface_.SetSelection(combo, selection);
+}
+
+void CTAB2::ComputeTube() { ComputeTable(tube_); }
+void CTAB2::ComputePipe() { ComputeTable(pipe_); }
+
+void CTAB2::FillFastenerSizes() {
+    const std::vector<std::string> sizes = FastenerSizeItems(surface_.Selection(IDC_FASTENER_TYPE));
+    FillList(IDC_FASTENER_SIZE, sizes, sizes.empty() ? -1 : 0);
+}
+
+// Bolts and split pins need a length: the nut and washer placeholder gives way to an empty field.
+void CTAB2::OnFastenerType() {
+    const std::string length = surface_.Text(IDC_FASTENER_LENGTH).substr(0, kLengthTextMax);
+    if (FastenerTypeChangeClearsLength(surface_.Selection(IDC_FASTENER_TYPE), length))
+        surface_.SetText(IDC_FASTENER_LENGTH, "");
+    FillFastenerSizes();
+    ComputeFastener();
+}
+
+void CTAB2::OnFastenerLength() {
+    if (!FastenerLengthChangeComputes(surface_.Text(IDC_FASTENER_LENGTH))) return;
+    ComputeFastener();
+    Echo(IDC_FASTENER_LENGTH);
+}
+
+void CTAB2::ComputeFastener() {
+    FastenerInput in;
+    in.length = Value(IDC_FASTENER_LENGTH);
+    in.type = surface_.Selection(IDC_FASTENER_TYPE);
+    in.size = surface_.Selection(IDC_FASTENER_SIZE);
+    const FastenerResult result = mw::ComputeFastener(in, Settings());
+    if (result.showPlaceholder) surface_.SetText(IDC_FASTENER_LENGTH, kFastenerPlaceholder);
+    surface_.SetText(IDC_FASTENER_RESULT, result.weightText);
+}
+
+void CTAB2::FillHTSizes() { FillTypedSizes(ht_); }
+void CTAB2::ComputeHT() { ComputeTyped(ht_); }
+void CTAB2::FillPlateMeshSizes() { FillTypedSizes(plateMesh_); }
+void CTAB2::ComputePlateMesh() { ComputeTyped(plateMesh_); }
+
+void CTAB2::FillRopeSizes() {
+    const RopeSizeList list = mw::FillRopeSizes(surface_.Selection(IDC_ROPE_TYPE));
+    FillList(IDC_ROPE_SIZE, list.items, list.selection);
+}
+
+void CTAB2::ComputeRope() {
+    RopeInput in;
+    in.construction = surface_.Selection(IDC_ROPE_TYPE);
+    in.size = surface_.Selection(IDC_ROPE_SIZE);
+    in.length = Value(IDC_ROPE_LENGTH);
+    const RopeResult result = mw::ComputeRope(in, Settings());
+    surface_.SetText(IDC_ROPE_UNIT_WEIGHT, result.unitWeightText);
+    surface_.SetText(IDC_ROPE_RESULT, result.weightText);
+}
+
+}  // namespace mw
