@@ -141,13 +141,11 @@ int NumberEnd(const char* text, int pos) {
     return pos;
 }
 
-// One point at most: a second one is a typing slip (1..5 meant as 1.5), not a number to guess at.
+// Any run of digits and points is a number (ParseNumber reads every such run); only its length is
+// limited.
 bool IsWellFormedNumber(const char* run, int length) {
-    if (length > CMathString::kMaxNumber) return false;
-    int points = 0;
-    for (int i = 0; i < length; ++i)
-        if (run[i] == '.') ++points;
-    return points <= 1 && length > points;
+    (void)run;
+    return length <= CMathString::kMaxNumber;
 }
 
 // Length of a syntactically valid expression, or -1.

