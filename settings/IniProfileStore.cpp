@@ -69,6 +69,14 @@ bool SectionName(const std::string& line, std::string& name) {
     return true;
 }
 
+// Names as the platform takes them: blanks in front dropped (those behind are kept when written,
+// and ignored when compared).
+std::string LeftTrimmed(const std::string& text) {
+    std::size_t b = 0;
+    while (b < text.size() && IsBlank(text[b])) ++b;
+    return text.substr(b);
+}
+
 bool KeyOf(const std::string& line, std::string& key, std::string& value) {
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos) {
@@ -97,7 +105,7 @@ SectionSpan FindSection(const std::string& text, const std::vector<Line>& lines,
             span.last = i;
             return span;
         }
-        if (SameName(name, section)) {
+        if (SameName(name, Trim(section))) {
             span.found = true;
             span.header = i;
             span.first = i + 1;
@@ -113,7 +121,7 @@ long FindKey(const std::string& text, const std::vector<Line>& lines, const Sect
     std::string name, value;
     for (std::size_t i = span.first; i < span.last; ++i) {
         const std::string line = text.substr(lines[i].begin, lines[i].end - lines[i].begin);
-        if (KeyOf(line, name, value) && SameName(name, key)) return static_cast<long>(i);
+        if (KeyOf(line, name, value) && SameName(name, Trim(key))) return static_cast<long>(i);
     }
     return -1;
 }
@@ -157,15 +165,18 @@ bool IniProfileStore::WriteString(const std::string& section, const std::string&
     const std::string s = Utf8ToCp936(section), k = Utf8ToCp936(key), v = Utf8ToCp936(value);
     const std::vector<Line> lines = SplitLines(text);
     const SectionSpan span = FindSection(text, lines, s);
-    const std::string entry = k + "=" + v;
+    const std::string entry = LeftTrimmed(k) + "=" + v;
     if (!span.found) {
         if (!text.empty() && text.back() != '\n') text += kNewLine;
-        text += "[" + s + "]" + kNewLine + entry + kNewLine;
+        text += "[" + LeftTrimmed(s) + "]" + kNewLine + entry + kNewLine;
         return files_.ReplaceWhole(path_, text);
     }
     const long at = FindKey(text, lines, span, k);
     if (at >= 0) {
-        text.replace(lines[at].begin, lines[at].end - lines[at].begin, entry);
+        // The key keeps the spelling it already has; only its value changes.
+        std::string name, old;
+        KeyOf(text.substr(lines[at].begin, lines[at].end - lines[at].begin), name, old);
+        text.replace(lines[at].begin, lines[at].end - lines[at].begin, name + "=" + v);
         return files_.ReplaceWhole(path_, text);
     }
     // A new key goes after the section's last non-empty line.

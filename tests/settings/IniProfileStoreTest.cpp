@@ -47,11 +47,11 @@ TEST(IniProfileStore, WritingCreatesReplacesAndAppends) {
     Store s;
     EXPECT_TRUE(s.store.WriteInt("Setting", "danwei", 1));
     EXPECT_EQ(s.File(), "[Setting]\r\ndanwei=1\r\n");
-    s.store.WriteString("setting", "DANWEI", "2");
-    EXPECT_EQ(s.File(), "[Setting]\r\nDANWEI=2\r\n");
+    s.store.WriteString("setting", "DANWEI", "2");  // the key keeps its spelling
+    EXPECT_EQ(s.File(), "[Setting]\r\ndanwei=2\r\n");
     s.store.WriteString("Setting", "autorun", "1");
     s.store.WriteString("Other", "k", "v");
-    EXPECT_EQ(s.File(), "[Setting]\r\nDANWEI=2\r\nautorun=1\r\n[Other]\r\nk=v\r\n");
+    EXPECT_EQ(s.File(), "[Setting]\r\ndanwei=2\r\nautorun=1\r\n[Other]\r\nk=v\r\n");
 
     Store t("[A]\r\nx=1\r\n\r\n[B]\r\ny=2");  // a new key goes after the last line of its section
     t.store.WriteString("A", "z", "3");
@@ -135,6 +135,21 @@ TEST(PosixFileSystem, ReplacesWholeAndFailsOnAReadOnlyFolder) {
     }
     files.Remove(path);
     rmdir(folder);
+}
+
+}  // namespace
+}  // namespace mw
+
+namespace mw {
+namespace {
+
+TEST(IniProfileStore, BlanksAroundNamesAreIgnored) {
+    Store s;
+    s.store.WriteString(" Other ", " k ", "v");
+    EXPECT_EQ(s.File(), "[Other ]\r\nk =v\r\n");  // blanks in front dropped, as the platform does
+    EXPECT_EQ(s.store.ReadString("Other", "k"), "v");
+    s.store.WriteString("other", "K", "w");
+    EXPECT_EQ(s.File(), "[Other ]\r\nk=w\r\n");
 }
 
 }  // namespace
