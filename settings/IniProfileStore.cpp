@@ -184,8 +184,8 @@ bool IniProfileStore::WriteString(const std::string& section, const std::string&
     for (std::size_t i = span.first; i < span.last; ++i)
         if (!Trim(text.substr(lines[i].begin, lines[i].end - lines[i].begin)).empty()) after = i;
     const Line& line = lines[after];
-    if (line.next == line.end)  // the last line of a file without a final line end
-        text.insert(line.end, kNewLine + entry + kNewLine);
+    if (line.next == text.size() && text.back() != '\n')  // the last line, without a line end
+        text.insert(line.next, kNewLine + entry + kNewLine);
     else
         text.insert(line.next, entry + kNewLine);
     return files_.ReplaceWhole(path_, text);

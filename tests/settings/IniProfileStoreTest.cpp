@@ -154,3 +154,18 @@ TEST(IniProfileStore, BlanksAroundNamesAreIgnored) {
 
 }  // namespace
 }  // namespace mw
+
+namespace mw {
+namespace {
+
+// A last line ending in a lone carriage return is still a line of its own: a key added after
+// it must not join it.
+TEST(IniProfileStore, NewKeyAfterALastLineWithoutLineFeed) {
+    Store s(std::string("[Setting]\r\ndanwei=1\r"));
+    s.store.WriteString("Setting", "dan", "2");
+    EXPECT_EQ(s.store.ReadString("Setting", "dan"), "2");
+    EXPECT_EQ(s.store.ReadString("Setting", "danwei"), "1");
+}
+
+}  // namespace
+}  // namespace mw
