@@ -26,7 +26,7 @@ std::vector<Line> SplitLines(const std::string& text) {
         const std::size_t next = end == std::string::npos ? text.size() : end + 1;
         if (end == std::string::npos) end = text.size();
         std::size_t trimmed = end;
-        if (trimmed > pos && text[trimmed - 1] == '\r') --trimmed;
+        while (trimmed > pos && text[trimmed - 1] == '\r') --trimmed;
         lines.push_back({pos, trimmed, next});
         pos = next;
     }
