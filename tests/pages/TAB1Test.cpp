@@ -13,12 +13,7 @@ struct PageOne : MainWindowFixture {
     void Units(int unitSystem) { surface.Choose(IDC_UNITSYSTEM, unitSystem); }
     void Type(int id, const std::string& text) { pageSurface.Type(id, text); }
     std::string Shown(int id) { return pageSurface.Text(id); }
-    // Chooses the size list item with this text.
-    void Pick(int combo, const std::string& item) {
-        for (int i = 0; i < pageSurface.ItemCount(combo); ++i)
-            if (pageSurface.ItemText(combo, i) == item) return pageSurface.Choose(combo, i);
-        ADD_FAILURE() << "no item " << item;
-    }
+    void Pick(int combo, const std::string& item) { EXPECT_TRUE(pageSurface.ChooseItem(combo, item)) << item; }
 };
 
 TEST(PageOnePlates, UnderEachUnitSystem) {

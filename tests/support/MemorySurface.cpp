@@ -55,6 +55,14 @@ void MemorySurface::Choose(int id, int index) {
     Raise(id, Notify::SelChange);
 }
 
+bool MemorySurface::ChooseItem(int id, const std::string& text) {
+    const std::vector<std::string>& items = At(id).items;
+    const auto found = std::find(items.begin(), items.end(), text);
+    if (found == items.end()) return false;
+    Choose(id, static_cast<int>(found - items.begin()));
+    return true;
+}
+
 void MemorySurface::Click(int id) {
     bool radio = false;
     for (const auto& group : radioGroups_) {

@@ -46,6 +46,8 @@ public:
     // What a user does: type into an edit, pick an item, click a button or radio.
     void Type(int id, const std::string& text) { SetText(id, text); }
     void Choose(int id, int index);
+    // Picks the item with this text, as a user would; false when the list has none.
+    bool ChooseItem(int id, const std::string& text);
     void Click(int id);
     // Radio groups: checking one clears the others of its group, as the dialog manager does.
     void DefineRadioGroup(std::vector<int> ids) { radioGroups_.push_back(std::move(ids)); }
