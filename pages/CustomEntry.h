@@ -12,7 +12,7 @@ struct CustomEntry {
     int kind = 0;           // position of the section type in the custom material editor's list
     std::string type;       // the calculator's caption
     std::string model;      // the text shown in the size list
-    std::string spec;       // shown in the specification edit, where the calculator has one
+    std::string spec;       // shown in the 规格 edit, where the calculator has one
     std::string unitWeight; // kg/m as typed; read as a leading number each time it is used
 };
 

@@ -5,7 +5,7 @@
 
 namespace mw {
 
-// One item of a size combo: the text shown, the specification text (empty where the
+// One item of a size combo: the text shown, the 规格 text (empty where the
 // calculator has no specification edit) and the unit weight in kg/m for steel of 7.85 t/m3.
 struct SizeRow {
     const char* model;
