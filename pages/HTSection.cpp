@@ -192,4 +192,12 @@ const SectionType kTypes[] = {
 
 const TypedSizes kHTSection = MakeTypedSizes(kTypes);
 
+std::vector<std::string> HTTypeItems() { return TypeItems(kHTSection); }
+
+TypedSizeList FillHTSizes(int type) { return FillTypedSizes(kHTSection, type); }
+
+TypedResult ComputeHT(int type, int size, double length, const CalcSettings& settings) {
+    return ComputeTyped(kHTSection, type, size, length, settings, TableWeight);
+}
+
 }  // namespace mw

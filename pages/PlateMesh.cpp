@@ -303,4 +303,12 @@ double AreaWeight(double scaledUnitWeight, double area, const CalcSettings& s) {
     }
 }
 
+std::vector<std::string> PlateMeshTypeItems() { return TypeItems(kPlateMesh); }
+
+TypedSizeList FillPlateMeshSizes(int type) { return FillTypedSizes(kPlateMesh, type); }
+
+TypedResult ComputePlateMesh(int type, int size, double area, const CalcSettings& settings) {
+    return ComputeTyped(kPlateMesh, type, size, area, settings, AreaWeight);
+}
+
 }  // namespace mw

@@ -1,53 +1,85 @@
-// Page two's built-in lists: counts, ends and a few telling rows of every list.
+// The tube and pipe lists of page two: counts, order, and weights through the table arithmetic.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
-#include "pages/HTSection.h"
-#include "pages/PlateMesh.h"
+#include "pages/CalcSettings.h"
 #include "pages/Tab2Tables.h"
 
 namespace mw {
 namespace {
 
-void ExpectEnds(const SizeTable& t, std::size_t count, const char* first, double firstWeight,
-                const char* last, double lastWeight) {
-    ASSERT_EQ(t.count, count) << first;
-    EXPECT_STREQ(t.rows[0].model, first);
-    EXPECT_DOUBLE_EQ(t.rows[0].unitWeight, firstWeight);
-    EXPECT_STREQ(t.rows[count - 1].model, last);
-    EXPECT_DOUBLE_EQ(t.rows[count - 1].unitWeight, lastWeight);
-    for (std::size_t i = 0; i < t.count; ++i) EXPECT_GT(t.rows[i].unitWeight, 0.0) << t.rows[i].model;
+const SizeRow& Row(const SizeTable& t, const std::string& model) {
+    for (std::size_t i = 0; i < t.count; ++i)
+        if (model == t.rows[i].model) return t.rows[i];
+    ADD_FAILURE() << "no size " << model;
+    static const SizeRow none{"", "", 0.0};
+    return none;
 }
 
-TEST(Tab2Tables, TubeAndPipe) {
-    ExpectEnds(kTubeSizes, 293, "20×1.2", 0.679, "600×400×16", 235);
-    ExpectEnds(kPipeSizes, 28, "1/8'×2.00", 0.39, "6'×5.50", 21.63);
-    int squares = 0;
-    for (std::size_t i = 0; i < kTubeSizes.count; ++i)
-        if (std::string(kTubeSizes.rows[i].model).find("×") == std::string(kTubeSizes.rows[i].model).rfind("×"))
-            ++squares;
-    EXPECT_GT(squares, 100);  // square tubes first, then rectangular
-    EXPECT_STREQ(kTubeSizes.rows[squares].model, "30×20×1.5");
+std::string Weight(const SizeTable& t, const std::string& model, double length, const CalcSettings& s) {
+    return FormatWeight(TableWeight(ScaledUnitWeight(Row(t, model).unitWeight, s), length, s), s.decimals);
 }
 
-TEST(Tab2Tables, HTAndPlateMeshTypes) {
-    const std::size_t htCounts[] = {21, 12, 32, 19, 19, 12, 22};
-    ASSERT_EQ(kHTSection.count, 7u);
-    for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(kHTSection.types[i].sizes->count, htCounts[i]) << i;
-    EXPECT_STREQ(kHTSection.types[0].name, "HW宽翼缘");
-    EXPECT_STREQ(kHTSection.types[6].name, "TN窄翼缘");
-    ExpectEnds(*kHTSection.types[0].sizes, 21, "100×100", 17.2, "498×432", 605);
-    ExpectEnds(*kHTSection.types[6].sizes, 22, "50×50", 4.79, "303×201", 60.1);
-
-    const std::size_t meshCounts[] = {10, 10, 10, 21, 40, 42, 3, 96};
-    ASSERT_EQ(kPlateMesh.count, 8u);
-    for (std::size_t i = 0; i < 8; ++i) {
-        EXPECT_EQ(kPlateMesh.types[i].sizes->count, meshCounts[i]) << i;
-        EXPECT_EQ(kPlateMesh.types[i].font, i >= 4 && i <= 6 ? SizeListFont::kSmall : SizeListFont::kDialog);
+void ExpectWellFormed(const SizeTable& t) {
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < t.count; ++i) {
+        EXPECT_TRUE(seen.insert(t.rows[i].model).second) << "repeated " << t.rows[i].model;
+        EXPECT_STREQ(t.rows[i].spec, "") << t.rows[i].model;  // neither calculator has a 规格 edit
+        EXPECT_GT(t.rows[i].unitWeight, 0.0) << t.rows[i].model;
     }
-    ExpectEnds(*kPlateMesh.types[0].sizes, 10, "δ2.5", 21.6, "δ8", 66.8);
-    ExpectEnds(*kPlateMesh.types[7].sizes, 96, "0.4#×0.2", 0.9, "20#×3.0", 5.1);
+}
+
+TEST(Tab2Tables, TubeListOrder) {
+    ASSERT_EQ(kTubeSizes.count, 293u);
+    ExpectWellFormed(kTubeSizes);
+    EXPECT_STREQ(kTubeSizes.rows[0].model, "20×1.2");
+    EXPECT_DOUBLE_EQ(kTubeSizes.rows[0].unitWeight, 0.679);
+    // Squares come first; the first rectangle follows the last square.
+    EXPECT_STREQ(kTubeSizes.rows[122].model, "500×16.0");
+    EXPECT_DOUBLE_EQ(kTubeSizes.rows[122].unitWeight, 235);
+    EXPECT_STREQ(kTubeSizes.rows[123].model, "30×20×1.5");
+    EXPECT_DOUBLE_EQ(kTubeSizes.rows[123].unitWeight, 1.06);
+    EXPECT_STREQ(kTubeSizes.rows[292].model, "600×400×16");
+    EXPECT_DOUBLE_EQ(kTubeSizes.rows[292].unitWeight, 235);
+    // Thicknesses keep the spelling of their line: "10.0" on square lines, bare on some rectangles.
+    EXPECT_DOUBLE_EQ(Row(kTubeSizes, "135×10.0").unitWeight, 36.08);
+    EXPECT_DOUBLE_EQ(Row(kTubeSizes, "150×100×4").unitWeight, 14.874);
+    EXPECT_DOUBLE_EQ(Row(kTubeSizes, "160×60×4.5").unitWeight, 14.498);
+    EXPECT_EQ(kTubeSizes.At(293), nullptr);
+    EXPECT_EQ(kTubeSizes.At(-1), nullptr);
+}
+
+TEST(Tab2Tables, PipeListOrder) {
+    ASSERT_EQ(kPipeSizes.count, 28u);
+    ExpectWellFormed(kPipeSizes);
+    EXPECT_STREQ(kPipeSizes.rows[0].model, "1/8'×2.00");
+    EXPECT_DOUBLE_EQ(kPipeSizes.rows[0].unitWeight, 0.39);
+    EXPECT_STREQ(kPipeSizes.rows[14].model, "3/2'×3.50");
+    EXPECT_DOUBLE_EQ(kPipeSizes.rows[14].unitWeight, 3.84);
+    EXPECT_STREQ(kPipeSizes.rows[27].model, "6'×5.50");
+    EXPECT_DOUBLE_EQ(kPipeSizes.rows[27].unitWeight, 21.63);
+    EXPECT_EQ(kPipeSizes.At(28), nullptr);
+}
+
+TEST(Tab2Tables, WeightsUnderEachUnitSystemAndDensity) {
+    CalcSettings s;
+    EXPECT_EQ(FormatUnitWeight(ScaledUnitWeight(Row(kTubeSizes, "20×1.2").unitWeight, s)), "0.679");
+    EXPECT_EQ(Weight(kTubeSizes, "20×1.2", 1000, s), "0.68");
+    EXPECT_EQ(FormatUnitWeight(ScaledUnitWeight(Row(kPipeSizes, "1/8'×2.00").unitWeight, s)), "0.390");
+    EXPECT_EQ(Weight(kPipeSizes, "1/8'×2.00", 1000, s), "0.39");
+
+    s.unitSystem = kKgM;
+    EXPECT_EQ(Weight(kTubeSizes, "50×30×2.0", 6, s), "13.83");
+    s.unitSystem = kTM;
+    EXPECT_EQ(Weight(kPipeSizes, "6'×5.50", 12, s), "0.26");
+    s.unitSystem = 3;
+    EXPECT_EQ(Weight(kPipeSizes, "6'×5.50", 12, s), "0.00");
+
+    s.unitSystem = kKgMm;
+    s.density = 2.7;
+    EXPECT_EQ(FormatUnitWeight(ScaledUnitWeight(Row(kTubeSizes, "20×1.2").unitWeight, s)), "0.234");
 }
 
 }  // namespace
