@@ -2,27 +2,26 @@
 JOBS ?= 2
 NATIVE := build/native
 FUZZ := build/fuzz
-# The Windows build the tests run under Wine here (win32, or win64 on a kernel without 32-bit support).
-RUNNABLE = build/$$(scripts/wine-arch.sh)
+WIN32 := build/win32
 
-.PHONY: all setup build native win32 win64 fuzz test unit e2e run bench fuzz-long clean
+.PHONY: all setup build native win32 fuzz test unit e2e run bench fuzz-long clean
 
 all: build
 
 setup:
 	@scripts/setup.sh
+	@scripts/wine-mode.sh --explain >/dev/null
 
 build: setup
 	@$(MAKE) --no-print-directory native win32
-	@if [ "$$(scripts/wine-arch.sh)" = win64 ]; then $(MAKE) --no-print-directory win64; fi
 
 native:
-	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release -DMW_E2E_DIR="$(CURDIR)/$(RUNNABLE)" >/dev/null
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS)
 
-win32 win64:
-	@cmake -S . -B build/$@ -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$(if $(filter win32,$@),i686,x86_64).cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build build/$@ -j $(JOBS)
+win32:
+	@cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WIN32) -j $(JOBS)
 
 fuzz: setup
 	@cmake -S . -B $(FUZZ) -DMW_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -38,10 +37,10 @@ unit: setup native
 
 # Only the Wine end-to-end tests; FILTER=Suite.Name picks some.
 e2e: build
-	@scripts/wine-test.sh $(RUNNABLE) $(FILTER)
+	@scripts/wine-test.sh $(WIN32) $(FILTER)
 
 run: build
-	@scripts/run.sh $(RUNNABLE)/MaterialWeight.exe
+	@scripts/run.sh $(WIN32)/MaterialWeight.exe
 
 bench: setup native
 	@$(NATIVE)/benchmarks

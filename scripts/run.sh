@@ -2,13 +2,15 @@
 # Starts the program under Wine with a Chinese locale. Without a display it starts a virtual
 # one, takes a screenshot of the main window to build/screenshot.png and ends the program.
 set -uo pipefail
+[ -n "${MW_IN_WINE_NS:-}" ] || exec "$(dirname "$0")/wine-ns.sh" "$0" "$@"
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 cd "$(dirname "$0")/.."
+scripts/wine-mode.sh --explain >/dev/null
 had_display=""
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then had_display=1; fi
 MW_BUILD=build source scripts/wine-env.sh
 mw_display || exit 1
-mw_wine_prefix
+mw_wine_prefix || exit 1
 if [ -n "$had_display" ]; then
   exec "$WINE" "$exe"
 fi

@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs whatever the build and the tests need on a Debian 12 machine; quick when all is there.
+# Machine-wide it adds only packages (and, where the kernel runs no 32-bit code, Debian's
+# bookworm-backports source for qemu-user) and the zh_CN.UTF-8 locale; it registers nothing with
+# binfmt_misc: scripts/wine-ns.sh does that inside a private namespace for each run.
 set -euo pipefail
 
 # command that proves the package is there -> package
@@ -9,13 +12,14 @@ declare -A needs=(
   [clang++]=clang
   [i686-w64-mingw32-g++]=g++-mingw-w64-i686
   [i686-w64-mingw32-windres]=binutils-mingw-w64-i686
-  [x86_64-w64-mingw32-g++]=g++-mingw-w64-x86-64
   [wine]=wine
   [Xvfb]=xvfb
   [xauth]=xauth
   [import]=imagemagick
   [xdpyinfo]=x11-utils
   [python3]=python3
+  [unshare]=util-linux
+  [locale-gen]=locales
 )
 missing=()
 for cmd in "${!needs[@]}"; do
@@ -29,15 +33,50 @@ ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 
 # Wine's 32-bit half runs the 32-bit exe; it needs the i386 architecture.
 dpkg -s wine32:i386 >/dev/null 2>&1 || missing+=(wine32:i386)
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-if [ "$(id -u)" -ne 0 ]; then
-  echo "setup: missing packages: ${missing[*]} (run as root to install them)" >&2
-  exit 1
-fi
-echo "setup: installing ${missing[*]}"
-dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+need_root() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "setup: $1 (run as root to install it)" >&2
+    exit 1
+  fi
+}
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
-apt-get install -y -q --no-install-recommends "${missing[@]}" wine64
+
+if [ ${#missing[@]} -gt 0 ]; then
+  need_root "missing packages: ${missing[*]}"
+  echo "setup: installing ${missing[*]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}" wine64
+fi
+
+# Code page 936 under Wine comes from the zh_CN.UTF-8 locale, which must be generated.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf8'; then
+  need_root "the zh_CN.UTF-8 locale is not generated"
+  echo "setup: generating the zh_CN.UTF-8 locale"
+  sed -i 's/^# *\(zh_CN\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -qx 'zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >/dev/null
+fi
+
+# A kernel without 32-bit support runs Wine's 32-bit loader through qemu user mode. Bookworm's own
+# qemu 7.2 takes about a minute per process start; the backports' 10.x is quick.
+qemu_is_recent() {
+  command -v qemu-i386 >/dev/null 2>&1 &&
+    [ "$(qemu-i386 --version | sed -n 's/^qemu-i386 version \([0-9]*\).*/\1/p')" -ge 10 ]
+}
+if [ "$("$(dirname "$0")/wine-mode.sh")" = qemu ] && ! qemu_is_recent; then
+  need_root "qemu-user 10 from bookworm-backports is missing"
+  echo "setup: installing qemu-user from bookworm-backports (this kernel runs no 32-bit code)"
+  if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    cat >/etc/apt/sources.list.d/bookworm-backports.sources <<'SOURCES'
+Types: deb
+URIs: http://deb.debian.org/debian
+Suites: bookworm-backports
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+  fi
+  apt-get update -q
+  # Without its recommended qemu-user-binfmt: no machine-wide registration.
+  apt-get install -y -q --no-install-recommends -t bookworm-backports qemu-user
+fi

@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
-# Sourced by the scripts that run Windows programs: a Wine prefix of the build's own, a Chinese
-# locale (code page 936) and a display (a virtual one when there is none).
+# Sourced by the scripts that run Windows programs, inside scripts/wine-ns.sh: a 64-bit Wine
+# prefix of the build's own with its 32-bit part (wineserver, services and explorer stay 64-bit;
+# the 32-bit exe goes to Wine's 32-bit loader), a Chinese locale (code page 936) and a display
+# (a virtual one when there is none).
 : "${MW_BUILD:=build}"
-MW_ARCH=$("$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh")
-if [ "$MW_ARCH" = win32 ]; then
-  WINE=/usr/lib/wine/wine
-else
-  WINE=/usr/lib/wine/wine64
-  export WINELOADER=$WINE
-fi
-export WINEARCH=$MW_ARCH
-export WINEPREFIX="${WINEPREFIX:-$PWD/$MW_BUILD/wineprefix-$MW_ARCH}"
+WINE=/usr/lib/wine/wine64
+export WINELOADER=$WINE
+export WINEARCH=win64
+export WINEPREFIX="${WINEPREFIX:-$PWD/$MW_BUILD/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=zh_CN.UTF-8
 export LC_ALL=
 mw_started_xvfb=""
 
+# Wine takes code page 936 from the locale only when the system has it generated.
+mw_check_locale() {
+  if ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf8'; then
+    echo "the zh_CN.UTF-8 locale is not generated (scripts/setup.sh does it); Wine would not use code page 936" >&2
+    return 1
+  fi
+}
+
 mw_wine_prefix() {
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mw_check_locale || return 1
+  if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+    rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
     wineserver -w
@@ -31,15 +38,23 @@ mw_wine_prefix() {
 
 mw_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  local n
-  for n in $(seq 90 120); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    mw_started_xvfb=$!
+  # A display of this run's own (Xvfb picks a free number), so that parallel runs never share
+  # windows or a clipboard.
+  local numberfile n
+  numberfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" >/dev/null 2>&1 &
+  mw_started_xvfb=$!
+  for _ in $(seq 100); do
+    n=$(head -n 1 "$numberfile")
+    [ -n "$n" ] && break
+    sleep 0.1
+  done
+  rm -f "$numberfile"
+  if [ -n "$n" ]; then
     export DISPLAY=":$n"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    kill "$mw_started_xvfb" 2>/dev/null || true
-  done
+  fi
+  kill "$mw_started_xvfb" 2>/dev/null || true
   echo "no X display could be started" >&2
   return 1
 }

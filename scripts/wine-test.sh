@@ -1,20 +1,30 @@
 #!/usr/bin/env bash
-# Runs the Windows test binary under Wine against the real exe; always ends every Wine process.
+# Runs the Windows test binary under Wine against the shipped 32-bit exe; always ends every Wine
+# process. Usage: wine-test.sh BUILD_DIR [GTEST_FILTER]
 set -uo pipefail
+[ -n "${MW_IN_WINE_NS:-}" ] || exec "$(dirname "$0")/wine-ns.sh" "$0" "$@"
 win32=$(cd "${1:?build/win32}" && pwd)
 filter=${2:-}
 cd "$(dirname "$0")/.."
+scripts/wine-mode.sh --explain >/dev/null
 MW_BUILD=build source scripts/wine-env.sh
 trap mw_cleanup EXIT
 mw_display || exit 1
-mw_wine_prefix
+mw_wine_prefix || exit 1
 export MW_EXE="$("$WINE" winepath -w "$win32/MaterialWeight.exe" 2>/dev/null | tr -d '\r')"
+# Pictures the tests take of their windows land in build/screenshots as PNG files.
+shots=$PWD/build/screenshots
+rm -rf "$shots" && mkdir -p "$shots"
+export MW_SHOTS="$("$WINE" winepath -w "$shots" 2>/dev/null | tr -d '\r')"
 log=$(mktemp)
 args=()
 [ -n "$filter" ] && args+=("--gtest_filter=$filter")
 # Output to a file, not a pipe: started programs inherit the handle.
 "$WINE" "$win32/e2e_tests.exe" --gtest_color=no "${args[@]}" >"$log" 2>&1
 rc=$?
-cat "$log" | tr -d '\r'
+tr -d '\r' <"$log"
 rm -f "$log"
+for bmp in "$shots"/*.bmp; do
+  [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+done
 exit $rc

@@ -11,6 +11,7 @@ TEST(Startup, ShowsMainWindowWithItsCaption) {
     HWND main = app.MainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(WindowText(main), "材料重量计算助手v8.8");
+    SaveScreenshot(main, "main-window");
 }
 
 }  // namespace mw::e2e

@@ -132,6 +132,21 @@ void AppUnderTest::Kill() {
     process_ = {};
 }
 
+WORD AppUnderTest::ImageMachine() const {
+    HANDLE file = CreateFileW(exe_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    IMAGE_DOS_HEADER dos = {};
+    IMAGE_NT_HEADERS32 nt = {};
+    DWORD got = 0;
+    WORD machine = 0;
+    if (ReadFile(file, &dos, sizeof dos, &got, nullptr) && got == sizeof dos &&
+        SetFilePointer(file, dos.e_lfanew, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+        ReadFile(file, &nt, sizeof nt, &got, nullptr) && got == sizeof nt)
+        machine = nt.FileHeader.Machine;
+    CloseHandle(file);
+    return machine;
+}
+
 std::string AppUnderTest::SettingsBytes() const {
     HANDLE file = CreateFileW(SettingsPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
@@ -244,6 +259,47 @@ std::string ClipboardText() {
     }
     CloseClipboard();
     return text;
+}
+
+void SaveScreenshot(HWND window, const std::string& name) {
+    const char* folder = std::getenv("MW_SHOTS");
+    if (!folder || !*folder || !window) return;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(300);
+    const RECT r = WindowRect(window);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    if (width <= 0 || height <= 0) return;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + stride * height;
+    const std::wstring path = Widen(folder) + L"\\" + Widen(name) + L".bmp";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(file, &header, sizeof header, &written, nullptr);
+        WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
+        WriteFile(file, bits, stride * height, &written, nullptr);
+        CloseHandle(file);
+    }
+    SelectObject(memory, old);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
 }
 
 void SetClipboardText(const std::string& text) {

@@ -23,6 +23,9 @@ public:
     HWND WaitForWindow(const std::string& caption, int timeoutMs = 15000) const;
     bool Running() const;
     void Kill();
+    HANDLE Process() const { return process_.hProcess; }
+    // The machine type in the PE header of the exe this object started.
+    WORD ImageMachine() const;
 
     const std::wstring& Folder() const { return folder_; }
     std::wstring SettingsPath() const { return folder_ + L"\\ConfigKq.ini"; }
@@ -55,6 +58,9 @@ RECT WindowRect(HWND window);
 bool IsTopMost(HWND window);
 HWND ChildDialogWith(HWND parent, int controlId);             // the page that holds a control
 std::string ClipboardText();
+// Saves what the screen shows of a window as a 24-bit BMP file named `name`.bmp in the folder
+// given by MW_SHOTS (nothing without it); scripts/wine-test.sh turns them into PNG files.
+void SaveScreenshot(HWND window, const std::string& name);
 void SetClipboardText(const std::string& text);
 // Waits until `done` returns true, pumping nothing; false after the timeout.
 template <class F> bool WaitUntil(F done, int timeoutMs = 5000) {
