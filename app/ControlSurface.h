@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace mw {
 
@@ -17,7 +18,7 @@ enum MessageBoxAnswer { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
 enum class ListFont { Dialog, Small, Wide, Narrow };
 
 // Control notifications the window logic handles.
-enum class Notify { Change, SelChange, Click };
+enum class Notify { Change, SelChange, Click, DoubleClick };
 
 // What a window's logic offers its binding: one entry point for control notifications.
 class CommandTarget {
@@ -35,8 +36,8 @@ public:
     virtual std::string Text(int id) const = 0;
     virtual void SetText(int id, const std::string& text) = 0;
 
-    // Combo boxes, list boxes and the tab control; -1 means no selection.
-    // Setting the selection raises no notification.
+    // Combo boxes, list boxes, report list views and the tab control; -1 means no selection.
+    // Setting the selection raises no notification; a selected line is scrolled into view.
     virtual int Selection(int id) const = 0;
     virtual void SetSelection(int id, int index) = 0;
     virtual void ClearItems(int id) = 0;
@@ -50,7 +51,16 @@ public:
 
     virtual void SetEnabled(int id, bool enabled) = 0;
     virtual bool Enabled(int id) const = 0;
+    // Edits: a read-only edit shows its text but takes no typing.
+    virtual void SetReadOnly(int id, bool readOnly) = 0;
+    virtual void SetFocus(int id) = 0;
     virtual void SetFont(int id, ListFont font) = 0;
+
+    // Report list views: columns, then rows of cells; AddItem adds a row of one cell, ItemText
+    // reads a row's first cell.
+    virtual void AddColumn(int id, const std::string& title, int widthPixels) = 0;
+    virtual void AddRow(int id, const std::vector<std::string>& cells) = 0;
+    virtual std::string CellText(int id, int row, int column) const = 0;
 
     virtual int ShowMessage(const std::string& text, const std::string& caption, unsigned style) = 0;
 };

@@ -15,6 +15,7 @@ DialogSurface::Kind DialogSurface::KindOf(HWND control) const {
     if (lstrcmpiW(name, L"ComboBox") == 0) return Kind::Combo;
     if (lstrcmpiW(name, L"ListBox") == 0) return Kind::List;
     if (lstrcmpiW(name, WC_TABCONTROLW) == 0) return Kind::Tab;
+    if (lstrcmpiW(name, WC_LISTVIEWW) == 0) return Kind::ListView;
     return Kind::Other;
 }
 
@@ -37,6 +38,8 @@ int DialogSurface::Selection(int id) const {
         case Kind::Combo: return static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
         case Kind::List:  return static_cast<int>(SendMessageW(control, LB_GETCURSEL, 0, 0));
         case Kind::Tab:   return static_cast<int>(SendMessageW(control, TCM_GETCURSEL, 0, 0));
+        case Kind::ListView:
+            return static_cast<int>(SendMessageW(control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
         default:          return -1;
     }
 }
@@ -47,6 +50,16 @@ void DialogSurface::SetSelection(int id, int index) {
         case Kind::Combo: SendMessageW(control, CB_SETCURSEL, index, 0); break;
         case Kind::List:  SendMessageW(control, LB_SETCURSEL, index, 0); break;
         case Kind::Tab:   SendMessageW(control, TCM_SETCURSEL, index, 0); break;
+        case Kind::ListView: {
+            LVITEMW item = {};
+            item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageW(control, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+            if (index < 0) break;
+            item.state = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageW(control, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
+            SendMessageW(control, LVM_ENSUREVISIBLE, index, FALSE);
+            break;
+        }
         default: break;
     }
 }
@@ -57,6 +70,7 @@ void DialogSurface::ClearItems(int id) {
         case Kind::Combo: SendMessageW(control, CB_RESETCONTENT, 0, 0); break;
         case Kind::List:  SendMessageW(control, LB_RESETCONTENT, 0, 0); break;
         case Kind::Tab:   SendMessageW(control, TCM_DELETEALLITEMS, 0, 0); break;
+        case Kind::ListView: SendMessageW(control, LVM_DELETEALLITEMS, 0, 0); break;
         default: break;
     }
 }
@@ -79,6 +93,7 @@ void DialogSurface::AddItem(int id, const std::string& text) {
             SendMessageW(control, TCM_INSERTITEMW, at, reinterpret_cast<LPARAM>(&item));
             break;
         }
+        case Kind::ListView: AddRow(id, {text}); break;
         default: break;
     }
 }
@@ -89,6 +104,7 @@ int DialogSurface::ItemCount(int id) const {
         case Kind::Combo: return static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
         case Kind::List:  return static_cast<int>(SendMessageW(control, LB_GETCOUNT, 0, 0));
         case Kind::Tab:   return static_cast<int>(SendMessageW(control, TCM_GETITEMCOUNT, 0, 0));
+        case Kind::ListView: return static_cast<int>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0));
         default:          return 0;
     }
 }
@@ -96,6 +112,7 @@ int DialogSurface::ItemCount(int id) const {
 std::string DialogSurface::ItemText(int id, int index) const {
     HWND control = GetDlgItem(dialog_, id);
     const Kind kind = KindOf(control);
+    if (kind == Kind::ListView) return CellText(id, index, 0);
     if (kind != Kind::Combo && kind != Kind::List) return {};
     const UINT lengthMsg = kind == Kind::Combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
     const UINT textMsg = kind == Kind::Combo ? CB_GETLBTEXT : LB_GETTEXT;
@@ -115,6 +132,51 @@ void DialogSurface::SetChecked(int id, bool checked) {
 void DialogSurface::SetEnabled(int id, bool enabled) { EnableWindow(GetDlgItem(dialog_, id), enabled); }
 
 bool DialogSurface::Enabled(int id) const { return IsWindowEnabled(GetDlgItem(dialog_, id)) != FALSE; }
+
+void DialogSurface::SetReadOnly(int id, bool readOnly) {
+    SendMessageW(GetDlgItem(dialog_, id), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void DialogSurface::SetFocus(int id) { ::SetFocus(GetDlgItem(dialog_, id)); }
+
+void DialogSurface::AddColumn(int id, const std::string& title, int widthPixels) {
+    HWND control = GetDlgItem(dialog_, id);
+    std::wstring wide = Widen(title);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = widthPixels;
+    column.pszText = &wide[0];
+    HWND header = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETHEADER, 0, 0));
+    const int at = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    SendMessageW(control, LVM_INSERTCOLUMNW, at, reinterpret_cast<LPARAM>(&column));
+}
+
+void DialogSurface::AddRow(int id, const std::vector<std::string>& cells) {
+    HWND control = GetDlgItem(dialog_, id);
+    const int row = static_cast<int>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0));
+    for (std::size_t column = 0; column < cells.size() || column == 0; ++column) {
+        std::wstring wide = column < cells.size() ? Widen(cells[column]) : std::wstring();
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.iSubItem = static_cast<int>(column);
+        item.pszText = &wide[0];
+        SendMessageW(control, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, row,
+                     reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+std::string DialogSurface::CellText(int id, int row, int column) const {
+    HWND control = GetDlgItem(dialog_, id);
+    std::vector<wchar_t> text(512, L'\0');
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = text.data();
+    item.cchTextMax = static_cast<int>(text.size());
+    SendMessageW(control, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return Narrow(text.data());
+}
 
 void DialogSurface::SetListFont(ListFont kind, HFONT font) { fonts_[static_cast<int>(kind)] = font; }
 

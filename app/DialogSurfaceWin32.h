@@ -25,14 +25,19 @@ public:
     void SetChecked(int id, bool checked) override;
     void SetEnabled(int id, bool enabled) override;
     bool Enabled(int id) const override;
+    void SetReadOnly(int id, bool readOnly) override;
+    void SetFocus(int id) override;
     void SetFont(int id, ListFont font) override;
+    void AddColumn(int id, const std::string& title, int widthPixels) override;
+    void AddRow(int id, const std::vector<std::string>& cells) override;
+    std::string CellText(int id, int row, int column) const override;
     int ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
 
     // The fonts the size lists switch between; the page that creates them owns them.
     void SetListFont(ListFont kind, HFONT font);
 
 private:
-    enum class Kind { Other, Combo, List, Tab };
+    enum class Kind { Other, Combo, List, ListView, Tab };
     Kind KindOf(HWND control) const;
 
     HWND dialog_;

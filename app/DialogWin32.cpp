@@ -8,6 +8,16 @@ HBRUSH DialogBrush() {
     return brush;
 }
 
+bool CommandNotify(WPARAM wParam, Notify& what) {
+    switch (HIWORD(wParam)) {
+        case EN_CHANGE:     what = Notify::Change; return true;
+        case CBN_SELCHANGE: what = Notify::SelChange; return true;  // LBN_SELCHANGE alike
+        case LBN_DBLCLK:    what = Notify::DoubleClick; return true;
+        case BN_CLICKED:    what = Notify::Click; return true;
+        default:            return false;
+    }
+}
+
 namespace {
 
 const wchar_t kSelfProperty[] = L"mw.DialogWindow";

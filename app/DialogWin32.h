@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "app/ControlSurface.h"
+
 namespace mw {
 
 constexpr COLORREF kDialogColour = RGB(217, 226, 244);
@@ -37,5 +39,10 @@ private:
 
 // The brush of the dialog colour, shared by every window.
 HBRUSH DialogBrush();
+
+// The notification of a WM_COMMAND from a control (its WPARAM) as the window logic knows it:
+// edit change, combo or list selection change, list double-click, button click. False for the
+// notifications the logic has no use for (focus changes, edit updates, …).
+bool CommandNotify(WPARAM wParam, Notify& what);
 
 }  // namespace mw

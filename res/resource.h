@@ -152,6 +152,27 @@
 #define IDC_CZ_RESULT            1152
 #define IDC_CZ_BUTTON            1154
 
+// About window (template 100)
+
+
+// Welded pipe sizes (template 138)
+
+
+// Material densities (template 139)
+
+
+// Unit conversion (template 140)
+
+
+// Bearing lookup (template 157)
+
+
+// Timed tasks (template 159)
+
+
+// User-defined sizes (template 178)
+
+
 // Commands
 #define IDM_EXIT            32771
 #define IDM_SHOW            32772

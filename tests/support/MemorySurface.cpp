@@ -23,10 +23,28 @@ void MemorySurface::SetSelection(int id, int index) {
 
 void MemorySurface::ClearItems(int id) {
     Get(id).items.clear();
+    Get(id).cells.clear();
     Get(id).selection = -1;
 }
 
-void MemorySurface::AddItem(int id, const std::string& text) { Get(id).items.push_back(text); }
+void MemorySurface::AddItem(int id, const std::string& text) { AddRow(id, {text}); }
+
+void MemorySurface::AddColumn(int id, const std::string& title, int widthPixels) {
+    Get(id).columns.emplace_back(title, widthPixels);
+}
+
+void MemorySurface::AddRow(int id, const std::vector<std::string>& cells) {
+    Control& c = Get(id);
+    c.items.push_back(cells.empty() ? std::string() : cells.front());
+    c.cells.push_back(cells);
+}
+
+std::string MemorySurface::CellText(int id, int row, int column) const {
+    const Control& c = At(id);
+    if (row < 0 || row >= static_cast<int>(c.cells.size())) return {};
+    const std::vector<std::string>& cells = c.cells[row];
+    return column >= 0 && column < static_cast<int>(cells.size()) ? cells[column] : std::string();
+}
 
 int MemorySurface::ItemCount(int id) const { return static_cast<int>(At(id).items.size()); }
 
@@ -42,6 +60,8 @@ void MemorySurface::SetChecked(int id, bool checked) { Get(id).checked = checked
 void MemorySurface::SetEnabled(int id, bool enabled) { Get(id).enabled = enabled; }
 
 bool MemorySurface::Enabled(int id) const { return At(id).enabled; }
+
+void MemorySurface::SetReadOnly(int id, bool readOnly) { Get(id).readOnly = readOnly; }
 
 void MemorySurface::SetFont(int id, ListFont font) { Get(id).font = font; }
 

@@ -15,9 +15,12 @@ public:
     struct Control {
         std::string text;
         std::vector<std::string> items;
+        std::vector<std::vector<std::string>> cells;  // report list views: the rows' cells
+        std::vector<std::pair<std::string, int>> columns;
         int selection = -1;
         bool checked = false;
         bool enabled = true;
+        bool readOnly = false;
         ListFont font = ListFont::Dialog;
     };
     struct ShownMessage {
@@ -40,7 +43,12 @@ public:
     void SetChecked(int id, bool checked) override;
     void SetEnabled(int id, bool enabled) override;
     bool Enabled(int id) const override;
+    void SetReadOnly(int id, bool readOnly) override;
+    void SetFocus(int id) override { focus = id; }
     void SetFont(int id, ListFont font) override;
+    void AddColumn(int id, const std::string& title, int widthPixels) override;
+    void AddRow(int id, const std::vector<std::string>& cells) override;
+    std::string CellText(int id, int row, int column) const override;
     int ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
 
     // What a user does: type into an edit, pick an item, click a button or radio.
@@ -49,12 +57,14 @@ public:
     // Picks the item with this text, as a user would; false when the list has none.
     bool ChooseItem(int id, const std::string& text);
     void Click(int id);
+    void DoubleClick(int id) { Raise(id, Notify::DoubleClick); }
     // Radio groups: checking one clears the others of its group, as the dialog manager does.
     void DefineRadioGroup(std::vector<int> ids) { radioGroups_.push_back(std::move(ids)); }
 
     const Control& At(int id) const;
     ListFont Font(int id) const { return At(id).font; }
     std::vector<ShownMessage> messages;
+    int focus = 0;  // the control that has the focus, 0 for none
     int nextAnswer = kIdOk;  // what the next message box returns
 
 private:
