@@ -10,9 +10,9 @@ struct ScreenRect {
     int Height() const { return bottom - top; }
 };
 
-// The six tool windows, in the order they are created.
+// The tool windows, in the order they are created.
 enum ToolWindow { kToolHanguan, kToolMidu, kToolDanwei, kToolZhoucheng, kToolRenwu, kToolDingyi,
-                  kToolCount };
+                  kToolQingdan, kToolCount };
 
 class MainWindowHost {
 public:

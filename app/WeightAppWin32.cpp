@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "settings/FileSystemWin32.h"
 #include "settings/SettingsFile.h"
+#include "tools/WeightList.h"
 
 namespace mw {
 
@@ -21,6 +22,7 @@ const char kAlreadyRunning[] = "该程序已经在运行了!";
 const char kProductCaption[] = "Telvar材料重量计算器";
 const char kOlderMainCaption[] = "Telvar材料重量计算器V3.76";
 const wchar_t kOwnerClass[] = L"MaterialWeightOwner";
+const char kWeightListFileName[] = "WeightListKq.txt";
 
 std::string ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -65,10 +67,14 @@ int CWeightApp::Run() {
     InitCommonControlsEx(&controls);
 
     Win32FileSystem files;
-    SettingsFile settings(files, SettingsPathFor(ExecutablePath()));
+    const std::string executable = ExecutablePath();
+    SettingsFile settings(files, SettingsPathFor(executable));
     HANDLE mutex = TakeInstanceMutex();
+    WeightList weights(files, PathBesideExecutable(executable, kWeightListFileName));
+    std::string weightsSetAside;
+    weights.Load(weightsSetAside);
 
-    auto main = std::make_unique<WeightDlgWindow>(settings, mutex);
+    auto main = std::make_unique<WeightDlgWindow>(settings, weights, weightsSetAside, mutex);
     HWND owner = CreateHiddenOwner();
     int code = 0;
     if (main->Create(IDD_MAIN, owner)) {

@@ -8,6 +8,7 @@
 #include "expr/TrimZeros.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
+#include "tools/WeightList.h"
 
 namespace mw {
 
@@ -36,7 +37,7 @@ const Tooltip kTooltips[] = {
 
 // Order in which the follow timer moves the tool windows.
 const ToolWindow kFollowOrder[] = {kToolHanguan, kToolMidu, kToolDanwei, kToolZhoucheng,
-                                   kToolDingyi, kToolRenwu};
+                                   kToolDingyi, kToolRenwu, kToolQingdan};
 
 }  // namespace
 
@@ -48,6 +49,7 @@ const CWeightDlg::ToolEntry CWeightDlg::kTools[kToolCount] = {
     {IDM_ZHOUCHENG, kToolZhoucheng, 6},
     {IDM_DINGYI,    kToolDingyi,    7},
     {IDM_RENWU,     kToolRenwu,     8},
+    {IDM_QINGDAN,   kToolQingdan,   9},
 };
 
 CWeightDlg::CWeightDlg(ControlSurface& surface, MainWindowHost& host, Clipboard& clipboard,
@@ -108,7 +110,7 @@ void CWeightDlg::OnCommand(int id, Notify what) {
         case IDC_BANNER_LINK: if (what == Notify::Click) host_.OpenVendorPage(); break;
         case IDM_EXIT:        host_.Exit(); break;
         case IDM_HANGUAN: case IDM_MIDU: case IDM_DANWEI:
-        case IDM_ZHOUCHENG: case IDM_DINGYI: case IDM_RENWU:
+        case IDM_ZHOUCHENG: case IDM_DINGYI: case IDM_RENWU: case IDM_QINGDAN:
                               OnToolCommand(id); break;
         default: break;
     }
@@ -135,12 +137,14 @@ void CWeightDlg::OnDecimalsChange() {
     settings_.decimals = surface_.Selection(IDC_DECIMALS);
     OnStatisticsChange();
     RecomputeAll();
+    if (displayChanged_) displayChanged_();
 }
 
 void CWeightDlg::OnUnitSystemChange() {
     settings_.unitSystem = surface_.Selection(IDC_UNITSYSTEM);
     settingsFile_.SaveUnitSystem(settings_.unitSystem);
     RecomputeAll();
+    if (displayChanged_) displayChanged_();
 }
 
 void CWeightDlg::OnDensityChange() {
@@ -221,6 +225,10 @@ void CWeightDlg::FollowMainWindow() {
 void CWeightDlg::RecomputeAll() {
     for (Page* page : pages_)
         if (page) page->RecomputeAll();
+}
+
+void CWeightDlg::RecordWeighing(const Weighing& weighing) {
+    if (weightList_) weightList_->Add(weighing, clock_ ? clock_->Now() : std::string());
 }
 
 double CWeightDlg::CalcExpression(const std::string& text) const { return mw::CalcExpression(text); }

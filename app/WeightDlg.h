@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "app/ControlSurface.h"
@@ -12,6 +13,14 @@
 namespace mw {
 
 class SettingsFile;
+class WeightList;
+
+// The local date and time as the weight list shows it ("2026-12-09 14:05:03").
+class WallClock {
+public:
+    virtual ~WallClock() = default;
+    virtual std::string Now() const = 0;
+};
 
 class CWeightDlg : public CommandTarget, public PageHost {
 public:
@@ -24,6 +33,13 @@ public:
                SettingsFile& settings);
 
     void SetPages(Page* one, Page* two, Page* three) { pages_ = {one, two, three}; }
+    // Where "重量" presses are recorded; `displayChanged` runs after a change of weight unit or
+    // decimal places, so that the list shows them.
+    void SetWeightList(WeightList* list, const WallClock* clock, std::function<void()> displayChanged) {
+        weightList_ = list;
+        clock_ = clock;
+        displayChanged_ = std::move(displayChanged);
+    }
 
     // Initialisation steps that belong to the window's logic, in their order.
     void InitTabs();
@@ -64,6 +80,7 @@ public:
     void SetStatisticsExpression(const std::string& text) override;
     Clipboard& GetClipboard() override { return clipboard_; }
     ProfileStore& Profile() override;
+    void RecordWeighing(const Weighing& weighing) override;
 
 private:
     struct ToolEntry { int command; ToolWindow tool; int timer; };
@@ -86,6 +103,9 @@ private:
     int fullWidth_ = 0, fullHeight_ = 0;
     ScreenRect collapsed_;
     ScreenRect lastSeen_;
+    WeightList* weightList_ = nullptr;
+    const WallClock* clock_ = nullptr;
+    std::function<void()> displayChanged_;
 };
 
 }  // namespace mw

@@ -9,13 +9,14 @@
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
 #include "res/resource.h"
+#include "tools/QINGDANWin32.h"
 
 namespace mw {
 
 namespace {
 
 const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_CAILIAOMIDU, IDD_DANWEI,
-                                        IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO};
+                                        IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO, IDD_QINGDAN};
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
@@ -31,10 +32,17 @@ Notify NotifyOf(WORD code) {
 
 }  // namespace
 
-WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex)
+WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
+                                 HANDLE instanceMutex)
     : clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
-      instanceMutex_(instanceMutex) {}
+      weights_(weights),
+      weightsSetAside_(std::move(weightsSetAside)),
+      instanceMutex_(instanceMutex) {
+    logic_.SetWeightList(&weights_, &clock_, [this] {
+        if (auto* list = static_cast<WeightListWindow*>(tools_[kToolQingdan].get())) list->Logic().Refresh();
+    });
+}
 
 WeightDlgWindow::~WeightDlgWindow() {
     if (calculatorBitmap_) DeleteObject(calculatorBitmap_);
@@ -103,7 +111,11 @@ void WeightDlgWindow::CreatePages() {
 void WeightDlgWindow::CreateToolWindows() {
     for (int i = 0; i < kToolCount; ++i) {
         const auto tool = static_cast<ToolWindow>(i);
-        tools_[i].reset(new ToolWindowFrame([this, tool] { logic_.ToolWindowClosed(tool); }));
+        auto onClosed = [this, tool] { logic_.ToolWindowClosed(tool); };
+        if (tool == kToolQingdan)
+            tools_[i].reset(new WeightListWindow(onClosed, weights_, logic_.Settings(), weightsSetAside_));
+        else
+            tools_[i].reset(new ToolWindowFrame(onClosed));
         tools_[i]->Create(kToolTemplates[i], nullptr);
     }
 }

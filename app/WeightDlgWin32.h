@@ -10,15 +10,19 @@
 #include "app/MainWindowHost.h"
 #include "app/PageWindowWin32.h"
 #include "app/ToolWindowWin32.h"
+#include "app/WallClockWin32.h"
 #include "app/WeightDlg.h"
 
 namespace mw {
 
 class SettingsFile;
+class WeightList;
 
 class WeightDlgWindow : public DialogWindow, private MainWindowHost {
 public:
-    WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex);
+    // `weightsSetAside` names where a damaged weight list file was kept, to tell the user.
+    WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
+                    HANDLE instanceMutex);
     ~WeightDlgWindow() override;
 
 protected:
@@ -58,6 +62,9 @@ private:
     CWeightDlg logic_;
     std::array<PageWindow, CWeightDlg::kPageCount> pages_;
     std::array<std::unique_ptr<ToolWindowFrame>, kToolCount> tools_;
+    WeightList& weights_;
+    std::string weightsSetAside_;
+    Win32WallClock clock_;
     HANDLE instanceMutex_;
     HICON icon_ = nullptr;
     HBITMAP calculatorBitmap_ = nullptr;

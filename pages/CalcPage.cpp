@@ -1,10 +1,12 @@
 // The calculator frame: recompute on every change, echo, copy-and-count, size lists.
 #include "pages/CalcPage.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include "app/ControlSurface.h"
 #include "expr/Atof.h"
+#include "pages/Weighing.h"
 
 namespace mw {
 
@@ -34,9 +36,20 @@ void CalcPage::OnClick(int button, Compute compute) {
     bindings_[{button, Notify::Click}] = Binding{std::move(compute), false, 0};
 }
 
-void CalcPage::WeightButton(int button, int resultEdit) {
-    bindings_[{button, Notify::Click}] = Binding{nullptr, false, resultEdit};
+void CalcPage::WeightButton(int button, int resultEdit, WeighingSource source) {
+    bindings_[{button, Notify::Click}] = Binding{nullptr, false, resultEdit, std::move(source)};
     tooltips_[button] = kWeightButtonTip;
+}
+
+std::string CalcPage::Item(int combo) const { return surface_.ItemText(combo, surface_.Selection(combo)); }
+
+std::string CalcPage::Dimensions(std::initializer_list<int> edits) const {
+    std::string text;
+    for (int edit : edits) {
+        if (!text.empty()) text += "×";
+        text += host_.TrimZeros(FormatPlain(Value(edit)));
+    }
+    return text;
 }
 
 void CalcPage::Tooltip(int id, const char* text) { tooltips_[id] = text; }
@@ -47,7 +60,7 @@ void CalcPage::OnCommand(int id, Notify what) {
     if (found == bindings_.end()) return;
     const Binding& binding = found->second;
     if (binding.copyFrom) {
-        CopyAndCount(binding.copyFrom);
+        CopyAndCount(binding.copyFrom, binding.weighing);
         return;
     }
     binding.compute();
@@ -151,15 +164,38 @@ void CalcPage::Echo(int edit) {
     host_.SetHint(host_.TrimZeros(FormatPlain(Value(edit))));
 }
 
-void CalcPage::CopyAndCount(int resultEdit) {
+void CalcPage::CopyAndCount(int resultEdit, const WeighingSource& source) {
     const std::string shown = surface_.Text(resultEdit);
     host_.GetClipboard().SetText(shown);
+    // A weight (not a message such as a wall-thickness error) joins the weight list, in kg.
+    if (!shown.empty() && (std::isdigit(static_cast<unsigned char>(shown[0])) || shown[0] == '-')) {
+        Weighing weighing;
+        weighing.calculator = source.calculator ? source.calculator : "";
+        weighing.size = source.size ? source.size() : std::string();
+        weighing.quantity = QuantityText(source);
+        weighing.kilograms = EvaluateText(shown) * (Settings().unitSystem == kTM ? 1000.0 : 1.0);
+        host_.RecordWeighing(weighing);
+    }
     if (!host_.StatisticsOn()) return;
     const std::string value = host_.TrimZeros(FormatPlain(EvaluateText(shown)));
     const std::string expression = host_.StatisticsExpression();
     const char sign = host_.AddSubtractChoice() == 0 ? '+' : '-';
     host_.SetStatisticsExpression(expression.empty() || expression == "0" ? value
                                                                          : expression + sign + value);
+}
+
+std::string CalcPage::QuantityText(const WeighingSource& source) const {
+    const bool millimetres = Settings().unitSystem == kKgMm;
+    switch (source.quantity) {
+        case Quantity::Length:
+            return host_.TrimZeros(FormatPlain(Value(source.quantityEdit))) + (millimetres ? " mm" : " m");
+        case Quantity::Area:
+            return host_.TrimZeros(FormatPlain(Value(source.quantityEdit))) + (millimetres ? " mm²" : " m²");
+        case Quantity::Pieces:  // fasteners weigh one piece under kg;mm, a thousand otherwise
+            return millimetres ? "1 件" : "1000 件";
+        default:
+            return {};
+    }
 }
 
 }  // namespace mw

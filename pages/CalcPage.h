@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,7 +52,28 @@ protected:
     void OnEdit(int edit, Compute handler);       // edit change handled entirely by the page
     void OnSelection(int combo, Compute compute); // size or type list change
     void OnClick(int button, Compute compute);    // mode radios
-    void WeightButton(int button, int resultEdit);
+
+    // What a "重量" press puts in the weight list besides the weight: the calculator's name, its
+    // size as the page shows it, and the length, area or count.
+    enum class Quantity { None, Length, Area, Pieces };
+    struct WeighingSource {
+        const char* calculator;
+        std::function<std::string()> size;
+        int quantityEdit = 0;
+        Quantity quantity = Quantity::None;
+    };
+    void WeightButton(int button, int resultEdit, WeighingSource source);
+    // Size descriptions: the selected item of a list; the values of edits joined by "×".
+    std::string Item(int combo) const;
+    std::string Dimensions(std::initializer_list<int> edits) const;
+    // A table calculator weighs its selected size; a typed one its type and size.
+    WeighingSource Weighed(const char* calculator, int combo, int lengthEdit) {
+        return {calculator, [this, combo] { return Item(combo); }, lengthEdit, Quantity::Length};
+    }
+    WeighingSource Weighed(const char* calculator, const TypedCalculator& calc, Quantity quantity) {
+        return {calculator, [this, &calc] { return Item(calc.typeCombo) + " " + Item(calc.sizeCombo); },
+                calc.quantityEdit, quantity};
+    }
     void Tooltip(int id, const char* text);
 
     // Steps of a compute operation.
@@ -89,12 +111,14 @@ protected:
     void Echo(int edit);
 
 private:
-    void CopyAndCount(int resultEdit);
+    void CopyAndCount(int resultEdit, const WeighingSource& source);
+    std::string QuantityText(const WeighingSource& source) const;
 
     struct Binding {
         Compute compute;
         bool echo = false;
         int copyFrom = 0;  // result edit of a "重量" button
+        WeighingSource weighing{};
     };
     std::map<std::pair<int, Notify>, Binding> bindings_;
     mutable std::map<int, std::string> inputTexts_;

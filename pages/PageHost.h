@@ -10,6 +10,7 @@ namespace mw {
 
 class Clipboard;
 class ProfileStore;
+struct Weighing;
 
 // The main window as a page sees it.
 class PageHost {
@@ -30,6 +31,8 @@ public:
 
     virtual Clipboard& GetClipboard() = 0;
     virtual ProfileStore& Profile() = 0;
+    // A "重量" press, for the weight list.
+    virtual void RecordWeighing(const Weighing& weighing) = 0;
 };
 
 // A page as the main window sees it.

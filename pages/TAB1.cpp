@@ -48,12 +48,15 @@ CTAB1::CTAB1(ControlSurface& surface, PageHost& host)
     OnSelection(IDC_IBEAM_COMBO, [this] { ComputeIBeam(); });
     OnInput(IDC_IBEAM_LENGTH, [this] { ComputeIBeam(); });
 
-    WeightButton(IDC_PLATE1_BUTTON, IDC_PLATE1_RESULT);
-    WeightButton(IDC_PLATE2_BUTTON, IDC_PLATE2_RESULT);
-    WeightButton(IDC_ANGLE_BUTTON, IDC_ANGLE_RESULT);
-    WeightButton(IDC_ROUND_BUTTON, IDC_ROUND_RESULT);
-    WeightButton(IDC_CHANNEL_BUTTON, IDC_CHANNEL_RESULT);
-    WeightButton(IDC_IBEAM_BUTTON, IDC_IBEAM_RESULT);
+    WeightButton(IDC_PLATE1_BUTTON, IDC_PLATE1_RESULT,
+                 {"钢板一", [this] { return Dimensions({IDC_PLATE1_LENGTH, IDC_PLATE1_WIDTH, IDC_PLATE1_THICKNESS}); }});
+    WeightButton(IDC_PLATE2_BUTTON, IDC_PLATE2_RESULT,
+                 {"钢板二", [this] { return Dimensions({IDC_PLATE2_THICKNESS}); }, IDC_PLATE2_AREA, Quantity::Area});
+    WeightButton(IDC_ANGLE_BUTTON, IDC_ANGLE_RESULT, Weighed("角钢(热轧)", IDC_ANGLE_COMBO, IDC_ANGLE_LENGTH));
+    WeightButton(IDC_ROUND_BUTTON, IDC_ROUND_RESULT,
+                 {"圆钢/钢管", [this] { return RoundSize(); }, IDC_ROUND_LENGTH, Quantity::Length});
+    WeightButton(IDC_CHANNEL_BUTTON, IDC_CHANNEL_RESULT, Weighed("槽钢(热轧)", IDC_CHANNEL_COMBO, IDC_CHANNEL_LENGTH));
+    WeightButton(IDC_IBEAM_BUTTON, IDC_IBEAM_RESULT, Weighed("工字钢", IDC_IBEAM_COMBO, IDC_IBEAM_LENGTH));
 
     Tooltip(IDC_ROUND_OUTER,     "圆钢或钢管外圆直径");
     Tooltip(IDC_ROUND_INNER_MODE, "选择内径模式");
@@ -153,6 +156,14 @@ void CTAB1::ComputeRound() {
         default:    weight = 0.0; break;
     }
     ShowWeight(IDC_ROUND_RESULT, weight);
+}
+
+// Φ outer diameter; a pipe adds "×Φ" inner diameter or "×" wall thickness, as the mode reads it.
+std::string CTAB1::RoundSize() const {
+    const std::string outer = "Φ" + Dimensions({IDC_ROUND_OUTER});
+    if (roundMode_ == kInnerDiameter)
+        return Value(IDC_ROUND_INNER) == 0 ? outer : outer + "×Φ" + Dimensions({IDC_ROUND_INNER});
+    return surface_.Text(IDC_ROUND_WALL) == kSolidWall ? outer : outer + "×" + Dimensions({IDC_ROUND_WALL});
 }
 
 void CTAB1::ComputeAngle() { ComputeTable(angle_); }

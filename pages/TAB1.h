@@ -27,6 +27,7 @@ public:
 private:
     void SetRoundDefaults();
     void ChooseRoundMode(int radio);
+    std::string RoundSize() const;
 
     TableCalculator angle_, channel_, ibeam_;
     int roundMode_ = kInnerDiameter;

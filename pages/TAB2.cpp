@@ -41,12 +41,15 @@ CTAB2::CTAB2(ControlSurface& surface, PageHost& host)
     OnSelection(IDC_ROPE_SIZE, [this] { ComputeRope(); });
     OnInput(IDC_ROPE_LENGTH, [this] { ComputeRope(); });
 
-    WeightButton(IDC_TUBE_BUTTON, IDC_TUBE_RESULT);
-    WeightButton(IDC_PIPE_BUTTON, IDC_PIPE_RESULT);
-    WeightButton(IDC_FASTENER_BUTTON, IDC_FASTENER_RESULT);
-    WeightButton(IDC_HT_BUTTON, IDC_HT_RESULT);
-    WeightButton(IDC_MESH_BUTTON, IDC_MESH_RESULT);
-    WeightButton(IDC_ROPE_BUTTON, IDC_ROPE_RESULT);
+    WeightButton(IDC_TUBE_BUTTON, IDC_TUBE_RESULT, Weighed("方管/矩形管", IDC_TUBE_COMBO, IDC_TUBE_LENGTH));
+    WeightButton(IDC_PIPE_BUTTON, IDC_PIPE_RESULT, Weighed("焊管/钢管", IDC_PIPE_COMBO, IDC_PIPE_LENGTH));
+    WeightButton(IDC_FASTENER_BUTTON, IDC_FASTENER_RESULT,
+                 {"螺栓/螺母/垫圈/开口销", [this] { return FastenerSize(); }, 0, Quantity::Pieces});
+    WeightButton(IDC_HT_BUTTON, IDC_HT_RESULT, Weighed("H钢/T钢", ht_, Quantity::Length));
+    WeightButton(IDC_MESH_BUTTON, IDC_MESH_RESULT, Weighed("花纹板/钢板网", plateMesh_, Quantity::Area));
+    WeightButton(IDC_ROPE_BUTTON, IDC_ROPE_RESULT,
+                 {"钢丝绳", [this] { return Item(IDC_ROPE_TYPE) + " " + Item(IDC_ROPE_SIZE); }, IDC_ROPE_LENGTH,
+                  Quantity::Length});
 }
 
 void CTAB2::OnInitDialog() {
@@ -143,6 +146,14 @@ void CTAB2::ComputeFastener() {
     const FastenerResult result = mw::ComputeFastener(in, Settings());
     if (result.showPlaceholder) surface_.SetText(IDC_FASTENER_LENGTH, kFastenerPlaceholder);
     Show(IDC_FASTENER_RESULT, result.weightText);
+}
+
+// Standard and size; a bolt or split pin adds its length.
+std::string CTAB2::FastenerSize() const {
+    std::string size = Item(IDC_FASTENER_TYPE) + " " + Item(IDC_FASTENER_SIZE);
+    if (surface_.Text(IDC_FASTENER_LENGTH) != kFastenerPlaceholder)
+        size += "×" + Dimensions({IDC_FASTENER_LENGTH});
+    return size;
 }
 
 void CTAB2::FillHTSizes() { FillTypedSizes(ht_); }

@@ -29,6 +29,7 @@ private:
     void FillList(int combo, const std::vector<std::string>& items, int selection);
     void OnFastenerType();
     void OnFastenerLength();
+    std::string FastenerSize() const;
 
     TableCalculator tube_, pipe_;
     const TypedCalculator ht_, plateMesh_;

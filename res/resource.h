@@ -173,6 +173,18 @@
 // User-defined sizes (template 178)
 
 
+// Weight list (template 181)
+#define IDD_QINGDAN         181
+#define IDC_QD_LIST         1200
+#define IDC_QD_PRICE        1201
+#define IDC_QD_ROW_PRICE    1202
+#define IDC_QD_SET_PRICE    1203
+#define IDC_QD_DELETE       1204
+#define IDC_QD_CLEAR        1205
+#define IDC_QD_COPY         1206
+#define IDC_QD_EXPORT       1207
+#define IDC_QD_TOTAL        1208
+
 // Commands
 #define IDM_EXIT            32771
 #define IDM_SHOW            32772
@@ -182,6 +194,7 @@
 #define IDM_ZHOUCHENG       32780
 #define IDM_RENWU           32781
 #define IDM_DINGYI          32782
+#define IDM_QINGDAN         32783
 #define IDM_ABOUTBOX        0x0010
 
 #ifndef IDC_STATIC

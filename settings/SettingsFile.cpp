@@ -8,10 +8,14 @@ const char* const kOptions[] = {"autorun", "minirun", "danwei", "hidetubiao"};
 const char kFileName[] = "ConfigKq.ini";
 }  // namespace
 
-std::string SettingsPathFor(const std::string& executablePath) {
-    // The file sits in the exe's folder whatever the exe is called.
+std::string PathBesideExecutable(const std::string& executablePath, const std::string& fileName) {
+    // The exe's folder, whatever the exe is called.
     const std::size_t slash = executablePath.find_last_of("\\/");
-    return slash == std::string::npos ? kFileName : executablePath.substr(0, slash + 1) + kFileName;
+    return slash == std::string::npos ? fileName : executablePath.substr(0, slash + 1) + fileName;
+}
+
+std::string SettingsPathFor(const std::string& executablePath) {
+    return PathBesideExecutable(executablePath, kFileName);
 }
 
 void SettingsFile::SaveOption(const char* key, int value) {

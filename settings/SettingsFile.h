@@ -9,6 +9,8 @@
 
 namespace mw {
 
+// A file of the program's in the folder of the given executable.
+std::string PathBesideExecutable(const std::string& executablePath, const std::string& fileName);
 // The settings file in the folder of the given executable.
 std::string SettingsPathFor(const std::string& executablePath);
 

@@ -1,0 +1,118 @@
+// The weight list window's behaviour.
+#include "tools/QINGDAN.h"
+
+#include "expr/CalcExpression.h"
+#include "res/resource.h"
+
+namespace mw {
+
+namespace {
+
+struct Column { const char* title; int width; };
+const Column kColumns[] = {
+    {"序号", 36}, {"名称", 90}, {"规格", 120}, {"长度/面积/数量", 92}, {"重量", 86},
+    {"单价(元/吨)", 76}, {"金额(元)", 76}, {"时间", 124},
+};
+
+const char kChooseRow[] = "请先在清单中选中一行。";
+const char kConfirmClear[] = "清空重量清单中的全部记录吗?";
+const char kExportName[] = "重量清单.csv";
+
+}  // namespace
+
+CQINGDAN::CQINGDAN(ControlSurface& surface, WeightList& list, const CalcSettings& settings,
+                   Clipboard& clipboard, ExportFiles& exports)
+    : surface_(surface), list_(list), settings_(settings), clipboard_(clipboard), exports_(exports) {
+    list_.onChange = [this] { Refresh(); };
+}
+
+void CQINGDAN::OnInitDialog(const std::string& setAside) {
+    for (const Column& column : kColumns) surface_.AddColumn(IDC_QD_LIST, column.title, column.width);
+    surface_.SetText(IDC_QD_PRICE, PlainNumber(list_.DefaultPrice(), 2));
+    Refresh();
+    if (!setAside.empty())
+        surface_.ShowMessage("重量清单文件已损坏或不是本程序的清单,原文件已另存为:\n" + setAside +
+                                 "\n清单从空白开始。",
+                             "警告", kMbOk | kMbIconWarning);
+}
+
+void CQINGDAN::OnCommand(int id, Notify what) {
+    switch (id) {
+        case IDC_QD_PRICE:     if (what == Notify::Change) OnDefaultPrice(); break;
+        case IDC_QD_LIST:      if (what == Notify::SelChange) OnRowSelected(); break;
+        case IDC_QD_SET_PRICE: if (what == Notify::Click) OnSetRowPrice(); break;
+        case IDC_QD_DELETE:    if (what == Notify::Click) OnDelete(); break;
+        case IDC_QD_CLEAR:     if (what == Notify::Click) OnClear(); break;
+        case IDC_QD_COPY:      if (what == Notify::Click) clipboard_.SetText(list_.TabText(Display())); break;
+        case IDC_QD_EXPORT:    if (what == Notify::Click) OnExport(); break;
+        default: break;
+    }
+}
+
+void CQINGDAN::Refresh() {
+    const WeightDisplay display = Display();
+    const int selected = surface_.Selection(IDC_QD_LIST);
+    surface_.ClearItems(IDC_QD_LIST);
+    int number = 0;
+    for (const WeightRow& row : list_.Rows()) {
+        surface_.AddRow(IDC_QD_LIST, {std::to_string(++number), row.item.calculator, row.item.size,
+                                      row.item.quantity,
+                                      display.Weight(row.item.kilograms) + " " + display.Unit(),
+                                      PlainNumber(list_.PriceOf(row), 2),
+                                      Money(list_.CostOf(row)), row.time});
+    }
+    const int count = static_cast<int>(list_.Rows().size());
+    if (selected >= 0 && count > 0) surface_.SetSelection(IDC_QD_LIST, selected < count ? selected : count - 1);
+    std::string total = "共 " + std::to_string(count) + " 项  合计重量 " + display.Weight(list_.TotalKilograms()) +
+                        " " + display.Unit() + "  金额 " + Money(list_.TotalCost()) + " 元";
+    if (!list_.Saved()) total += "  (清单文件无法写入,记录只在本次运行中)";
+    surface_.SetText(IDC_QD_TOTAL, total);
+}
+
+// The default price follows the edit as it is typed; rows with a price of their own keep it.
+void CQINGDAN::OnDefaultPrice() {
+    const double price = CalcExpression(surface_.Text(IDC_QD_PRICE));
+    if (price != list_.DefaultPrice()) list_.SetDefaultPrice(price);
+}
+
+void CQINGDAN::OnRowSelected() {
+    const int row = surface_.Selection(IDC_QD_LIST);
+    const auto& rows = list_.Rows();
+    const bool own = row >= 0 && row < static_cast<int>(rows.size()) && rows[row].price;
+    surface_.SetText(IDC_QD_ROW_PRICE, own ? PlainNumber(*rows[row].price, 2) : std::string());
+}
+
+// An empty row price returns the row to the default price.
+void CQINGDAN::OnSetRowPrice() {
+    const int row = SelectedRow();
+    if (row < 0) return;
+    const std::string text = surface_.Text(IDC_QD_ROW_PRICE);
+    if (text.find_first_not_of(' ') == std::string::npos) list_.SetRowPrice(row, std::nullopt);
+    else list_.SetRowPrice(row, CalcExpression(text));
+}
+
+void CQINGDAN::OnDelete() {
+    const int row = SelectedRow();
+    if (row >= 0) list_.Remove(row);
+}
+
+void CQINGDAN::OnClear() {
+    if (list_.Rows().empty()) return;
+    if (surface_.ShowMessage(kConfirmClear, "提示", kMbYesNo | kMbIconQuestion) == kIdYes) list_.Clear();
+}
+
+void CQINGDAN::OnExport() {
+    const std::optional<std::string> path = exports_.AskSavePath(kExportName);
+    if (!path) return;
+    if (!exports_.Write(*path, list_.CsvText(Display())))
+        surface_.ShowMessage("无法写入文件:\n" + *path, "警告", kMbOk | kMbIconWarning);
+}
+
+int CQINGDAN::SelectedRow() {
+    const int row = surface_.Selection(IDC_QD_LIST);
+    if (row >= 0 && row < static_cast<int>(list_.Rows().size())) return row;
+    surface_.ShowMessage(kChooseRow, "输入提示", kMbOk | kMbIconInformation);
+    return -1;
+}
+
+}  // namespace mw

@@ -1,0 +1,31 @@
+// The weight list window as a real dialog: template 181, its list view, the save dialog.
+#pragma once
+
+#include <string>
+
+#include "app/ToolWindowWin32.h"
+#include "tools/QINGDAN.h"
+
+namespace mw {
+
+class WeightListWindow : public ToolWindowFrame, private ExportFiles {
+public:
+    WeightListWindow(std::function<void()> onClosed, WeightList& list, const CalcSettings& settings,
+                     std::string setAside);
+
+    CQINGDAN& Logic() { return logic_; }
+
+protected:
+    void OnInit() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    std::optional<std::string> AskSavePath(const std::string& suggestedName) override;
+    bool Write(const std::string& path, const std::string& bytes) override;
+
+    Win32Clipboard clipboard_{nullptr};
+    CQINGDAN logic_;
+    std::string setAside_;
+};
+
+}  // namespace mw

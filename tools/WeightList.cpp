@@ -1,0 +1,251 @@
+// The weight list's rows, arithmetic, file and exports.
+#include "tools/WeightList.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace mw {
+
+namespace {
+
+const char kSignature[] = "材料重量清单\t1";
+const char kDefaultPriceKey[] = "默认单价";
+constexpr std::size_t kRowFields = 6;
+
+// File fields are tab-separated on lines of their own: tabs, line ends and backslashes in a
+// text are written as \t, \n, \r and \\.
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '\\': out += "\\\\"; break;
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            default:   out += c;
+        }
+    }
+    return out;
+}
+
+bool Unescape(const std::string& text, std::string& out) {
+    out.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') { out += text[i]; continue; }
+        if (++i == text.size()) return false;
+        switch (text[i]) {
+            case '\\': out += '\\'; break;
+            case 't':  out += '\t'; break;
+            case 'n':  out += '\n'; break;
+            case 'r':  out += '\r'; break;
+            default:   return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> Split(const std::string& line, char separator) {
+    std::vector<std::string> fields(1);
+    for (char c : line) {
+        if (c == separator) fields.emplace_back();
+        else fields.back() += c;
+    }
+    return fields;
+}
+
+std::string ExactNumber(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+// A whole field that is a finite number; nothing else counts.
+bool ParseNumber(const std::string& text, double& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size() && std::isfinite(value);
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+std::string WeightDisplay::Weight(double kilograms) const {
+    const int places = decimals >= 0 && decimals <= 9 ? decimals : 2;
+    char text[352];
+    std::snprintf(text, sizeof text, "%.*f", places, tonnes ? kilograms / 1000.0 : kilograms);
+    return text;
+}
+
+std::string PlainNumber(double value, int maxDecimals) {
+    char text[352];
+    std::snprintf(text, sizeof text, "%.*f", maxDecimals, value);
+    std::string out = text;
+    if (out.find('.') != std::string::npos) {
+        while (out.back() == '0') out.pop_back();
+        if (out.back() == '.') out.pop_back();
+    }
+    return out == "-0" ? "0" : out;
+}
+
+std::string Money(double yuan) {
+    char text[352];
+    std::snprintf(text, sizeof text, "%.2f", yuan);
+    return std::string(text) == "-0.00" ? "0.00" : text;
+}
+
+bool WeightList::Load(std::string& setAside) {
+    setAside.clear();
+    rows_.clear();
+    defaultPrice_ = 0;
+    std::string text;
+    if (!files_.ReadFile(path_, text)) return true;  // no list yet
+    if (ParseFileText(text, rows_, defaultPrice_)) return true;
+    rows_.clear();
+    defaultPrice_ = 0;
+    // Kept whole under the first free name, then the damaged file goes.
+    for (int n = 1; n < 1000; ++n) {
+        const std::string candidate = path_ + ".damaged" + (n > 1 ? "-" + std::to_string(n) : "");
+        if (files_.Exists(candidate)) continue;
+        if (files_.ReplaceWhole(candidate, text)) {
+            setAside = candidate;
+            files_.Remove(path_);
+        }
+        break;
+    }
+    return false;
+}
+
+double WeightList::TotalKilograms() const {
+    double total = 0;
+    for (const WeightRow& row : rows_) total += row.item.kilograms;
+    return total;
+}
+
+double WeightList::TotalCost() const {
+    double total = 0;
+    for (const WeightRow& row : rows_) total += CostOf(row);
+    return total;
+}
+
+bool WeightList::Add(const Weighing& item, const std::string& time) {
+    rows_.push_back({item, time, std::nullopt});
+    return Changed();
+}
+
+bool WeightList::Remove(int index) {
+    if (index < 0 || index >= static_cast<int>(rows_.size())) return true;
+    rows_.erase(rows_.begin() + index);
+    return Changed();
+}
+
+bool WeightList::Clear() {
+    rows_.clear();
+    return Changed();
+}
+
+bool WeightList::SetDefaultPrice(double yuanPerTonne) {
+    defaultPrice_ = yuanPerTonne;
+    return Changed();
+}
+
+bool WeightList::SetRowPrice(int index, std::optional<double> yuanPerTonne) {
+    if (index < 0 || index >= static_cast<int>(rows_.size())) return true;
+    rows_[index].price = yuanPerTonne;
+    return Changed();
+}
+
+bool WeightList::Changed() {
+    saved_ = files_.ReplaceWhole(path_, FileText());
+    if (onChange) onChange();
+    return saved_;
+}
+
+std::string WeightList::FileText() const {
+    std::string text = std::string(kSignature) + "\r\n";
+    text += std::string(kDefaultPriceKey) + "\t" + ExactNumber(defaultPrice_) + "\r\n";
+    for (const WeightRow& row : rows_) {
+        text += Escape(row.item.calculator) + "\t" + Escape(row.item.size) + "\t" +
+                Escape(row.item.quantity) + "\t" + ExactNumber(row.item.kilograms) + "\t" +
+                Escape(row.time) + "\t" + (row.price ? ExactNumber(*row.price) : std::string()) + "\r\n";
+    }
+    return text;
+}
+
+bool WeightList::ParseFileText(const std::string& text, std::vector<WeightRow>& rows, double& defaultPrice) {
+    std::vector<std::string> lines = Split(text, '\n');
+    if (!lines.empty() && lines.back().empty()) lines.pop_back();  // the last line's end
+    for (std::string& line : lines) {
+        if (line.empty() || line.back() != '\r') return false;
+        line.pop_back();
+    }
+    if (lines.size() < 2 || lines[0] != kSignature) return false;
+    const std::vector<std::string> price = Split(lines[1], '\t');
+    if (price.size() != 2 || price[0] != kDefaultPriceKey || !ParseNumber(price[1], defaultPrice)) return false;
+    rows.clear();
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        const std::vector<std::string> fields = Split(lines[i], '\t');
+        if (fields.size() != kRowFields) return false;
+        WeightRow row;
+        double number = 0;
+        if (!Unescape(fields[0], row.item.calculator) || !Unescape(fields[1], row.item.size) ||
+            !Unescape(fields[2], row.item.quantity) || !ParseNumber(fields[3], row.item.kilograms) ||
+            !Unescape(fields[4], row.time))
+            return false;
+        if (!fields[5].empty()) {
+            if (!ParseNumber(fields[5], number)) return false;
+            row.price = number;
+        }
+        rows.push_back(std::move(row));
+    }
+    return true;
+}
+
+std::vector<std::vector<std::string>> WeightList::Table(const WeightDisplay& display) const {
+    std::vector<std::vector<std::string>> table;
+    table.push_back({"序号", "名称", "规格", "长度/面积/数量", std::string("重量(") + display.Unit() + ")",
+                     "单价(元/吨)", "金额(元)", "时间"});
+    int number = 0;
+    for (const WeightRow& row : rows_) {
+        table.push_back({std::to_string(++number), row.item.calculator, row.item.size, row.item.quantity,
+                         display.Weight(row.item.kilograms), PlainNumber(PriceOf(row), 2),
+                         Money(CostOf(row)), row.time});
+    }
+    table.push_back({"合计", "", "", "", display.Weight(TotalKilograms()), "", Money(TotalCost()), ""});
+    return table;
+}
+
+std::string WeightList::TabText(const WeightDisplay& display) const {
+    std::string text;
+    for (const std::vector<std::string>& cells : Table(display)) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            std::string cell = cells[i];
+            for (char& c : cell)
+                if (c == '\t' || c == '\r' || c == '\n') c = ' ';  // a cell stays one cell
+            text += (i ? "\t" : "") + cell;
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string WeightList::CsvText(const WeightDisplay& display) const {
+    std::string text = "\xEF\xBB\xBF";
+    for (const std::vector<std::string>& cells : Table(display)) {
+        for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? "," : "") + CsvField(cells[i]);
+        text += "\r\n";
+    }
+    return text;
+}
+
+}  // namespace mw

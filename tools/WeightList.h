@@ -1,0 +1,83 @@
+// The weight list: every weighing the "重量" buttons made, with a price per tonne beside it, the
+// costs and totals, kept in a file of its own beside the exe and exported for spreadsheets.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pages/Weighing.h"
+#include "settings/FileSystem.h"
+
+namespace mw {
+
+struct WeightRow {
+    Weighing item;
+    std::string time;              // "2026-12-09 14:05:03", local time of the press
+    std::optional<double> price;   // yuan per tonne set on this row; otherwise the default
+};
+
+// How weights are shown: the unit system's weight unit and the decimal places.
+struct WeightDisplay {
+    bool tonnes = false;
+    int decimals = 2;
+    const char* Unit() const { return tonnes ? "t" : "kg"; }
+    std::string Weight(double kilograms) const;
+};
+
+// Plain decimal text of a number: no exponent, no grouping, trailing zeros removed.
+std::string PlainNumber(double value, int maxDecimals = 6);
+// Yuan with two decimals.
+std::string Money(double yuan);
+
+class WeightList {
+public:
+    // `path` is the list's own file; nothing is read or written before Load.
+    WeightList(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+
+    // Reads the file. A file that is not a weight list, or is damaged, is kept under a new name
+    // (returned in `setAside`) and the list starts empty; false then.
+    bool Load(std::string& setAside);
+
+    const std::vector<WeightRow>& Rows() const { return rows_; }
+    double DefaultPrice() const { return defaultPrice_; }
+    double PriceOf(const WeightRow& row) const { return row.price ? *row.price : defaultPrice_; }
+    double CostOf(const WeightRow& row) const { return row.item.kilograms / 1000.0 * PriceOf(row); }
+    double TotalKilograms() const;
+    double TotalCost() const;
+
+    // Each change is written to the file at once; false when the file could not be written
+    // (the list in memory is changed all the same).
+    bool Add(const Weighing& item, const std::string& time);
+    bool Remove(int index);
+    bool Clear();
+    bool SetDefaultPrice(double yuanPerTonne);
+    bool SetRowPrice(int index, std::optional<double> yuanPerTonne);
+
+    // Tab-separated lines with a header line, for the clipboard and spreadsheets.
+    std::string TabText(const WeightDisplay& display) const;
+    // The same as comma-separated values: UTF-8 with a byte-order mark, CRLF line ends.
+    std::string CsvText(const WeightDisplay& display) const;
+
+    // Runs after every change of rows or prices, once the file has been written (or not).
+    std::function<void()> onChange;
+    // Whether the last change reached the file.
+    bool Saved() const { return saved_; }
+
+    // The file's text, and reading it back (false for anything that is not a whole weight list).
+    std::string FileText() const;
+    static bool ParseFileText(const std::string& text, std::vector<WeightRow>& rows, double& defaultPrice);
+
+private:
+    bool Changed();
+    std::vector<std::vector<std::string>> Table(const WeightDisplay& display) const;
+
+    FileSystem& files_;
+    std::string path_;
+    std::vector<WeightRow> rows_;
+    double defaultPrice_ = 0;
+    bool saved_ = true;
+};
+
+}  // namespace mw
