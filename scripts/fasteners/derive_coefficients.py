@@ -18,6 +18,11 @@ The script rewrites, from the repository root:
   scripts/fasteners/REPORT.md                 rows used, rules applied, errors before and after
 
 Method
+  0. Pairs. MAPPINGS below pairs a type with the catalogue standard of the same product: its own
+     standard, or one of the same nominal dimensions (the reference README's equivalents, the
+     catalogue's own "GOST x, DIN y" cells, common cross-references), each with its reason.
+     Where a catalogue standard looks alike but its nominal dimensions differ (a taller nut, a
+     thicker washer, another slope), the pair is only compared and the type keeps its figures.
   1. Reading. A row is dropped when its mass is not a number (the catalogues hold "False") or
      when its size cell holds the same text as its mass cell (rows whose size was lost). Masses
      become kg per piece; the size's nominal diameter is the number in the size cell.
