@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "app/Utf16Win32.h"
+#include "custom/DINGYICAILIAOWin32.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
@@ -34,6 +35,7 @@ Notify NotifyOf(WORD code) {
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex)
     : clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
+      settings_(settings),
       instanceMutex_(instanceMutex) {}
 
 WeightDlgWindow::~WeightDlgWindow() {
@@ -103,7 +105,11 @@ void WeightDlgWindow::CreatePages() {
 void WeightDlgWindow::CreateToolWindows() {
     for (int i = 0; i < kToolCount; ++i) {
         const auto tool = static_cast<ToolWindow>(i);
-        tools_[i].reset(new ToolWindowFrame([this, tool] { logic_.ToolWindowClosed(tool); }));
+        auto onClosed = [this, tool] { logic_.ToolWindowClosed(tool); };
+        if (tool == kToolDingyi)
+            tools_[i] = std::make_unique<DINGYICAILIAOWindow>(onClosed, settings_, [this] { Exit(); });
+        else
+            tools_[i].reset(new ToolWindowFrame(onClosed));
         tools_[i]->Create(kToolTemplates[i], nullptr);
     }
 }

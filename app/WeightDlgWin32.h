@@ -56,6 +56,7 @@ private:
     DialogSurface surface_;
     std::unique_ptr<Clipboard> clipboard_;
     CWeightDlg logic_;
+    SettingsFile& settings_;
     std::array<PageWindow, CWeightDlg::kPageCount> pages_;
     std::array<std::unique_ptr<ToolWindowFrame>, kToolCount> tools_;
     HANDLE instanceMutex_;

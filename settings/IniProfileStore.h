@@ -2,6 +2,7 @@
 // private-profile functions do it, in code page 936 on disk and UTF-8 to the program.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "settings/FileSystem.h"
@@ -18,12 +19,25 @@ public:
     bool WriteString(const std::string& section, const std::string& key, const std::string& value) override;
     bool DeleteKey(const std::string& section, const std::string& key) override;
     bool DeleteSection(const std::string& section) override;
+    void BeginBatch() override;
+    bool CommitBatch() override;
 
     const std::string& Path() const { return path_; }
 
 private:
+    // The file's bytes, or those of the open batch; false when there is no file.
+    bool Load(std::string& text) const;
+    bool Save(const std::string& text);
+
+    struct Batch {
+        std::string text;
+        bool exists = false;
+        bool changed = false;
+    };
+
     FileSystem& files_;
     std::string path_;
+    std::optional<Batch> batch_;
 };
 
 }  // namespace mw
