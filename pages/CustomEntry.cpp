@@ -18,6 +18,7 @@ const CustomSource kCustomSources[kCustomKindCount] = {
 
 std::vector<CustomEntry> ReadCustomEntries(ProfileStore& profile, const CustomSource& source) {
     std::vector<CustomEntry> entries;
+    profile.BeginBatch();  // one read of the file for all the keys
     for (int n = 1; n <= kMaxCustomEntries; ++n) {
         const std::string number = std::to_string(n);
         CustomEntry entry;
@@ -29,6 +30,7 @@ std::vector<CustomEntry> ReadCustomEntries(ProfileStore& profile, const CustomSo
         if (entry.model.empty()) break;
         entries.push_back(std::move(entry));
     }
+    profile.CommitBatch();
     return entries;
 }
 

@@ -100,6 +100,10 @@ SectionSpan FindSection(const std::string& text, const std::vector<Line>& lines,
     SectionSpan span;
     std::string name;
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        // Only a line that opens with "[" can be a header; most lines are keys.
+        std::size_t first = lines[i].begin;
+        while (first < lines[i].end && IsBlank(text[first])) ++first;
+        if (first == lines[i].end || text[first] != '[') continue;
         const std::string line = text.substr(lines[i].begin, lines[i].end - lines[i].begin);
         if (!SectionName(line, name)) continue;
         if (span.found) {
@@ -135,21 +139,22 @@ bool IniProfileStore::Load(std::string& text) const {
     return batch_->exists;
 }
 
-bool IniProfileStore::Save(const std::string& text) {
+bool IniProfileStore::Save(std::string&& text) {
     if (!batch_) return files_.ReplaceWhole(path_, text);
-    batch_->text = text;
+    batch_->text = std::move(text);
     batch_->exists = batch_->changed = true;
     return true;
 }
 
 void IniProfileStore::BeginBatch() {
-    assert(!batch_ && "batches do not nest");
+    if (batchDepth_++ > 0) return;
     batch_.emplace();
     batch_->exists = files_.ReadFile(path_, batch_->text);
 }
 
 bool IniProfileStore::CommitBatch() {
-    assert(batch_ && "CommitBatch without BeginBatch");
+    assert(batchDepth_ > 0 && "CommitBatch without BeginBatch");
+    if (--batchDepth_ > 0) return true;
     const Batch batch = std::move(*batch_);
     batch_.reset();
     return !batch.changed || files_.ReplaceWhole(path_, batch.text);
@@ -196,7 +201,7 @@ bool IniProfileStore::WriteString(const std::string& section, const std::string&
     if (!span.found) {
         if (!text.empty() && text.back() != '\n') text += kNewLine;
         text += "[" + LeftTrimmed(s) + "]" + kNewLine + entry + kNewLine;
-        return Save(text);
+        return Save(std::move(text));
     }
     const long at = FindKey(text, lines, span, k);
     if (at >= 0) {
@@ -204,7 +209,7 @@ bool IniProfileStore::WriteString(const std::string& section, const std::string&
         std::string name, old;
         KeyOf(text.substr(lines[at].begin, lines[at].end - lines[at].begin), name, old);
         text.replace(lines[at].begin, lines[at].end - lines[at].begin, name + "=" + v);
-        return Save(text);
+        return Save(std::move(text));
     }
     // A new key goes after the section's last non-empty line.
     std::size_t after = span.header;
@@ -215,7 +220,7 @@ bool IniProfileStore::WriteString(const std::string& section, const std::string&
         text.insert(line.next, kNewLine + entry + kNewLine);
     else
         text.insert(line.next, entry + kNewLine);
-    return Save(text);
+    return Save(std::move(text));
 }
 
 bool IniProfileStore::DeleteKey(const std::string& section, const std::string& key) {
@@ -227,7 +232,7 @@ bool IniProfileStore::DeleteKey(const std::string& section, const std::string& k
     const long at = FindKey(text, lines, span, Utf8ToCp936(key));
     if (at < 0) return true;
     text.erase(lines[at].begin, lines[at].next - lines[at].begin);
-    return Save(text);
+    return Save(std::move(text));
 }
 
 bool IniProfileStore::DeleteSection(const std::string& section) {
@@ -239,7 +244,7 @@ bool IniProfileStore::DeleteSection(const std::string& section) {
     const std::size_t begin = lines[span.header].begin;
     const std::size_t end = span.last < lines.size() ? lines[span.last].begin : text.size();
     text.erase(begin, end - begin);
-    return Save(text);
+    return Save(std::move(text));
 }
 
 }  // namespace mw

@@ -27,7 +27,7 @@ public:
 private:
     // The file's bytes, or those of the open batch; false when there is no file.
     bool Load(std::string& text) const;
-    bool Save(const std::string& text);
+    bool Save(std::string&& text);
 
     struct Batch {
         std::string text;
@@ -38,6 +38,7 @@ private:
     FileSystem& files_;
     std::string path_;
     std::optional<Batch> batch_;
+    int batchDepth_ = 0;
 };
 
 }  // namespace mw

@@ -1,6 +1,9 @@
 // The end-to-end driver: process control, window search and control messages across processes.
 #include "tests/e2e/support/AppUnderTest.h"
 
+#include <psapi.h>
+#include <tlhelp32.h>
+
 #include <cstdlib>
 #include <vector>
 
@@ -42,6 +45,12 @@ void RemoveFolder(const std::wstring& folder) {
         FindClose(search);
     }
     RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring LongPath(const std::wstring& path) {
+    wchar_t full[MAX_PATH] = {};
+    const DWORD got = GetLongPathNameW(path.c_str(), full, MAX_PATH);
+    return got > 0 && got < MAX_PATH ? std::wstring(full) : path;
 }
 
 struct Search {
@@ -127,9 +136,43 @@ void AppUnderTest::Kill() {
         TerminateProcess(process_.hProcess, 1);
         WaitForSingleObject(process_.hProcess, 5000);
     }
-    CloseHandle(process_.hThread);
+    if (process_.hThread) CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
     process_ = {};
+}
+
+bool AppUnderTest::FollowRestart(int timeoutMs) {
+    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    const DWORD old = process_.dwProcessId;
+    const std::wstring exe = LongPath(exe_);
+    Kill();
+    HANDLE found = nullptr;
+    DWORD foundId = 0;
+    WaitUntil([&] {
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (snapshot == INVALID_HANDLE_VALUE) return false;
+        PROCESSENTRY32W entry = {};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry)) {
+            if (entry.th32ProcessID == old) continue;
+            HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION |
+                                         PROCESS_VM_READ, FALSE, entry.th32ProcessID);
+            if (!process) continue;
+            wchar_t image[MAX_PATH] = {};
+            if (GetModuleFileNameExW(process, nullptr, image, MAX_PATH) &&
+                lstrcmpiW(LongPath(image).c_str(), exe.c_str()) == 0) {
+                found = process;
+                foundId = entry.th32ProcessID;
+            } else {
+                CloseHandle(process);
+            }
+        }
+        CloseHandle(snapshot);
+        return found != nullptr;
+    }, timeoutMs);
+    process_.hProcess = found;
+    process_.dwProcessId = foundId;
+    return found != nullptr;
 }
 
 WORD AppUnderTest::ImageMachine() const {
@@ -205,6 +248,19 @@ std::string ItemText(HWND dialog, int id, int index) {
     Send(control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     return Narrow(text.data());
 }
+
+int ListCount(HWND dialog, int id) { return static_cast<int>(Send(GetDlgItem(dialog, id), LB_GETCOUNT, 0, 0)); }
+
+std::string ListText(HWND dialog, int id, int index) {
+    HWND control = GetDlgItem(dialog, id);
+    const LRESULT length = Send(control, LB_GETTEXTLEN, index, 0);
+    if (length < 0) return {};
+    std::vector<wchar_t> text(length + 1, L'\0');
+    Send(control, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return Narrow(text.data());
+}
+
+void SelectLine(HWND dialog, int id, int index) { Send(GetDlgItem(dialog, id), LB_SETCURSEL, index, 0); }
 
 void Click(HWND dialog, int id) { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
