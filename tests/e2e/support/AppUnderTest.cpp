@@ -240,24 +240,25 @@ int Selection(HWND dialog, int id) { return static_cast<int>(Send(GetDlgItem(dia
 
 int ItemCount(HWND dialog, int id) { return static_cast<int>(Send(GetDlgItem(dialog, id), CB_GETCOUNT, 0, 0)); }
 
-std::string ItemText(HWND dialog, int id, int index) {
-    HWND control = GetDlgItem(dialog, id);
-    const LRESULT length = Send(control, CB_GETLBTEXTLEN, index, 0);
+namespace {
+// An item's text of a combo box or list box, through the control's pair of messages.
+std::string ItemTextBy(HWND control, UINT lengthMessage, UINT textMessage, int index) {
+    const LRESULT length = Send(control, lengthMessage, index, 0);
     if (length < 0) return {};
     std::vector<wchar_t> text(length + 1, L'\0');
-    Send(control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    Send(control, textMessage, index, reinterpret_cast<LPARAM>(text.data()));
     return Narrow(text.data());
+}
+}  // namespace
+
+std::string ItemText(HWND dialog, int id, int index) {
+    return ItemTextBy(GetDlgItem(dialog, id), CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 int ListCount(HWND dialog, int id) { return static_cast<int>(Send(GetDlgItem(dialog, id), LB_GETCOUNT, 0, 0)); }
 
 std::string ListText(HWND dialog, int id, int index) {
-    HWND control = GetDlgItem(dialog, id);
-    const LRESULT length = Send(control, LB_GETTEXTLEN, index, 0);
-    if (length < 0) return {};
-    std::vector<wchar_t> text(length + 1, L'\0');
-    Send(control, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return Narrow(text.data());
+    return ItemTextBy(GetDlgItem(dialog, id), LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 void SelectLine(HWND dialog, int id, int index) { Send(GetDlgItem(dialog, id), LB_SETCURSEL, index, 0); }
