@@ -134,30 +134,30 @@ long FindKey(const std::string& text, const std::vector<Line>& lines, const Sect
 }  // namespace
 
 bool IniProfileStore::Load(std::string& text) const {
-    if (!batch_) return files_.ReadFile(path_, text);
-    text = batch_->text;
-    return batch_->exists;
+    if (batchDepth_ == 0) return files_.ReadFile(path_, text);
+    text = batchText_;
+    return batchExists_;
 }
 
 bool IniProfileStore::Save(std::string&& text) {
-    if (!batch_) return files_.ReplaceWhole(path_, text);
-    batch_->text = std::move(text);
-    batch_->exists = batch_->changed = true;
+    if (batchDepth_ == 0) return files_.ReplaceWhole(path_, text);
+    batchText_ = std::move(text);
+    batchExists_ = batchChanged_ = true;
     return true;
 }
 
 void IniProfileStore::BeginBatch() {
     if (batchDepth_++ > 0) return;
-    batch_.emplace();
-    batch_->exists = files_.ReadFile(path_, batch_->text);
+    batchExists_ = files_.ReadFile(path_, batchText_);
+    batchChanged_ = false;
 }
 
 bool IniProfileStore::CommitBatch() {
     assert(batchDepth_ > 0 && "CommitBatch without BeginBatch");
     if (--batchDepth_ > 0) return true;
-    const Batch batch = std::move(*batch_);
-    batch_.reset();
-    return !batch.changed || files_.ReplaceWhole(path_, batch.text);
+    const std::string text = std::move(batchText_);
+    batchText_.clear();
+    return !batchChanged_ || files_.ReplaceWhole(path_, text);
 }
 
 std::string IniProfileStore::ReadString(const std::string& section, const std::string& key) {

@@ -2,7 +2,6 @@
 // private-profile functions do it, in code page 936 on disk and UTF-8 to the program.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "settings/FileSystem.h"
@@ -29,16 +28,13 @@ private:
     bool Load(std::string& text) const;
     bool Save(std::string&& text);
 
-    struct Batch {
-        std::string text;
-        bool exists = false;
-        bool changed = false;
-    };
-
     FileSystem& files_;
     std::string path_;
-    std::optional<Batch> batch_;
+    // The open batch: the file's bytes with its changes so far.
     int batchDepth_ = 0;
+    std::string batchText_;
+    bool batchExists_ = false;
+    bool batchChanged_ = false;
 };
 
 }  // namespace mw
