@@ -5,10 +5,14 @@
 #include <shellapi.h>
 
 #include "app/Utf16Win32.h"
+#include "custom/DINGYICAILIAOWin32.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
 #include "res/resource.h"
+#include "tools/AILIAOMIDUWin32.h"
+#include "tools/DANWEIWin32.h"
+#include "tools/HANGUANWin32.h"
 #include "tools/QINGDANWin32.h"
 
 namespace mw {
@@ -22,6 +26,7 @@ constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
 const wchar_t kVendorPage[] = L"about:blank";
 
+// The window of a tool with content, the bare frame for the others.
 Notify NotifyOf(WORD code) {
     switch (code) {
         case EN_CHANGE:     return Notify::Change;
@@ -36,6 +41,7 @@ WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, st
                                  HANDLE instanceMutex)
     : clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
+      settings_(settings),
       weights_(weights),
       weightsSetAside_(std::move(weightsSetAside)),
       instanceMutex_(instanceMutex) {
@@ -108,14 +114,22 @@ void WeightDlgWindow::CreatePages() {
     for (int i = 0; i < CWeightDlg::kPageCount; ++i) ShowPage(i, i == 0);
 }
 
+std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool, std::function<void()> onClosed) {
+    switch (tool) {
+        case kToolHanguan: return std::make_unique<HanguanWindow>(std::move(onClosed));
+        case kToolMidu:    return std::make_unique<CailiaomiduWindow>(std::move(onClosed));
+        case kToolDanwei:  return std::make_unique<DanweiWindow>(std::move(onClosed));
+        case kToolDingyi:  return std::make_unique<DINGYICAILIAOWindow>(std::move(onClosed), settings_, [this] { Exit(); });
+        case kToolQingdan: return std::make_unique<WeightListWindow>(std::move(onClosed), weights_, logic_.Settings(),
+                                                                     weightsSetAside_);
+        default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
+    }
+}
+
 void WeightDlgWindow::CreateToolWindows() {
     for (int i = 0; i < kToolCount; ++i) {
         const auto tool = static_cast<ToolWindow>(i);
-        auto onClosed = [this, tool] { logic_.ToolWindowClosed(tool); };
-        if (tool == kToolQingdan)
-            tools_[i].reset(new WeightListWindow(onClosed, weights_, logic_.Settings(), weightsSetAside_));
-        else
-            tools_[i].reset(new ToolWindowFrame(onClosed));
+        tools_[i] = NewToolWindow(tool, [this, tool] { logic_.ToolWindowClosed(tool); });
         tools_[i]->Create(kToolTemplates[i], nullptr);
     }
 }

@@ -37,6 +37,7 @@ private:
     bool OnPaintMinimised();
     void CreatePages();
     void CreateToolWindows();
+    std::unique_ptr<ToolWindowFrame> NewToolWindow(ToolWindow tool, std::function<void()> onClosed);
     void AppendAboutToSystemMenu();
 
     // MainWindowHost
@@ -60,6 +61,7 @@ private:
     DialogSurface surface_;
     std::unique_ptr<Clipboard> clipboard_;
     CWeightDlg logic_;
+    SettingsFile& settings_;
     std::array<PageWindow, CWeightDlg::kPageCount> pages_;
     std::array<std::unique_ptr<ToolWindowFrame>, kToolCount> tools_;
     WeightList& weights_;

@@ -29,6 +29,8 @@ public:
     void SaveOption(const char* key, int value);
     // Sets the file hidden, as after every write of the program.
     void Hide() { files_.SetHidden(store_.Path()); }
+    // A file left with nothing in it goes.
+    void RemoveIfEmpty();
 
 private:
     FileSystem& files_;

@@ -13,13 +13,22 @@
 #include "tests/support/FakeMainWindow.h"
 #include "tests/support/MemoryFileSystem.h"
 #include "tests/support/MemorySurface.h"
+#include "tools/WeightList.h"
 
 namespace mw {
 
+// A clock that always shows the same moment.
+struct FixedClock : WallClock {
+    std::string Now() const override { return now; }
+    std::string now = "2026-12-09 10:30:00";
+};
+
 struct MainWindowFixture {
     static constexpr const char* kSettingsPath = "/app/ConfigKq.ini";
+    static constexpr const char* kWeightListPath = "/app/WeightListKq.txt";
 
     MainWindowFixture() {
+        dlg.SetWeightList(&weights, &clock, [this] { ++displayChanges; });
         host.controls[IDC_SEPARATOR] = {103, 300, 537, 302};
         surface.Bind(&dlg);
         surface.DefineRadioGroup({IDC_STAT_ADD, IDC_STAT_SUB});
@@ -55,6 +64,9 @@ struct MainWindowFixture {
     MemoryFileSystem files;
     SettingsFile settings{files, kSettingsPath};
     CWeightDlg dlg{surface, host, clipboard, settings};
+    WeightList weights{files, kWeightListPath};
+    FixedClock clock;
+    int displayChanges = 0;
     std::unique_ptr<CTAB1> page1;
     std::unique_ptr<CTAB2> page2;
     std::unique_ptr<CTAB3> page3;

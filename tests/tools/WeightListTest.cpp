@@ -1,0 +1,124 @@
+// The weight list's arithmetic, its file and its exports.
+#include "tools/WeightList.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/MemoryFileSystem.h"
+
+namespace mw {
+namespace {
+
+const char kPath[] = "/app/WeightListKq.txt";
+
+struct Lists : testing::Test {
+    MemoryFileSystem files;
+    WeightList list{files, kPath};
+    std::string setAside;
+};
+
+TEST_F(Lists, PricesCostsAndTotalsInKilogramsOrTonnes) {
+    ASSERT_TRUE(list.Load(setAside));
+    list.Add({"钢板一", "1000×1000×10", "", 78.5}, "2026-12-09 10:00:00");
+    list.Add({"角钢(热轧)", "∠50×5", "6000 mm", 22.656}, "2026-12-09 10:01:00");
+    list.SetDefaultPrice(4200);
+    list.SetRowPrice(1, 5000);
+
+    EXPECT_DOUBLE_EQ(list.CostOf(list.Rows()[0]), 78.5 / 1000 * 4200);
+    EXPECT_DOUBLE_EQ(list.CostOf(list.Rows()[1]), 22.656 / 1000 * 5000);
+    EXPECT_DOUBLE_EQ(list.TotalKilograms(), 101.156);
+    EXPECT_DOUBLE_EQ(list.TotalCost(), 329.7 + 113.28);
+
+    EXPECT_EQ((WeightDisplay{false, 2}.Weight(101.156)), "101.16");
+    EXPECT_EQ((WeightDisplay{true, 3}.Weight(101.156)), "0.101");
+    EXPECT_EQ((WeightDisplay{true, 12}.Weight(101.156)), "0.10");  // odd places take two
+    EXPECT_EQ(Money(-0.001), "0.00");
+    EXPECT_EQ(PlainNumber(4200.50), "4200.5");
+    EXPECT_EQ(PlainNumber(1e-7), "0");
+
+    list.SetRowPrice(1, std::nullopt);  // back to the default
+    EXPECT_DOUBLE_EQ(list.CostOf(list.Rows()[1]), 22.656 / 1000 * 4200);
+    list.Remove(0);
+    EXPECT_EQ(list.Rows().size(), 1u);
+    list.Remove(5);  // nothing there
+    list.Clear();
+    EXPECT_TRUE(list.Rows().empty());
+    EXPECT_DOUBLE_EQ(list.DefaultPrice(), 4200);
+}
+
+TEST_F(Lists, EveryChangeIsWrittenAndReadsBackExactly) {
+    list.Add({"钢丝绳", "6×19\tFC\\x", "2.5\r\nm", 0.1 + 0.2}, "2026-12-09 10:00:00");
+    list.Add({"螺栓/螺母/垫圈/开口销", "LS 5782-2000 M12×80", "1 件", 1e-9}, "");
+    list.SetRowPrice(0, 3999.99);
+    list.SetDefaultPrice(4500);
+    const std::string written = files.files.at(kPath);
+    EXPECT_EQ(written.rfind("材料重量清单\t1\r\n默认单价\t4500\r\n", 0), 0u);
+
+    WeightList again(files, kPath);
+    ASSERT_TRUE(again.Load(setAside));
+    EXPECT_TRUE(setAside.empty());
+    ASSERT_EQ(again.Rows().size(), 2u);
+    EXPECT_EQ(again.Rows()[0].item.size, "6×19\tFC\\x");
+    EXPECT_EQ(again.Rows()[0].item.quantity, "2.5\r\nm");
+    EXPECT_EQ(again.Rows()[0].item.kilograms, 0.1 + 0.2);
+    EXPECT_EQ(*again.Rows()[0].price, 3999.99);
+    EXPECT_FALSE(again.Rows()[1].price);
+    EXPECT_EQ(again.Rows()[1].item.kilograms, 1e-9);
+    EXPECT_EQ(again.DefaultPrice(), 4500);
+    EXPECT_EQ(again.FileText(), written);
+}
+
+TEST_F(Lists, DamagedOrForeignFilesAreSetAsideNotDropped) {
+    const std::string foreign = "名称,重量\r\n钢板,12\r\n";
+    files.files[kPath] = foreign;
+    EXPECT_FALSE(list.Load(setAside));
+    EXPECT_EQ(setAside, std::string(kPath) + ".damaged");
+    EXPECT_EQ(files.files.at(setAside), foreign);
+    EXPECT_FALSE(files.Exists(kPath));
+    EXPECT_TRUE(list.Rows().empty());
+
+    // Damage of every kind: a field missing, a number that is not one, a bad escape, no CR.
+    list.Add({"六角钢", "S10", "6 m", 4.08}, "t");
+    const std::string good = files.files.at(kPath);
+    for (const std::string& bad : {good.substr(0, good.size() - 8) + "\r\n",
+                                   std::string("材料重量清单\t1\r\n默认单价\tabc\r\n"),
+                                   std::string("材料重量清单\t1\r\n默认单价\t0\r\na\tb\\q\tc\t1\tt\t\r\n"),
+                                   std::string("材料重量清单\t1\n默认单价\t0\n"),
+                                   std::string("材料重量清单\t2\r\n默认单价\t0\r\n")}) {
+        files.files[kPath] = bad;
+        WeightList other(files, kPath);
+        EXPECT_FALSE(other.Load(setAside)) << bad;
+        EXPECT_EQ(files.files.at(setAside), bad);
+    }
+    EXPECT_TRUE(files.Exists(std::string(kPath) + ".damaged-5"));
+}
+
+TEST_F(Lists, AFileThatCannotBeWrittenKeepsTheRowsInMemory) {
+    files.readOnly = true;
+    EXPECT_FALSE(list.Add({"螺纹钢", "Φ12", "9 m", 8.0}, "t"));
+    EXPECT_FALSE(list.Saved());
+    EXPECT_EQ(list.Rows().size(), 1u);
+    files.readOnly = false;
+    EXPECT_TRUE(list.SetDefaultPrice(4000));
+    EXPECT_TRUE(list.Saved());
+}
+
+TEST_F(Lists, TabTextAndCsvForSpreadsheets) {
+    list.Add({"钢板一", "1,000×\"2\"", "", 78.5}, "2026-12-09 10:00:00");
+    list.Add({"钢丝绳", "6×19\nFC", "6 m", 1234.5}, "2026-12-09 10:01:00");
+    list.SetDefaultPrice(4000);
+    const WeightDisplay kg{false, 2};
+    EXPECT_EQ(list.CsvText(kg),
+              "\xEF\xBB\xBF"
+              "序号,名称,规格,长度/面积/数量,重量(kg),单价(元/吨),金额(元),时间\r\n"
+              "1,钢板一,\"1,000×\"\"2\"\"\",,78.50,4000,314.00,2026-12-09 10:00:00\r\n"
+              "2,钢丝绳,\"6×19\nFC\",6 m,1234.50,4000,4938.00,2026-12-09 10:01:00\r\n"
+              "合计,,,,1313.00,,5252.00,\r\n");
+    EXPECT_EQ(list.TabText(WeightDisplay{true, 3}),
+              "序号\t名称\t规格\t长度/面积/数量\t重量(t)\t单价(元/吨)\t金额(元)\t时间\r\n"
+              "1\t钢板一\t1,000×\"2\"\t\t0.079\t4000\t314.00\t2026-12-09 10:00:00\r\n"
+              "2\t钢丝绳\t6×19 FC\t6 m\t1.234\t4000\t4938.00\t2026-12-09 10:01:00\r\n"
+              "合计\t\t\t\t1.313\t\t5252.00\t\r\n");
+}
+
+}  // namespace
+}  // namespace mw
