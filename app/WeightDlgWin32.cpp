@@ -9,6 +9,7 @@
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
 #include "res/resource.h"
+#include "tools/ZHOUCHENGWin32.h"
 
 namespace mw {
 
@@ -103,7 +104,9 @@ void WeightDlgWindow::CreatePages() {
 void WeightDlgWindow::CreateToolWindows() {
     for (int i = 0; i < kToolCount; ++i) {
         const auto tool = static_cast<ToolWindow>(i);
-        tools_[i].reset(new ToolWindowFrame([this, tool] { logic_.ToolWindowClosed(tool); }));
+        auto onClosed = [this, tool] { logic_.ToolWindowClosed(tool); };
+        if (tool == kToolZhoucheng) tools_[i].reset(new ZhouchengWindow(onClosed));
+        else tools_[i].reset(new ToolWindowFrame(onClosed));
         tools_[i]->Create(kToolTemplates[i], nullptr);
     }
 }
