@@ -145,7 +145,9 @@ TEST(BearingTables, FieldsStartAtTheirColumns) {
             }
             EXPECT_EQ(starts[2], 17);
             EXPECT_EQ(starts[3], k < 3 ? 31 : 32);
-            if (b.oldCode[0] == '-') EXPECT_EQ(b.oldCode, k == 0 ? "-------" : "-----");
+            if (b.oldCode[0] == '-') {
+                EXPECT_EQ(b.oldCode, k == 0 ? "-------" : "-----");
+            }
         }
     }
     EXPECT_EQ(wideLines, 1);   // NA4900's weight has four decimals
