@@ -322,9 +322,10 @@ KINDS = [
         Series('511', '81', bores((10, 400))),
         Series('512', '82', bores((10, 400))),
         Series('513', '83', bores((25, 220))),
-        Series('514', '84', bores((25, 260))),
+        Series('514', '84', bores((25, 280))),
         Series('522', '382', bores((20, 180)), shaft_washer=True),
-        Series('523', '383', bores((25, 120)), shaft_washer=True),
+        # 38307's row gives 52307 a height of 14 mm (it is 36): left out.
+        Series('523', '383', bores((25, 30), (40, 120)), shaft_washer=True),
     ], pins=[
         '51100   -----    10×24×9      0.019',
         '52240   38240    170×280×109  20.40',
