@@ -14,6 +14,7 @@
 #include "tools/DANWEIWin32.h"
 #include "tools/HANGUANWin32.h"
 #include "tools/QINGDANWin32.h"
+#include "tools/ZHOUCHENGWin32.h"
 
 namespace mw {
 
@@ -119,6 +120,7 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
         case kToolHanguan: return std::make_unique<HanguanWindow>(std::move(onClosed));
         case kToolMidu:    return std::make_unique<CailiaomiduWindow>(std::move(onClosed));
         case kToolDanwei:  return std::make_unique<DanweiWindow>(std::move(onClosed));
+        case kToolZhoucheng: return std::make_unique<ZhouchengWindow>(std::move(onClosed));
         case kToolDingyi:  return std::make_unique<DINGYICAILIAOWindow>(std::move(onClosed), settings_, [this] { Exit(); });
         case kToolQingdan: return std::make_unique<WeightListWindow>(std::move(onClosed), weights_, logic_.Settings(),
                                                                      weightsSetAside_);

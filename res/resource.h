@@ -175,6 +175,10 @@
 
 
 // Bearing lookup (template 157)
+#define IDC_ZC_SEARCH       1000
+#define IDC_ZC_KIND         1010
+#define IDC_ZC_FIND         1044
+#define IDC_ZC_LIST         1116
 
 
 // Timed tasks (template 159)

@@ -1,0 +1,75 @@
+// Bearing lookup window logic.
+#include "tools/ZHOUCHENG.h"
+
+#include <algorithm>
+
+#include "res/resource.h"
+#include "tools/BearingTables.h"
+
+namespace mw {
+
+const int CZHOUCHENG::kHeaderLines[kKindCount] = {0,    257,  349,  1165, 1458, 1618,
+                                                  1695, 1804, 1856, 2030, 2084, 2099};
+
+CZHOUCHENG::CZHOUCHENG(ControlSurface& surface, Clipboard& clipboard)
+    : surface_(surface), clipboard_(clipboard) {}
+
+void CZHOUCHENG::OnInitDialog() {
+    surface_.ClearItems(IDC_ZC_LIST);
+    for (const char* line : kBearingLines) surface_.AddItem(IDC_ZC_LIST, line);
+    surface_.ClearItems(IDC_ZC_KIND);
+    surface_.AddItem(IDC_ZC_KIND, "全部滚动轴承");
+    for (int header : kHeaderLines) surface_.AddItem(IDC_ZC_KIND, kBearingLines[header]);
+    surface_.SetSelection(IDC_ZC_KIND, 0);
+}
+
+void CZHOUCHENG::OnCommand(int id, Notify what) {
+    if (id == IDC_ZC_KIND && what == Notify::SelChange) OnKindChosen();
+    else if (id == IDC_ZC_LIST && what == Notify::SelChange) OnLineSelected();
+    else if (id == IDC_ZC_LIST && what == Notify::DoubleClick) OnLineDoubleClicked();
+    else if (id == IDC_ZC_FIND && what == Notify::Click) OnFindNext();
+}
+
+int CZHOUCHENG::KindOfLine(int line) {
+    if (line <= 0) return 0;
+    return static_cast<int>(std::upper_bound(kHeaderLines, kHeaderLines + kKindCount, line) -
+                            kHeaderLines);
+}
+
+int CZHOUCHENG::LineOfKind(int entry) {
+    return entry >= 1 && entry <= kKindCount ? kHeaderLines[entry - 1] : 0;
+}
+
+void CZHOUCHENG::OnKindChosen() {
+    surface_.SetSelection(IDC_ZC_LIST, LineOfKind(surface_.Selection(IDC_ZC_KIND)));
+}
+
+void CZHOUCHENG::OnLineSelected() {
+    const int kind = KindOfLine(surface_.Selection(IDC_ZC_LIST));
+    if (kind > 0) surface_.SetSelection(IDC_ZC_KIND, kind);
+}
+
+void CZHOUCHENG::OnLineDoubleClicked() {
+    const int line = surface_.Selection(IDC_ZC_LIST);
+    if (line < 0) return;
+    clipboard_.SetText(surface_.ItemText(IDC_ZC_LIST, line));   // a busy clipboard copies nothing
+}
+
+void CZHOUCHENG::OnFindNext() {
+    const std::string wanted = surface_.Text(IDC_ZC_SEARCH);
+    const int count = surface_.ItemCount(IDC_ZC_LIST);
+    if (count == 0) return;
+    const int start = std::max(surface_.Selection(IDC_ZC_LIST), 0);
+    // UTF-8 makes the plain substring test safe: a match never starts inside a character.
+    for (int step = 1; step <= count; ++step) {
+        const int line = (start + step) % count;
+        if (surface_.ItemText(IDC_ZC_LIST, line).find(wanted) != std::string::npos) {
+            surface_.SetSelection(IDC_ZC_LIST, line);
+            OnLineSelected();
+            return;
+        }
+    }
+    surface_.ShowMessage("很抱歉，没找到!!", "提示", kMbOk);
+}
+
+}  // namespace mw
