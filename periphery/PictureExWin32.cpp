@@ -202,7 +202,6 @@ bool CPictureEx::Load(HGLOBAL memory, DWORD size) {
     }
     const std::vector<std::uint8_t> data(bytes, bytes + size);
     GlobalUnlock(memory);
-    dataSize_ = size;
 
     if (!IsGif(data.data(), data.size())) {
         picture_ = LoadPicture(data.data(), data.size());
@@ -228,7 +227,6 @@ bool CPictureEx::Load(HGLOBAL memory, DWORD size) {
     }
     isGif_ = true;
     pictureSize_ = {info.width, info.height};
-    globalTableSize_ = info.globalTableSize;
     if (info.hasBackground) background_ = RGB(info.background[0], info.background[1], info.background[2]);
     if (info.frames.size() == 1) {
         picture_ = LoadPicture(data.data(), data.size());
@@ -360,12 +358,9 @@ void CPictureEx::ReleasePicture() {
     canvasBitmap_ = savedBitmap_ = nullptr;
     canvasOld_ = savedOld_ = nullptr;
     const bool wasShown = loaded_;
-    paintRect_ = {};
     pictureSize_ = {};
     background_ = RGB(255, 255, 255);
     currentFrame_ = 0;
-    dataSize_ = 0;
-    globalTableSize_ = 0;
     isGif_ = false;
     loaded_ = false;
     if (wasShown && hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
@@ -377,11 +372,7 @@ bool CPictureEx::OnPaint() {
     HDC dc = BeginPaint(hwnd_, &paint);
     {
         Locked lock(canvasLock_);
-        if (paintRect_.right > paintRect_.left)
-            BitBlt(dc, paintRect_.left, paintRect_.top, paintRect_.right - paintRect_.left,
-                   paintRect_.bottom - paintRect_.top, canvas_, paintRect_.left, paintRect_.top, SRCCOPY);
-        else
-            BitBlt(dc, 0, 0, pictureSize_.cx, pictureSize_.cy, canvas_, 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, pictureSize_.cx, pictureSize_.cy, canvas_, 0, 0, SRCCOPY);
     }
     EndPaint(hwnd_, &paint);
     return true;

@@ -54,14 +54,11 @@ private:
     bool PrepareCanvas();
     bool LoadAnimation(const std::vector<std::uint8_t>& data, const GifInfo& info);
 
-    // Members in the order of the picture's description; the lock guards the canvas, which the
-    // animation thread draws on while the window's thread copies it to the screen.
-    RECT paintRect_ = {};
+    // The lock guards the canvas, which the animation thread draws on while the window's thread
+    // copies it to the screen.
     SIZE pictureSize_ = {};
     COLORREF background_ = RGB(255, 255, 255);
     int currentFrame_ = 0;
-    DWORD dataSize_ = 0;
-    std::size_t globalTableSize_ = 0;
     bool isGif_ = false;
     std::atomic<bool> running_{false};
     std::atomic<bool> exit_{false};
