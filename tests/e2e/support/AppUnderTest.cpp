@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace mw::e2e {
@@ -272,24 +273,28 @@ void Click(HWND dialog, int id) { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); 
 void PostClick(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 namespace {
-struct OwnedSearch { HWND owner; HWND found; };
 
-BOOL CALLBACK FindOwned(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<OwnedSearch*>(param);
+// The first dialog (class "#32770") of an enumeration that is what the search wants.
+struct DialogSearch {
+    std::function<bool(HWND)> wanted;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK TestDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
     wchar_t name[16] = {};
     GetClassNameW(window, name, 16);
-    if (GetWindow(window, GW_OWNER) == search->owner && IsWindowVisible(window) && lstrcmpW(name, L"#32770") == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    if (lstrcmpW(name, L"#32770") != 0 || !search->wanted(window)) return TRUE;
+    search->found = window;
+    return FALSE;
 }
+
 }  // namespace
 
 HWND OwnedDialog(HWND owner, int timeoutMs) {
-    OwnedSearch search{owner, nullptr};
+    DialogSearch search{[owner](HWND w) { return GetWindow(w, GW_OWNER) == owner && IsWindowVisible(w); }};
     WaitUntil([&] {
-        EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
+        EnumWindows(TestDialog, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr;
     }, timeoutMs);
     return search.found;
@@ -316,24 +321,9 @@ RECT WindowRect(HWND window) {
 
 bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-namespace {
-struct ChildSearch { int id; HWND found; };
-
-BOOL CALLBACK FindDialogWith(HWND child, LPARAM param) {
-    auto* search = reinterpret_cast<ChildSearch*>(param);
-    wchar_t name[16] = {};
-    GetClassNameW(child, name, 16);
-    if (lstrcmpW(name, L"#32770") == 0 && GetDlgItem(child, search->id)) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
 HWND ChildDialogWith(HWND parent, int controlId) {
-    ChildSearch search{controlId, nullptr};
-    EnumChildWindows(parent, FindDialogWith, reinterpret_cast<LPARAM>(&search));
+    DialogSearch search{[controlId](HWND w) { return GetDlgItem(w, controlId) != nullptr; }};
+    EnumChildWindows(parent, TestDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
