@@ -17,8 +17,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Writes GIF files block by block; the image data is a token sub-block, which the scan never decodes.
 struct GifWriter {
-    GifWriter(int width, int height, int tableBits = 1, int backgroundIndex = 0) {
-        Append("GIF89a");
+    Bytes bytes;
+    GifWriter(int width, int height, int tableBits = 1, int backgroundIndex = 0)
+        : bytes{'G', 'I', 'F', '8', '9', 'a'} {
         Word(width);
         Word(height);
         bytes.push_back(static_cast<std::uint8_t>(tableBits >= 0 ? 0x80 | tableBits : 0));
@@ -72,7 +73,6 @@ struct GifWriter {
     }
     void Append(const std::string& text) { bytes.insert(bytes.end(), text.begin(), text.end()); }
     void Word(int value) { bytes.insert(bytes.end(), {std::uint8_t(value & 0xFF), std::uint8_t(value >> 8)}); }
-    Bytes bytes;
 };
 
 bool Scan(const Bytes& gif, GifInfo& info) { return ScanGif(gif.data(), gif.size(), info); }
