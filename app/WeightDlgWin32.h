@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "app/BannerLinkWin32.h"
 #include "app/DialogSurfaceWin32.h"
 #include "app/DialogWin32.h"
-#include "app/BannerLinkWin32.h"
 #include "app/MainWindowHost.h"
 #include "app/PageWindowWin32.h"
 #include "app/ToolWindowWin32.h"
