@@ -44,6 +44,13 @@ HWND DialogWindow::Create(int templateId, HWND parent) {
                               reinterpret_cast<LPARAM>(this));
 }
 
+INT_PTR DialogWindow::RunModal(int templateId, HWND owner) {
+    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner,
+                                           Proc, reinterpret_cast<LPARAM>(this));
+    hwnd_ = nullptr;  // destroyed by now; the number may soon name another window
+    return result;
+}
+
 INT_PTR CALLBACK DialogWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<DialogWindow*>(lParam);

@@ -19,6 +19,8 @@ public:
 
     // Creates the dialog modeless; the template's visibility decides whether it shows.
     HWND Create(int templateId, HWND parent);
+    // Runs the dialog modally, blocking `owner`, until it ends itself with EndDialog.
+    INT_PTR RunModal(int templateId, HWND owner);
     HWND Hwnd() const { return hwnd_; }
 
     // The message loop of the program: dialog keys for every window, except Enter and Esc

@@ -4,7 +4,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "app/AboutDlgWin32.h"
 #include "app/Utf16Win32.h"
+#include "app/WebPages.h"
 #include "custom/DINGYICAILIAOWin32.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
@@ -24,9 +26,9 @@ const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_CAILIAOMIDU, IDD_DANWEI
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
-const wchar_t kVendorPage[] = L"about:blank";
+constexpr COLORREF kBannerBackground = RGB(217, 226, 244);
+const wchar_t kBannerType[] = L"Gif";
 
-// The window of a tool with content, the bare frame for the others.
 Notify NotifyOf(WORD code) {
     switch (code) {
         case EN_CHANGE:     return Notify::Change;
@@ -63,6 +65,7 @@ bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
 
 void WeightDlgWindow::OnInitDialog() {
     surface_.Attach(Hwnd());
+    tab_.Attach(GetDlgItem(Hwnd(), IDC_TAB));
     logic_.InitTabs();
     calculatorBitmap_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
         MAKEINTRESOURCEW(IDB_CALCULATOR), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
@@ -72,7 +75,10 @@ void WeightDlgWindow::OnInitDialog() {
     if (calculatorBitmap_ && GetObjectW(calculatorBitmap_, sizeof bitmap, &bitmap))
         SetWindowPos(calculator, nullptr, 0, 0, bitmap.bmWidth + 4, bitmap.bmHeight + 4,
                      SWP_NOMOVE | SWP_NOZORDER);
+    banner_.Attach(GetDlgItem(Hwnd(), IDC_BANNER));
     LoadBanner();
+    bannerLink_.Attach(GetDlgItem(Hwnd(), IDC_BANNER_LINK));
+    EnableWindow(GetDlgItem(Hwnd(), IDC_BANNER_LINK), *kWebPages.home != '\0');
     CreatePages();
     logic_.MeasureFullSize();
     logic_.InitSettingsBar();
@@ -107,6 +113,7 @@ void WeightDlgWindow::CreatePages() {
     for (int i = 0; i < CWeightDlg::kPageCount; ++i) ShowPage(i, i == 0);
 }
 
+// The window of a tool with content, the bare frame for the others.
 std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool, std::function<void()> onClosed) {
     switch (tool) {
         case kToolHanguan: return std::make_unique<HanguanWindow>(std::move(onClosed));
@@ -233,34 +240,20 @@ void WeightDlgWindow::StartCalculator() {
     ShellExecuteW(nullptr, L"open", L"calc.exe", nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-bool WeightDlgWindow::LoadBanner() { return false; }
-
-void WeightDlgWindow::ReleaseBanner() {}
-
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            return TRUE;
-        case WM_CTLCOLORDLG:
-            return reinterpret_cast<INT_PTR>(DialogBrush());
-        case WM_CTLCOLORSTATIC:
-            SetBkColor(reinterpret_cast<HDC>(wParam), kDialogColour);
-            return reinterpret_cast<INT_PTR>(DialogBrush());
-        case WM_COMMAND:
-            if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        default:
-            return FALSE;
-    }
+bool WeightDlgWindow::LoadBanner() {
+    if (!banner_.Load(MAKEINTRESOURCEW(IDR_BANNER), kBannerType)) return false;
+    banner_.SetBackground(kBannerBackground);
+    banner_.Draw();
+    return true;
 }
 
-void WeightDlgWindow::ShowAbout() {
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), Hwnd(), AboutProc, 0);
-}
+void WeightDlgWindow::ReleaseBanner() { banner_.ReleasePicture(); }
+
+void WeightDlgWindow::ShowAbout() { AboutWindow(startUpdateCheck_).Run(Hwnd()); }
 
 void WeightDlgWindow::OpenVendorPage() {
-    ShellExecuteW(nullptr, L"open", kVendorPage, nullptr, nullptr, SW_SHOWNORMAL);
+    if (*kWebPages.home)
+        ShellExecuteW(nullptr, L"open", Widen(kWebPages.home).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void WeightDlgWindow::Exit() {

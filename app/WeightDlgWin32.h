@@ -2,15 +2,19 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "app/BannerLinkWin32.h"
 #include "app/DialogSurfaceWin32.h"
 #include "app/DialogWin32.h"
 #include "app/MainWindowHost.h"
 #include "app/PageWindowWin32.h"
 #include "app/ToolWindowWin32.h"
 #include "app/WeightDlg.h"
+#include "periphery/PictureExWin32.h"
+#include "periphery/XPTabCtrlWin32.h"
 
 namespace mw {
 
@@ -55,6 +59,12 @@ private:
     void Exit() override;
 
     DialogSurface surface_;
+    CXPTabCtrl tab_;
+    CPictureEx banner_;
+    BannerLink bannerLink_;
+    // Starts the update check with the window that owns its messages (the About window's button
+    // asks for it); empty, and so nothing happens, until the update check is wired here.
+    std::function<void(HWND owner)> startUpdateCheck_;
     std::unique_ptr<Clipboard> clipboard_;
     CWeightDlg logic_;
     SettingsFile& settings_;

@@ -153,6 +153,11 @@
 #define IDC_CZ_BUTTON            1154
 
 // About window (template 100)
+#define IDC_ABOUT_CLOSE          1
+#define IDC_ABOUT_NOTES          1002
+#define IDC_ABOUT_CHANGES        1005
+#define IDC_ABOUT_UPDATE         1089
+#define IDC_ABOUT_SHOP           1090
 
 
 // Welded pipe sizes (template 138)
