@@ -9,6 +9,7 @@
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
 #include "res/resource.h"
+#include "tasks/RENWUWin32.h"
 
 namespace mw {
 
@@ -32,7 +33,8 @@ Notify NotifyOf(WORD code) {
 }  // namespace
 
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex)
-    : clipboard_(new Win32Clipboard(nullptr)),
+    : settings_(settings),
+      clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
       instanceMutex_(instanceMutex) {}
 
@@ -103,7 +105,9 @@ void WeightDlgWindow::CreatePages() {
 void WeightDlgWindow::CreateToolWindows() {
     for (int i = 0; i < kToolCount; ++i) {
         const auto tool = static_cast<ToolWindow>(i);
-        tools_[i].reset(new ToolWindowFrame([this, tool] { logic_.ToolWindowClosed(tool); }));
+        auto onClosed = [this, tool] { logic_.ToolWindowClosed(tool); };
+        if (tool == kToolRenwu) tools_[i].reset(new RenwuWindow(settings_, onClosed));
+        else tools_[i].reset(new ToolWindowFrame(onClosed));
         tools_[i]->Create(kToolTemplates[i], nullptr);
     }
 }

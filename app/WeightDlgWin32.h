@@ -53,6 +53,7 @@ private:
     void OpenVendorPage() override;
     void Exit() override;
 
+    SettingsFile& settings_;
     DialogSurface surface_;
     std::unique_ptr<Clipboard> clipboard_;
     CWeightDlg logic_;

@@ -25,6 +25,10 @@ void SettingsFile::SaveOption(const char* key, int value) {
     bool allZero = true;
     for (const char* option : kOptions) allZero = allZero && store_.ReadInt(kSection, option, 0) == 0;
     if (allZero) store_.DeleteSection(kSection);
+    RemoveIfEmpty();
+}
+
+void SettingsFile::RemoveIfEmpty() {
     if (files_.Exists(store_.Path()) && files_.Size(store_.Path()) == 0) files_.Remove(store_.Path());
 }
 

@@ -1,0 +1,44 @@
+// Timed tasks window plumbing: the logic on the dialog, the one-second timer, the list's width.
+#include "tasks/RENWUWin32.h"
+
+#include <vector>
+
+#include "app/Utf16Win32.h"
+#include "res/resource.h"
+
+namespace mw {
+
+namespace {
+
+std::string ExecutablePath() {
+    std::vector<wchar_t> path(32768, L'\0');
+    const DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    return Narrow(std::wstring(path.data(), got < path.size() ? got : 0));
+}
+
+}  // namespace
+
+RenwuWindow::RenwuWindow(SettingsFile& settings, std::function<void()> onClosed)
+    : ToolWindowFrame(std::move(onClosed)),
+      logic_(Surface(), settings, RenwuServices{clock_, registry_, actions_, chooser_, ExecutablePath()}) {
+    SetLogic(&logic_);
+}
+
+void RenwuWindow::OnInit() {
+    chooser_.SetOwner(Hwnd());
+    logic_.OnInitDialog();
+    // The timer belongs to this window, which is never destroyed before the program ends, so
+    // tasks fire while it is hidden.
+    SetTimer(Hwnd(), CRENWU::kClockTimer, CRENWU::kClockPeriodMs, nullptr);
+    SendDlgItemMessageW(Hwnd(), IDC_RENWU_LIST, LB_SETHORIZONTALEXTENT, CRENWU::kListExtentPixels, 0);
+}
+
+bool RenwuWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_TIMER && wParam == CRENWU::kClockTimer) {
+        logic_.OnTimer(CRENWU::kClockTimer);
+        return true;
+    }
+    return ToolWindowFrame::OnMessage(message, wParam, lParam, result);
+}
+
+}  // namespace mw
