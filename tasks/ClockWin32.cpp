@@ -6,9 +6,11 @@
 
 namespace mw {
 
-Win32Clock::Win32Clock()
-    : tickCount64_(reinterpret_cast<TickCount64>(
-          GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64"))) {}
+Win32Clock::Win32Clock() {
+    // Looked up, not linked: the program still starts on systems without it.
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount64");
+    tickCount64_ = reinterpret_cast<TickCount64>(reinterpret_cast<void (*)()>(found));
+}
 
 LocalTime Win32Clock::Now() const {
     SYSTEMTIME t;

@@ -16,6 +16,16 @@ std::string ExecutablePath() {
     return Narrow(std::wstring(path.data(), got < path.size() ? got : 0));
 }
 
+// Timers come late by varying amounts; a tick that fell at the very end of one second and the
+// next at the start of the one after the next would skip a second, and a task due in it would
+// never fire. So each tick is set for just after the next second begins.
+UINT DelayToNextSecond() {
+    constexpr UINT kAfterTheSecondBegins = 50;
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return CRENWU::kClockPeriodMs - now.wMilliseconds + kAfterTheSecondBegins;
+}
+
 }  // namespace
 
 RenwuWindow::RenwuWindow(SettingsFile& settings, std::function<void()> onClosed)
@@ -29,12 +39,13 @@ void RenwuWindow::OnInit() {
     logic_.OnInitDialog();
     // The timer belongs to this window, which is never destroyed before the program ends, so
     // tasks fire while it is hidden.
-    SetTimer(Hwnd(), CRENWU::kClockTimer, CRENWU::kClockPeriodMs, nullptr);
+    SetTimer(Hwnd(), CRENWU::kClockTimer, DelayToNextSecond(), nullptr);
     SendDlgItemMessageW(Hwnd(), IDC_RENWU_LIST, LB_SETHORIZONTALEXTENT, CRENWU::kListExtentPixels, 0);
 }
 
 bool RenwuWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     if (message == WM_TIMER && wParam == CRENWU::kClockTimer) {
+        SetTimer(Hwnd(), CRENWU::kClockTimer, DelayToNextSecond(), nullptr);
         logic_.OnTimer(CRENWU::kClockTimer);
         return true;
     }
