@@ -119,6 +119,9 @@ TEST(TimedTasks, AddRemoveClearAndReadAgainAfterARestart) {
     EXPECT_EQ(Lines(w.window), (std::vector<std::string>{"1、02月30日08:30:00 开会", "2、每天 07:05:00 下班",
                                                          "3、每分钟 09 喝水"}));
     EXPECT_EQ(w.app.SettingsAttributes() & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    // Beside the centred main window the tasks window reaches past the screen's right edge.
+    SetWindowPos(w.main, nullptr, 0, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    WaitUntil([&] { return WindowRect(w.window).left == WindowRect(w.main).right; }, 2000);
     SaveScreenshot(w.window, "timed-tasks");
 
     SendTo(GetDlgItem(w.window, IDC_RENWU_LIST), LB_SETCURSEL, 1, 0);
@@ -177,16 +180,36 @@ TEST(TimedTasks, AProgramThatIsGoneIsNamedInTheReminderBox) {
     Click(box, IDOK);
 }
 
+// Takes every denial out of a Run key's access list (a run that died while a key was denied
+// would otherwise leave the denial in the Wine prefix).
+void AllowRunKey(HKEY root) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, kRunKey, 0, READ_CONTROL | WRITE_DAC, &key) != ERROR_SUCCESS) return;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl, nullptr,
+                        &descriptor) == ERROR_SUCCESS && dacl) {
+        bool changed = false;
+        for (int i = dacl->AceCount - 1; i >= 0; --i) {
+            ACE_HEADER* ace = nullptr;
+            if (GetAce(dacl, i, reinterpret_cast<void**>(&ace)) && ace->AceType == ACCESS_DENIED_ACE_TYPE)
+                changed = DeleteAce(dacl, i) || changed;
+        }
+        if (changed)
+            SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, dacl, nullptr);
+    }
+    if (descriptor) LocalFree(descriptor);
+    RegCloseKey(key);
+}
+
 // Denies everyone the right to set values in one Run key for as long as it lives.
 class RunKeyDenied {
 public:
-    explicit RunKeyDenied(HKEY root) {
-        if (RegOpenKeyExW(root, kRunKey, 0, READ_CONTROL | WRITE_DAC, &key_) != ERROR_SUCCESS) return;
-        PACL dacl = nullptr;
-        if (GetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
-                            nullptr, &saved_) != ERROR_SUCCESS)
-            return;
-        savedDacl_ = dacl;
+    explicit RunKeyDenied(HKEY root) : root_(root) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(root, kRunKey, 0, READ_CONTROL | WRITE_DAC, &key) != ERROR_SUCCESS) return;
+        PACL dacl = nullptr, denied = nullptr;
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
         SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
         PSID everyone = nullptr;
         AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
@@ -195,33 +218,26 @@ public:
         deny.grfAccessMode = DENY_ACCESS;
         deny.Trustee.TrusteeForm = TRUSTEE_IS_SID;
         deny.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
-        PACL denied = nullptr;
-        if (SetEntriesInAclW(1, &deny, dacl, &denied) == ERROR_SUCCESS &&
-            SetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, denied,
-                            nullptr) == ERROR_SUCCESS)
-            applied_ = true;
-        LocalFree(denied);
+        if (GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl, nullptr,
+                            &descriptor) == ERROR_SUCCESS &&
+            SetEntriesInAclW(1, &deny, dacl, &denied) == ERROR_SUCCESS)
+            SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, denied, nullptr);
+        if (denied) LocalFree(denied);
+        if (descriptor) LocalFree(descriptor);
         FreeSid(everyone);
+        RegCloseKey(key);
     }
-    ~RunKeyDenied() {
-        if (applied_)
-            SetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, savedDacl_, nullptr);
-        if (saved_) LocalFree(saved_);
-        if (key_) RegCloseKey(key_);
-    }
-    // True when the denial holds for this process as well as for the program.
-    bool Holds(HKEY root) const {
+    ~RunKeyDenied() { AllowRunKey(root_); }
+    // True when the denial holds for this process, and so for the program.
+    bool Holds() const {
         HKEY key = nullptr;
-        const LONG result = RegOpenKeyExW(root, kRunKey, 0, KEY_SET_VALUE, &key);
+        const LONG result = RegOpenKeyExW(root_, kRunKey, 0, KEY_SET_VALUE, &key);
         if (result == ERROR_SUCCESS) RegCloseKey(key);
-        return applied_ && result == ERROR_ACCESS_DENIED;
+        return result == ERROR_ACCESS_DENIED;
     }
 
 private:
-    HKEY key_ = nullptr;
-    PSECURITY_DESCRIPTOR saved_ = nullptr;
-    PACL savedDacl_ = nullptr;
-    bool applied_ = false;
+    HKEY root_;
 };
 
 std::wstring RunValue(HKEY root) {
@@ -234,8 +250,10 @@ std::wstring RunValue(HKEY root) {
     return result == ERROR_SUCCESS && type == REG_SZ ? data : L"";
 }
 
-void RemoveRunValues() {
+// Both Run keys writable and without the program's value, before and after a test.
+void ResetRunKeys() {
     for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        AllowRunKey(root);
         HKEY key = nullptr;
         if (RegOpenKeyExW(root, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) continue;
         RegDeleteValueW(key, kRunValue);
@@ -243,13 +261,13 @@ void RemoveRunValues() {
     }
 }
 
-struct RunValuesRemoved {
-    RunValuesRemoved() { RemoveRunValues(); }
-    ~RunValuesRemoved() { RemoveRunValues(); }
+struct RunKeysReset {
+    RunKeysReset() { ResetRunKeys(); }
+    ~RunKeysReset() { ResetRunKeys(); }
 };
 
 TEST(TimedTasks, StartWithWindowsWritesTheMachineValueWhereTheRightsAllow) {
-    RunValuesRemoved clean;
+    RunKeysReset clean;
     TasksWindow w;
     ASSERT_NE(w.window, nullptr);
     const std::wstring command = L"\"" + w.app.Folder() + L"\\MaterialWeight.exe\"";
@@ -264,13 +282,13 @@ TEST(TimedTasks, StartWithWindowsWritesTheMachineValueWhereTheRightsAllow) {
 }
 
 TEST(TimedTasks, StartWithWindowsFallsBackToTheUsersRunKey) {
-    RunValuesRemoved clean;
+    RunKeysReset clean;
     TasksWindow w;
     ASSERT_NE(w.window, nullptr);
     const std::wstring command = L"\"" + w.app.Folder() + L"\\MaterialWeight.exe\"";
     {
         RunKeyDenied machine(HKEY_LOCAL_MACHINE);
-        ASSERT_TRUE(machine.Holds(HKEY_LOCAL_MACHINE));
+        ASSERT_TRUE(machine.Holds());
         Click(w.window, IDC_RENWU_AUTORUN);
         EXPECT_TRUE(Checked(w.window, IDC_RENWU_AUTORUN));
         EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), L"");
@@ -283,7 +301,7 @@ TEST(TimedTasks, StartWithWindowsFallsBackToTheUsersRunKey) {
 
         // Neither key can be written: the box stays unticked and a warning says why.
         RunKeyDenied user(HKEY_CURRENT_USER);
-        ASSERT_TRUE(user.Holds(HKEY_CURRENT_USER));
+        ASSERT_TRUE(user.Holds());
         PostMessageW(GetDlgItem(w.window, IDC_RENWU_AUTORUN), BM_CLICK, 0, 0);
         HWND warning = w.app.WaitForWindow("警告", 5000);
         ASSERT_NE(warning, nullptr);

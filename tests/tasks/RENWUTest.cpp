@@ -332,9 +332,7 @@ TEST(RENWU, RemindersDueInOneTickShareOneBox) {
 TEST(RENWU, TwoProgramsDueInOneSecondBothStartAndLeave) {
     Window w;
     w.actions.programs = {{"C:\\a.exe", true}, {"C:\\b.exe", true}};
-    w.chooser.answer = "C:\\a.exe";
     w.renwu.OnInitDialog();
-    w.surface.Choose(IDC_RENWU_KIND, kRunProgram);
     w.Add(kRunProgram, kOnce, 7, 22, 0, 9, 0, 0, "C:\\a.exe");
     w.Add(kRunProgram, kOnce, 7, 22, 0, 9, 0, 0, "C:\\b.exe");
     w.Add(kReminder, kOnce, 7, 22, 0, 9, 0, 1, "之后");

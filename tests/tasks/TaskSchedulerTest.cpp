@@ -3,6 +3,7 @@
 
 #include "tasks/TaskScheduler.h"
 #include "tests/support/FakeTaskServices.h"
+#include "tests/support/TaskRecords.h"
 
 namespace mw {
 namespace {
@@ -41,16 +42,9 @@ struct SchedulerAt {
     TaskScheduler scheduler{clock};
 };
 
+// A reminder with the given period and time fields.
 TimedTask Due(int period, int month, int date, int week, int hour, int minute, int second) {
-    TimedTask t;
-    t.zhouqi = period;
-    t.month = month;
-    t.date = date;
-    t.week = week;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    return t;
+    return MakeTask(kReminder, period, "", month, date, week, hour, minute, second);
 }
 
 TEST(TaskScheduler, DueTestComparesTheFieldsOfThePeriod) {

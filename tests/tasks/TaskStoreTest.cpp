@@ -7,6 +7,7 @@
 #include "settings/SettingsFile.h"
 #include "tasks/TaskStore.h"
 #include "tests/support/MemoryFileSystem.h"
+#include "tests/support/TaskRecords.h"
 
 namespace mw {
 namespace {
@@ -27,29 +28,14 @@ struct Stored {
     }
 };
 
-TimedTask Task(int kind, int period, const std::string& text, int month, int date, int week, int hour,
-               int minute, int second) {
-    TimedTask t;
-    t.renwuxiang = kind;
-    t.zhouqi = period;
-    t.txy = text;
-    t.month = month;
-    t.date = date;
-    t.week = week;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    return t;
-}
-
 TEST(TaskStore, EachPeriodWritesItsOwnKeys) {
     Stored s;
-    s.store.Save({Task(kReminder, kOnce, "开会", 7, 22, 3, 8, 30, 0),
-                  Task(kLogOff, kEveryMinute, "随手", 1, 2, 3, 4, 5, 6),
-                  Task(kRunProgram, kEveryHour, "C:\\a.exe", 1, 2, 3, 4, 5, 6),
-                  Task(kPowerOff, kEveryDay, "", 1, 2, 3, 4, 5, 6),
-                  Task(kMonitorOff, kEveryWeek, "", 1, 2, 6, 17, 0, 0),
-                  Task(kStandby, kEveryMonth, "", 1, 31, 3, 4, 5, 6)});
+    s.store.Save({MakeTask(kReminder, kOnce, "开会", 7, 22, 3, 8, 30, 0),
+                  MakeTask(kLogOff, kEveryMinute, "随手", 1, 2, 3, 4, 5, 6),
+                  MakeTask(kRunProgram, kEveryHour, "C:\\a.exe", 1, 2, 3, 4, 5, 6),
+                  MakeTask(kPowerOff, kEveryDay, "", 1, 2, 3, 4, 5, 6),
+                  MakeTask(kMonitorOff, kEveryWeek, "", 1, 2, 6, 17, 0, 0),
+                  MakeTask(kStandby, kEveryMonth, "", 1, 31, 3, 4, 5, 6)});
     const char* const keys[] = {"month", "date", "week", "hour", "minute"};
     const char* const expected[6][5] = {
         {"7", "22", "",  "8",  "30"},
@@ -74,9 +60,9 @@ TEST(TaskStore, EachPeriodWritesItsOwnKeys) {
 
 TEST(TaskStore, RoundTripGivesKindsTheirLabels) {
     Stored s;
-    const std::vector<TimedTask> saved = {Task(kReminder, kOnce, "开会", 7, 22, 0, 8, 30, 0),
-                                          Task(kLogOff, kEveryDay, "随手", 0, 0, 0, 23, 59, 59),
-                                          Task(kRunProgram, kEveryWeek, "D:\\备份\\b.exe", 0, 0, 6, 0, 0, 1)};
+    const std::vector<TimedTask> saved = {MakeTask(kReminder, kOnce, "开会", 7, 22, 0, 8, 30, 0),
+                                          MakeTask(kLogOff, kEveryDay, "随手", 0, 0, 0, 23, 59, 59),
+                                          MakeTask(kRunProgram, kEveryWeek, "D:\\备份\\b.exe", 0, 0, 6, 0, 0, 1)};
     s.store.Save(saved);
     const std::vector<TimedTask> loaded = s.store.Load();
     ASSERT_EQ(loaded.size(), 3u);
@@ -100,7 +86,7 @@ TEST(TaskStore, AGapEndsTheListAndLaterSectionsWait) {
     ASSERT_EQ(tasks.size(), 1u);
     s.store.Save(tasks);
     EXPECT_TRUE(s.HasSection(3));  // untouched and unread
-    tasks.push_back(Task(kReminder, kEveryMinute, "二", 0, 0, 0, 0, 0, 6));
+    tasks.push_back(MakeTask(kReminder, kEveryMinute, "二", 0, 0, 0, 0, 0, 6));
     s.store.Save(tasks);
     tasks = s.store.Load();
     ASSERT_EQ(tasks.size(), 3u);
@@ -126,7 +112,7 @@ TEST(TaskStore, MissingKeysReadAsZeroAndUnknownKindsEndTheList) {
 TEST(TaskStore, KeysThePeriodDoesNotWriteKeepTheirValues) {
     Stored s;
     s.SetFile("[任务01]\r\nrenwuxiang01=0\r\nzhouqi01=0\r\nmonth01=5\r\ndate01=9\r\nweek01=2\r\n");
-    s.store.Save({Task(kReminder, kEveryMinute, "x", 1, 1, 1, 1, 1, 30)});
+    s.store.Save({MakeTask(kReminder, kEveryMinute, "x", 1, 1, 1, 1, 1, 30)});
     EXPECT_EQ(s.Key(1, "month01"), "5");
     EXPECT_EQ(s.Key(1, "date01"), "9");
     EXPECT_EQ(s.Key(1, "week01"), "2");
@@ -139,7 +125,7 @@ TEST(TaskStore, AnEmptyFileIsRemovedBeforeWriting) {
     s.files.files[kPath] = "";
     s.store.Save({});
     EXPECT_FALSE(s.files.Exists(kPath));
-    s.store.Save({Task(kReminder, kEveryMinute, "x", 0, 0, 0, 0, 0, 1)});
+    s.store.Save({MakeTask(kReminder, kEveryMinute, "x", 0, 0, 0, 0, 0, 1)});
     EXPECT_TRUE(s.files.Exists(kPath));
     s.store.RemoveSection(1);
     EXPECT_FALSE(s.HasSection(1));

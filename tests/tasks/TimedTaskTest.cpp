@@ -2,22 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "tasks/TimedTask.h"
+#include "tests/support/TaskRecords.h"
 
 namespace mw {
 namespace {
 
+// 22 July, a Friday of the week, 08:30:05.
 TimedTask Task(int kind, int period, const char* text = "") {
-    TimedTask t;
-    t.renwuxiang = kind;
-    t.zhouqi = period;
-    t.txy = text;
-    t.month = 7;
-    t.date = 22;
-    t.week = 4;
-    t.hour = 8;
-    t.minute = 30;
-    t.second = 5;
-    return t;
+    return MakeTask(kind, period, text, 7, 22, 4, 8, 30, 5);
 }
 
 TEST(TimedTask, LineOfEveryPeriod) {
