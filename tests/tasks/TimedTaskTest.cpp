@@ -7,7 +7,7 @@
 namespace mw {
 namespace {
 
-// 22 July, a Friday of the week, 08:30:05.
+// 22 July, Fridays for weekly tasks, 08:30:05.
 TimedTask Task(int kind, int period, const char* text = "") {
     return MakeTask(kind, period, text, 7, 22, 4, 8, 30, 5);
 }
