@@ -42,8 +42,10 @@ e2e: build
 run: build
 	@scripts/run.sh $(WIN32)/MaterialWeight.exe
 
-bench: setup native
+# Native benchmarks, then the program's responsiveness under Wine (ratios to yardsticks).
+bench: build
 	@$(NATIVE)/benchmarks
+	@scripts/wine-bench.sh $(WIN32)
 
 # A long fuzz run of one target: make fuzz-long TARGET=CalcExpressionFuzz SECONDS=600
 fuzz-long: fuzz

@@ -10,13 +10,17 @@
 namespace mw {
 
 DialogSurface::Kind DialogSurface::KindOf(HWND control) const {
+    const auto known = kinds_.find(control);
+    if (known != kinds_.end()) return known->second;
     wchar_t name[32] = {};
     GetClassNameW(control, name, 32);
-    if (lstrcmpiW(name, L"ComboBox") == 0) return Kind::Combo;
-    if (lstrcmpiW(name, L"ListBox") == 0) return Kind::List;
-    if (lstrcmpiW(name, WC_TABCONTROLW) == 0) return Kind::Tab;
-    if (lstrcmpiW(name, WC_LISTVIEWW) == 0) return Kind::ListView;
-    return Kind::Other;
+    Kind kind = Kind::Other;
+    if (lstrcmpiW(name, L"ComboBox") == 0) kind = Kind::Combo;
+    else if (lstrcmpiW(name, L"ListBox") == 0) kind = Kind::List;
+    else if (lstrcmpiW(name, WC_TABCONTROLW) == 0) kind = Kind::Tab;
+    else if (lstrcmpiW(name, WC_LISTVIEWW) == 0) kind = Kind::ListView;
+    if (control) kinds_.emplace(control, kind);
+    return kind;
 }
 
 std::string DialogSurface::Text(int id) const {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "app/ControlSurface.h"
 
 namespace mw {
@@ -42,6 +44,7 @@ private:
 
     HWND dialog_;
     HFONT fonts_[4] = {};
+    mutable std::map<HWND, Kind> kinds_;  // a control's class never changes
 };
 
 class Win32Clipboard : public Clipboard {

@@ -227,7 +227,9 @@ double CWeightDlg::CalcExpression(const std::string& text) const { return mw::Ca
 
 std::string CWeightDlg::TrimZeros(const std::string& text) const { return mw::TrimZeros(text); }
 
-void CWeightDlg::SetHint(const std::string& text) { surface_.SetText(IDC_HINT, text); }
+void CWeightDlg::SetHint(const std::string& text) {
+    if (surface_.Text(IDC_HINT) != text) surface_.SetText(IDC_HINT, text);
+}
 
 int CWeightDlg::AddSubtractChoice() { return surface_.Checked(IDC_STAT_SUB) ? 1 : 0; }
 

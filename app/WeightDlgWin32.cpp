@@ -10,6 +10,9 @@
 #include "pages/TAB3.h"
 #include "res/resource.h"
 #include "tasks/RENWUWin32.h"
+#include "tools/AILIAOMIDUWin32.h"
+#include "tools/DANWEIWin32.h"
+#include "tools/HANGUANWin32.h"
 
 namespace mw {
 
@@ -21,6 +24,18 @@ const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
 const wchar_t kVendorPage[] = L"about:blank";
+
+// The window of a tool with content, the bare frame for the others.
+std::unique_ptr<ToolWindowFrame> NewToolWindow(ToolWindow tool, SettingsFile& settings,
+                                               std::function<void()> onClosed) {
+    switch (tool) {
+        case kToolHanguan: return std::make_unique<HanguanWindow>(std::move(onClosed));
+        case kToolMidu:    return std::make_unique<CailiaomiduWindow>(std::move(onClosed));
+        case kToolDanwei:  return std::make_unique<DanweiWindow>(std::move(onClosed));
+        case kToolRenwu:   return std::make_unique<RenwuWindow>(settings, std::move(onClosed));
+        default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
+    }
+}
 
 Notify NotifyOf(WORD code) {
     switch (code) {
@@ -105,9 +120,7 @@ void WeightDlgWindow::CreatePages() {
 void WeightDlgWindow::CreateToolWindows() {
     for (int i = 0; i < kToolCount; ++i) {
         const auto tool = static_cast<ToolWindow>(i);
-        auto onClosed = [this, tool] { logic_.ToolWindowClosed(tool); };
-        if (tool == kToolRenwu) tools_[i].reset(new RenwuWindow(settings_, onClosed));
-        else tools_[i].reset(new ToolWindowFrame(onClosed));
+        tools_[i] = NewToolWindow(tool, settings_, [this, tool] { logic_.ToolWindowClosed(tool); });
         tools_[i]->Create(kToolTemplates[i], nullptr);
     }
 }

@@ -34,3 +34,13 @@ target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(e2e_tests PRIVATE ${MW_WARNINGS})
 target_link_libraries(e2e_tests PRIVATE mw_win32 mw_core gtest gtest_main ${MW_SYSTEM_LIBS})
 target_link_options(e2e_tests PRIVATE ${MW_STATIC_LINK})
+
+# Responsiveness under Wine: the empty dialog program of the same caption, and the driver that
+# times the program against it (make bench).
+add_executable(EmptyDialog WIN32 ${CMAKE_SOURCE_DIR}/bench/wine/EmptyDialogWin32.cpp ${CMAKE_SOURCE_DIR}/bench/wine/EmptyDialog.rc)
+target_link_options(EmptyDialog PRIVATE ${MW_STATIC_LINK} -municode -mwindows)
+add_executable(wine_bench ${CMAKE_SOURCE_DIR}/bench/wine/WineBenchWin32.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/support/AppUnderTest.cpp)
+target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(wine_bench PRIVATE ${MW_WARNINGS})
+target_link_libraries(wine_bench PRIVATE ${MW_SYSTEM_LIBS})
+target_link_options(wine_bench PRIVATE ${MW_STATIC_LINK})

@@ -42,6 +42,7 @@ void CalcPage::WeightButton(int button, int resultEdit) {
 void CalcPage::Tooltip(int id, const char* text) { tooltips_[id] = text; }
 
 void CalcPage::OnCommand(int id, Notify what) {
+    if (what == Notify::Change) inputTexts_.erase(id);
     const auto found = bindings_.find({id, what});
     if (found == bindings_.end()) return;
     const Binding& binding = found->second;
@@ -58,8 +59,21 @@ std::string CalcPage::TooltipText(int id) const {
     return found == tooltips_.end() ? std::string() : found->second;
 }
 
+const std::string& CalcPage::InputText(int edit) const {
+    auto known = inputTexts_.find(edit);
+    if (known == inputTexts_.end()) known = inputTexts_.emplace(edit, surface_.Text(edit)).first;
+    return known->second;
+}
+
+void CalcPage::Show(int edit, const std::string& text) {
+    const auto shown = shown_.find(edit);
+    if (shown != shown_.end() && shown->second == text) return;
+    shown_[edit] = text;
+    surface_.SetText(edit, text);
+}
+
 void CalcPage::ShowWeight(int resultEdit, double weight) {
-    surface_.SetText(resultEdit, FormatWeight(weight, Settings().decimals));
+    Show(resultEdit, FormatWeight(weight, Settings().decimals));
 }
 
 bool CalcPage::SelectedUnitWeight(const TableCalculator& calc, double& unitWeight,
@@ -86,8 +100,8 @@ void CalcPage::ComputeTable(const TableCalculator& calc) {
     const bool selected = SelectedUnitWeight(calc, unitWeight, spec);
     const double length = Value(calc.lengthEdit);
     const double scaled = ScaledUnitWeight(unitWeight, Settings());
-    surface_.SetText(calc.unitWeightEdit, FormatUnitWeight(scaled));
-    if (calc.specEdit && selected) surface_.SetText(calc.specEdit, spec);
+    Show(calc.unitWeightEdit, FormatUnitWeight(scaled));
+    if (calc.specEdit && selected) Show(calc.specEdit, spec);
     ShowWeight(calc.resultEdit, TableWeight(scaled, length, Settings()));
 }
 
@@ -119,8 +133,8 @@ void CalcPage::ComputeTyped(const TypedCalculator& calc) {
     const TypedResult result =
         mw::ComputeTyped(calc.section, surface_.Selection(calc.typeCombo), surface_.Selection(calc.sizeCombo),
                          Value(calc.quantityEdit), Settings(), calc.weightOf);
-    surface_.SetText(calc.unitWeightEdit, result.unitWeightText);
-    surface_.SetText(calc.resultEdit, result.weightText);
+    Show(calc.unitWeightEdit, result.unitWeightText);
+    Show(calc.resultEdit, result.weightText);
 }
 
 void CalcPage::FillSizes(const TableCalculator& calc) {

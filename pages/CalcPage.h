@@ -55,7 +55,14 @@ protected:
     void Tooltip(int id, const char* text);
 
     // Steps of a compute operation.
-    double Value(int edit) const { return EvaluateText(surface_.Text(edit)); }
+    double Value(int edit) const { return EvaluateText(InputText(edit)); }
+    // The text of an input edit. An edit reports every change of its text, so a text once read
+    // stays good until the next change: a global recomputation reads no control.
+    const std::string& InputText(int edit) const;
+    // Writes an output edit (result, unit weight, specification; read-only, so only the page
+    // writes it) only when its text changes: a recomputation then costs no redraw and no
+    // notification where nothing changed.
+    void Show(int edit, const std::string& text);
     const CalcSettings& Settings() const { return host_.Settings(); }
     void ShowWeight(int resultEdit, double weight);
     // Unit weight of the selected size (built-in, then custom), scaled to the density; writes the
@@ -90,6 +97,8 @@ private:
         int copyFrom = 0;  // result edit of a "重量" button
     };
     std::map<std::pair<int, Notify>, Binding> bindings_;
+    mutable std::map<int, std::string> inputTexts_;
+    std::map<int, std::string> shown_;  // what Show last wrote to each output edit
     std::map<int, const char*> tooltips_;
 };
 

@@ -143,7 +143,7 @@ void CTAB1::ComputeRound() {
         else
             weight = (outer * wall - wall * wall) * kPi * length * s.density * 1e-6;
     } else {
-        surface_.SetText(IDC_ROUND_RESULT, kWallError);
+        Show(IDC_ROUND_RESULT, kWallError);
         return;
     }
     switch (s.unitSystem) {

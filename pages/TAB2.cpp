@@ -142,7 +142,7 @@ void CTAB2::ComputeFastener() {
     in.size = surface_.Selection(IDC_FASTENER_SIZE);
     const FastenerResult result = mw::ComputeFastener(in, Settings());
     if (result.showPlaceholder) surface_.SetText(IDC_FASTENER_LENGTH, kFastenerPlaceholder);
-    surface_.SetText(IDC_FASTENER_RESULT, result.weightText);
+    Show(IDC_FASTENER_RESULT, result.weightText);
 }
 
 void CTAB2::FillHTSizes() { FillTypedSizes(ht_); }
@@ -161,8 +161,8 @@ void CTAB2::ComputeRope() {
     in.size = surface_.Selection(IDC_ROPE_SIZE);
     in.length = Value(IDC_ROPE_LENGTH);
     const RopeResult result = mw::ComputeRope(in, Settings());
-    surface_.SetText(IDC_ROPE_UNIT_WEIGHT, result.unitWeightText);
-    surface_.SetText(IDC_ROPE_RESULT, result.weightText);
+    Show(IDC_ROPE_UNIT_WEIGHT, result.unitWeightText);
+    Show(IDC_ROPE_RESULT, result.weightText);
 }
 
 }  // namespace mw

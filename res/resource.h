@@ -156,12 +156,22 @@
 
 
 // Welded pipe sizes (template 138)
+#define IDC_HANGUAN_THIN         1116
+#define IDC_HANGUAN_THICK        1117
 
 
 // Material densities (template 139)
+#define IDC_MIDU_SEARCH          1000
+#define IDC_MIDU_FIND            1090
+#define IDC_MIDU_TABLE           1117
 
 
 // Unit conversion (template 140)
+#define IDC_DANWEI_VALUE         1000
+#define IDC_DANWEI_RESULT        1001
+#define IDC_DANWEI_QUANTITY      1010
+#define IDC_DANWEI_TO            1015
+#define IDC_DANWEI_FROM          1033
 
 
 // Bearing lookup (template 157)

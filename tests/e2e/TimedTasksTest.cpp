@@ -15,21 +15,9 @@ const wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t kRunValue[] = L"Telvar材料重量计算器";
 constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
 
-LRESULT SendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 5000, &result);
-    return static_cast<LRESULT>(result);
-}
-
 std::vector<std::string> Lines(HWND window) {
-    HWND list = GetDlgItem(window, IDC_RENWU_LIST);
     std::vector<std::string> lines;
-    const int count = static_cast<int>(SendTo(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::vector<wchar_t> text(SendTo(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
-        SendTo(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        lines.push_back(Narrow(text.data()));
-    }
+    for (int i = 0, n = ItemCount(window, IDC_RENWU_LIST); i < n; ++i) lines.push_back(ItemText(window, IDC_RENWU_LIST, i));
     return lines;
 }
 
@@ -124,7 +112,7 @@ TEST(TimedTasks, AddRemoveClearAndReadAgainAfterARestart) {
     WaitUntil([&] { return WindowRect(w.window).left == WindowRect(w.main).right; }, 2000);
     SaveScreenshot(w.window, "timed-tasks");
 
-    SendTo(GetDlgItem(w.window, IDC_RENWU_LIST), LB_SETCURSEL, 1, 0);
+    SendMessageW(GetDlgItem(w.window, IDC_RENWU_LIST), LB_SETCURSEL, 1, 0);
     Click(w.window, IDC_RENWU_REMOVE);
     EXPECT_EQ(Lines(w.window), (std::vector<std::string>{"1、02月30日08:30:00 开会", "2、每分钟 09 喝水"}));
 

@@ -10,6 +10,7 @@ const MemorySurface::Control& MemorySurface::At(int id) const { return controls_
 std::string MemorySurface::Text(int id) const { return At(id).text; }
 
 void MemorySurface::SetText(int id, const std::string& text) {
+    ++Get(id).textSets;
     Get(id).text = text;
     Raise(id, Notify::Change);
 }

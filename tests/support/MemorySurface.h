@@ -21,6 +21,7 @@ public:
         bool checked = false;
         bool enabled = true;
         bool readOnly = false;
+        int textSets = 0;  // how often the window logic set the text
         ListFont font = ListFont::Dialog;
     };
     struct ShownMessage {

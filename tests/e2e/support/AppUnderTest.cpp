@@ -1,6 +1,8 @@
 // The end-to-end driver: process control, window search and control messages across processes.
 #include "tests/e2e/support/AppUnderTest.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <vector>
 
@@ -193,17 +195,74 @@ void Choose(HWND dialog, int id, int index) {
     Send(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
 }
 
-int Selection(HWND dialog, int id) { return static_cast<int>(Send(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0)); }
+namespace {
+enum class ListKind { Combo, List, ListView };
 
-int ItemCount(HWND dialog, int id) { return static_cast<int>(Send(GetDlgItem(dialog, id), CB_GETCOUNT, 0, 0)); }
+ListKind KindOf(HWND control) {
+    wchar_t name[32] = {};
+    GetClassNameW(control, name, 32);
+    if (lstrcmpiW(name, L"ListBox") == 0) return ListKind::List;
+    if (lstrcmpiW(name, WC_LISTVIEWW) == 0) return ListKind::ListView;
+    return ListKind::Combo;
+}
+}  // namespace
+
+int Selection(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    switch (KindOf(control)) {
+        case ListKind::List:     return static_cast<int>(Send(control, LB_GETCURSEL, 0, 0));
+        case ListKind::ListView: return static_cast<int>(Send(control, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+        default:                 return static_cast<int>(Send(control, CB_GETCURSEL, 0, 0));
+    }
+}
+
+int ItemCount(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    switch (KindOf(control)) {
+        case ListKind::List:     return static_cast<int>(Send(control, LB_GETCOUNT, 0, 0));
+        case ListKind::ListView: return static_cast<int>(Send(control, LVM_GETITEMCOUNT, 0, 0));
+        default:                 return static_cast<int>(Send(control, CB_GETCOUNT, 0, 0));
+    }
+}
 
 std::string ItemText(HWND dialog, int id, int index) {
     HWND control = GetDlgItem(dialog, id);
-    const LRESULT length = Send(control, CB_GETLBTEXTLEN, index, 0);
+    const ListKind kind = KindOf(control);
+    if (kind == ListKind::ListView) return CellText(dialog, id, index, 0);
+    const bool list = kind == ListKind::List;
+    const LRESULT length = Send(control, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, index, 0);
     if (length < 0) return {};
     std::vector<wchar_t> text(length + 1, L'\0');
-    Send(control, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    Send(control, list ? LB_GETTEXT : CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     return Narrow(text.data());
+}
+
+std::string CellText(HWND dialog, int id, int row, int column) {
+    HWND control = GetDlgItem(dialog, id);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(control, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return {};
+    // List view messages carry pointers that are not carried across processes: the item and its
+    // text buffer go into the program's own memory.
+    constexpr int kChars = 260;
+    std::string text;
+    if (auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kChars * sizeof(wchar_t),
+                                                         MEM_COMMIT, PAGE_READWRITE))) {
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+        item.cchTextMax = kChars;
+        std::vector<wchar_t> buffer(kChars + 1, L'\0');
+        if (WriteProcessMemory(process, remote, &item, sizeof item, nullptr)) {
+            Send(control, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
+            if (ReadProcessMemory(process, item.pszText, buffer.data(), kChars * sizeof(wchar_t), nullptr))
+                text = Narrow(buffer.data());
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return text;
 }
 
 void Click(HWND dialog, int id) { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
@@ -213,6 +272,8 @@ bool Checked(HWND dialog, int id) { return Send(GetDlgItem(dialog, id), BM_GETCH
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
 void Command(HWND window, int id) { Send(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+void CloseBox(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 void Key(HWND control, WPARAM key) {
     PostMessageW(control, WM_KEYDOWN, key, 1);

@@ -46,13 +46,16 @@ std::string Text(HWND dialog, int id);
 std::string WindowText(HWND window);
 void SetText(HWND dialog, int id, const std::string& text);  // like typing: raises the change
 void Choose(HWND dialog, int id, int index);                  // selection plus CBN_SELCHANGE
+// Combo boxes, list boxes and report list views.
 int Selection(HWND dialog, int id);
 int ItemCount(HWND dialog, int id);
 std::string ItemText(HWND dialog, int id, int index);
+std::string CellText(HWND dialog, int id, int row, int column);  // list views
 void Click(HWND dialog, int id);
 bool Checked(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
 void Command(HWND window, int id);                            // a menu command
+void CloseBox(HWND window);                                   // the caption's close button
 void Key(HWND control, WPARAM key);                           // key-down and key-up posted
 RECT WindowRect(HWND window);
 bool IsTopMost(HWND window);
