@@ -17,7 +17,8 @@ constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
 
 std::vector<std::string> Lines(HWND window) {
     std::vector<std::string> lines;
-    for (int i = 0, n = ItemCount(window, IDC_RENWU_LIST); i < n; ++i) lines.push_back(ItemText(window, IDC_RENWU_LIST, i));
+    for (int i = 0, n = ItemCount(window, IDC_RENWU_LIST); i < n; ++i)
+        lines.push_back(ItemText(window, IDC_RENWU_LIST, i));
     return lines;
 }
 
