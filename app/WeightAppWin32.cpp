@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/ProcessStarterWin32.h"
 #include "app/Utf16Win32.h"
 #include "app/WeightDlgWin32.h"
 #include "res/resource.h"
@@ -21,18 +22,6 @@ const char kAlreadyRunning[] = "该程序已经在运行了!";
 const char kProductCaption[] = "Telvar材料重量计算器";
 const char kOlderMainCaption[] = "Telvar材料重量计算器V3.76";
 const wchar_t kOwnerClass[] = L"MaterialWeightOwner";
-
-std::string ExecutablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD got = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
-        if (got < path.size()) {
-            path.resize(got);
-            return Narrow(path);
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 // Opens the instance mutex, or creates it when this is the first copy. A second copy warns,
 // brings the older program's window forward if there is one, and starts all the same.

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "app/Utf16Win32.h"
+#include "custom/DINGYICAILIAOWin32.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
@@ -26,17 +27,6 @@ constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the
 const wchar_t kVendorPage[] = L"about:blank";
 
 // The window of a tool with content, the bare frame for the others.
-std::unique_ptr<ToolWindowFrame> NewToolWindow(ToolWindow tool, SettingsFile& settings,
-                                               std::function<void()> onClosed) {
-    switch (tool) {
-        case kToolHanguan: return std::make_unique<HanguanWindow>(std::move(onClosed));
-        case kToolMidu:    return std::make_unique<CailiaomiduWindow>(std::move(onClosed));
-        case kToolDanwei:  return std::make_unique<DanweiWindow>(std::move(onClosed));
-        case kToolRenwu:   return std::make_unique<RenwuWindow>(settings, std::move(onClosed));
-        default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
-    }
-}
-
 Notify NotifyOf(WORD code) {
     switch (code) {
         case EN_CHANGE:     return Notify::Change;
@@ -48,9 +38,9 @@ Notify NotifyOf(WORD code) {
 }  // namespace
 
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex)
-    : settings_(settings),
-      clipboard_(new Win32Clipboard(nullptr)),
+    : clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
+      settings_(settings),
       instanceMutex_(instanceMutex) {}
 
 WeightDlgWindow::~WeightDlgWindow() {
@@ -117,10 +107,21 @@ void WeightDlgWindow::CreatePages() {
     for (int i = 0; i < CWeightDlg::kPageCount; ++i) ShowPage(i, i == 0);
 }
 
+std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool, std::function<void()> onClosed) {
+    switch (tool) {
+        case kToolHanguan: return std::make_unique<HanguanWindow>(std::move(onClosed));
+        case kToolMidu:    return std::make_unique<CailiaomiduWindow>(std::move(onClosed));
+        case kToolDanwei:  return std::make_unique<DanweiWindow>(std::move(onClosed));
+        case kToolDingyi:  return std::make_unique<DINGYICAILIAOWindow>(std::move(onClosed), settings_, [this] { Exit(); });
+        case kToolRenwu:   return std::make_unique<RenwuWindow>(settings_, std::move(onClosed));
+        default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
+    }
+}
+
 void WeightDlgWindow::CreateToolWindows() {
     for (int i = 0; i < kToolCount; ++i) {
         const auto tool = static_cast<ToolWindow>(i);
-        tools_[i] = NewToolWindow(tool, settings_, [this, tool] { logic_.ToolWindowClosed(tool); });
+        tools_[i] = NewToolWindow(tool, [this, tool] { logic_.ToolWindowClosed(tool); });
         tools_[i]->Create(kToolTemplates[i], nullptr);
     }
 }

@@ -33,6 +33,7 @@ private:
     bool OnPaintMinimised();
     void CreatePages();
     void CreateToolWindows();
+    std::unique_ptr<ToolWindowFrame> NewToolWindow(ToolWindow tool, std::function<void()> onClosed);
     void AppendAboutToSystemMenu();
 
     // MainWindowHost
@@ -53,10 +54,10 @@ private:
     void OpenVendorPage() override;
     void Exit() override;
 
-    SettingsFile& settings_;
     DialogSurface surface_;
     std::unique_ptr<Clipboard> clipboard_;
     CWeightDlg logic_;
+    SettingsFile& settings_;
     std::array<PageWindow, CWeightDlg::kPageCount> pages_;
     std::array<std::unique_ptr<ToolWindowFrame>, kToolCount> tools_;
     HANDLE instanceMutex_;

@@ -1,5 +1,6 @@
 // Fuzz target: any settings file, then a sequence of reads, writes and deletions decoded from
-// the input; a written value must read back.
+// the input; a written value must read back, and the same changes made in one batch must give
+// the same answers and, at the commit, the same file.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -42,23 +43,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     data += 1 + fileSize;
     size -= 1 + fileSize;
     mw::IniProfileStore store(files, path);
+    mw::MemoryFileSystem batchFiles = files;
+    mw::IniProfileStore batched(batchFiles, path);
+    batched.BeginBatch();
     while (size > 0) {
         const uint8_t op = *data++ % 5;
         --size;
         const std::string section = Name(data, size), key = Name(data, size), value = Name(data, size);
         switch (op) {
-            case 0: store.ReadString(section, key); break;
-            case 1: store.ReadInt(section, key, 7); break;
+            case 0:
+                if (store.ReadString(section, key) != batched.ReadString(section, key)) std::abort();
+                break;
+            case 1:
+                if (store.ReadInt(section, key, 7) != batched.ReadInt(section, key, 7)) std::abort();
+                break;
             case 2:
                 store.WriteString(section, key, value);
+                batched.WriteString(section, key, value);
                 // Names and values of the kind the program writes read back as written.
                 if (Plain(section) && Plain(key) && (value.empty() || Plain(value)) &&
                     store.ReadString(section, key) != value)
                     std::abort();
                 break;
-            case 3: store.DeleteKey(section, key); break;
-            default: store.DeleteSection(section); break;
+            case 3:
+                store.DeleteKey(section, key);
+                batched.DeleteKey(section, key);
+                break;
+            default:
+                store.DeleteSection(section);
+                batched.DeleteSection(section);
+                break;
         }
     }
+    if (!batched.CommitBatch() || batchFiles.files != files.files) std::abort();
     return 0;
 }

@@ -5,8 +5,20 @@
 
 namespace mw {
 
+const CustomSource kCustomSources[kCustomKindCount] = {
+    {kCustomAngle,   "角钢(热轧)", "角钢",   false},
+    {kCustomChannel, "槽钢(热轧)", "槽钢",   true},
+    {kCustomIBeam,   "工字钢",     "工字钢", true},
+    {kCustomTube,    "方管",       "方管",   false},
+    {kCustomPipe,    "钢管",       "钢管",   false},
+    {kCustomHexagon, "六角钢",     "六角钢", false},
+    {kCustomOctagon, "八角钢",     "八角钢", false},
+    {kCustomRebar,   "螺纹钢",     "螺纹钢", false},
+};
+
 std::vector<CustomEntry> ReadCustomEntries(ProfileStore& profile, const CustomSource& source) {
     std::vector<CustomEntry> entries;
+    profile.BeginBatch();  // one read of the file for all the keys
     for (int n = 1; n <= kMaxCustomEntries; ++n) {
         const std::string number = std::to_string(n);
         CustomEntry entry;
@@ -18,6 +30,7 @@ std::vector<CustomEntry> ReadCustomEntries(ProfileStore& profile, const CustomSo
         if (entry.model.empty()) break;
         entries.push_back(std::move(entry));
     }
+    profile.CommitBatch();
     return entries;
 }
 

@@ -24,7 +24,12 @@ struct CustomSource {
     bool hasSpec;         // reads "规格%d" as well
 };
 
-constexpr int kMaxCustomEntries = 86;  // read per calculator, though the arrays hold 88
+// The kinds of section that take the user's own sizes, numbered as the editor's type list.
+enum CustomKind { kCustomAngle, kCustomChannel, kCustomIBeam, kCustomTube, kCustomPipe,
+                  kCustomHexagon, kCustomOctagon, kCustomRebar, kCustomKindCount };
+extern const CustomSource kCustomSources[kCustomKindCount];  // indexed by CustomKind
+
+constexpr int kMaxCustomEntries = 86;  // of one kind: as many as a calculator reads
 
 // Reads "型号N", ("规格N",) "单重N" for N = 1.. until the first empty model, at most 86 entries.
 std::vector<CustomEntry> ReadCustomEntries(ProfileStore& profile, const CustomSource& source);

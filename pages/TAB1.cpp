@@ -12,10 +12,6 @@ constexpr double kPi = 3.1415926;  // the program's π throughout
 const char kWallError[] = "壁厚输入错误";
 const char kSolidWall[] = "r";  // wall text meaning solid round steel
 
-const CustomSource kAngleSource   = {0, "角钢(热轧)", "角钢", false};
-const CustomSource kChannelSource = {1, "槽钢(热轧)", "槽钢", true};
-const CustomSource kIBeamSource   = {2, "工字钢", "工字钢", true};
-
 // Volume in mm³ times density in t/m3, to the weight unit of each unit system.
 double PlateFactor(int unitSystem) {
     switch (unitSystem) {
@@ -76,9 +72,9 @@ void CTAB1::OnInitDialog() {
     ComputeChannel();
     surface_.SetSelection(IDC_IBEAM_COMBO, 0);
     ComputeIBeam();
-    LoadCustomEntries(angle_, kAngleSource);
-    LoadCustomEntries(channel_, kChannelSource);
-    LoadCustomEntries(ibeam_, kIBeamSource);
+    LoadCustomEntries(angle_, kCustomSources[kCustomAngle]);
+    LoadCustomEntries(channel_, kCustomSources[kCustomChannel]);
+    LoadCustomEntries(ibeam_, kCustomSources[kCustomIBeam]);
 }
 
 void CTAB1::RecomputeAll() {

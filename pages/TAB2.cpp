@@ -12,8 +12,6 @@
 namespace mw {
 
 namespace {
-const CustomSource kTubeSource = {3, "方管", "方管", false};
-const CustomSource kPipeSource = {4, "钢管", "钢管", false};
 constexpr std::size_t kLengthTextMax = 29;  // the fastener length is read into a 30-byte buffer
 }  // namespace
 
@@ -74,8 +72,8 @@ void CTAB2::OnInitDialog() {
     surface_.SetSelection(IDC_ROPE_TYPE, 0);
     FillRopeSizes();
     ComputeRope();
-    LoadCustomEntries(tube_, kTubeSource);
-    LoadCustomEntries(pipe_, kPipeSource);
+    LoadCustomEntries(tube_, kCustomSources[kCustomTube]);
+    LoadCustomEntries(pipe_, kCustomSources[kCustomPipe]);
 }
 
 void CTAB2::RecomputeAll() {

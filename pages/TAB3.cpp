@@ -7,14 +7,6 @@
 
 namespace mw {
 
-namespace {
-
-const CustomSource kHexagonSource = {5, "六角钢", "六角钢", false};
-const CustomSource kOctagonSource = {6, "八角钢", "八角钢", false};
-const CustomSource kRebarSource   = {7, "螺纹钢", "螺纹钢", false};
-
-}  // namespace
-
 CTAB3::CTAB3(ControlSurface& surface, PageHost& host)
     : CalcPage(surface, host),
       hexagon_{IDC_HEX_COMBO, IDC_HEX_UNIT_WEIGHT, 0, IDC_HEX_LENGTH, IDC_HEX_RESULT, kHexagonSizes, {}},
@@ -73,9 +65,9 @@ void CTAB3::OnInitDialog() {
     surface_.SetSelection(IDC_CZ_TYPE, 0);
     FillColdZSizes();
     ComputeColdZ();
-    LoadCustomEntries(hexagon_, kHexagonSource);
-    LoadCustomEntries(octagon_, kOctagonSource);
-    LoadCustomEntries(rebar_, kRebarSource);
+    LoadCustomEntries(hexagon_, kCustomSources[kCustomHexagon]);
+    LoadCustomEntries(octagon_, kCustomSources[kCustomOctagon]);
+    LoadCustomEntries(rebar_, kCustomSources[kCustomRebar]);
 }
 
 void CTAB3::RecomputeAll() {

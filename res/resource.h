@@ -199,6 +199,14 @@
 
 
 // User-defined sizes (template 178)
+#define IDC_CUSTOM_MODEL         1000
+#define IDC_CUSTOM_SPEC          1001
+#define IDC_CUSTOM_UNIT_WEIGHT   1002
+#define IDC_CUSTOM_TYPE          1010
+#define IDC_CUSTOM_ADD           1044
+#define IDC_CUSTOM_REMOVE        1083
+#define IDC_CUSTOM_RESTART       1089
+#define IDC_CUSTOM_LIST          1116
 
 
 // Commands

@@ -2,6 +2,7 @@
 // match wins, and every change rewrites only the lines it concerns.
 #include "settings/IniProfileStore.h"
 
+#include <cassert>
 #include <cstdlib>
 #include <vector>
 
@@ -99,6 +100,10 @@ SectionSpan FindSection(const std::string& text, const std::vector<Line>& lines,
     SectionSpan span;
     std::string name;
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        // Only a line that opens with "[" can be a header; most lines are keys.
+        std::size_t first = lines[i].begin;
+        while (first < lines[i].end && IsBlank(text[first])) ++first;
+        if (first == lines[i].end || text[first] != '[') continue;
         const std::string line = text.substr(lines[i].begin, lines[i].end - lines[i].begin);
         if (!SectionName(line, name)) continue;
         if (span.found) {
@@ -128,9 +133,36 @@ long FindKey(const std::string& text, const std::vector<Line>& lines, const Sect
 
 }  // namespace
 
+bool IniProfileStore::Load(std::string& text) const {
+    if (batchDepth_ == 0) return files_.ReadFile(path_, text);
+    text = batchText_;
+    return batchExists_;
+}
+
+bool IniProfileStore::Save(std::string&& text) {
+    if (batchDepth_ == 0) return files_.ReplaceWhole(path_, text);
+    batchText_ = std::move(text);
+    batchExists_ = batchChanged_ = true;
+    return true;
+}
+
+void IniProfileStore::BeginBatch() {
+    if (batchDepth_++ > 0) return;
+    batchExists_ = files_.ReadFile(path_, batchText_);
+    batchChanged_ = false;
+}
+
+bool IniProfileStore::CommitBatch() {
+    assert(batchDepth_ > 0 && "CommitBatch without BeginBatch");
+    if (--batchDepth_ > 0) return true;
+    const std::string text = std::move(batchText_);
+    batchText_.clear();
+    return !batchChanged_ || files_.ReplaceWhole(path_, text);
+}
+
 std::string IniProfileStore::ReadString(const std::string& section, const std::string& key) {
     std::string text;
-    if (!files_.ReadFile(path_, text)) return {};
+    if (!Load(text)) return {};
     const std::string s = Utf8ToCp936(section), k = Utf8ToCp936(key);
     const std::vector<Line> lines = SplitLines(text);
     const SectionSpan span = FindSection(text, lines, s);
@@ -144,7 +176,7 @@ std::string IniProfileStore::ReadString(const std::string& section, const std::s
 
 int IniProfileStore::ReadInt(const std::string& section, const std::string& key, int defaultValue) {
     std::string text;
-    if (!files_.ReadFile(path_, text)) return defaultValue;
+    if (!Load(text)) return defaultValue;
     const std::string s = Utf8ToCp936(section), k = Utf8ToCp936(key);
     const std::vector<Line> lines = SplitLines(text);
     const SectionSpan span = FindSection(text, lines, s);
@@ -161,7 +193,7 @@ int IniProfileStore::ReadInt(const std::string& section, const std::string& key,
 bool IniProfileStore::WriteString(const std::string& section, const std::string& key,
                                   const std::string& value) {
     std::string text;
-    files_.ReadFile(path_, text);
+    Load(text);
     const std::string s = Utf8ToCp936(section), k = Utf8ToCp936(key), v = Utf8ToCp936(value);
     const std::vector<Line> lines = SplitLines(text);
     const SectionSpan span = FindSection(text, lines, s);
@@ -169,7 +201,7 @@ bool IniProfileStore::WriteString(const std::string& section, const std::string&
     if (!span.found) {
         if (!text.empty() && text.back() != '\n') text += kNewLine;
         text += "[" + LeftTrimmed(s) + "]" + kNewLine + entry + kNewLine;
-        return files_.ReplaceWhole(path_, text);
+        return Save(std::move(text));
     }
     const long at = FindKey(text, lines, span, k);
     if (at >= 0) {
@@ -177,7 +209,7 @@ bool IniProfileStore::WriteString(const std::string& section, const std::string&
         std::string name, old;
         KeyOf(text.substr(lines[at].begin, lines[at].end - lines[at].begin), name, old);
         text.replace(lines[at].begin, lines[at].end - lines[at].begin, name + "=" + v);
-        return files_.ReplaceWhole(path_, text);
+        return Save(std::move(text));
     }
     // A new key goes after the section's last non-empty line.
     std::size_t after = span.header;
@@ -188,31 +220,31 @@ bool IniProfileStore::WriteString(const std::string& section, const std::string&
         text.insert(line.next, kNewLine + entry + kNewLine);
     else
         text.insert(line.next, entry + kNewLine);
-    return files_.ReplaceWhole(path_, text);
+    return Save(std::move(text));
 }
 
 bool IniProfileStore::DeleteKey(const std::string& section, const std::string& key) {
     std::string text;
-    if (!files_.ReadFile(path_, text)) return true;
+    if (!Load(text)) return true;
     const std::vector<Line> lines = SplitLines(text);
     const SectionSpan span = FindSection(text, lines, Utf8ToCp936(section));
     if (!span.found) return true;
     const long at = FindKey(text, lines, span, Utf8ToCp936(key));
     if (at < 0) return true;
     text.erase(lines[at].begin, lines[at].next - lines[at].begin);
-    return files_.ReplaceWhole(path_, text);
+    return Save(std::move(text));
 }
 
 bool IniProfileStore::DeleteSection(const std::string& section) {
     std::string text;
-    if (!files_.ReadFile(path_, text)) return true;
+    if (!Load(text)) return true;
     const std::vector<Line> lines = SplitLines(text);
     const SectionSpan span = FindSection(text, lines, Utf8ToCp936(section));
     if (!span.found) return true;
     const std::size_t begin = lines[span.header].begin;
     const std::size_t end = span.last < lines.size() ? lines[span.last].begin : text.size();
     text.erase(begin, end - begin);
-    return files_.ReplaceWhole(path_, text);
+    return Save(std::move(text));
 }
 
 }  // namespace mw

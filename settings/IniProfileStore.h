@@ -18,12 +18,23 @@ public:
     bool WriteString(const std::string& section, const std::string& key, const std::string& value) override;
     bool DeleteKey(const std::string& section, const std::string& key) override;
     bool DeleteSection(const std::string& section) override;
+    void BeginBatch() override;
+    bool CommitBatch() override;
 
     const std::string& Path() const { return path_; }
 
 private:
+    // The file's bytes, or those of the open batch; false when there is no file.
+    bool Load(std::string& text) const;
+    bool Save(std::string&& text);
+
     FileSystem& files_;
     std::string path_;
+    // The open batch: the file's bytes with its changes so far.
+    int batchDepth_ = 0;
+    std::string batchText_;
+    bool batchExists_ = false;
+    bool batchChanged_ = false;
 };
 
 }  // namespace mw

@@ -18,6 +18,13 @@ public:
     }
     virtual bool DeleteKey(const std::string& section, const std::string& key) = 0;
     virtual bool DeleteSection(const std::string& section) = 0;
+
+    // Changes made between BeginBatch and CommitBatch reach the file in one replace at the
+    // commit, so a rewrite of many keys lands whole or not at all; reads in between see them and
+    // cost no file access. Batches nest: the outermost commit writes. CommitBatch is false when
+    // the file could not be written.
+    virtual void BeginBatch() = 0;
+    virtual bool CommitBatch() = 0;
 };
 
 }  // namespace mw

@@ -27,7 +27,7 @@ public:
     void SaveOption(const char* key, int value);
     // Sets the file hidden, as after every write of the program.
     void Hide() { files_.SetHidden(store_.Path()); }
-    // A file left 0 bytes long is deleted rather than left behind.
+    // A file left with nothing in it goes.
     void RemoveIfEmpty();
 
 private:

@@ -1,20 +1,12 @@
 // Timed tasks window plumbing: the logic on the dialog, the one-second timer, the list's width.
 #include "tasks/RENWUWin32.h"
 
-#include <vector>
-
-#include "app/Utf16Win32.h"
+#include "app/ProcessStarterWin32.h"
 #include "res/resource.h"
 
 namespace mw {
 
 namespace {
-
-std::string ExecutablePath() {
-    std::vector<wchar_t> path(32768, L'\0');
-    const DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    return Narrow(std::wstring(path.data(), got < path.size() ? got : 0));
-}
 
 // Timers come late by varying amounts; a tick that fell at the very end of one second and the
 // next at the start of the one after the next would skip a second, and a task due in it would

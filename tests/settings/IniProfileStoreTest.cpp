@@ -81,6 +81,38 @@ TEST(IniProfileStore, ChineseNamesAreCodePage936OnDisk) {
     EXPECT_EQ(s.store.ReadString("角钢", "型号1"), "∠20×20×3");
 }
 
+TEST(IniProfileStore, ABatchReachesTheFileWholeAtItsCommit) {
+    Store s(Utf8ToCp936("[Setting]\r\ndanwei=1\r\n[角钢]\r\n型号1=A\r\n"));
+    const std::string before = s.File();
+    s.store.BeginBatch();
+    s.store.DeleteSection("角钢");
+    s.store.WriteString("角钢", "型号1", "B");
+    s.store.WriteString("角钢", "单重1", "2.5");
+    EXPECT_EQ(s.store.ReadString("角钢", "型号1"), "B");  // the batch reads its own changes
+    EXPECT_EQ(s.File(), before);
+    EXPECT_EQ(s.files.replaces, 0);
+    EXPECT_TRUE(s.store.CommitBatch());
+    EXPECT_EQ(s.files.replaces, 1);
+    EXPECT_EQ(s.File(), Utf8ToCp936("[Setting]\r\ndanwei=1\r\n[角钢]\r\n型号1=B\r\n单重1=2.5\r\n"));
+
+    // A batch that changes nothing writes nothing, and creates no file.
+    Store none;
+    none.store.BeginBatch();
+    none.store.DeleteSection("角钢");
+    EXPECT_TRUE(none.store.CommitBatch());
+    EXPECT_EQ(none.File(), "<none>");
+
+    // A commit that cannot write leaves the old file whole; later writes go straight to the file.
+    s.files.readOnly = true;
+    s.store.BeginBatch();
+    s.store.DeleteSection("角钢");
+    EXPECT_FALSE(s.store.CommitBatch());
+    EXPECT_EQ(s.store.ReadString("角钢", "型号1"), "B");
+    s.files.readOnly = false;
+    s.store.WriteString("角钢", "型号1", "C");
+    EXPECT_EQ(s.store.ReadString("角钢", "型号1"), "C");
+}
+
 TEST(Cp936, RoundTripAndBadInput) {
     const std::string text = "任务01 钢管 €123 ∠";
     EXPECT_EQ(Cp936ToUtf8(Utf8ToCp936(text)), text);

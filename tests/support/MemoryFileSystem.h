@@ -19,6 +19,7 @@ public:
     }
     bool ReplaceWhole(const std::string& path, const std::string& bytes) override {
         if (readOnly) return false;
+        ++replaces;
         files[path] = bytes;
         hidden.erase(path);  // a new file starts without attributes
         return true;
@@ -42,6 +43,7 @@ public:
     std::map<std::string, std::string> files;
     std::set<std::string> hidden;
     bool readOnly = false;
+    int replaces = 0;  // whole-file writes so far
 };
 
 }  // namespace mw

@@ -2,6 +2,8 @@
 #include "tests/e2e/support/AppUnderTest.h"
 
 #include <commctrl.h>
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <cstdlib>
 #include <vector>
@@ -44,6 +46,12 @@ void RemoveFolder(const std::wstring& folder) {
         FindClose(search);
     }
     RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring LongPath(const std::wstring& path) {
+    wchar_t full[MAX_PATH] = {};
+    const DWORD got = GetLongPathNameW(path.c_str(), full, MAX_PATH);
+    return got > 0 && got < MAX_PATH ? std::wstring(full) : path;
 }
 
 struct Search {
@@ -129,9 +137,43 @@ void AppUnderTest::Kill() {
         TerminateProcess(process_.hProcess, 1);
         WaitForSingleObject(process_.hProcess, 5000);
     }
-    CloseHandle(process_.hThread);
+    if (process_.hThread) CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
     process_ = {};
+}
+
+bool AppUnderTest::FollowRestart(int timeoutMs) {
+    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    const DWORD old = process_.dwProcessId;
+    const std::wstring exe = LongPath(exe_);
+    Kill();
+    HANDLE found = nullptr;
+    DWORD foundId = 0;
+    WaitUntil([&] {
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (snapshot == INVALID_HANDLE_VALUE) return false;
+        PROCESSENTRY32W entry = {};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry)) {
+            if (entry.th32ProcessID == old) continue;
+            HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION |
+                                         PROCESS_VM_READ, FALSE, entry.th32ProcessID);
+            if (!process) continue;
+            wchar_t image[MAX_PATH] = {};
+            if (GetModuleFileNameExW(process, nullptr, image, MAX_PATH) &&
+                lstrcmpiW(LongPath(image).c_str(), exe.c_str()) == 0) {
+                found = process;
+                foundId = entry.th32ProcessID;
+            } else {
+                CloseHandle(process);
+            }
+        }
+        CloseHandle(snapshot);
+        return found != nullptr;
+    }, timeoutMs);
+    process_.hProcess = found;
+    process_.dwProcessId = foundId;
+    return found != nullptr;
 }
 
 WORD AppUnderTest::ImageMachine() const {
@@ -236,6 +278,8 @@ std::string ItemText(HWND dialog, int id, int index) {
     Send(control, list ? LB_GETTEXT : CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     return Narrow(text.data());
 }
+
+void SelectLine(HWND dialog, int id, int index) { Send(GetDlgItem(dialog, id), LB_SETCURSEL, index, 0); }
 
 std::string CellText(HWND dialog, int id, int row, int column) {
     HWND control = GetDlgItem(dialog, id);

@@ -23,6 +23,9 @@ public:
     HWND WaitForWindow(const std::string& caption, int timeoutMs = 15000) const;
     bool Running() const;
     void Kill();
+    // After the program has started a new copy of itself and ended: waits for the end, then
+    // takes on the new copy (a process of this object's exe) as the program under test.
+    bool FollowRestart(int timeoutMs = 15000);
     HANDLE Process() const { return process_.hProcess; }
     // The machine type in the PE header of the exe this object started.
     WORD ImageMachine() const;
@@ -51,6 +54,7 @@ int Selection(HWND dialog, int id);
 int ItemCount(HWND dialog, int id);
 std::string ItemText(HWND dialog, int id, int index);
 std::string CellText(HWND dialog, int id, int row, int column);  // list views
+void SelectLine(HWND dialog, int id, int index);  // a list box's selection only, as a click would
 void Click(HWND dialog, int id);
 bool Checked(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
