@@ -100,11 +100,11 @@ void CRENWU::OnTimer(int id) {
 
 void CRENWU::LoadTasks() {
     tasks_ = store_.Load();
-    SaveTasks();
+    SaveTasks(static_cast<int>(tasks_.size()));
 }
 
-void CRENWU::SaveTasks() {
-    store_.Save(tasks_);
+void CRENWU::SaveTasks(int formerCount) {
+    store_.Save(tasks_, formerCount);
     surface_.ClearItems(IDC_RENWU_LIST);
     for (std::size_t i = 0; i < tasks_.size(); ++i)
         surface_.AddItem(IDC_RENWU_LIST, TaskLine(static_cast<int>(i) + 1, tasks_[i]));
@@ -115,6 +115,7 @@ void CRENWU::AddTask() {
         surface_.ShowMessage(kTableFull, kWarning, kMbOk);
         return;
     }
+    const int formerCount = LastIndex() + 1;
     TimedTask t;
     t.renwuxiang = surface_.Selection(IDC_RENWU_KIND);
     t.zhouqi = surface_.Selection(IDC_RENWU_PERIOD);
@@ -126,23 +127,20 @@ void CRENWU::AddTask() {
     t.second = surface_.Selection(IDC_RENWU_SECOND);
     t.txy = surface_.Text(IDC_RENWU_TEXT);
     tasks_.push_back(t);
-    SaveTasks();
+    SaveTasks(formerCount);
 }
 
 void CRENWU::RemoveTask(int index) {
     if (index < 0 || index > LastIndex()) return;  // no selection
-    const int formerLast = LastIndex() + 1;
+    const int formerCount = LastIndex() + 1;
     tasks_.erase(tasks_.begin() + index);
-    store_.RemoveSection(formerLast);
-    SaveTasks();
+    SaveTasks(formerCount);
 }
 
 void CRENWU::ClearTasks() {
-    for (int number = LastIndex() + 1; number >= 1; --number) store_.RemoveSection(number);
+    const int formerCount = LastIndex() + 1;
     tasks_.clear();
-    surface_.ClearItems(IDC_RENWU_LIST);
-    settings_.Hide();
-    settings_.RemoveIfEmpty();
+    SaveTasks(formerCount);
 }
 
 void CRENWU::OnKindChange() {

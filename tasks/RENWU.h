@@ -41,7 +41,8 @@ public:
     void OnTimer(int id);
 
     void LoadTasks();
-    void SaveTasks();   // writes every task and shows the list again
+    // Writes every task, drops the sections of tasks gone since `formerCount`, shows the list again.
+    void SaveTasks(int formerCount);
     void AddTask();
     void RemoveTask(int index);
     void ClearTasks();

@@ -34,6 +34,7 @@ std::string TaskStore::SectionName(int number) { return Numbered("任务%02d", n
 
 std::vector<TimedTask> TaskStore::Load() {
     ProfileStore& store = settings_.Store();
+    store.BeginBatch();  // the file is read once
     std::vector<TimedTask> tasks;
     for (int number = 1; number <= kMaxTasks; ++number) {
         const std::string section = SectionName(number);
@@ -51,17 +52,22 @@ std::vector<TimedTask> TaskStore::Load() {
         t.txy = store.ReadString(section, Numbered("txy%02d", number));
         tasks.push_back(t);
     }
+    store.CommitBatch();
     return tasks;
 }
 
-void TaskStore::Save(const std::vector<TimedTask>& tasks) {
+void TaskStore::Save(const std::vector<TimedTask>& tasks, int formerCount) {
     assert(tasks.size() <= static_cast<std::size_t>(kMaxTasks));
-    settings_.RemoveIfEmpty();
+    ProfileStore& store = settings_.Store();
+    // One replace of the file: a rewrite cut short would lose or muddle the tasks after the cut.
+    store.BeginBatch();
+    for (int number = formerCount; number > static_cast<int>(tasks.size()); --number)
+        store.DeleteSection(SectionName(number));
     for (std::size_t i = 0; i < tasks.size(); ++i) {
         const TimedTask& t = tasks[i];
         const int number = static_cast<int>(i) + 1;
         const std::string section = SectionName(number);
-        auto put = [&](const char* format, int value) { Put(section, format, number, std::to_string(value)); };
+        auto put = [&](const char* format, int value) { store.WriteInt(section, Numbered(format, number), value); };
         put("renwuxiang%02d", t.renwuxiang);
         put("zhouqi%02d", t.zhouqi);
         if (t.zhouqi >= 0 && t.zhouqi < kTaskPeriodCount) {
@@ -73,19 +79,11 @@ void TaskStore::Save(const std::vector<TimedTask>& tasks) {
             if (keys.minute) put("minute%02d", t.minute);
         }
         put("second%02d", t.second);
-        Put(section, "txy%02d", number, StoredText(t));
+        store.WriteString(section, Numbered("txy%02d", number), StoredText(t));
     }
+    store.CommitBatch();
     settings_.Hide();
-}
-
-void TaskStore::RemoveSection(int number) { settings_.Store().DeleteSection(SectionName(number)); }
-
-// Each write rewrites the whole file, and the whole set is saved after every change; a key that
-// already holds its value is left alone, so adding a task to a long list writes only what is new.
-void TaskStore::Put(const std::string& section, const char* keyFormat, int number, const std::string& value) {
-    ProfileStore& store = settings_.Store();
-    const std::string key = Numbered(keyFormat, number);
-    if (store.ReadString(section, key) != value) store.WriteString(section, key, value);
+    settings_.RemoveIfEmpty();
 }
 
 }  // namespace mw

@@ -19,17 +19,14 @@ public:
     // The leading run of sections whose kind is a known one; the first section that is missing or
     // holds another kind ends the list, and sections after it stay in the file unread.
     std::vector<TimedTask> Load();
-    // Writes every task's section: kind, period, text and the time keys its period uses. Keys the
-    // period does not use keep what the file holds.
-    void Save(const std::vector<TimedTask>& tasks);
-    // Deletes the section of task `number` (1-based) as a whole.
-    void RemoveSection(int number);
+    // Writes every task's section: kind, period, text and the time keys its period uses; keys the
+    // period does not use keep what the file holds. The sections of tasks `tasks.size()` + 1 up to
+    // `formerCount` go as a whole. Then the file is hidden, or deleted when nothing is left in it.
+    void Save(const std::vector<TimedTask>& tasks, int formerCount);
 
     static std::string SectionName(int number);
 
 private:
-    void Put(const std::string& section, const char* keyFormat, int number, const std::string& value);
-
     SettingsFile& settings_;
 };
 

@@ -35,7 +35,7 @@ TEST(TaskStore, EachPeriodWritesItsOwnKeys) {
                   MakeTask(kRunProgram, kEveryHour, "C:\\a.exe", 1, 2, 3, 4, 5, 6),
                   MakeTask(kPowerOff, kEveryDay, "", 1, 2, 3, 4, 5, 6),
                   MakeTask(kMonitorOff, kEveryWeek, "", 1, 2, 6, 17, 0, 0),
-                  MakeTask(kStandby, kEveryMonth, "", 1, 31, 3, 4, 5, 6)});
+                  MakeTask(kStandby, kEveryMonth, "", 1, 31, 3, 4, 5, 6)}, 0);
     const char* const keys[] = {"month", "date", "week", "hour", "minute"};
     const char* const expected[6][5] = {
         {"7", "22", "",  "8",  "30"},
@@ -63,7 +63,7 @@ TEST(TaskStore, RoundTripGivesKindsTheirLabels) {
     const std::vector<TimedTask> saved = {MakeTask(kReminder, kOnce, "开会", 7, 22, 0, 8, 30, 0),
                                           MakeTask(kLogOff, kEveryDay, "随手", 0, 0, 0, 23, 59, 59),
                                           MakeTask(kRunProgram, kEveryWeek, "D:\\备份\\b.exe", 0, 0, 6, 0, 0, 1)};
-    s.store.Save(saved);
+    s.store.Save(saved, 0);
     const std::vector<TimedTask> loaded = s.store.Load();
     ASSERT_EQ(loaded.size(), 3u);
     EXPECT_EQ(loaded[0].txy, "开会");
@@ -84,10 +84,10 @@ TEST(TaskStore, AGapEndsTheListAndLaterSectionsWait) {
               "[任务03]\r\nrenwuxiang03=0\r\nzhouqi03=1\r\nsecond03=7\r\ntxy03=三\r\n");
     std::vector<TimedTask> tasks = s.store.Load();
     ASSERT_EQ(tasks.size(), 1u);
-    s.store.Save(tasks);
+    s.store.Save(tasks, 1);
     EXPECT_TRUE(s.HasSection(3));  // untouched and unread
     tasks.push_back(MakeTask(kReminder, kEveryMinute, "二", 0, 0, 0, 0, 0, 6));
-    s.store.Save(tasks);
+    s.store.Save(tasks, 1);
     tasks = s.store.Load();
     ASSERT_EQ(tasks.size(), 3u);
     EXPECT_EQ(tasks[2].txy, "三");
@@ -112,7 +112,7 @@ TEST(TaskStore, MissingKeysReadAsZeroAndUnknownKindsEndTheList) {
 TEST(TaskStore, KeysThePeriodDoesNotWriteKeepTheirValues) {
     Stored s;
     s.SetFile("[任务01]\r\nrenwuxiang01=0\r\nzhouqi01=0\r\nmonth01=5\r\ndate01=9\r\nweek01=2\r\n");
-    s.store.Save({MakeTask(kReminder, kEveryMinute, "x", 1, 1, 1, 1, 1, 30)});
+    s.store.Save({MakeTask(kReminder, kEveryMinute, "x", 1, 1, 1, 1, 1, 30)}, 1);
     EXPECT_EQ(s.Key(1, "month01"), "5");
     EXPECT_EQ(s.Key(1, "date01"), "9");
     EXPECT_EQ(s.Key(1, "week01"), "2");
@@ -120,15 +120,24 @@ TEST(TaskStore, KeysThePeriodDoesNotWriteKeepTheirValues) {
     EXPECT_EQ(s.Key(1, "second01"), "30");
 }
 
-TEST(TaskStore, AnEmptyFileIsRemovedBeforeWriting) {
+TEST(TaskStore, SectionsOfTasksGoneAreDeletedAndAnEmptyFileWithThem) {
     Stored s;
     s.files.files[kPath] = "";
-    s.store.Save({});
+    s.store.Save({}, 0);
     EXPECT_FALSE(s.files.Exists(kPath));
-    s.store.Save({MakeTask(kReminder, kEveryMinute, "x", 0, 0, 0, 0, 0, 1)});
-    EXPECT_TRUE(s.files.Exists(kPath));
-    s.store.RemoveSection(1);
-    EXPECT_FALSE(s.HasSection(1));
+    const TimedTask task = MakeTask(kReminder, kEveryMinute, "x", 0, 0, 0, 0, 0, 1);
+    s.store.Save({task, task, task}, 0);
+    s.store.Save({task}, 3);
+    EXPECT_TRUE(s.HasSection(1));
+    EXPECT_FALSE(s.HasSection(2) || s.HasSection(3));
+    EXPECT_TRUE(s.files.hidden.count(kPath));
+    s.SetFile("[Setting]\r\ndanwei=1\r\n" + Cp936ToUtf8(s.files.files[kPath]));
+    s.store.Save({}, 1);
+    EXPECT_EQ(Cp936ToUtf8(s.files.files[kPath]), "[Setting]\r\ndanwei=1\r\n");
+    s.store.Save({task}, 0);
+    s.settings.SaveUnitSystem(0);
+    s.store.Save({}, 1);
+    EXPECT_FALSE(s.files.Exists(kPath));
 }
 
 }  // namespace
