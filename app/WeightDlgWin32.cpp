@@ -12,6 +12,7 @@
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
 #include "res/resource.h"
+#include "tasks/RENWUWin32.h"
 #include "tools/AILIAOMIDUWin32.h"
 #include "tools/DANWEIWin32.h"
 #include "tools/HANGUANWin32.h"
@@ -121,6 +122,7 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
         case kToolDanwei:  return std::make_unique<DanweiWindow>(std::move(onClosed));
         case kToolZhoucheng: return std::make_unique<ZhouchengWindow>(std::move(onClosed));
         case kToolDingyi:  return std::make_unique<DINGYICAILIAOWindow>(std::move(onClosed), settings_, [this] { Exit(); });
+        case kToolRenwu:   return std::make_unique<RenwuWindow>(settings_, std::move(onClosed));
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
     }
 }

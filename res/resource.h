@@ -187,6 +187,24 @@
 
 
 // Timed tasks (template 159)
+#define IDC_RENWU_KIND      1010
+#define IDC_RENWU_PERIOD    1033
+#define IDC_RENWU_MONTH     1015
+#define IDC_RENWU_DAY       1038
+#define IDC_RENWU_WEEKDAY   1045
+#define IDC_RENWU_HOUR      1046
+#define IDC_RENWU_MINUTE    1057
+#define IDC_RENWU_SECOND    1058
+#define IDC_RENWU_TEXT      1000
+#define IDC_RENWU_ADD       1044
+#define IDC_RENWU_REMOVE    1083
+#define IDC_RENWU_CLEAR     1089
+#define IDC_RENWU_LIST      1116
+#define IDC_RENWU_NOW       1001
+#define IDC_RENWU_UPTIME    1002
+#define IDC_RENWU_AUTORUN   1119
+#define IDC_RENWU_MINIRUN   1107
+#define IDC_RENWU_HIDETRAY  1165
 
 
 // User-defined sizes (template 178)
