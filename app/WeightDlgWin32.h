@@ -6,10 +6,14 @@
 #include <string>
 
 #include "app/DialogSurfaceWin32.h"
+#include "app/DesktopWin32.h"
 #include "app/DialogWin32.h"
+#include "app/EdgeDock.h"
 #include "app/MainWindowHost.h"
 #include "app/PageWindowWin32.h"
 #include "app/ToolWindowWin32.h"
+#include "app/TrayShell.h"
+#include "app/TrayWindowWin32.h"
 #include "app/WeightDlg.h"
 
 namespace mw {
@@ -30,7 +34,8 @@ private:
     void OnCommandMessage(WPARAM wParam);
     bool OnNotify(NMHDR* header, INT_PTR& result);
     bool OnSysCommand(WPARAM command);
-    bool OnPaintMinimised();
+    bool OnPaint();
+    void OnMoving(RECT* proposed);
     void CreatePages();
     void CreateToolWindows();
     void AppendAboutToSystemMenu();
@@ -58,12 +63,15 @@ private:
     CWeightDlg logic_;
     std::array<PageWindow, CWeightDlg::kPageCount> pages_;
     std::array<std::unique_ptr<ToolWindowFrame>, kToolCount> tools_;
-    HANDLE instanceMutex_;
+    TrayWindow trayWindow_;
+    Win32Desktop desktop_;
+    TrayShell tray_;
+    EdgeDock dock_;
+    const UINT taskbarCreated_;  // the shell's word that a new notification area is up
     HICON icon_ = nullptr;
     HBITMAP calculatorBitmap_ = nullptr;
     HWND tooltips_ = nullptr;
     std::wstring tooltip_;
-    bool exiting_ = false;
 };
 
 }  // namespace mw
