@@ -89,15 +89,7 @@ struct HotKeyTaken {
     bool held;
 };
 
-struct Running {
-    explicit Running(const std::string& settings = "") {
-        if (!settings.empty()) app.WriteSettings(settings);
-        EXPECT_TRUE(app.Start());
-        main = app.MainWindow();
-    }
-    AppUnderTest app;
-    HWND main = nullptr;
-};
+using Running = RunningApp;
 
 TEST(Tray, MinimiseHidesAndALeftClickOnTheIconBringsTheWindowBack) {
     Running r;
