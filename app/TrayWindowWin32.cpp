@@ -1,4 +1,4 @@
-// Shell_NotifyIcon, the Windows key + A hot key, the tray menu, show and hide, docking moves.
+// Shell_NotifyIcon, the Windows key + A hot key, the tray menu, show and hide.
 #include "app/TrayWindowWin32.h"
 
 #include <shellapi.h>
@@ -93,20 +93,6 @@ void TrayWindow::CloseInstanceMutex() {
     if (instanceMutex_) CloseHandle(instanceMutex_);
     instanceMutex_ = nullptr;
 }
-
-ScreenRect TrayWindow::WindowRect() const {
-    RECT r = {};
-    GetWindowRect(hwnd_, &r);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-void TrayWindow::PlaceTopMost(const ScreenRect& r) {
-    SetWindowPos(hwnd_, HWND_TOPMOST, r.left, r.top, r.Width(), r.Height(), SWP_NOACTIVATE);
-}
-
-void TrayWindow::StartTimer(int id, unsigned milliseconds) { SetTimer(hwnd_, id, milliseconds, nullptr); }
-
-void TrayWindow::StopTimer(int id) { KillTimer(hwnd_, id); }
 
 void RefreshTrayArea() {
     HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);

@@ -1,17 +1,16 @@
-// The main window's notification-area icon, hot key, visibility and docking moves as Windows
-// calls, and the clean-up of icons that ended programs left in the notification area.
+// The main window's notification-area icon, hot key and visibility as Windows calls, and the
+// clean-up of icons that ended programs left in the notification area.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
-#include "app/EdgeDock.h"
 #include "app/TrayShell.h"
 
 namespace mw {
 
-class TrayWindow : public TrayHost, public DockWindow {
+class TrayWindow : public TrayHost {
 public:
     TrayWindow(HANDLE instanceMutex, std::function<void()> deleteListFonts)
         : instanceMutex_(instanceMutex), deleteListFonts_(std::move(deleteListFonts)) {}
@@ -35,12 +34,6 @@ public:
     void DeleteListFonts() override { deleteListFonts_(); }
     void CloseInstanceMutex() override;
     void PostQuit(int exitCode) override { PostQuitMessage(exitCode); }
-
-    // DockWindow
-    ScreenRect WindowRect() const override;
-    void PlaceTopMost(const ScreenRect& rect) override;
-    void StartTimer(int id, unsigned milliseconds) override;
-    void StopTimer(int id) override;
 
 private:
     HWND hwnd_ = nullptr;

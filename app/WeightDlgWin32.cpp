@@ -59,7 +59,7 @@ WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex)
       logic_(surface_, *this, *clipboard_, settings),
       trayWindow_(instanceMutex, [this] { for (int page : {1, 2}) pages_[page].DeleteListFonts(); }),
       tray_(trayWindow_, desktop_, settings),
-      dock_(trayWindow_, desktop_),
+      dock_(*this, desktop_),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 WeightDlgWindow::~WeightDlgWindow() {
@@ -75,7 +75,7 @@ bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
         case WM_INITDIALOG:   OnInitDialog(); result = TRUE; return true;
         case WM_COMMAND:      OnCommandMessage(wParam); return true;
         case WM_NOTIFY:       return OnNotify(reinterpret_cast<NMHDR*>(lParam), result);
-        case WM_TIMER:        logic_.OnTimer(static_cast<int>(wParam)); dock_.OnTimer(static_cast<int>(wParam)); return false;
+        case WM_TIMER:        OnTimer(static_cast<int>(wParam)); return false;
         case WM_SYSCOMMAND:   return OnSysCommand(wParam);
         case WM_PAINT:        return OnPaint();
         case WM_MOVING:       OnMoving(reinterpret_cast<RECT*>(lParam)); return false;
@@ -191,6 +191,11 @@ bool WeightDlgWindow::OnSysCommand(WPARAM command) {
     }
 }
 
+void WeightDlgWindow::OnTimer(int id) {
+    logic_.OnTimer(id);
+    dock_.OnTimer(id);
+}
+
 bool WeightDlgWindow::OnPaint() {
     if (!IsIconic(Hwnd())) {
         tray_.OnPaint();
@@ -226,6 +231,10 @@ ScreenRect WeightDlgWindow::ControlRect(int id) const {
 
 void WeightDlgWindow::ResizeWindow(int width, int height) {
     SetWindowPos(Hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+void WeightDlgWindow::PlaceTopMost(const ScreenRect& r) {
+    SetWindowPos(Hwnd(), HWND_TOPMOST, r.left, r.top, r.Width(), r.Height(), SWP_NOACTIVATE);
 }
 
 void WeightDlgWindow::SetTopMost(bool topMost) {

@@ -20,7 +20,7 @@ namespace mw {
 
 class SettingsFile;
 
-class WeightDlgWindow : public DialogWindow, private MainWindowHost {
+class WeightDlgWindow : public DialogWindow, private MainWindowHost, private DockWindow {
 public:
     WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex);
     ~WeightDlgWindow() override;
@@ -34,13 +34,14 @@ private:
     void OnCommandMessage(WPARAM wParam);
     bool OnNotify(NMHDR* header, INT_PTR& result);
     bool OnSysCommand(WPARAM command);
+    void OnTimer(int id);
     bool OnPaint();
     void OnMoving(RECT* proposed);
     void CreatePages();
     void CreateToolWindows();
     void AppendAboutToSystemMenu();
 
-    // MainWindowHost
+    // MainWindowHost and DockWindow
     ScreenRect WindowRect() const override;
     ScreenRect ControlRect(int id) const override;
     void ResizeWindow(int width, int height) override;
@@ -57,6 +58,9 @@ private:
     void ShowAbout() override;
     void OpenVendorPage() override;
     void Exit() override;
+
+    // DockWindow
+    void PlaceTopMost(const ScreenRect& rect) override;
 
     DialogSurface surface_;
     std::unique_ptr<Clipboard> clipboard_;
