@@ -42,6 +42,10 @@ private:
 // The brush of the dialog colour, shared by every window.
 HBRUSH DialogBrush();
 
+// Pops up the first submenu of menu resource `menuId` with its top-left corner at (x, y) and
+// right-button tracking; the entry chosen comes to `owner` as a WM_COMMAND.
+void TrackMenu(HWND owner, int menuId, int x, int y);
+
 // The notification of a WM_COMMAND from a control (its WPARAM) as the window logic knows it:
 // edit change, combo or list selection change, list double-click, button click. False for the
 // notifications the logic has no use for (focus changes, edit updates, …).

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include "app/AboutDlgWin32.h"
 #include "app/Utf16Win32.h"
@@ -30,6 +31,15 @@ constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the
 constexpr COLORREF kBannerBackground = RGB(217, 226, 244);
 const wchar_t kBannerType[] = L"Gif";
 
+TrayMouse TrayMouseOf(LPARAM message) {
+    switch (message) {
+        case WM_LBUTTONUP:     return TrayMouse::LeftUp;
+        case WM_LBUTTONDBLCLK: return TrayMouse::LeftDoubleClick;
+        case WM_RBUTTONUP:     return TrayMouse::RightUp;
+        default:               return TrayMouse::Other;
+    }
+}
+
 Notify NotifyOf(WORD code) {
     switch (code) {
         case EN_CHANGE:     return Notify::Change;
@@ -44,20 +54,33 @@ WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex)
     : clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
       settings_(settings),
-      instanceMutex_(instanceMutex) {}
+      trayWindow_(instanceMutex, [this] { for (int page : {1, 2}) pages_[page].DeleteListFonts(); }),
+      tray_(trayWindow_, desktop_, settings),
+      dock_(*this, desktop_),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 WeightDlgWindow::~WeightDlgWindow() {
     if (calculatorBitmap_) DeleteObject(calculatorBitmap_);
 }
 
 bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == taskbarCreated_) {
+        tray_.OnTaskbarCreated();
+        return false;
+    }
     switch (message) {
         case WM_INITDIALOG:   OnInitDialog(); result = TRUE; return true;
         case WM_COMMAND:      OnCommandMessage(wParam); return true;
         case WM_NOTIFY:       return OnNotify(reinterpret_cast<NMHDR*>(lParam), result);
-        case WM_TIMER:        logic_.OnTimer(static_cast<int>(wParam)); return false;
+        case WM_TIMER:        OnTimer(static_cast<int>(wParam)); return false;
         case WM_SYSCOMMAND:   return OnSysCommand(wParam);
-        case WM_PAINT:        return OnPaintMinimised();
+        case WM_PAINT:        return OnPaint();
+        case WM_MOVING:       OnMoving(reinterpret_cast<RECT*>(lParam)); return false;
+        case WM_NCHITTEST:    dock_.OnHitTest(GET_X_LPARAM(lParam)); return false;
+        case WM_HOTKEY:       tray_.OnHotKey(); result = 0; return true;
+        case TrayShell::kIconMessage:
+            result = tray_.OnIconMessage(static_cast<unsigned>(wParam), TrayMouseOf(lParam));
+            return true;
         case WM_QUERYDRAGICON: result = reinterpret_cast<INT_PTR>(icon_); return true;
         case WM_CLOSE:        Exit(); return true;
         default:              return false;
@@ -67,6 +90,8 @@ bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
 void WeightDlgWindow::OnInitDialog() {
     surface_.Attach(Hwnd());
     tab_.Attach(GetDlgItem(Hwnd(), IDC_TAB));
+    trayWindow_.Attach(Hwnd());
+    dock_.Measure();
     logic_.InitTabs();
     calculatorBitmap_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
         MAKEINTRESOURCEW(IDB_CALCULATOR), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
@@ -91,6 +116,7 @@ void WeightDlgWindow::OnInitDialog() {
     logic_.StartDelayedCollapse();
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
+    tray_.Start();
     tooltips_ = EnableTooltips(Hwnd());
 }
 
@@ -147,6 +173,7 @@ void WeightDlgWindow::AppendAboutToSystemMenu() {
 void WeightDlgWindow::OnCommandMessage(WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (id == IDOK || id == IDCANCEL) return;  // neither Enter nor Esc closes the window
+    if (id == IDM_SHOW) return tray_.OnShowCommand();
     logic_.OnCommand(id, NotifyOf(HIWORD(wParam)));
 }
 
@@ -172,13 +199,22 @@ bool WeightDlgWindow::OnNotify(NMHDR* header, INT_PTR& result) {
 bool WeightDlgWindow::OnSysCommand(WPARAM command) {
     switch (command & 0xFFF0) {
         case IDM_ABOUTBOX: ShowAbout(); return true;
+        case SC_MINIMIZE:  tray_.OnMinimise(); return true;
         case SC_CLOSE:     Exit(); return true;
         default:           return false;
     }
 }
 
-bool WeightDlgWindow::OnPaintMinimised() {
-    if (!IsIconic(Hwnd())) return false;
+void WeightDlgWindow::OnTimer(int id) {
+    logic_.OnTimer(id);
+    dock_.OnTimer(id);
+}
+
+bool WeightDlgWindow::OnPaint() {
+    if (!IsIconic(Hwnd())) {
+        tray_.OnPaint();
+        return false;
+    }
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(), &paint);
     SendMessageW(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
@@ -188,6 +224,11 @@ bool WeightDlgWindow::OnPaintMinimised() {
     DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, icon_);
     EndPaint(Hwnd(), &paint);
     return true;
+}
+
+void WeightDlgWindow::OnMoving(RECT* proposed) {
+    const ScreenRect r = dock_.OnMoving({proposed->left, proposed->top, proposed->right, proposed->bottom});
+    *proposed = {r.left, r.top, r.right, r.bottom};
 }
 
 ScreenRect WeightDlgWindow::WindowRect() const {
@@ -206,6 +247,10 @@ void WeightDlgWindow::ResizeWindow(int width, int height) {
     SetWindowPos(Hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
+void WeightDlgWindow::PlaceTopMost(const ScreenRect& r) {
+    SetWindowPos(Hwnd(), HWND_TOPMOST, r.left, r.top, r.Width(), r.Height(), SWP_NOACTIVATE);
+}
+
 void WeightDlgWindow::SetTopMost(bool topMost) {
     SetWindowPos(Hwnd(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -219,14 +264,9 @@ void WeightDlgWindow::ShowPage(int index, bool shown) {
 }
 
 void WeightDlgWindow::TrackToolsMenu() {
-    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TOOLSMENU));
-    if (!menu) return;
-    POINT cursor;
+    POINT cursor = {};
     GetCursorPos(&cursor);
-    SetForegroundWindow(Hwnd());
-    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x,
-                   cursor.y - kToolsMenuLift, 0, Hwnd(), nullptr);
-    DestroyMenu(menu);
+    TrackMenu(Hwnd(), IDR_TOOLSMENU, cursor.x, cursor.y - kToolsMenuLift);
 }
 
 void WeightDlgWindow::ShowToolWindow(ToolWindow tool, bool shown) {
@@ -258,12 +298,6 @@ void WeightDlgWindow::OpenVendorPage() {
         ShellExecuteW(nullptr, L"open", Widen(kWebPages.home).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void WeightDlgWindow::Exit() {
-    if (exiting_) return;
-    exiting_ = true;
-    if (instanceMutex_) CloseHandle(instanceMutex_);
-    instanceMutex_ = nullptr;
-    PostQuitMessage(0);
-}
+void WeightDlgWindow::Exit() { tray_.ExitProgram(); }
 
 }  // namespace mw

@@ -8,10 +8,14 @@
 
 #include "app/BannerLinkWin32.h"
 #include "app/DialogSurfaceWin32.h"
+#include "app/DesktopWin32.h"
 #include "app/DialogWin32.h"
+#include "app/EdgeDock.h"
 #include "app/MainWindowHost.h"
 #include "app/PageWindowWin32.h"
 #include "app/ToolWindowWin32.h"
+#include "app/TrayShell.h"
+#include "app/TrayWindowWin32.h"
 #include "app/WeightDlg.h"
 #include "periphery/PictureExWin32.h"
 #include "periphery/XPTabCtrlWin32.h"
@@ -20,7 +24,7 @@ namespace mw {
 
 class SettingsFile;
 
-class WeightDlgWindow : public DialogWindow, private MainWindowHost {
+class WeightDlgWindow : public DialogWindow, private MainWindowHost, private DockWindow {
 public:
     WeightDlgWindow(SettingsFile& settings, HANDLE instanceMutex);
     ~WeightDlgWindow() override;
@@ -34,13 +38,15 @@ private:
     void OnCommandMessage(WPARAM wParam);
     bool OnNotify(NMHDR* header, INT_PTR& result);
     bool OnSysCommand(WPARAM command);
-    bool OnPaintMinimised();
+    void OnTimer(int id);
+    bool OnPaint();
+    void OnMoving(RECT* proposed);
     void CreatePages();
     void CreateToolWindows();
     std::unique_ptr<ToolWindowFrame> NewToolWindow(ToolWindow tool, std::function<void()> onClosed);
     void AppendAboutToSystemMenu();
 
-    // MainWindowHost
+    // MainWindowHost and DockWindow
     ScreenRect WindowRect() const override;
     ScreenRect ControlRect(int id) const override;
     void ResizeWindow(int width, int height) override;
@@ -58,6 +64,9 @@ private:
     void OpenVendorPage() override;
     void Exit() override;
 
+    // DockWindow
+    void PlaceTopMost(const ScreenRect& rect) override;
+
     DialogSurface surface_;
     CXPTabCtrl tab_;
     CPictureEx banner_;
@@ -70,12 +79,15 @@ private:
     SettingsFile& settings_;
     std::array<PageWindow, CWeightDlg::kPageCount> pages_;
     std::array<std::unique_ptr<ToolWindowFrame>, kToolCount> tools_;
-    HANDLE instanceMutex_;
+    TrayWindow trayWindow_;
+    Win32Desktop desktop_;
+    TrayShell tray_;
+    EdgeDock dock_;
+    const UINT taskbarCreated_;  // the shell's word that a new notification area is up
     HICON icon_ = nullptr;
     HBITMAP calculatorBitmap_ = nullptr;
     HWND tooltips_ = nullptr;
     std::wstring tooltip_;
-    bool exiting_ = false;
 };
 
 }  // namespace mw

@@ -46,6 +46,17 @@ private:
     PROCESS_INFORMATION process_ = {};
 };
 
+// A copy of the program started with this settings file (code page 936; none when empty), and
+// its main window once it shows (null when it does not).
+struct RunningApp {
+    explicit RunningApp(const std::string& settings = "") {
+        if (!settings.empty()) app.WriteSettings(settings);
+        if (app.Start()) main = app.MainWindow();
+    }
+    AppUnderTest app;
+    HWND main = nullptr;
+};
+
 // Messages to controls of a dialog. Texts are UTF-8.
 std::string Text(HWND dialog, int id);
 std::string WindowText(HWND window);
