@@ -11,6 +11,7 @@ namespace mw {
 enum MessageBoxStyle : unsigned {
     kMbOk = 0x0, kMbOkCancel = 0x1, kMbYesNo = 0x4,
     kMbIconError = 0x10, kMbIconQuestion = 0x20, kMbIconWarning = 0x30, kMbIconInformation = 0x40,
+    kMbTaskModal = 0x2000, kMbTopMost = 0x40000,
 };
 enum MessageBoxAnswer { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
 

@@ -8,6 +8,17 @@ HBRUSH DialogBrush() {
     return brush;
 }
 
+void TrackMenu(HWND owner, int menuId, int x, int y) {
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menuId));
+    if (!menu) return;
+    SetForegroundWindow(owner);
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    // A menu opened from the notification area closes on a click elsewhere only once its owner
+    // has had a message after it.
+    PostMessageW(owner, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+}
+
 bool CommandNotify(WPARAM wParam, Notify& what) {
     switch (HIWORD(wParam)) {
         case EN_CHANGE:     what = Notify::Change; return true;
@@ -42,6 +53,13 @@ DialogWindow::~DialogWindow() {
 HWND DialogWindow::Create(int templateId, HWND parent) {
     return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent, Proc,
                               reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR DialogWindow::RunModal(int templateId, HWND owner) {
+    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner,
+                                           Proc, reinterpret_cast<LPARAM>(this));
+    hwnd_ = nullptr;  // destroyed by now; the number may soon name another window
+    return result;
 }
 
 INT_PTR CALLBACK DialogWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,6 +19,8 @@ public:
 
     // Creates the dialog modeless; the template's visibility decides whether it shows.
     HWND Create(int templateId, HWND parent);
+    // Runs the dialog modally, blocking `owner`, until it ends itself with EndDialog.
+    INT_PTR RunModal(int templateId, HWND owner);
     HWND Hwnd() const { return hwnd_; }
 
     // The message loop of the program: dialog keys for every window, except Enter and Esc
@@ -39,6 +41,10 @@ private:
 
 // The brush of the dialog colour, shared by every window.
 HBRUSH DialogBrush();
+
+// Pops up the first submenu of menu resource `menuId` with its top-left corner at (x, y) and
+// right-button tracking; the entry chosen comes to `owner` as a WM_COMMAND.
+void TrackMenu(HWND owner, int menuId, int x, int y);
 
 // The notification of a WM_COMMAND from a control (its WPARAM) as the window logic knows it:
 // edit change, combo or list selection change, list double-click, button click. False for the

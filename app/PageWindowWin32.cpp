@@ -57,8 +57,11 @@ bool PageWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
     }
 }
 
-PageWindow::~PageWindow() {
+PageWindow::~PageWindow() { DeleteListFonts(); }
+
+void PageWindow::DeleteListFonts() {
     for (HFONT font : fonts_) DeleteObject(font);
+    fonts_.clear();
 }
 
 void PageWindow::OnInitDialog() {

@@ -8,6 +8,7 @@
 #include "expr/TrimZeros.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
+#include "tasks/Clock.h"
 #include "tools/WeightList.h"
 
 namespace mw {
@@ -228,7 +229,16 @@ void CWeightDlg::RecomputeAll() {
 }
 
 void CWeightDlg::RecordWeighing(const Weighing& weighing) {
-    if (weightList_) weightList_->Add(weighing, clock_ ? clock_->Now() : std::string());
+    if (!weightList_) return;
+    std::string time;
+    if (clock_) {
+        const LocalTime now = clock_->Now();
+        char text[64];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month, now.day,
+                      now.hour, now.minute, now.second);
+        time = text;
+    }
+    weightList_->Add(weighing, time);
 }
 
 double CWeightDlg::CalcExpression(const std::string& text) const { return mw::CalcExpression(text); }

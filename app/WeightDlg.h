@@ -12,15 +12,9 @@
 
 namespace mw {
 
+class Clock;
 class SettingsFile;
 class WeightList;
-
-// The local date and time as the weight list shows it ("2026-12-09 14:05:03").
-class WallClock {
-public:
-    virtual ~WallClock() = default;
-    virtual std::string Now() const = 0;
-};
 
 class CWeightDlg : public CommandTarget, public PageHost {
 public:
@@ -35,7 +29,7 @@ public:
     void SetPages(Page* one, Page* two, Page* three) { pages_ = {one, two, three}; }
     // Where "重量" presses are recorded; `displayChanged` runs after a change of weight unit or
     // decimal places, so that the list shows them.
-    void SetWeightList(WeightList* list, const WallClock* clock, std::function<void()> displayChanged) {
+    void SetWeightList(WeightList* list, const Clock* clock, std::function<void()> displayChanged) {
         weightList_ = list;
         clock_ = clock;
         displayChanged_ = std::move(displayChanged);
@@ -104,7 +98,7 @@ private:
     ScreenRect collapsed_;
     ScreenRect lastSeen_;
     WeightList* weightList_ = nullptr;
-    const WallClock* clock_ = nullptr;
+    const Clock* clock_ = nullptr;
     std::function<void()> displayChanged_;
 };
 

@@ -3,13 +3,17 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
+#include "app/AboutDlgWin32.h"
 #include "app/Utf16Win32.h"
+#include "app/WebPages.h"
 #include "custom/DINGYICAILIAOWin32.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
 #include "res/resource.h"
+#include "tasks/RENWUWin32.h"
 #include "tools/AILIAOMIDUWin32.h"
 #include "tools/DANWEIWin32.h"
 #include "tools/HANGUANWin32.h"
@@ -25,9 +29,18 @@ const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_CAILIAOMIDU, IDD_DANWEI
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
-const wchar_t kVendorPage[] = L"about:blank";
+constexpr COLORREF kBannerBackground = RGB(217, 226, 244);
+const wchar_t kBannerType[] = L"Gif";
 
-// The window of a tool with content, the bare frame for the others.
+TrayMouse TrayMouseOf(LPARAM message) {
+    switch (message) {
+        case WM_LBUTTONUP:     return TrayMouse::LeftUp;
+        case WM_LBUTTONDBLCLK: return TrayMouse::LeftDoubleClick;
+        case WM_RBUTTONUP:     return TrayMouse::RightUp;
+        default:               return TrayMouse::Other;
+    }
+}
+
 Notify NotifyOf(WORD code) {
     switch (code) {
         case EN_CHANGE:     return Notify::Change;
@@ -45,7 +58,10 @@ WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, st
       settings_(settings),
       weights_(weights),
       weightsSetAside_(std::move(weightsSetAside)),
-      instanceMutex_(instanceMutex) {
+      trayWindow_(instanceMutex, [this] { for (int page : {1, 2}) pages_[page].DeleteListFonts(); }),
+      tray_(trayWindow_, desktop_, settings),
+      dock_(*this, desktop_),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
     logic_.SetWeightList(&weights_, &clock_, [this] {
         if (auto* list = static_cast<WeightListWindow*>(tools_[kToolQingdan].get())) list->Logic().Refresh();
     });
@@ -56,13 +72,23 @@ WeightDlgWindow::~WeightDlgWindow() {
 }
 
 bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == taskbarCreated_) {
+        tray_.OnTaskbarCreated();
+        return false;
+    }
     switch (message) {
         case WM_INITDIALOG:   OnInitDialog(); result = TRUE; return true;
         case WM_COMMAND:      OnCommandMessage(wParam); return true;
         case WM_NOTIFY:       return OnNotify(reinterpret_cast<NMHDR*>(lParam), result);
-        case WM_TIMER:        logic_.OnTimer(static_cast<int>(wParam)); return false;
+        case WM_TIMER:        OnTimer(static_cast<int>(wParam)); return false;
         case WM_SYSCOMMAND:   return OnSysCommand(wParam);
-        case WM_PAINT:        return OnPaintMinimised();
+        case WM_PAINT:        return OnPaint();
+        case WM_MOVING:       OnMoving(reinterpret_cast<RECT*>(lParam)); return false;
+        case WM_NCHITTEST:    dock_.OnHitTest(GET_X_LPARAM(lParam)); return false;
+        case WM_HOTKEY:       tray_.OnHotKey(); result = 0; return true;
+        case TrayShell::kIconMessage:
+            result = tray_.OnIconMessage(static_cast<unsigned>(wParam), TrayMouseOf(lParam));
+            return true;
         case WM_QUERYDRAGICON: result = reinterpret_cast<INT_PTR>(icon_); return true;
         case WM_CLOSE:        Exit(); return true;
         default:              return false;
@@ -71,6 +97,9 @@ bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
 
 void WeightDlgWindow::OnInitDialog() {
     surface_.Attach(Hwnd());
+    tab_.Attach(GetDlgItem(Hwnd(), IDC_TAB));
+    trayWindow_.Attach(Hwnd());
+    dock_.Measure();
     logic_.InitTabs();
     calculatorBitmap_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
         MAKEINTRESOURCEW(IDB_CALCULATOR), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
@@ -80,7 +109,10 @@ void WeightDlgWindow::OnInitDialog() {
     if (calculatorBitmap_ && GetObjectW(calculatorBitmap_, sizeof bitmap, &bitmap))
         SetWindowPos(calculator, nullptr, 0, 0, bitmap.bmWidth + 4, bitmap.bmHeight + 4,
                      SWP_NOMOVE | SWP_NOZORDER);
+    banner_.Attach(GetDlgItem(Hwnd(), IDC_BANNER));
     LoadBanner();
+    bannerLink_.Attach(GetDlgItem(Hwnd(), IDC_BANNER_LINK));
+    EnableWindow(GetDlgItem(Hwnd(), IDC_BANNER_LINK), *kWebPages.home != '\0');
     CreatePages();
     logic_.MeasureFullSize();
     logic_.InitSettingsBar();
@@ -92,6 +124,7 @@ void WeightDlgWindow::OnInitDialog() {
     logic_.StartDelayedCollapse();
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
+    tray_.Start();
     tooltips_ = EnableTooltips(Hwnd());
 }
 
@@ -115,6 +148,7 @@ void WeightDlgWindow::CreatePages() {
     for (int i = 0; i < CWeightDlg::kPageCount; ++i) ShowPage(i, i == 0);
 }
 
+// The window of a tool with content, the bare frame for the others.
 std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool, std::function<void()> onClosed) {
     switch (tool) {
         case kToolHanguan: return std::make_unique<HanguanWindow>(std::move(onClosed));
@@ -122,6 +156,7 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
         case kToolDanwei:  return std::make_unique<DanweiWindow>(std::move(onClosed));
         case kToolZhoucheng: return std::make_unique<ZhouchengWindow>(std::move(onClosed));
         case kToolDingyi:  return std::make_unique<DINGYICAILIAOWindow>(std::move(onClosed), settings_, [this] { Exit(); });
+        case kToolRenwu:   return std::make_unique<RenwuWindow>(settings_, std::move(onClosed));
         case kToolQingdan: return std::make_unique<WeightListWindow>(std::move(onClosed), weights_, logic_.Settings(),
                                                                      weightsSetAside_);
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
@@ -148,6 +183,7 @@ void WeightDlgWindow::AppendAboutToSystemMenu() {
 void WeightDlgWindow::OnCommandMessage(WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (id == IDOK || id == IDCANCEL) return;  // neither Enter nor Esc closes the window
+    if (id == IDM_SHOW) return tray_.OnShowCommand();
     logic_.OnCommand(id, NotifyOf(HIWORD(wParam)));
 }
 
@@ -173,13 +209,22 @@ bool WeightDlgWindow::OnNotify(NMHDR* header, INT_PTR& result) {
 bool WeightDlgWindow::OnSysCommand(WPARAM command) {
     switch (command & 0xFFF0) {
         case IDM_ABOUTBOX: ShowAbout(); return true;
+        case SC_MINIMIZE:  tray_.OnMinimise(); return true;
         case SC_CLOSE:     Exit(); return true;
         default:           return false;
     }
 }
 
-bool WeightDlgWindow::OnPaintMinimised() {
-    if (!IsIconic(Hwnd())) return false;
+void WeightDlgWindow::OnTimer(int id) {
+    logic_.OnTimer(id);
+    dock_.OnTimer(id);
+}
+
+bool WeightDlgWindow::OnPaint() {
+    if (!IsIconic(Hwnd())) {
+        tray_.OnPaint();
+        return false;
+    }
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(), &paint);
     SendMessageW(Hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
@@ -189,6 +234,11 @@ bool WeightDlgWindow::OnPaintMinimised() {
     DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, icon_);
     EndPaint(Hwnd(), &paint);
     return true;
+}
+
+void WeightDlgWindow::OnMoving(RECT* proposed) {
+    const ScreenRect r = dock_.OnMoving({proposed->left, proposed->top, proposed->right, proposed->bottom});
+    *proposed = {r.left, r.top, r.right, r.bottom};
 }
 
 ScreenRect WeightDlgWindow::WindowRect() const {
@@ -207,6 +257,10 @@ void WeightDlgWindow::ResizeWindow(int width, int height) {
     SetWindowPos(Hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
 }
 
+void WeightDlgWindow::PlaceTopMost(const ScreenRect& r) {
+    SetWindowPos(Hwnd(), HWND_TOPMOST, r.left, r.top, r.Width(), r.Height(), SWP_NOACTIVATE);
+}
+
 void WeightDlgWindow::SetTopMost(bool topMost) {
     SetWindowPos(Hwnd(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -220,14 +274,9 @@ void WeightDlgWindow::ShowPage(int index, bool shown) {
 }
 
 void WeightDlgWindow::TrackToolsMenu() {
-    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TOOLSMENU));
-    if (!menu) return;
-    POINT cursor;
+    POINT cursor = {};
     GetCursorPos(&cursor);
-    SetForegroundWindow(Hwnd());
-    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x,
-                   cursor.y - kToolsMenuLift, 0, Hwnd(), nullptr);
-    DestroyMenu(menu);
+    TrackMenu(Hwnd(), IDR_TOOLSMENU, cursor.x, cursor.y - kToolsMenuLift);
 }
 
 void WeightDlgWindow::ShowToolWindow(ToolWindow tool, bool shown) {
@@ -243,42 +292,22 @@ void WeightDlgWindow::StartCalculator() {
     ShellExecuteW(nullptr, L"open", L"calc.exe", nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-bool WeightDlgWindow::LoadBanner() { return false; }
-
-void WeightDlgWindow::ReleaseBanner() {}
-
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            return TRUE;
-        case WM_CTLCOLORDLG:
-            return reinterpret_cast<INT_PTR>(DialogBrush());
-        case WM_CTLCOLORSTATIC:
-            SetBkColor(reinterpret_cast<HDC>(wParam), kDialogColour);
-            return reinterpret_cast<INT_PTR>(DialogBrush());
-        case WM_COMMAND:
-            if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        default:
-            return FALSE;
-    }
+bool WeightDlgWindow::LoadBanner() {
+    if (!banner_.Load(MAKEINTRESOURCEW(IDR_BANNER), kBannerType)) return false;
+    banner_.SetBackground(kBannerBackground);
+    banner_.Draw();
+    return true;
 }
 
-void WeightDlgWindow::ShowAbout() {
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), Hwnd(), AboutProc, 0);
-}
+void WeightDlgWindow::ReleaseBanner() { banner_.ReleasePicture(); }
+
+void WeightDlgWindow::ShowAbout() { AboutWindow(startUpdateCheck_).Run(Hwnd()); }
 
 void WeightDlgWindow::OpenVendorPage() {
-    ShellExecuteW(nullptr, L"open", kVendorPage, nullptr, nullptr, SW_SHOWNORMAL);
+    if (*kWebPages.home)
+        ShellExecuteW(nullptr, L"open", Widen(kWebPages.home).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void WeightDlgWindow::Exit() {
-    if (exiting_) return;
-    exiting_ = true;
-    if (instanceMutex_) CloseHandle(instanceMutex_);
-    instanceMutex_ = nullptr;
-    PostQuitMessage(0);
-}
+void WeightDlgWindow::Exit() { tray_.ExitProgram(); }
 
 }  // namespace mw

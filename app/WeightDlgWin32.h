@@ -2,23 +2,31 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "app/BannerLinkWin32.h"
 #include "app/DialogSurfaceWin32.h"
+#include "app/DesktopWin32.h"
 #include "app/DialogWin32.h"
+#include "app/EdgeDock.h"
 #include "app/MainWindowHost.h"
 #include "app/PageWindowWin32.h"
 #include "app/ToolWindowWin32.h"
-#include "app/WallClockWin32.h"
+#include "app/TrayShell.h"
+#include "app/TrayWindowWin32.h"
 #include "app/WeightDlg.h"
+#include "tasks/ClockWin32.h"
+#include "periphery/PictureExWin32.h"
+#include "periphery/XPTabCtrlWin32.h"
 
 namespace mw {
 
 class SettingsFile;
 class WeightList;
 
-class WeightDlgWindow : public DialogWindow, private MainWindowHost {
+class WeightDlgWindow : public DialogWindow, private MainWindowHost, private DockWindow {
 public:
     // `weightsSetAside` names where a damaged weight list file was kept, to tell the user.
     WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
@@ -34,13 +42,15 @@ private:
     void OnCommandMessage(WPARAM wParam);
     bool OnNotify(NMHDR* header, INT_PTR& result);
     bool OnSysCommand(WPARAM command);
-    bool OnPaintMinimised();
+    void OnTimer(int id);
+    bool OnPaint();
+    void OnMoving(RECT* proposed);
     void CreatePages();
     void CreateToolWindows();
     std::unique_ptr<ToolWindowFrame> NewToolWindow(ToolWindow tool, std::function<void()> onClosed);
     void AppendAboutToSystemMenu();
 
-    // MainWindowHost
+    // MainWindowHost and DockWindow
     ScreenRect WindowRect() const override;
     ScreenRect ControlRect(int id) const override;
     void ResizeWindow(int width, int height) override;
@@ -58,7 +68,16 @@ private:
     void OpenVendorPage() override;
     void Exit() override;
 
+    // DockWindow
+    void PlaceTopMost(const ScreenRect& rect) override;
+
     DialogSurface surface_;
+    CXPTabCtrl tab_;
+    CPictureEx banner_;
+    BannerLink bannerLink_;
+    // Starts the update check with the window that owns its messages (the About window's button
+    // asks for it); empty, and so nothing happens, until the update check is wired here.
+    std::function<void(HWND owner)> startUpdateCheck_;
     std::unique_ptr<Clipboard> clipboard_;
     CWeightDlg logic_;
     SettingsFile& settings_;
@@ -66,13 +85,16 @@ private:
     std::array<std::unique_ptr<ToolWindowFrame>, kToolCount> tools_;
     WeightList& weights_;
     std::string weightsSetAside_;
-    Win32WallClock clock_;
-    HANDLE instanceMutex_;
+    Win32Clock clock_;
+    TrayWindow trayWindow_;
+    Win32Desktop desktop_;
+    TrayShell tray_;
+    EdgeDock dock_;
+    const UINT taskbarCreated_;  // the shell's word that a new notification area is up
     HICON icon_ = nullptr;
     HBITMAP calculatorBitmap_ = nullptr;
     HWND tooltips_ = nullptr;
     std::wstring tooltip_;
-    bool exiting_ = false;
 };
 
 }  // namespace mw

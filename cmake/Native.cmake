@@ -16,6 +16,7 @@ target_link_libraries(mw_test_support PUBLIC mw_core)
 
 add_executable(unit_tests ${MW_TEST_SOURCES})
 target_compile_options(unit_tests PRIVATE ${MW_WARNINGS})
+target_compile_definitions(unit_tests PRIVATE MW_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_link_libraries(unit_tests PRIVATE mw_test_support GTest::gtest GTest::gtest_main Threads::Threads)
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)

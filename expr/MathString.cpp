@@ -366,6 +366,10 @@ int CMathString::Evaluate() {
     return kNotConverted;  // no end token
 }
 
+const char* CMathString::FunctionName(int code) {
+    return code >= 1 && code <= kFunctionCount ? kFunctions[code - 1].name : nullptr;
+}
+
 bool CMathString::MatchName(const char* text, int& pos, const char* name) {
     int i = 0;
     for (; name[i] != '\0'; ++i)

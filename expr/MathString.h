@@ -62,6 +62,8 @@ public:
     static bool MatchName(const char* text, int& pos, const char* name);
     // Converts a run of digits and points: .5 is 0.5, 5. is 5.
     static double ParseNumber(const char* digits, int length);
+    // The name of the function with this code as the text must spell it; null for no function.
+    static const char* FunctionName(int code);
 
 private:
     char m_expr[kMaxText + 5];

@@ -153,6 +153,11 @@
 #define IDC_CZ_BUTTON            1154
 
 // About window (template 100)
+#define IDC_ABOUT_CLOSE          1
+#define IDC_ABOUT_NOTES          1002
+#define IDC_ABOUT_CHANGES        1005
+#define IDC_ABOUT_UPDATE         1089
+#define IDC_ABOUT_SHOP           1090
 
 
 // Welded pipe sizes (template 138)
@@ -182,6 +187,24 @@
 
 
 // Timed tasks (template 159)
+#define IDC_RENWU_KIND      1010
+#define IDC_RENWU_PERIOD    1033
+#define IDC_RENWU_MONTH     1015
+#define IDC_RENWU_DAY       1038
+#define IDC_RENWU_WEEKDAY   1045
+#define IDC_RENWU_HOUR      1046
+#define IDC_RENWU_MINUTE    1057
+#define IDC_RENWU_SECOND    1058
+#define IDC_RENWU_TEXT      1000
+#define IDC_RENWU_ADD       1044
+#define IDC_RENWU_REMOVE    1083
+#define IDC_RENWU_CLEAR     1089
+#define IDC_RENWU_LIST      1116
+#define IDC_RENWU_NOW       1001
+#define IDC_RENWU_UPTIME    1002
+#define IDC_RENWU_AUTORUN   1119
+#define IDC_RENWU_MINIRUN   1107
+#define IDC_RENWU_HIDETRAY  1165
 
 
 // User-defined sizes (template 178)

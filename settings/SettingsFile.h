@@ -24,6 +24,9 @@ public:
 
     int ReadUnitSystem() { return store_.ReadInt(kSection, "danwei", 0); }
     void SaveUnitSystem(int unitSystem) { SaveOption("danwei", unitSystem); }
+    // One of the window options of section "Setting" ("autorun", "minirun", "hidetubiao"); 0
+    // when it is not stored.
+    int ReadOption(const char* key) { return store_.ReadInt(kSection, key, 0); }
     // One of the four values of section "Setting" (danwei, autorun, minirun, hidetubiao):
     // stored while it is not 0; at 0 its key goes, then the section and the file once empty.
     void SaveOption(const char* key, int value);

@@ -115,7 +115,7 @@ TEST(WeightDlg, ToolWindowsShowBesideAndFollowTheMainWindow) {
     f.dlg.OnTimer(4);
     EXPECT_EQ(f.host.toolAt[kToolMidu], std::make_pair(300 + fullWidth, 80));
     const std::vector<ToolWindow> order = {kToolHanguan, kToolMidu, kToolDanwei, kToolZhoucheng,
-                                           kToolDingyi, kToolRenwu};
+                                           kToolDingyi, kToolRenwu, kToolQingdan};
     EXPECT_EQ(f.host.moves, order);
 
     f.surface.Click(IDC_ATTACH);  // detached: the tool windows stay where they are

@@ -8,14 +8,7 @@
 namespace mw::e2e {
 namespace {
 
-struct Running {
-    Running() {
-        EXPECT_TRUE(app.Start());
-        main = app.MainWindow();
-    }
-    AppUnderTest app;
-    HWND main = nullptr;
-};
+using Running = RunningApp;
 
 TEST(MainWindow, StartStateAndSettingsBar) {
     Running r;

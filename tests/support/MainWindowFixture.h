@@ -11,17 +11,12 @@
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "tests/support/FakeMainWindow.h"
+#include "tests/support/FakeTaskServices.h"
 #include "tests/support/MemoryFileSystem.h"
 #include "tests/support/MemorySurface.h"
 #include "tools/WeightList.h"
 
 namespace mw {
-
-// A clock that always shows the same moment.
-struct FixedClock : WallClock {
-    std::string Now() const override { return now; }
-    std::string now = "2026-12-09 10:30:00";
-};
 
 struct MainWindowFixture {
     static constexpr const char* kSettingsPath = "/app/ConfigKq.ini";
@@ -65,7 +60,7 @@ struct MainWindowFixture {
     SettingsFile settings{files, kSettingsPath};
     CWeightDlg dlg{surface, host, clipboard, settings};
     WeightList weights{files, kWeightListPath};
-    FixedClock clock;
+    FakeClock clock;
     int displayChanges = 0;
     std::unique_ptr<CTAB1> page1;
     std::unique_ptr<CTAB2> page2;

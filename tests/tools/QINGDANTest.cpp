@@ -47,7 +47,7 @@ TEST_F(WeightListWindow, EveryWeighingOfEveryPageBecomesARow) {
     EXPECT_EQ(Last().size, "1000×1000×10");
     EXPECT_EQ(Last().quantity, "");
     EXPECT_DOUBLE_EQ(Last().kilograms, 78.5);
-    EXPECT_EQ(weights.Rows().back().time, "2026-12-09 10:30:00");
+    EXPECT_EQ(weights.Rows().back().time, "2012-07-22 08:30:00");
 
     pageSurface.Type(IDC_ANGLE_LENGTH, "6000");
     pageSurface.Click(IDC_ANGLE_BUTTON);

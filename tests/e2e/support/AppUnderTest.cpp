@@ -5,7 +5,9 @@
 #include <psapi.h>
 #include <tlhelp32.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace mw::e2e {
@@ -311,6 +313,36 @@ std::string CellText(HWND dialog, int id, int row, int column) {
 
 void Click(HWND dialog, int id) { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
+void PostClick(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+namespace {
+
+// The first dialog (class "#32770") of an enumeration that is what the search wants.
+struct DialogSearch {
+    std::function<bool(HWND)> wanted;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK TestDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (lstrcmpW(name, L"#32770") != 0 || !search->wanted(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND OwnedDialog(HWND owner, int timeoutMs) {
+    DialogSearch search{[owner](HWND w) { return GetWindow(w, GW_OWNER) == owner && IsWindowVisible(w); }};
+    WaitUntil([&] {
+        EnumWindows(TestDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, timeoutMs);
+    return search.found;
+}
+
 bool Checked(HWND dialog, int id) { return Send(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
@@ -332,24 +364,9 @@ RECT WindowRect(HWND window) {
 
 bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-namespace {
-struct ChildSearch { int id; HWND found; };
-
-BOOL CALLBACK FindDialogWith(HWND child, LPARAM param) {
-    auto* search = reinterpret_cast<ChildSearch*>(param);
-    wchar_t name[16] = {};
-    GetClassNameW(child, name, 16);
-    if (lstrcmpW(name, L"#32770") == 0 && GetDlgItem(child, search->id)) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
 HWND ChildDialogWith(HWND parent, int controlId) {
-    ChildSearch search{controlId, nullptr};
-    EnumChildWindows(parent, FindDialogWith, reinterpret_cast<LPARAM>(&search));
+    DialogSearch search{[controlId](HWND w) { return GetDlgItem(w, controlId) != nullptr; }};
+    EnumChildWindows(parent, TestDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -366,45 +383,140 @@ std::string ClipboardText() {
     return text;
 }
 
-void SaveScreenshot(HWND window, const std::string& name) {
-    const char* folder = std::getenv("MW_SHOTS");
-    if (!folder || !*folder || !window) return;
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Sleep(300);
+namespace {
+
+// The screen's pixels under a window: a 24-bit bottom-up picture and its size.
+struct Capture {
+    int width = 0, height = 0;
+    std::vector<unsigned char> bits;
+};
+
+Capture CaptureScreen(HWND window) {
+    Capture capture;
     const RECT r = WindowRect(window);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    if (width <= 0 || height <= 0) return;
+    capture.width = r.right - r.left;
+    capture.height = r.bottom - r.top;
+    if (capture.width <= 0 || capture.height <= 0) return capture;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biWidth = capture.width;
+    info.bmiHeader.biHeight = capture.height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
     HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, capture.width, capture.height, screen, r.left, r.top, SRCCOPY);
     GdiFlush();
-    const DWORD stride = (width * 3 + 3) & ~3;
+    const std::size_t stride = (capture.width * 3 + 3) & ~3;
+    const auto* first = static_cast<const unsigned char*>(bits);
+    capture.bits.assign(first, first + stride * capture.height);
+    SelectObject(memory, old);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return capture;
+}
+
+}  // namespace
+
+std::vector<unsigned char> ScreenPixels(HWND window) { return CaptureScreen(window).bits; }
+
+void SaveScreenshot(HWND window, const std::string& name) {
+    const char* folder = std::getenv("MW_SHOTS");
+    if (!folder || !*folder || !window) return;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(300);
+    const Capture capture = CaptureScreen(window);
+    if (capture.bits.empty()) return;
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = capture.width;
+    info.biHeight = capture.height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
     BITMAPFILEHEADER header = {};
     header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = header.bfOffBits + stride * height;
+    header.bfOffBits = sizeof header + sizeof info;
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(capture.bits.size());
     const std::wstring path = Widen(folder) + L"\\" + Widen(name) + L".bmp";
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         DWORD written = 0;
         WriteFile(file, &header, sizeof header, &written, nullptr);
-        WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
-        WriteFile(file, bits, stride * height, &written, nullptr);
+        WriteFile(file, &info, sizeof info, &written, nullptr);
+        WriteFile(file, capture.bits.data(), static_cast<DWORD>(capture.bits.size()), &written, nullptr);
         CloseHandle(file);
     }
-    SelectObject(memory, old);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+}
+
+namespace {
+
+// One entry of Wine's GDI handle table, which each process keeps in its own memory.
+#pragma pack(push, 1)
+struct GdiHandleEntry {
+    std::uint64_t object;
+    std::uint32_t owner;
+    std::uint16_t unique;
+    std::uint8_t type;
+    std::uint8_t flags;
+    std::uint64_t user;
+};
+#pragma pack(pop)
+constexpr std::size_t kGdiHandles = 0x10000;
+
+// Whether a table read from another process holds this process's stock objects where their
+// handles say, as every process's table does.
+bool HoldsStockObjects(const std::vector<GdiHandleEntry>& table) {
+    for (int stock : {WHITE_BRUSH, BLACK_PEN, SYSTEM_FONT, DEFAULT_PALETTE}) {
+        const auto handle = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(GetStockObject(stock)));
+        const GdiHandleEntry& entry = table[handle & 0xFFFF];
+        if (entry.type == 0 || entry.unique != (handle >> 16)) return false;
+    }
+    return true;
+}
+
+int CountWineGdiTable(HANDLE process) {
+    std::vector<GdiHandleEntry> table(kGdiHandles);
+    const std::size_t bytes = table.size() * sizeof table[0];
+    MEMORY_BASIC_INFORMATION region = {};
+    for (auto* at = static_cast<char*>(nullptr);
+         VirtualQueryEx(process, at, &region, sizeof region) == sizeof region;
+         at = static_cast<char*>(region.BaseAddress) + region.RegionSize) {
+        SIZE_T got = 0;
+        if (region.State == MEM_COMMIT && region.Protect == PAGE_READWRITE && region.RegionSize == bytes &&
+            ReadProcessMemory(process, region.BaseAddress, table.data(), bytes, &got) && got == bytes &&
+            HoldsStockObjects(table)) {
+            int count = 0;
+            for (const GdiHandleEntry& entry : table) count += entry.type != 0;
+            return count;
+        }
+        if (static_cast<char*>(region.BaseAddress) + region.RegionSize < at) break;
+    }
+    return -1;
+}
+
+}  // namespace
+
+int GdiObjectCount(HANDLE process) {
+    SetLastError(0);
+    const DWORD count = GetGuiResources(process, GR_GDIOBJECTS);
+    if (count != 0 || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return static_cast<int>(count);
+    return CountWineGdiTable(process);
+}
+
+int ThreadCount(DWORD processId) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    THREADENTRY32 thread = {};
+    thread.dwSize = sizeof thread;
+    for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread))
+        count += thread.th32OwnerProcessID == processId;
+    CloseHandle(snapshot);
+    return count;
 }
 
 void SetClipboardText(const std::string& text) {

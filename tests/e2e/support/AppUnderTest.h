@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace mw::e2e {
 
@@ -27,6 +28,7 @@ public:
     // takes on the new copy (a process of this object's exe) as the program under test.
     bool FollowRestart(int timeoutMs = 15000);
     HANDLE Process() const { return process_.hProcess; }
+    DWORD ProcessId() const { return process_.dwProcessId; }
     // The machine type in the PE header of the exe this object started.
     WORD ImageMachine() const;
 
@@ -44,6 +46,17 @@ private:
     PROCESS_INFORMATION process_ = {};
 };
 
+// A copy of the program started with this settings file (code page 936; none when empty), and
+// its main window once it shows (null when it does not).
+struct RunningApp {
+    explicit RunningApp(const std::string& settings = "") {
+        if (!settings.empty()) app.WriteSettings(settings);
+        if (app.Start()) main = app.MainWindow();
+    }
+    AppUnderTest app;
+    HWND main = nullptr;
+};
+
 // Messages to controls of a dialog. Texts are UTF-8.
 std::string Text(HWND dialog, int id);
 std::string WindowText(HWND window);
@@ -56,6 +69,10 @@ std::string ItemText(HWND dialog, int id, int index);
 std::string CellText(HWND dialog, int id, int row, int column);  // list views
 void SelectLine(HWND dialog, int id, int index);  // a list box's selection only, as a click would
 void Click(HWND dialog, int id);
+// A click that does not wait for the program, for buttons that open a modal window.
+void PostClick(HWND dialog, int id);
+// A visible dialog that `owner` owns (a modal window it opened), or null after the timeout.
+HWND OwnedDialog(HWND owner, int timeoutMs = 5000);
 bool Checked(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
 void Command(HWND window, int id);                            // a menu command
@@ -68,6 +85,13 @@ std::string ClipboardText();
 // Saves what the screen shows of a window as a 24-bit BMP file named `name`.bmp in the folder
 // given by MW_SHOTS (nothing without it); scripts/wine-test.sh turns them into PNG files.
 void SaveScreenshot(HWND window, const std::string& name);
+// What the screen shows of a window, as 24-bit rows; empty for a window of no size.
+std::vector<unsigned char> ScreenPixels(HWND window);
+// The GDI objects a process holds; -1 when they cannot be counted. Wine answers GetGuiResources
+// with nothing, so there the entries of the process's own GDI handle table are counted.
+int GdiObjectCount(HANDLE process);
+// The threads a process runs.
+int ThreadCount(DWORD processId);
 void SetClipboardText(const std::string& text);
 // Waits until `done` returns true, pumping nothing; false after the timeout.
 template <class F> bool WaitUntil(F done, int timeoutMs = 5000) {

@@ -1,0 +1,47 @@
+// About window plumbing: the close box and button 1 end it, Esc does not.
+#include "app/AboutDlgWin32.h"
+
+#include <shellapi.h>
+
+#include "app/Utf16Win32.h"
+#include "res/resource.h"
+
+namespace mw {
+
+AboutWindow::AboutWindow(std::function<void(HWND owner)> startUpdateCheck)
+    : logic_(surface_, *this), startUpdateCheck_(std::move(startUpdateCheck)) {}
+
+void AboutWindow::Run(HWND owner) { RunModal(IDD_ABOUT, owner); }
+
+bool AboutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_INITDIALOG:
+            surface_.Attach(Hwnd());
+            logic_.OnInitDialog();
+            result = FALSE;  // the logic has placed the focus
+            return true;
+        case WM_COMMAND: {
+            // Esc arrives as IDCANCEL and is dropped: no window of the program closes on Esc.
+            Notify what;
+            if (LOWORD(wParam) != IDCANCEL && CommandNotify(wParam, what)) logic_.OnCommand(LOWORD(wParam), what);
+            return true;
+        }
+        case WM_CLOSE:
+            logic_.OnClose();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void AboutWindow::OpenWebPage(const std::string& address) {
+    ShellExecuteW(Hwnd(), L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void AboutWindow::StartUpdateCheck() {
+    if (startUpdateCheck_) startUpdateCheck_(Hwnd());
+}
+
+void AboutWindow::Close() { EndDialog(Hwnd(), IDOK); }
+
+}  // namespace mw

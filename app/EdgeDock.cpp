@@ -1,0 +1,173 @@
+// Edge docking: snapping while the window is dragged, watching the cursor, sliding in and out.
+#include "app/EdgeDock.h"
+
+#include <algorithm>
+
+namespace mw {
+
+namespace {
+
+// A slide moves a tenth of the window's extent a step, and at least a pixel so that it ends.
+int StepOf(int extent) { return std::max(1, extent / 10); }
+
+bool Contains(const ScreenRect& r, ScreenPoint p, int margin) {
+    return p.x >= r.left - margin && p.x < r.right + margin && p.y >= r.top - margin &&
+           p.y < r.bottom + margin;
+}
+
+}  // namespace
+
+void EdgeDock::Measure() {
+    if (const std::optional<ScreenRect> taskbar = desktop_.TaskbarRect()) {
+        // Only a taskbar along the bottom edge takes room from the bottom docking place; one at
+        // a side is as high as the screen and would push the docked window above the screen.
+        const bool alongBottom = taskbar->Width() > taskbar->Height() &&
+                                 taskbar->bottom >= desktop_.ScreenHeight();
+        taskbarHeight_ = alongBottom ? taskbar->Height() : 0;
+    }
+    edgeWidth_ = desktop_.EdgeHeight();
+    sliver_ = desktop_.FrameWidth();
+}
+
+ScreenRect EdgeDock::OnMoving(const ScreenRect& proposed) {
+    const ScreenPoint cursor = desktop_.CursorPos();
+    const int screenWidth = desktop_.ScreenWidth(), screenHeight = desktop_.ScreenHeight();
+    const int w = proposed.Width(), h = proposed.Height();
+    ScreenRect r = proposed;
+    if (cursor.y <= kSnapDistance) {
+        r.top = -edgeWidth_;
+        r.bottom = h - edgeWidth_;
+        side_ = kTop;
+    } else if (cursor.y >= screenHeight - kSnapDistance - taskbarHeight_) {
+        r.top = screenHeight - taskbarHeight_ - h;
+        r.bottom = screenHeight - taskbarHeight_;
+        side_ = kBottom;
+    } else if (cursor.x < kSnapDistance) {
+        SaveHeight(h);
+        r.left = 0;
+        r.right = w;
+        side_ = kLeft;
+    } else if (cursor.x >= screenWidth - kSnapDistance) {
+        SaveHeight(h);
+        r.left = screenWidth - w;
+        r.right = screenWidth;
+        side_ = kRight;
+    } else {
+        if (sideDocked_) {
+            r.bottom = r.top + savedHeight_;
+            sideDocked_ = false;
+        }
+        if (watching_) {
+            window_.StopTimer(kWatchTimer);
+            watching_ = false;
+        }
+        side_ = kFree;
+    }
+    return r;
+}
+
+void EdgeDock::SaveHeight(int height) {
+    if (!sideDocked_) savedHeight_ = height;
+    sideDocked_ = true;
+}
+
+void EdgeDock::OnHitTest(int x) {
+    if (side_ == kFree || watching_ || x >= desktop_.ScreenWidth() + kWatchMargin) return;
+    window_.StartTimer(kWatchTimer, kWatchPeriodMs);
+    watching_ = true;
+    finished_ = false;
+    hiding_ = false;
+    window_.StartTimer(kSlideTimer, kSlidePeriodMs);
+}
+
+void EdgeDock::OnTimer(int id) {
+    if (id == kWatchTimer) Watch();
+    else if (id == kSlideTimer) Slide();
+}
+
+void EdgeDock::Watch() {
+    if (Contains(window_.WindowRect(), desktop_.CursorPos(), kWatchMargin)) return;
+    window_.StopTimer(kWatchTimer);
+    watching_ = false;
+    finished_ = false;
+    hiding_ = true;
+    window_.StartTimer(kSlideTimer, kSlidePeriodMs);
+}
+
+void EdgeDock::Slide() {
+    if (finished_) {
+        window_.StopTimer(kSlideTimer);
+        return;
+    }
+    // A window dragged away from the edge mid-slide has nowhere to slide: the slide is over, so
+    // the next tick stops the timer instead of ticking on every 5 ms for the rest of the run.
+    if (side_ == kFree) {
+        finished_ = true;
+        return;
+    }
+    ScreenRect r = window_.WindowRect();
+    finished_ = hiding_ ? StepHiding(r) : StepShowing(r);
+    window_.PlaceTopMost(r);
+}
+
+bool EdgeDock::StepHiding(ScreenRect& r) const {
+    const int w = r.Width(), h = r.Height();
+    bool end = false;
+    switch (side_) {
+        case kTop:
+            r.bottom -= StepOf(h);
+            if (r.bottom <= sliver_) { r.bottom = sliver_; end = true; }
+            r.top = r.bottom - h;
+            break;
+        case kBottom:
+            r.top += StepOf(h);
+            if (r.top >= desktop_.ScreenHeight() - sliver_) { r.top = desktop_.ScreenHeight() - sliver_; end = true; }
+            r.bottom = r.top + h;
+            break;
+        case kLeft:
+            r.right -= StepOf(w);
+            if (r.right <= sliver_) { r.right = sliver_; end = true; }
+            r.left = r.right - w;
+            break;
+        case kRight:
+            r.left += StepOf(w);
+            if (r.left >= desktop_.ScreenWidth() - sliver_) { r.left = desktop_.ScreenWidth() - sliver_; end = true; }
+            r.right = r.left + w;
+            break;
+        case kFree:
+            break;
+    }
+    return end;
+}
+
+bool EdgeDock::StepShowing(ScreenRect& r) const {
+    const int w = r.Width(), h = r.Height();
+    bool end = false;
+    switch (side_) {
+        case kTop:
+            r.top += StepOf(h);
+            if (r.top >= -edgeWidth_) { r.top = -edgeWidth_; end = true; }
+            r.bottom = r.top + h;
+            break;
+        case kBottom:
+            r.top -= StepOf(h);
+            if (r.top <= desktop_.ScreenHeight() - h) { r.top = desktop_.ScreenHeight() - h; end = true; }
+            r.bottom = r.top + h;
+            break;
+        case kLeft:
+            r.right += StepOf(w);
+            if (r.right >= w) { r.right = w; end = true; }
+            r.left = r.right - w;
+            break;
+        case kRight:
+            r.left -= StepOf(w);
+            if (r.left <= desktop_.ScreenWidth() - w) { r.left = desktop_.ScreenWidth() - w; end = true; }
+            r.right = r.left + w;
+            break;
+        case kFree:
+            break;
+    }
+    return end;
+}
+
+}  // namespace mw

@@ -1,0 +1,40 @@
+// The main window's tab control, painted with the desktop's visual style when one is active and
+// the plain way otherwise.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "periphery/XPTabCtrl.h"
+
+namespace mw {
+
+class CXPTabCtrl {
+public:
+    CXPTabCtrl() = default;
+    ~CXPTabCtrl();
+    CXPTabCtrl(const CXPTabCtrl&) = delete;
+    CXPTabCtrl& operator=(const CXPTabCtrl&) = delete;
+
+    // Takes over the painting of a dialog's tab control.
+    bool Attach(HWND tab);
+    // Gives the tabs images: 16-pixel images of a bitmap resource, RGB(0, 255, 255) transparent.
+    // Only once, and only while the control exists.
+    void SetImageBitmap(int bitmapId);
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    bool IsThemed();
+    HRESULT DrawThemePart(HDC dc, int part, int state, const char* className, const RECT& rect);
+    bool OnPaint();
+    void DrawTabItem(HDC dc, int item, const TabRect& rect, int part, int state);
+    void DrawItemContent(HDC dc, int item, const TabRect& rect, bool selected);
+
+    HIMAGELIST images_ = nullptr;
+    TabOrientation orientation_ = kTabBottom;
+    bool extendedDrawing_ = true;
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace mw
