@@ -128,6 +128,10 @@ TEST(TimedTasks, AddRemoveClearAndReadAgainAfterARestart) {
 TEST(TimedTasks, AReminderDueInTwoSecondsShowsItsBoxWhileTheWindowIsHidden) {
     TasksWindow w;
     ASSERT_NE(w.window, nullptr);
+    // Hidden first: hiding a window can hold the program for a second or two under a display
+    // without a window manager, and a second the program was busy in is not caught up.
+    Command(w.main, IDM_RENWU);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w.window); }, 5000));
     // On a busy machine adding may take longer than the two seconds; then the task is set again.
     bool inTime = false;
     for (int attempt = 0; attempt < 3 && !inTime; ++attempt) {
@@ -138,8 +142,6 @@ TEST(TimedTasks, AReminderDueInTwoSecondsShowsItsBoxWhileTheWindowIsHidden) {
     }
     ASSERT_TRUE(inTime);
     ASSERT_EQ(Lines(w.window).size(), 1u);
-    Command(w.main, IDM_RENWU);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(w.window); }, 2000));
 
     HWND box = w.app.WaitForWindow("定时提醒", 6000);
     ASSERT_NE(box, nullptr);
