@@ -12,6 +12,7 @@
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
+#include "periphery/UpDateWin32.h"
 #include "res/resource.h"
 #include "tasks/RENWUWin32.h"
 #include "tools/AILIAOMIDUWin32.h"
@@ -123,6 +124,8 @@ void WeightDlgWindow::OnInitDialog() {
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     logic_.StartDelayedCollapse();
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+    CleanUpAfterUpdate();
+    StartUpdateCheck();
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
     tray_.Start();
     tooltips_ = EnableTooltips(Hwnd());
