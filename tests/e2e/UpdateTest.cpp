@@ -17,6 +17,7 @@ const char kAsk[] = "有新版本发布,是否更新?";
 const char kDownloaded[] = "新版本下载成功,将运行新版本程序!";
 const char kAlreadyRunning[] = "该程序已经在运行了!";
 const char kNewExe[] = "MaterialWeight90.exe";
+constexpr int kSlowMs = 60000;  // a program's start or a whole transfer, through qemu on a busy machine
 
 struct Offered {
     std::string name, bytes;
@@ -95,7 +96,7 @@ TEST_F(Update, ANewVersionIsFetchedStartedAndRemovesTheOldCopy) {
     ASSERT_NE(ask, nullptr);
     SaveScreenshot(ask, "update-question");
     Command(ask, IDYES);
-    HWND downloaded = FindMessageBox(kDownloaded);
+    HWND downloaded = FindMessageBox(kDownloaded, kSlowMs);
     ASSERT_NE(downloaded, nullptr);
     SaveScreenshot(downloaded, "update-downloaded");
     EXPECT_EQ(server.Count("sent updateKq/" + std::string(kNewExe)), 1);
@@ -110,12 +111,12 @@ TEST_F(Update, ANewVersionIsFetchedStartedAndRemovesTheOldCopy) {
     server.Put("list.ini", List("8.8", files));
     Command(downloaded, IDOK);
     // The new copy meets the old one's instance mutex first.
-    HWND warning = FindMessageBox(kAlreadyRunning);
+    HWND warning = FindMessageBox(kAlreadyRunning, kSlowMs);
     ASSERT_NE(warning, nullptr);
     Command(warning, IDOK);
-    EXPECT_EQ(WaitForSingleObject(app.Process(), 20000), WAIT_OBJECT_0);  // ended through its exit button
-    EXPECT_TRUE(WaitUntil([&] { return !FileExists(In(app, "材料重量.exe")) && !FileExists(In(app, "list.ini")); }, 10000));
-    HWND newMain = FindOtherMainWindow(oldId);
+    EXPECT_EQ(WaitForSingleObject(app.Process(), kSlowMs), WAIT_OBJECT_0);  // ended through its exit button
+    EXPECT_TRUE(WaitUntil([&] { return !FileExists(In(app, "材料重量.exe")) && !FileExists(In(app, "list.ini")); }, kSlowMs));
+    HWND newMain = FindOtherMainWindow(oldId, kSlowMs);
     ASSERT_NE(newMain, nullptr);
     EXPECT_TRUE(server.WaitFor("disconnect", 2));  // the new copy's check, with nothing to offer
     EXPECT_EQ(FindMessageBox(kAsk, 0), nullptr);
@@ -155,7 +156,7 @@ TEST_F(Update, ATransferCutOffHalfWayReplacesAndStartsNothing) {
     Command(ask, IDYES);
     ASSERT_TRUE(server.WaitFor("cut updateKq/data.bin"));
     EXPECT_EQ(server.Count("sent updateKq/" + std::string(kNewExe)), 1);  // whole, and still not used
-    EXPECT_TRUE(WaitUntil([&] { return !FileExists(In(app, "~update")); }, 20000));
+    EXPECT_TRUE(WaitUntil([&] { return !FileExists(In(app, "~update")); }, kSlowMs));
     EXPECT_EQ(FindMessageBox(kDownloaded, 500), nullptr);
     EXPECT_EQ(ReadBytes(In(app, "data.bin")), "old data");
     ExpectFolder(app, {"MaterialWeight.exe", "data.bin"});

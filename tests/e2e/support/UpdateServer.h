@@ -18,7 +18,7 @@ public:
     void Put(const std::string& name, const std::string& bytes) const;  // into updateKq\ (a name, ASCII)
     // How often the server has reported `event` ("sent updateKq/x", "cut updateKq/x", "disconnect").
     int Count(const std::string& event) const;
-    bool WaitFor(const std::string& event, int times = 1, int timeoutMs = 20000) const;
+    bool WaitFor(const std::string& event, int times = 1, int timeoutMs = 60000) const;
 
 private:
     std::wstring root_, events_;
