@@ -121,8 +121,8 @@ bool CUpDate::PutInPlace(const std::vector<std::string>& names, const std::strin
         placed.push_back(name);
     }
     whole = whole && files_.ReplaceWhole(place_.folder + kListFileName, localList);
-    for (const std::string& name : placed)
-        if (!whole) files_.Remove(place_.folder + name);
+    if (!whole)
+        for (const std::string& name : placed) files_.Remove(place_.folder + name);
     for (const std::string& name : kept) {
         if (whole) files_.Remove(saved + name);
         else files_.Rename(saved + name, place_.folder + name);

@@ -133,6 +133,7 @@ void StartUpdateCheck() {
     Win32FileSystem files;
     IniProfileStore settings(files, SettingsPathFor(ExecutablePath()));
     auto request = std::make_unique<CheckRequest>(CheckRequest{UpdateServerAddress(settings)});
+    if (request->server.empty()) return;  // no server, no check
     if (HANDLE thread = CreateThread(nullptr, 0, UpdateThread, request.get(), 0, nullptr)) {
         request.release();
         CloseHandle(thread);

@@ -75,6 +75,7 @@ ListRefusal ReadUpdateList(CIniFile& ini, const std::string& runningExe, UpdateL
     if (!ini.ReadInt("upnumber", "upnumber", count) || count < 0 || count > FtpClient::kMaxFiles)
         return ListRefusal::Count;
 
+    // The settings file's path beside a bare exe name is its bare name.
     const std::string reserved[] = {runningExe, kListFileName, SettingsPathFor(runningExe),
                                     kDownloadFolder, kBackupFolder};
     for (int i = 1; i <= count; ++i) {
