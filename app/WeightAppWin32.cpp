@@ -51,18 +51,6 @@ HWND CreateHiddenOwner() {
 
 }  // namespace
 
-std::string ExecutablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD got = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
-        if (got < path.size()) {
-            path.resize(got);
-            return Narrow(path);
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 int CWeightApp::Run() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);

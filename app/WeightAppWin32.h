@@ -1,12 +1,7 @@
 // The application object: settings path, single instance, hidden owner window, main window.
 #pragma once
 
-#include <string>
-
 namespace mw {
-
-// The full path of the running executable.
-std::string ExecutablePath();
 
 class CWeightApp {
 public:

@@ -3,6 +3,7 @@
 // failure on the way puts back what was there.
 #include "periphery/UpDate.h"
 
+#include "app/ProcessStarter.h"
 #include "periphery/FtpGet.h"
 #include "periphery/Sha256.h"
 #include "settings/Cp936.h"
@@ -39,9 +40,11 @@ std::string UpdateServerAddress(ProfileStore& settings) {
 }
 
 CUpDate::CUpDate(const ProgramPlace& place, FileSystem& files, FtpClient& ftp, UpdateQuestions& questions,
-                 UpdateProcesses& processes, UpdateTurn& turn, std::string ownVersion, std::string server)
-    : place_(place), files_(files), ftp_(ftp), questions_(questions), processes_(processes), turn_(turn),
-      ownVersion_(std::move(ownVersion)), server_(std::move(server)) {}
+                 ProcessStarter& starter, std::function<void()> exitThisCopy, UpdateTurn& turn,
+                 std::string ownVersion, std::string server)
+    : place_(place), files_(files), ftp_(ftp), questions_(questions), starter_(starter),
+      exitThisCopy_(std::move(exitThisCopy)), turn_(turn), ownVersion_(std::move(ownVersion)),
+      server_(std::move(server)) {}
 
 int CUpDate::CheckUpdate() {
     std::unique_lock<std::mutex> only(turn_.checking, std::try_to_lock);
@@ -56,7 +59,7 @@ int CUpDate::CheckUpdate() {
 void CUpDate::Run() {
     std::string exe;
     if (CheckUpdate() == 1 && ReadListValue(place_.folder + kListFileName, "upexe", exe) && IsPlainFileName(exe))
-        processes_.Start(place_.folder + exe);
+        starter_.StartAfter(place_.folder + exe, exitThisCopy_);
 }
 
 int CUpDate::FetchNewVersion() {

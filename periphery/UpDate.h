@@ -3,6 +3,7 @@
 // the old one and removes its file.
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ namespace mw {
 
 class FileSystem;
 class FtpClient;
+class ProcessStarter;
 class ProfileStore;
 
 // The two messages of the update.
@@ -26,7 +28,6 @@ public:
 class UpdateProcesses {
 public:
     virtual ~UpdateProcesses() = default;
-    virtual bool Start(const std::string& path) = 0;
     // Ends the program `folder` + `name` if a copy of it runs, other than this process.
     virtual void KillOldProcess(const std::string& folder, const std::string& name) = 0;
 };
@@ -50,13 +51,17 @@ std::string UpdateServerAddress(ProfileStore& settings);
 
 class CUpDate {
 public:
+    // `exitThisCopy` is this program's exit sequence.
     CUpDate(const ProgramPlace& place, FileSystem& files, FtpClient& ftp, UpdateQuestions& questions,
-            UpdateProcesses& processes, UpdateTurn& turn, std::string ownVersion, std::string server);
+            ProcessStarter& starter, std::function<void()> exitThisCopy, UpdateTurn& turn,
+            std::string ownVersion, std::string server);
 
     // 1 when a new version has been fetched, checked and put in place, with the local list
     // naming this program as the old one; otherwise 0 and every file as it was.
     int CheckUpdate();
-    // The worker thread's work: the check, then the start of the new executable.
+    // The worker thread's work: the check, then the new executable in place of this copy, which
+    // runs its exit sequence just before the new one runs (so that the new one starts as a first
+    // copy would). When the new one cannot start, this copy goes on.
     void Run();
 
 private:
@@ -70,14 +75,15 @@ private:
     FileSystem& files_;
     FtpClient& ftp_;
     UpdateQuestions& questions_;
-    UpdateProcesses& processes_;
+    ProcessStarter& starter_;
+    std::function<void()> exitThisCopy_;
     UpdateTurn& turn_;
     std::string ownVersion_;
     std::string server_;
 };
 
 // At the new copy's start: when the local list names an old executable other than this one that
-// still lies in the folder, ends it, deletes its file and then the list.
+// still lies in the folder, ends it if it still runs, deletes its file and then the list.
 void CleanUpAfterUpdate(const ProgramPlace& place, FileSystem& files, UpdateProcesses& processes);
 
 struct RunningProgram {

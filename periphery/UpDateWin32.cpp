@@ -1,13 +1,13 @@
-// The update's platform side: message boxes from the worker thread, starting the new executable,
-// finding and ending the old copy, the version resource.
+// The update's platform side: message boxes from the worker thread, the new executable started
+// from the user-interface thread, finding and ending the old copy, the version resource.
 #include "periphery/UpDateWin32.h"
 
 #include <cwchar>
 #include <memory>
 #include <vector>
 
+#include "app/ProcessStarterWin32.h"
 #include "app/Utf16Win32.h"
-#include "app/WeightAppWin32.h"
 #include "periphery/FtpGetWin32.h"
 #include "periphery/UpDate.h"
 #include "res/resource.h"
@@ -26,9 +26,11 @@ const char kNoVersion[] = "None VerSion Supprot";
 constexpr DWORD kExitWaitMs = 5000;       // for the old copy to run its own exit sequence
 constexpr DWORD kTerminateWaitMs = 2000;
 constexpr DWORD kMostProcesses = 1024;
+constexpr UINT kStartReplacement = WM_APP + 1;
 
 struct CheckRequest {
     std::string server;
+    HWND starter;  // UiThreadStarter's window
 };
 
 UpdateTurn& Turn() {
@@ -58,32 +60,78 @@ template <class F> F Function(HMODULE library, const char* name) {
     return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
 }
 
-BOOL CALLBACK PressExitButton(HWND window, LPARAM processId) {
+// A copy's main window is its one window with the exit button.
+struct MainSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK HasExitButton(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<MainSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != static_cast<DWORD>(processId)) return TRUE;
-    if (HWND button = GetDlgItem(window, IDM_EXIT))
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDM_EXIT, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    return TRUE;
+    if (owner != search->processId || !GetDlgItem(window, IDM_EXIT)) return TRUE;
+    search->found = window;
+    return FALSE;
 }
+
+HWND MainWindowOf(DWORD processId) {
+    MainSearch search{processId, nullptr};
+    EnumWindows(HasExitButton, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+WPARAM ExitClick() { return MAKEWPARAM(IDM_EXIT, BN_CLICKED); }
+
+// This copy's exit sequence, as its exit button runs it (on the user-interface thread).
+void ExitThisCopy() {
+    if (HWND main = MainWindowOf(GetCurrentProcessId()))
+        SendMessageW(main, WM_COMMAND, ExitClick(), reinterpret_cast<LPARAM>(GetDlgItem(main, IDM_EXIT)));
+}
+
+// The worker starts the new copy through a window of the user-interface thread: the exit sequence
+// belongs to that thread, and the new copy must be let run before that thread ends the process.
+struct StartRequest {
+    const std::string& path;
+    const std::function<void()>& beforeItRuns;
+    bool started;
+};
+
+LRESULT CALLBACK StarterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kStartReplacement) return DefWindowProcW(window, message, wParam, lParam);
+    auto* request = reinterpret_cast<StartRequest*>(lParam);
+    request->started = Win32ProcessStarter().StartAfter(request->path, request->beforeItRuns);
+    return 0;
+}
+
+HWND UiThreadStarterWindow() {
+    static const HWND window = [] {
+        WNDCLASSW cls = {};
+        cls.lpfnWndProc = StarterProc;
+        cls.hInstance = GetModuleHandleW(nullptr);
+        cls.lpszClassName = L"MaterialWeightUpdateStarter";
+        RegisterClassW(&cls);
+        return CreateWindowExW(0, cls.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, cls.hInstance, nullptr);
+    }();
+    return window;
+}
+
+class UiThreadStarter : public ProcessStarter {
+public:
+    explicit UiThreadStarter(HWND window) : window_(window) {}
+    bool StartAfter(const std::string& path, const std::function<void()>& beforeItRuns) override {
+        StartRequest request{path, beforeItRuns, false};
+        SendMessageW(window_, kStartReplacement, 0, reinterpret_cast<LPARAM>(&request));
+        return request.started;
+    }
+
+private:
+    HWND window_;
+};
 
 class Win32Processes : public UpdateProcesses {
 public:
     explicit Win32Processes(void (*afterForcedEnd)() = nullptr) : afterForcedEnd_(afterForcedEnd) {}
-
-    bool Start(const std::string& path) override {
-        const std::wstring program = Widen(path);
-        std::wstring commandLine = L"\"" + program + L"\"";
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
-                            nullptr, nullptr, &startup, &process))
-            return false;
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        return true;
-    }
 
     void KillOldProcess(const std::string& folder, const std::string& name) override {
         HMODULE psapi = LoadLibraryW(L"psapi.dll");
@@ -116,7 +164,8 @@ private:
     void End(DWORD id) {
         HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id);
         if (!process) return;
-        EnumWindows(PressExitButton, static_cast<LPARAM>(id));
+        if (HWND main = MainWindowOf(id))
+            PostMessageW(main, WM_COMMAND, ExitClick(), reinterpret_cast<LPARAM>(GetDlgItem(main, IDM_EXIT)));
         if (WaitForSingleObject(process, kExitWaitMs) != WAIT_OBJECT_0 && TerminateProcess(process, 0)) {
             WaitForSingleObject(process, kTerminateWaitMs);
             if (afterForcedEnd_) afterForcedEnd_();
@@ -132,8 +181,9 @@ private:
 void StartUpdateCheck() {
     Win32FileSystem files;
     IniProfileStore settings(files, SettingsPathFor(ExecutablePath()));
-    auto request = std::make_unique<CheckRequest>(CheckRequest{UpdateServerAddress(settings)});
+    auto request = std::make_unique<CheckRequest>(CheckRequest{UpdateServerAddress(settings), nullptr});
     if (request->server.empty()) return;  // no server, no check
+    request->starter = UiThreadStarterWindow();
     if (HANDLE thread = CreateThread(nullptr, 0, UpdateThread, request.get(), 0, nullptr)) {
         request.release();
         CloseHandle(thread);
@@ -145,8 +195,8 @@ DWORD WINAPI UpdateThread(LPVOID parameter) {
     Win32FileSystem files;
     CFtpGet ftp(kTitle);
     MessageBoxQuestions questions;
-    Win32Processes processes;
-    CUpDate(ThisProgram(), files, ftp, questions, processes, Turn(), GetFileVersion(), request->server).Run();
+    UiThreadStarter starter(request->starter);
+    CUpDate(ThisProgram(), files, ftp, questions, starter, ExitThisCopy, Turn(), GetFileVersion(), request->server).Run();
     return 0;
 }
 

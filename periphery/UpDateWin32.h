@@ -7,9 +7,10 @@
 
 namespace mw {
 
-// Starts one update check on a worker thread that shows its own messages and touches no window.
-// The main window calls it at start (after CleanUpAfterUpdate), the About window's button 1089
-// when pressed. A check asked for while another runs does nothing.
+// Starts one update check on a worker thread that shows its own messages. Called on the
+// user-interface thread: by the main window at start (after CleanUpAfterUpdate), by the About
+// window's button 1089 when pressed. A check asked for while another runs does nothing. After a
+// successful update this copy runs its exit sequence (its exit button's) as the new one starts.
 void StartUpdateCheck();
 DWORD WINAPI UpdateThread(LPVOID request);
 

@@ -1,6 +1,6 @@
 // The update check against a real FTP server on 127.0.0.1: nothing offered for the same version; a
-// newer one asked for, fetched, started, and the old copy ended and removed by the new one; lists
-// and transfers that must change nothing; no server at all.
+// newer one asked for, fetched and started in place of the old copy, which the new one removes;
+// lists and transfers that must change nothing; no server at all.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -110,19 +110,45 @@ TEST_F(Update, ANewVersionIsFetchedStartedAndRemovesTheOldCopy) {
     // Quiet for the new copy's own check, which is the same build.
     server.Put("list.ini", List("8.8", files));
     Command(downloaded, IDOK);
-    // The new copy meets the old one's instance mutex first.
-    HWND warning = FindMessageBox(kAlreadyRunning, kSlowMs);
-    ASSERT_NE(warning, nullptr);
-    Command(warning, IDOK);
-    EXPECT_EQ(WaitForSingleObject(app.Process(), kSlowMs), WAIT_OBJECT_0);  // ended through its exit button
-    EXPECT_TRUE(WaitUntil([&] { return !FileExists(In(app, "材料重量.exe")) && !FileExists(In(app, "list.ini")); }, kSlowMs));
+    // The old copy runs its exit sequence as the new one starts, which therefore starts as a
+    // first copy would, then deletes the old executable and the list.
+    EXPECT_EQ(WaitForSingleObject(app.Process(), kSlowMs), WAIT_OBJECT_0);
     HWND newMain = FindOtherMainWindow(oldId, kSlowMs);
     ASSERT_NE(newMain, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return !FileExists(In(app, "材料重量.exe")) && !FileExists(In(app, "list.ini")); }, kSlowMs));
+    EXPECT_EQ(FindMessageBox(kAlreadyRunning, 0), nullptr);
     EXPECT_TRUE(server.WaitFor("disconnect", 2));  // the new copy's check, with nothing to offer
     EXPECT_EQ(FindMessageBox(kAsk, 0), nullptr);
     EXPECT_EQ(ReadBytes(In(app, "readme.txt")), "new readme");
     EXPECT_FALSE(FileExists(In(app, "~update")));
     EndProcessOf(newMain);
+}
+
+TEST_F(Update, ANewCopyEndsAnOldOneThatStillRunsThroughItsExitButton) {
+    AppUnderTest app("Old.exe");  // no server: no check
+    HWND oldMain = app.Start() ? app.MainWindow() : nullptr;
+    ASSERT_NE(oldMain, nullptr);
+    DWORD oldId = 0;
+    GetWindowThreadProcessId(oldMain, &oldId);
+    WriteBytes(In(app, "list.ini"), "[oldexe]\r\noldexe=Old.exe\r\n");
+    WriteBytes(In(app, "New.exe"), ProgramBytes());
+
+    std::wstring path = In(app, "New.exe"), commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION newCopy = {};
+    ASSERT_TRUE(CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               app.Folder().c_str(), &startup, &newCopy));
+    CloseHandle(newCopy.hThread);
+    HWND warning = FindMessageBox(kAlreadyRunning, kSlowMs);  // the old copy holds the instance mutex
+    ASSERT_NE(warning, nullptr);
+    Command(warning, IDOK);
+    EXPECT_EQ(WaitForSingleObject(app.Process(), kSlowMs), WAIT_OBJECT_0);
+    EXPECT_TRUE(WaitUntil([&] { return !FileExists(In(app, "Old.exe")) && !FileExists(In(app, "list.ini")); }, kSlowMs));
+    EXPECT_NE(FindOtherMainWindow(oldId, kSlowMs), nullptr);
+    TerminateProcess(newCopy.hProcess, 1);
+    WaitForSingleObject(newCopy.hProcess, 5000);
+    CloseHandle(newCopy.hProcess);
 }
 
 TEST_F(Update, AListNamingAPathOutsideTheFolderIsRefusedWhole) {

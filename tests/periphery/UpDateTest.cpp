@@ -17,6 +17,7 @@
 #include "settings/Cp936.h"
 #include "settings/IniProfileStore.h"
 #include "settings/PosixFileSystem.h"
+#include "tests/support/FakeProcessStarter.h"
 #include "tests/support/MemoryFileSystem.h"
 
 namespace mw {
@@ -70,9 +71,8 @@ public:
 
 class RecordedProcesses : public UpdateProcesses {
 public:
-    bool Start(const std::string& path) override { started.push_back(path); return true; }
     void KillOldProcess(const std::string& folder, const std::string& name) override { ended.push_back(folder + name); }
-    std::vector<std::string> started, ended;
+    std::vector<std::string> ended;
 };
 
 // Real files, with single operations made to fail.
@@ -130,11 +130,12 @@ protected:
         server.files["updateKq/readme.txt"] = "new readme";
     }
 
-    int Check(FtpClient& ftp) {
-        return CUpDate(Place(), files, ftp, user, processes, turn, "8.8", kServer).CheckUpdate();
+    CUpDate Updater(FtpClient& ftp) {
+        return CUpDate(Place(), files, ftp, user, starter, [this] { ++exits; }, turn, "8.8", kServer);
     }
+    int Check(FtpClient& ftp) { return Updater(ftp).CheckUpdate(); }
     int Check() { return Check(server); }
-    void Run() { CUpDate(Place(), files, server, user, processes, turn, "8.8", kServer).Run(); }
+    void Run() { Updater(server).Run(); }
 
     // Every name in the folder and below, with file contents.
     std::map<std::string, std::string> Listing() const {
@@ -146,14 +147,16 @@ protected:
     void ExpectNothingChanged() const {
         EXPECT_EQ(Listing(), before_);
         EXPECT_EQ(user.told, 0);
-        EXPECT_TRUE(processes.started.empty());
+        EXPECT_TRUE(starter.started.empty());
+        EXPECT_EQ(exits, 0);
     }
 
     fs::path root_;
     std::map<std::string, std::string> before_;
     ScriptedServer server;
     ScriptedUser user;
-    RecordedProcesses processes;
+    FakeProcessStarter starter;
+    int exits = 0;  // of this copy
     FailingFiles files;
     UpdateTurn turn;
 };
@@ -179,7 +182,8 @@ TEST_F(Update, ANewVersionIsAskedForFetchedPutInPlaceAndStarted) {
     EXPECT_EQ(after, (std::map<std::string, std::string>{
                          {kOldExe, "old program"}, {kNewExe, "new program"}, {"readme.txt", "new readme"},
                          {"list.ini", server.files["updateKq/list.ini"] + "\r\n[oldexe]\r\noldexe=MaterialWeight.exe\r\n"}}));
-    EXPECT_EQ(processes.started, (std::vector<std::string>{Place().folder + kNewExe}));
+    EXPECT_EQ(starter.started, (std::vector<std::string>{Place().folder + kNewExe}));
+    EXPECT_EQ(exits, 1);  // this copy leaves through its exit sequence before the new one runs
 
     // The new copy at its start ends the old one and removes its file, then the list.
     RecordedProcesses newCopy;
@@ -190,6 +194,15 @@ TEST_F(Update, ANewVersionIsAskedForFetchedPutInPlaceAndStarted) {
     // No second update in the same process, from the button or otherwise.
     EXPECT_EQ(Check(), 0);
     EXPECT_EQ(server.connects, 1);
+}
+
+TEST_F(Update, ThisCopyGoesOnWhenTheNewOneCannotStart) {
+    Offer("9.0");
+    starter.fails = true;
+    Run();
+    EXPECT_EQ(user.told, 1);
+    EXPECT_EQ(exits, 0);
+    EXPECT_TRUE(fs::exists(root_ / "list.ini"));  // the next start of either copy sorts it out
 }
 
 TEST_F(Update, DigestsThatMatchAndANameHoldingTheMarkerWord) {
