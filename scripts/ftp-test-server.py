@@ -21,8 +21,11 @@ def note(line):
         out.write(line + "\n")
 
 
+def relative(file):
+    return os.path.relpath(file, root).replace(os.sep, "/")
+
+
 class TestHandler(FTPHandler):
-    permit_foreign_addresses = False
     cutting = False
 
     def ftp_RETR(self, file):
@@ -31,7 +34,7 @@ class TestHandler(FTPHandler):
         with open(file, "rb") as f:
             data = f.read()
         self.cutting = True
-        note("cut " + os.path.relpath(file, root))
+        note("cut " + relative(file))
         self.push_dtp_data(data[: len(data) // 2], isproducer=False, cmd="RETR")
 
     def respond(self, resp, logfun=logging.debug):
@@ -42,7 +45,7 @@ class TestHandler(FTPHandler):
         super().respond(resp, logfun)
 
     def on_file_sent(self, file):
-        note("sent " + os.path.relpath(file, root).replace(os.sep, "/"))
+        note("sent " + relative(file))
 
     def on_disconnect(self):
         note("disconnect")

@@ -55,6 +55,19 @@ protected:
         return app.MainWindow();
     }
 
+    // Starts `app`, waits for the update question and answers Yes; the program's process id, 0
+    // when the program or the question did not come.
+    DWORD StartAndAgree(AppUnderTest& app, const char* screenshot = nullptr) {
+        HWND main = Start(app);
+        HWND ask = main ? FindMessageBox(kAsk) : nullptr;
+        if (!ask) return 0;
+        if (screenshot) SaveScreenshot(ask, screenshot);
+        Command(ask, IDYES);
+        DWORD id = 0;
+        GetWindowThreadProcessId(main, &id);
+        return id;
+    }
+
     static std::wstring In(const AppUnderTest& app, const std::string& name) { return app.Folder() + L"\\" + Widen(name); }
 
     // The folder holds exactly the program, the settings and `others`, nothing fetched on the way.
@@ -87,15 +100,8 @@ TEST_F(Update, ANewVersionIsFetchedStartedAndRemovesTheOldCopy) {
     Publish(List("9.0", files, true), files);
     AppUnderTest app("材料重量.exe");
     WriteBytes(In(app, "readme.txt"), "old readme");
-    HWND main = Start(app);
-    ASSERT_NE(main, nullptr);
-    DWORD oldId = 0;
-    GetWindowThreadProcessId(main, &oldId);
-
-    HWND ask = FindMessageBox(kAsk);
-    ASSERT_NE(ask, nullptr);
-    SaveScreenshot(ask, "update-question");
-    Command(ask, IDYES);
+    const DWORD oldId = StartAndAgree(app, "update-question");
+    ASSERT_NE(oldId, 0u);
     HWND downloaded = FindMessageBox(kDownloaded, kSlowMs);
     ASSERT_NE(downloaded, nullptr);
     SaveScreenshot(downloaded, "update-downloaded");
@@ -173,13 +179,8 @@ TEST_F(Update, ATransferCutOffHalfWayReplacesAndStartsNothing) {
     server.Put("data.bin.cut", "");  // the server stops half-way through this file
     AppUnderTest app;
     WriteBytes(In(app, "data.bin"), "old data");
-    HWND main = Start(app);
-    ASSERT_NE(main, nullptr);
-    DWORD id = 0;
-    GetWindowThreadProcessId(main, &id);
-    HWND ask = FindMessageBox(kAsk);
-    ASSERT_NE(ask, nullptr);
-    Command(ask, IDYES);
+    const DWORD id = StartAndAgree(app);
+    ASSERT_NE(id, 0u);
     ASSERT_TRUE(server.WaitFor("cut updateKq/data.bin"));
     EXPECT_EQ(server.Count("sent updateKq/" + std::string(kNewExe)), 1);  // whole, and still not used
     EXPECT_TRUE(WaitUntil([&] { return !FileExists(In(app, "~update")); }, kSlowMs));
@@ -197,11 +198,7 @@ TEST_F(Update, ADigestMismatchReplacesAndStartsNothing) {
     Publish(list, files);
     AppUnderTest app;
     WriteBytes(In(app, "readme.txt"), "old readme");
-    HWND main = Start(app);
-    ASSERT_NE(main, nullptr);
-    HWND ask = FindMessageBox(kAsk);
-    ASSERT_NE(ask, nullptr);
-    Command(ask, IDYES);
+    ASSERT_NE(StartAndAgree(app), 0u);
     ASSERT_TRUE(server.WaitFor("disconnect"));
     EXPECT_EQ(server.Count("sent updateKq/readme.txt"), 1);
     EXPECT_EQ(FindMessageBox(kDownloaded, 0), nullptr);
