@@ -54,7 +54,8 @@ Notify NotifyOf(WORD code) {
 
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
                                  HANDLE instanceMutex)
-    : clipboard_(new Win32Clipboard(nullptr)),
+    : startUpdateCheck_([](HWND) { StartUpdateCheck(); }),
+      clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
       settings_(settings),
       weights_(weights),

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "periphery/Sha256.h"
+#include "res/resource.h"
 #include "tests/e2e/support/AppUnderTest.h"
 #include "tests/e2e/support/UpdateServer.h"
 
@@ -155,6 +156,29 @@ TEST_F(Update, ANewCopyEndsAnOldOneThatStillRunsThroughItsExitButton) {
     TerminateProcess(newCopy.hProcess, 1);
     WaitForSingleObject(newCopy.hProcess, 5000);
     CloseHandle(newCopy.hProcess);
+}
+
+TEST_F(Update, TheAboutWindowsButtonChecksAgain) {
+    const std::vector<Offered> files = {newProgram};
+    Publish(List("9.0", files), files);
+    AppUnderTest app;
+    HWND main = Start(app);
+    ASSERT_NE(main, nullptr);
+    HWND ask = FindMessageBox(kAsk);
+    ASSERT_NE(ask, nullptr);
+    Command(ask, IDNO);
+    ASSERT_TRUE(server.WaitFor("disconnect"));
+
+    PostMessageW(main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = OwnedDialog(main);
+    ASSERT_NE(about, nullptr);
+    PostClick(about, IDC_ABOUT_UPDATE);
+    ask = FindMessageBox(kAsk, kSlowMs);
+    ASSERT_NE(ask, nullptr);
+    EXPECT_TRUE(IsWindow(about));  // the question waits beside the About window, owned by neither
+    Command(ask, IDNO);
+    EXPECT_TRUE(server.WaitFor("disconnect", 2));
+    ExpectFolder(app, {"MaterialWeight.exe"});
 }
 
 TEST_F(Update, AListNamingAPathOutsideTheFolderIsRefusedWhole) {
