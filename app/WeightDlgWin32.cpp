@@ -125,7 +125,7 @@ void WeightDlgWindow::OnInitDialog() {
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     logic_.StartDelayedCollapse();
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
-    CleanUpAfterUpdate();
+    CleanUpAfterUpdate(RefreshTrayArea);
     StartUpdateCheck();
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
     tray_.Start();
