@@ -12,6 +12,7 @@
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
+#include "periphery/UpDateWin32.h"
 #include "res/resource.h"
 #include "tasks/RENWUWin32.h"
 #include "tools/AILIAOMIDUWin32.h"
@@ -53,7 +54,8 @@ Notify NotifyOf(WORD code) {
 
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
                                  HANDLE instanceMutex)
-    : clipboard_(new Win32Clipboard(nullptr)),
+    : startUpdateCheck_([](HWND) { StartUpdateCheck(); }),
+      clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
       settings_(settings),
       weights_(weights),
@@ -123,6 +125,8 @@ void WeightDlgWindow::OnInitDialog() {
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     logic_.StartDelayedCollapse();
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
+    CleanUpAfterUpdate(RefreshTrayArea);
+    StartUpdateCheck();
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
     tray_.Start();
     tooltips_ = EnableTooltips(Hwnd());

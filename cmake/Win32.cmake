@@ -44,3 +44,10 @@ target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(wine_bench PRIVATE ${MW_WARNINGS})
 target_link_libraries(wine_bench PRIVATE ${MW_SYSTEM_LIBS})
 target_link_options(wine_bench PRIVATE ${MW_STATIC_LINK})
+
+# The update server the program asks when its settings name none: "host" or "host:port". Empty
+# (the default) means no check unless the settings name a server; a release sets it with
+# -DMW_UPDATE_SERVER=... The tests never reach it: they run without a network.
+set(MW_UPDATE_SERVER "" CACHE STRING "Update server compiled into the program")
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/periphery/UpDate.cpp APPEND PROPERTY
+             COMPILE_DEFINITIONS MW_UPDATE_SERVER="${MW_UPDATE_SERVER}")

@@ -29,6 +29,10 @@ done
 [ -f /usr/include/gtest/gtest.h ]                 || missing+=(libgtest-dev)
 [ -f /usr/include/benchmark/benchmark.h ]         || missing+=(libbenchmark-dev)
 [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] || missing+=(fonts-wqy-microhei)
+# The update server of the end-to-end tests, under Debian's own interpreter, and the loopback
+# interface of their private network.
+/usr/bin/python3 -c 'import pyftpdlib' >/dev/null 2>&1 || missing+=(python3-pyftpdlib)
+[ -x /usr/sbin/ip ] || [ -x /sbin/ip ] || [ -x /bin/ip ] || missing+=(iproute2)
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || missing+=(libclang-rt-dev)
 # Wine's 32-bit half runs the 32-bit exe; it needs the i386 architecture.
 dpkg -s wine32:i386 >/dev/null 2>&1 || missing+=(wine32:i386)

@@ -3,17 +3,38 @@
 # 32-bit support it is a private user and mount namespace whose own binfmt_misc hands i386
 # programs to qemu-i386, so nothing outside the command changes and two runs never meet.
 # Every process that starts a 32-bit program must be a descendant of this one.
+# With MW_NS_OFFLINE=1 the command also gets a network of its own with only the loopback
+# interface, so that nothing it starts can reach another machine (the tests use this).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 mode=$("$here/wine-mode.sh")
+offline=${MW_NS_OFFLINE:-}
 
-if [ "$mode" = native ] || [ -n "${MW_IN_WINE_NS:-}" ]; then
-  export MW_IN_WINE_NS=1
+if [ -n "${MW_IN_WINE_NS:-}" ]; then
   exec "$@"
 fi
 
 if [ -z "${MW_NS_STAGE:-}" ]; then
-  MW_NS_STAGE=inside exec unshare --user --map-root-user --mount "$0" "$@"
+  flags=()
+  if [ "$mode" = qemu ]; then
+    flags+=(--user --map-root-user --mount)
+  elif [ -n "$offline" ] && [ "$(id -u)" -ne 0 ]; then
+    flags+=(--user --map-root-user)
+  fi
+  [ -n "$offline" ] && flags+=(--net)
+  if [ ${#flags[@]} -gt 0 ]; then
+    MW_NS_STAGE=inside exec unshare "${flags[@]}" "$0" "$@"
+  fi
+fi
+
+if [ -n "$offline" ]; then
+  PATH=$PATH:/usr/sbin:/sbin ip link set lo up
+fi
+
+if [ "$mode" = native ]; then
+  unset MW_NS_STAGE
+  export MW_IN_WINE_NS=1
+  exec "$@"
 fi
 
 # Inside the namespace: a binfmt_misc of our own, with qemu-i386 opened at registration (flag F),

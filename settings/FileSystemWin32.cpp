@@ -63,4 +63,19 @@ bool Win32FileSystem::Remove(const std::string& path) {
     return DeleteFileW(target.c_str()) != FALSE;
 }
 
+bool Win32FileSystem::Rename(const std::string& from, const std::string& to) {
+    return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool Win32FileSystem::MakeFolder(const std::string& path) {
+    const std::wstring folder = Widen(path);
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return true;
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32FileSystem::RemoveFolder(const std::string& path) {
+    return RemoveDirectoryW(Widen(path).c_str()) != FALSE;
+}
+
 }  // namespace mw

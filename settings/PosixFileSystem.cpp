@@ -58,4 +58,27 @@ long long PosixFileSystem::Size(const std::string& path) const {
 
 bool PosixFileSystem::Remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
+bool PosixFileSystem::Rename(const std::string& from, const std::string& to) {
+    return !Exists(to) && std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool PosixFileSystem::MakeFolder(const std::string& path) {
+#if defined(_WIN32)
+    (void)path;
+    return false;
+#else
+    struct stat info;
+    return ::mkdir(path.c_str(), 0755) == 0 || (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode));
+#endif
+}
+
+bool PosixFileSystem::RemoveFolder(const std::string& path) {
+#if defined(_WIN32)
+    (void)path;
+    return false;
+#else
+    return ::rmdir(path.c_str()) == 0;
+#endif
+}
+
 }  // namespace mw

@@ -13,6 +13,9 @@ public:
     bool Exists(const std::string& path) const override;
     long long Size(const std::string& path) const override;
     bool Remove(const std::string& path) override;
+    bool Rename(const std::string& from, const std::string& to) override;
+    bool MakeFolder(const std::string& path) override;
+    bool RemoveFolder(const std::string& path) override;
 };
 
 }  // namespace mw

@@ -1,4 +1,4 @@
-// Files in memory, with the hidden attribute and a switch that makes every write fail.
+// Files and folders in memory, with the hidden attribute and a switch that makes every write fail.
 #pragma once
 
 #include <map>
@@ -29,7 +29,7 @@ public:
         hidden.insert(path);
         return true;
     }
-    bool Exists(const std::string& path) const override { return files.count(path) != 0; }
+    bool Exists(const std::string& path) const override { return files.count(path) || folders.count(path); }
     long long Size(const std::string& path) const override {
         const auto found = files.find(path);
         return found == files.end() ? -1 : static_cast<long long>(found->second.size());
@@ -39,9 +39,23 @@ public:
         hidden.erase(path);
         return files.erase(path) != 0;
     }
+    bool Rename(const std::string& from, const std::string& to) override {
+        if (readOnly || !files.count(from) || Exists(to)) return false;
+        files[to] = files[from];
+        files.erase(from);
+        return true;
+    }
+    bool MakeFolder(const std::string& path) override {
+        if (folders.count(path)) return true;
+        if (readOnly || files.count(path)) return false;
+        folders.insert(path);
+        return true;
+    }
+    bool RemoveFolder(const std::string& path) override { return !readOnly && folders.erase(path) != 0; }
 
     std::map<std::string, std::string> files;
     std::set<std::string> hidden;
+    std::set<std::string> folders;
     bool readOnly = false;
     int replaces = 0;  // whole-file writes so far
 };

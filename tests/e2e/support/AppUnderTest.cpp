@@ -193,8 +193,16 @@ WORD AppUnderTest::ImageMachine() const {
     return machine;
 }
 
-std::string AppUnderTest::SettingsBytes() const {
-    HANDLE file = CreateFileW(SettingsPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+std::string AppUnderTest::SettingsBytes() const { return ReadBytes(SettingsPath()); }
+
+bool AppUnderTest::SettingsExists() const { return FileExists(SettingsPath()); }
+
+DWORD AppUnderTest::SettingsAttributes() const { return GetFileAttributesW(SettingsPath().c_str()); }
+
+void AppUnderTest::WriteSettings(const std::string& cp936Bytes) const { WriteBytes(SettingsPath(), cp936Bytes); }
+
+std::string ReadBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     std::string bytes;
@@ -205,19 +213,14 @@ std::string AppUnderTest::SettingsBytes() const {
     return bytes;
 }
 
-bool AppUnderTest::SettingsExists() const {
-    return GetFileAttributesW(SettingsPath().c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-DWORD AppUnderTest::SettingsAttributes() const { return GetFileAttributesW(SettingsPath().c_str()); }
-
-void AppUnderTest::WriteSettings(const std::string& cp936Bytes) const {
-    HANDLE file = CreateFileW(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
-    WriteFile(file, cp936Bytes.data(), static_cast<DWORD>(cp936Bytes.size()), &written, nullptr);
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
 }
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string WindowText(HWND window) {
     const LRESULT length = Send(window, WM_GETTEXTLENGTH, 0, 0);

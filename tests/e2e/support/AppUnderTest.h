@@ -57,6 +57,11 @@ struct RunningApp {
     HWND main = nullptr;
 };
 
+// Whole files, byte for byte; a missing file reads as empty.
+std::string ReadBytes(const std::wstring& path);
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+bool FileExists(const std::wstring& path);
+
 // Messages to controls of a dialog. Texts are UTF-8.
 std::string Text(HWND dialog, int id);
 std::string WindowText(HWND window);

@@ -1,0 +1,45 @@
+// The server's update list "list.ini": what it offers, read through CIniFile, and the rules that
+// refuse a list before anything is fetched or started.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mw {
+
+class CIniFile;
+
+// Names the update keeps for itself in the program folder.
+constexpr const char* kListFileName = "list.ini";
+constexpr const char* kDownloadFolder = "~update";   // files while they arrive
+constexpr const char* kBackupFolder = "~replaced";   // files they replace, until all are in place
+
+enum class ListRefusal {
+    None,      // the list may be used
+    OldExe,    // the server's list already names an old executable to end and delete
+    Count,     // "upnumber" missing, below 0 or above the most files one update may fetch
+    FileName,  // a name under "filelist" that is not a plain file name of its own
+    UpExe,     // "upexe" that is not a plain ".exe" name among the files fetched
+    Digest,    // a "sha256" section without a well-formed digest for every file
+};
+
+struct UpdateList {
+    std::string version;               // "newversion" as written
+    std::string exe;                   // "upexe"
+    std::vector<std::string> files;    // "filelist" 1 to N
+    std::vector<std::string> digests;  // "sha256" 1 to N in lower case; empty when there are none
+};
+
+// Reads the list from an open `ini` (code page 936 on disk, UTF-8 in `list`). `runningExe` is
+// the file name of this program, which an update may not overwrite.
+ListRefusal ReadUpdateList(CIniFile& ini, const std::string& runningExe, UpdateList& list);
+
+// A name that stays inside the folder it is joined to: no separator, drive, "..", device name,
+// character Windows forbids, or trailing dot or blank (Windows drops those, making one name two).
+bool IsPlainFileName(const std::string& name);
+// Whether two file names name the same file (Windows ignores the case of Latin letters).
+bool SameFileName(const std::string& a, const std::string& b);
+// The offered version is newer when its leading number is greater; text that is no number is 0.
+bool IsNewerVersion(const std::string& offered, const std::string& own);
+
+}  // namespace mw
