@@ -9,6 +9,14 @@
 
 namespace mw {
 
+HWND DialogSurface::Control(int id) const {
+    const auto known = controls_.find(id);
+    if (known != controls_.end()) return known->second;
+    HWND control = GetDlgItem(dialog_, id);
+    if (control) controls_.emplace(id, control);
+    return control;
+}
+
 DialogSurface::Kind DialogSurface::KindOf(HWND control) const {
     const auto known = kinds_.find(control);
     if (known != kinds_.end()) return known->second;
@@ -24,7 +32,7 @@ DialogSurface::Kind DialogSurface::KindOf(HWND control) const {
 }
 
 std::string DialogSurface::Text(int id) const {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     const int length = GetWindowTextLengthW(control);
     std::wstring text(length + 1, L'\0');
     const int got = GetWindowTextW(control, &text[0], length + 1);
@@ -33,11 +41,11 @@ std::string DialogSurface::Text(int id) const {
 }
 
 void DialogSurface::SetText(int id, const std::string& text) {
-    SetDlgItemTextW(dialog_, id, Widen(text).c_str());
+    SetWindowTextW(Control(id), Widen(text).c_str());
 }
 
 int DialogSurface::Selection(int id) const {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     switch (KindOf(control)) {
         case Kind::Combo: return static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
         case Kind::List:  return static_cast<int>(SendMessageW(control, LB_GETCURSEL, 0, 0));
@@ -49,7 +57,7 @@ int DialogSurface::Selection(int id) const {
 }
 
 void DialogSurface::SetSelection(int id, int index) {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     switch (KindOf(control)) {
         case Kind::Combo: SendMessageW(control, CB_SETCURSEL, index, 0); break;
         case Kind::List:  SendMessageW(control, LB_SETCURSEL, index, 0); break;
@@ -69,7 +77,7 @@ void DialogSurface::SetSelection(int id, int index) {
 }
 
 void DialogSurface::ClearItems(int id) {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     switch (KindOf(control)) {
         case Kind::Combo: SendMessageW(control, CB_RESETCONTENT, 0, 0); break;
         case Kind::List:  SendMessageW(control, LB_RESETCONTENT, 0, 0); break;
@@ -80,7 +88,7 @@ void DialogSurface::ClearItems(int id) {
 }
 
 void DialogSurface::AddItem(int id, const std::string& text) {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     std::wstring wide = Widen(text);
     switch (KindOf(control)) {
         case Kind::Combo:
@@ -103,7 +111,7 @@ void DialogSurface::AddItem(int id, const std::string& text) {
 }
 
 int DialogSurface::ItemCount(int id) const {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     switch (KindOf(control)) {
         case Kind::Combo: return static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
         case Kind::List:  return static_cast<int>(SendMessageW(control, LB_GETCOUNT, 0, 0));
@@ -114,7 +122,7 @@ int DialogSurface::ItemCount(int id) const {
 }
 
 std::string DialogSurface::ItemText(int id, int index) const {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     const Kind kind = KindOf(control);
     if (kind == Kind::ListView) return CellText(id, index, 0);
     if (kind != Kind::Combo && kind != Kind::List) return {};
@@ -127,24 +135,26 @@ std::string DialogSurface::ItemText(int id, int index) const {
     return Narrow(text.data());
 }
 
-bool DialogSurface::Checked(int id) const { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
+bool DialogSurface::Checked(int id) const {
+    return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void DialogSurface::SetChecked(int id, bool checked) {
-    CheckDlgButton(dialog_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void DialogSurface::SetEnabled(int id, bool enabled) { EnableWindow(GetDlgItem(dialog_, id), enabled); }
+void DialogSurface::SetEnabled(int id, bool enabled) { EnableWindow(Control(id), enabled); }
 
-bool DialogSurface::Enabled(int id) const { return IsWindowEnabled(GetDlgItem(dialog_, id)) != FALSE; }
+bool DialogSurface::Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
 
 void DialogSurface::SetReadOnly(int id, bool readOnly) {
-    SendMessageW(GetDlgItem(dialog_, id), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+    SendMessageW(Control(id), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
 }
 
-void DialogSurface::SetFocus(int id) { ::SetFocus(GetDlgItem(dialog_, id)); }
+void DialogSurface::SetFocus(int id) { ::SetFocus(Control(id)); }
 
 void DialogSurface::AddColumn(int id, const std::string& title, int widthPixels) {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     std::wstring wide = Widen(title);
     LVCOLUMNW column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
@@ -157,7 +167,7 @@ void DialogSurface::AddColumn(int id, const std::string& title, int widthPixels)
 }
 
 void DialogSurface::AddRow(int id, const std::vector<std::string>& cells) {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     const int row = static_cast<int>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0));
     for (std::size_t column = 0; column < cells.size() || column == 0; ++column) {
         std::wstring wide = column < cells.size() ? Widen(cells[column]) : std::wstring();
@@ -172,7 +182,7 @@ void DialogSurface::AddRow(int id, const std::vector<std::string>& cells) {
 }
 
 std::string DialogSurface::CellText(int id, int row, int column) const {
-    HWND control = GetDlgItem(dialog_, id);
+    HWND control = Control(id);
     std::vector<wchar_t> text(512, L'\0');
     LVITEMW item = {};
     item.iSubItem = column;
@@ -187,7 +197,7 @@ void DialogSurface::SetListFont(ListFont kind, HFONT font) { fonts_[static_cast<
 void DialogSurface::SetFont(int id, ListFont font) {
     HFONT chosen = fonts_[static_cast<int>(font)];
     if (!chosen) chosen = reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
-    SendMessageW(GetDlgItem(dialog_, id), WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+    SendMessageW(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
 }
 
 int DialogSurface::ShowMessage(const std::string& text, const std::string& caption, unsigned style) {

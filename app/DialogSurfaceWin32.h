@@ -12,7 +12,11 @@ namespace mw {
 class DialogSurface : public ControlSurface {
 public:
     explicit DialogSurface(HWND dialog = nullptr) : dialog_(dialog) {}
-    void Attach(HWND dialog) { dialog_ = dialog; }
+    void Attach(HWND dialog) {
+        dialog_ = dialog;
+        controls_.clear();
+        kinds_.clear();
+    }
     HWND Dialog() const { return dialog_; }
 
     std::string Text(int id) const override;
@@ -41,9 +45,13 @@ public:
 private:
     enum class Kind { Other, Combo, List, ListView, Tab };
     Kind KindOf(HWND control) const;
+    // The control of an ID: looked up once, since a dialog's controls live as long as it does
+    // (and the lookup asks the window server each time).
+    HWND Control(int id) const;
 
     HWND dialog_;
     HFONT fonts_[4] = {};
+    mutable std::map<int, HWND> controls_;
     mutable std::map<HWND, Kind> kinds_;  // a control's class never changes
 };
 

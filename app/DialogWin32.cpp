@@ -31,9 +31,16 @@ bool CommandNotify(WPARAM wParam, Notify& what) {
 
 namespace {
 
+// `this` is kept twice with the window: in the dialog's user long, read at every message (it is
+// the window's own memory), and as a property, which any window has, for the key filter that
+// walks up from whatever control has the focus.
 const wchar_t kSelfProperty[] = L"mw.DialogWindow";
 
 DialogWindow* SelfOf(HWND hwnd) { return static_cast<DialogWindow*>(GetPropW(hwnd, kSelfProperty)); }
+
+DialogWindow* DialogSelf(HWND dialog) {
+    return reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
 
 bool IsEditLike(HWND control) {
     wchar_t name[16] = {};
@@ -46,6 +53,7 @@ bool IsEditLike(HWND control) {
 DialogWindow::~DialogWindow() {
     if (hwnd_ && IsWindow(hwnd_)) {
         RemovePropW(hwnd_, kSelfProperty);
+        SetWindowLongPtrW(hwnd_, DWLP_USER, 0);  // no message of the end reaches a half-destroyed object
         DestroyWindow(hwnd_);
     }
 }
@@ -66,9 +74,10 @@ INT_PTR CALLBACK DialogWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<DialogWindow*>(lParam);
         self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         SetPropW(hwnd, kSelfProperty, self);
     }
-    DialogWindow* self = SelfOf(hwnd);
+    DialogWindow* self = DialogSelf(hwnd);
     switch (message) {
         case WM_CTLCOLORDLG:
             return reinterpret_cast<INT_PTR>(DialogBrush());
@@ -82,7 +91,10 @@ INT_PTR CALLBACK DialogWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         default:
             break;
     }
-    if (message == WM_NCDESTROY) RemovePropW(hwnd, kSelfProperty);
+    if (message == WM_NCDESTROY) {
+        RemovePropW(hwnd, kSelfProperty);
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+    }
     if (!self) return FALSE;
     INT_PTR result = FALSE;
     if (!self->OnMessage(message, wParam, lParam, result)) return FALSE;

@@ -74,6 +74,14 @@ WeightDlgWindow::~WeightDlgWindow() {
 }
 
 bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_COMMAND: case WM_NOTIFY: case WM_SYSCOMMAND: case WM_HOTKEY: case WM_CLOSE:
+        case TrayShell::kIconMessage:
+            FinishStart();  // what the user asks for finds the whole window
+            break;
+        default:
+            break;
+    }
     if (message == taskbarCreated_) {
         tray_.OnTaskbarCreated();
         return false;
@@ -97,7 +105,15 @@ bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
     }
 }
 
+// Start-up in steps, so that the window is on the screen before most of it is built: first the
+// window itself with its settings bar, notification-area icon and hot key; once that is painted,
+// page one; then, one step per timer tick, the other pages, the tool windows, the banner, the
+// update check and the tooltips. Each step first paints what is waiting to be painted, so the
+// window is drawn before the next piece is built, and the window answers the user between
+// steps. Anything the user or another program asks of the window first finishes the start at
+// once (FinishStart).
 void WeightDlgWindow::OnInitDialog() {
+    Building building(building_);
     surface_.Attach(Hwnd());
     tab_.Attach(GetDlgItem(Hwnd(), IDC_TAB));
     trayWindow_.Attach(Hwnd());
@@ -111,45 +127,79 @@ void WeightDlgWindow::OnInitDialog() {
     if (calculatorBitmap_ && GetObjectW(calculatorBitmap_, sizeof bitmap, &bitmap))
         SetWindowPos(calculator, nullptr, 0, 0, bitmap.bmWidth + 4, bitmap.bmHeight + 4,
                      SWP_NOMOVE | SWP_NOZORDER);
-    banner_.Attach(GetDlgItem(Hwnd(), IDC_BANNER));
-    LoadBanner();
-    bannerLink_.Attach(GetDlgItem(Hwnd(), IDC_BANNER_LINK));
-    EnableWindow(GetDlgItem(Hwnd(), IDC_BANNER_LINK), *kWebPages.home != '\0');
-    CreatePages();
     logic_.MeasureFullSize();
     logic_.InitSettingsBar();
-    CreateToolWindows();
     AppendAboutToSystemMenu();
     icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     logic_.StartDelayedCollapse();
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
-    CleanUpAfterUpdate(RefreshTrayArea);
-    StartUpdateCheck();
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
     tray_.Start();
-    tooltips_ = EnableTooltips(Hwnd());
+    SetTimer(Hwnd(), kStartTimer, 0, nullptr);
 }
 
-void WeightDlgWindow::CreatePages() {
-    HWND tab = GetDlgItem(Hwnd(), IDC_TAB);
-    pages_[0].SetLogic(std::make_unique<CTAB1>(pages_[0].Surface(), logic_));
+void WeightDlgWindow::ContinueStart() {
+    if (building_) return;  // a message sent while a step runs waits for the next one
+    Building building(building_);
+    // Timer ticks can come before pending paints: draw what has been built so far first.
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    switch (startStep_++) {
+        case 0: CreatePage(0); break;
+        case 1: CreatePage(1); break;
+        case 2: CreatePage(2); break;
+        case 3:
+            // The banner and its link lie below the window's visible height.
+            banner_.Attach(GetDlgItem(Hwnd(), IDC_BANNER));
+            LoadBanner();
+            bannerLink_.Attach(GetDlgItem(Hwnd(), IDC_BANNER_LINK));
+            EnableWindow(GetDlgItem(Hwnd(), IDC_BANNER_LINK), *kWebPages.home != '\0');
+            break;
+        case 4:
+            CleanUpAfterUpdate(RefreshTrayArea);
+            StartUpdateCheck();
+            tooltips_ = EnableTooltips(Hwnd());
+            break;
+        default: {
+            const int tool = startStep_ - 1 - kStepsBeforeTools;
+            CreateToolWindow(static_cast<ToolWindow>(tool));
+            break;
+        }
+    }
+    if (StartDone()) KillTimer(Hwnd(), kStartTimer);
+}
+
+void WeightDlgWindow::FinishStart() {
+    while (!building_ && !StartDone()) ContinueStart();
+}
+
+void WeightDlgWindow::CreatePage(int index) {
     constexpr int kDraftQuality = 1, kCleartypeQuality = 5;
-    pages_[1].UseListFont(ListFont::Small, 4, kDraftQuality);
-    pages_[1].SetLogic(std::make_unique<CTAB2>(pages_[1].Surface(), logic_));
-    pages_[2].UseListFont(ListFont::Wide, 5, kCleartypeQuality);
-    pages_[2].UseListFont(ListFont::Narrow, 4, kCleartypeQuality);
-    pages_[2].SetLogic(std::make_unique<CTAB3>(pages_[2].Surface(), logic_));
-    for (int i = 0; i < CWeightDlg::kPageCount; ++i) pages_[i].Create(kPageTemplates[i], tab);
+    PageWindow& page = pages_[index];
+    switch (index) {
+        case 0:
+            page.SetLogic(std::make_unique<CTAB1>(page.Surface(), logic_));
+            break;
+        case 1:
+            page.UseListFont(ListFont::Small, 4, kDraftQuality);
+            page.SetLogic(std::make_unique<CTAB2>(page.Surface(), logic_));
+            break;
+        default:
+            page.UseListFont(ListFont::Wide, 5, kCleartypeQuality);
+            page.UseListFont(ListFont::Narrow, 4, kCleartypeQuality);
+            page.SetLogic(std::make_unique<CTAB3>(page.Surface(), logic_));
+            break;
+    }
+    HWND tab = GetDlgItem(Hwnd(), IDC_TAB);
+    page.Create(kPageTemplates[index], tab);
     logic_.SetPages(pages_[0].Logic(), pages_[1].Logic(), pages_[2].Logic());
     RECT area;
     GetClientRect(tab, &area);
     area.top += kTabHeaderHeight;
     area.left -= 2;
-    for (PageWindow& page : pages_)
-        MoveWindow(page.Hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
-    for (int i = 0; i < CWeightDlg::kPageCount; ++i) ShowPage(i, i == 0);
+    MoveWindow(page.Hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
+    logic_.OnTabChange();  // shows the page if its tab is the one selected
 }
 
 // The window of a tool with content, the bare frame for the others.
@@ -167,12 +217,9 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
     }
 }
 
-void WeightDlgWindow::CreateToolWindows() {
-    for (int i = 0; i < kToolCount; ++i) {
-        const auto tool = static_cast<ToolWindow>(i);
-        tools_[i] = NewToolWindow(tool, [this, tool] { logic_.ToolWindowClosed(tool); });
-        tools_[i]->Create(kToolTemplates[i], nullptr);
-    }
+void WeightDlgWindow::CreateToolWindow(ToolWindow tool) {
+    tools_[tool] = NewToolWindow(tool, [this, tool] { logic_.ToolWindowClosed(tool); });
+    tools_[tool]->Create(kToolTemplates[tool], nullptr);
 }
 
 void WeightDlgWindow::AppendAboutToSystemMenu() {
@@ -220,6 +267,7 @@ bool WeightDlgWindow::OnSysCommand(WPARAM command) {
 }
 
 void WeightDlgWindow::OnTimer(int id) {
+    if (id == kStartTimer) return ContinueStart();
     logic_.OnTimer(id);
     dock_.OnTimer(id);
 }
@@ -274,7 +322,7 @@ void WeightDlgWindow::StartTimer(int id, unsigned milliseconds) { SetTimer(Hwnd(
 void WeightDlgWindow::StopTimer(int id) { KillTimer(Hwnd(), id); }
 
 void WeightDlgWindow::ShowPage(int index, bool shown) {
-    ShowWindow(pages_[index].Hwnd(), shown ? SW_SHOW : SW_HIDE);
+    if (pages_[index].Hwnd()) ShowWindow(pages_[index].Hwnd(), shown ? SW_SHOW : SW_HIDE);
 }
 
 void WeightDlgWindow::TrackToolsMenu() {
@@ -284,10 +332,11 @@ void WeightDlgWindow::TrackToolsMenu() {
 }
 
 void WeightDlgWindow::ShowToolWindow(ToolWindow tool, bool shown) {
-    ShowWindow(tools_[tool]->Hwnd(), shown ? SW_SHOW : SW_HIDE);
+    if (tools_[tool]) ShowWindow(tools_[tool]->Hwnd(), shown ? SW_SHOW : SW_HIDE);
 }
 
 void WeightDlgWindow::MoveToolWindow(ToolWindow tool, int x, int y, bool toTop) {
+    if (!tools_[tool]) return;
     SetWindowPos(tools_[tool]->Hwnd(), toTop ? HWND_TOP : nullptr, x, y, 0, 0,
                  SWP_NOSIZE | (toTop ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE);
 }

@@ -45,8 +45,10 @@ private:
     void OnTimer(int id);
     bool OnPaint();
     void OnMoving(RECT* proposed);
-    void CreatePages();
-    void CreateToolWindows();
+    void ContinueStart();
+    void FinishStart();
+    void CreatePage(int index);
+    void CreateToolWindow(ToolWindow tool);
     std::unique_ptr<ToolWindowFrame> NewToolWindow(ToolWindow tool, std::function<void()> onClosed);
     void AppendAboutToSystemMenu();
 
@@ -70,6 +72,19 @@ private:
 
     // DockWindow
     void PlaceTopMost(const ScreenRect& rect) override;
+
+    // The start's steps after the window itself (see OnInitDialog): the pages, the banner, the
+    // update check and tooltips, then one tool window a step.
+    static constexpr int kStartTimer = 12;
+    static constexpr int kStepsBeforeTools = 5;
+    bool StartDone() const { return startStep_ >= kStepsBeforeTools + kToolCount; }
+    int startStep_ = 0;
+    bool building_ = false;  // a step of the start is running
+    struct Building {
+        explicit Building(bool& flag) : flag_(flag) { flag_ = true; }
+        ~Building() { flag_ = false; }
+        bool& flag_;
+    };
 
     DialogSurface surface_;
     CXPTabCtrl tab_;

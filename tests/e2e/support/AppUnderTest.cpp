@@ -368,8 +368,12 @@ RECT WindowRect(HWND window) {
 bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 HWND ChildDialogWith(HWND parent, int controlId) {
+    // Pages after the first are built right after the window shows: wait for them a moment.
     DialogSearch search{[controlId](HWND w) { return GetDlgItem(w, controlId) != nullptr; }};
-    EnumChildWindows(parent, TestDialog, reinterpret_cast<LPARAM>(&search));
+    WaitUntil([&] {
+        EnumChildWindows(parent, TestDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, 5000);
     return search.found;
 }
 
