@@ -35,20 +35,6 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-struct Window { DWORD pid; std::wstring caption; HWND found; };
-
-BOOL CALLBACK FindShown(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Window*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
-    wchar_t caption[64] = {};
-    GetWindowTextW(window, caption, 64);
-    if (search->caption != caption) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // A page of the window (a child dialog) that shows and has nothing left to paint.
 BOOL CALLBACK FindPaintedPage(HWND child, LPARAM param) {
     wchar_t name[16] = {};
@@ -82,21 +68,20 @@ StartTimes StartUp(const std::string& exe, bool hasPages) {
     if (!CreateProcessW(copy.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &process))
         return times;
-    Window search{process.dwProcessId, Widen(kCaption), nullptr};
+    HWND window = nullptr;
     while (Now() - start < 30000 && times.pageShown < 0) {
-        if (!search.found) EnumWindows(FindShown, reinterpret_cast<LPARAM>(&search));
-        if (search.found && times.shown < 0 && !GetUpdateRect(search.found, nullptr, FALSE))
-            times.shown = Now() - start;
+        if (!window) window = ShownWindow(process.dwProcessId, kCaption);
+        if (window && times.shown < 0 && !GetUpdateRect(window, nullptr, FALSE)) times.shown = Now() - start;
         if (times.shown >= 0) {
             bool page = !hasPages;
-            if (hasPages) EnumChildWindows(search.found, FindPaintedPage, reinterpret_cast<LPARAM>(&page));
+            if (hasPages) EnumChildWindows(window, FindPaintedPage, reinterpret_cast<LPARAM>(&page));
             if (page) times.pageShown = Now() - start;
         }
         Sleep(1);
     }
     // Ended the way a user ends it: a process killed with its notification-area icon still in
     // place slows the next start of every program by seconds under Wine.
-    if (search.found) PostMessageW(search.found, WM_COMMAND, kExitCommand, 0);
+    if (window) PostMessageW(window, WM_COMMAND, kExitCommand, 0);
     if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 0);
         WaitForSingleObject(process.hProcess, 5000);

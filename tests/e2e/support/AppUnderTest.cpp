@@ -121,11 +121,14 @@ bool AppUnderTest::Start() {
 HWND AppUnderTest::MainWindow(int timeoutMs) { return WaitForWindow("材料重量计算助手v8.8", timeoutMs); }
 
 HWND AppUnderTest::WaitForWindow(const std::string& caption, int timeoutMs) const {
-    Search search{process_.dwProcessId, Widen(caption), nullptr};
-    WaitUntil([&] {
-        EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    }, timeoutMs);
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = ShownWindow(process_.dwProcessId, caption)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+HWND ShownWindow(DWORD processId, const std::string& caption) {
+    Search search{processId, Widen(caption), nullptr};
+    EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

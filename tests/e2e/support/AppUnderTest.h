@@ -62,6 +62,9 @@ std::string ReadBytes(const std::wstring& path);
 void WriteBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::wstring& path);
 
+// A visible top-level window of that process with exactly this caption, or null.
+HWND ShownWindow(DWORD processId, const std::string& caption);
+
 // Messages to controls of a dialog. Texts are UTF-8.
 std::string Text(HWND dialog, int id);
 std::string WindowText(HWND window);
