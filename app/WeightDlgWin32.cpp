@@ -199,6 +199,9 @@ void WeightDlgWindow::CreatePage(int index) {
     area.top += kTabHeaderHeight;
     area.left -= 2;
     MoveWindow(page.Hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
+    // The page comes after the settings bar: it computes everything once, as the density's first
+    // setting would have had it do.
+    if (page.Logic()) page.Logic()->RecomputeAll();
     logic_.OnTabChange();  // shows the page if its tab is the one selected
 }
 

@@ -18,11 +18,18 @@ trap mw_cleanup EXIT
 rundir=build/run
 mkdir -p "$rundir" && cp "$exe" "$rundir/"
 "$WINE" "$rundir/$(basename "$exe")" >/dev/null 2>&1 &
-# The window is up once the program has drawn it; a few seconds cover Wine's start.
-for _ in $(seq 50); do
-  xwininfo -root -tree 2>/dev/null | grep -q '+[0-9]*+[0-9]*  +[0-9]*+[0-9]*$' && break
+# The main window is up once the program has drawn it; a few seconds cover Wine's start and the
+# pages that follow it.
+window=""
+for _ in $(seq 100); do
+  window=$(xwininfo -root -tree 2>/dev/null | grep -F '"材料重量计算助手v8.8"' | awk '{print $1}' | head -n 1)
+  [ -n "$window" ] && break
   sleep 0.2
 done
 sleep 4
-import -window root build/screenshot.png && convert build/screenshot.png -trim +repage build/screenshot.png
+if [ -n "$window" ]; then
+  import -window "$window" build/screenshot.png
+else
+  import -window root build/screenshot.png && convert build/screenshot.png -trim +repage build/screenshot.png
+fi
 echo "run: no display here; the program ran on a virtual one. Screenshot: build/screenshot.png"

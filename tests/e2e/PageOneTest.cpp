@@ -15,6 +15,9 @@ TEST(PageOne, TypingSizesWeightButtonAndReset) {
     ASSERT_NE(main, nullptr);
     HWND page = ChildDialogWith(main, IDC_PLATE1_LENGTH);
     ASSERT_NE(page, nullptr);
+    // Every calculator shows its weight from the start, the volume-based ones too.
+    for (int result : {IDC_PLATE1_RESULT, IDC_PLATE2_RESULT, IDC_ROUND_RESULT, IDC_ANGLE_RESULT})
+        EXPECT_EQ(Text(page, result), "0.00") << result;
 
     SetText(page, IDC_PLATE1_LENGTH, "2*500");
     EXPECT_EQ(Text(main, IDC_HINT), "1000");
