@@ -29,9 +29,9 @@ lines=(
   "单位制 · 小数位数 · 密度  一改全算"
 )
 
-profile_args() {  # the -draw arguments of profile $1 in cell $2, lit when $3 is 1
-  local shape=${profiles[$1]} x=$((262 + $2 * 27)) y=44 fill stroke
-  if [ "$3" = 1 ]; then fill='#ffd76a'; stroke='#fff3c4'; else fill='#7f9cc9'; stroke='#a9c0e3'; fi
+profile_args() {  # the -draw arguments of profile $1 in its cell, lit when $2 is 1
+  local shape=${profiles[$1]} x=$((262 + $1 * 27)) y=44 fill stroke
+  if [ "$2" = 1 ]; then fill='#ffd76a'; stroke='#fff3c4'; else fill='#7f9cc9'; stroke='#a9c0e3'; fi
   local args=(-fill "$fill" -stroke "$stroke" -strokewidth 1)
   case $shape in
     *" M") args+=(-draw "translate $x,$y scale 0.72,0.72 circle 17,17 17,3"
@@ -46,7 +46,7 @@ for frame in 0 1 2 3 4 5; do
   for cell in 0 1 2 3 4 5; do
     lit=0
     [ "$cell" = "$frame" ] && lit=1
-    while IFS= read -r -d '' a; do args+=("$a"); done < <(profile_args "$cell" "$cell" "$lit")
+    while IFS= read -r -d '' a; do args+=("$a"); done < <(profile_args "$cell" "$lit")
   done
   convert -size 425x87 gradient:'#3f74c4-#1d3f7a' \
     -fill '#ffffff' -font "$font" -pointsize 22 -annotate +18+33 '材料重量计算助手' \
