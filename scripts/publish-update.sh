@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Lays out a release for the update server: OUT/updateKq/ with the files and list.ini (CRLF line
 # ends, a SHA-256 digest for every file), ready to be served read-only over anonymous FTP (see
-# README, "Publishing an update"). The first file is the new executable that the program starts.
+# README, "Updates"). The first file is the new executable that the program starts.
 # The folder is replaced as a whole, so a program asking meanwhile sees the old release or none.
 # Usage: scripts/publish-update.sh VERSION OUT NEW.exe [FILE...]
 set -euo pipefail
