@@ -25,11 +25,11 @@ const char kRemoteFolder[] = "updateKq/";
 constexpr long long kLongestList = 64 * 1024;  // a list names at most 100 files
 const char kLineEnd[] = "\r\n";
 
-bool ReadListValue(const std::string& path, const char* name, std::string& value) {
+// A value of the list in the program folder, whose section and key share a name; empty when the
+// list or the value is missing.
+std::string LocalListValue(const std::string& path, const char* name) {
     CIniFile ini;
-    if (!ini.OpenReadWrite(path) || !ini.ReadString(name, name, value)) return false;
-    value = Cp936ToUtf8(value);
-    return true;
+    return ini.OpenReadWrite(path) ? ReadListValue(ini, name, name) : std::string();
 }
 
 }  // namespace
@@ -57,9 +57,9 @@ int CUpDate::CheckUpdate() {
 }
 
 void CUpDate::Run() {
-    std::string exe;
-    if (CheckUpdate() == 1 && ReadListValue(place_.folder + kListFileName, "upexe", exe) && IsPlainFileName(exe))
-        starter_.StartAfter(place_.folder + exe, exitThisCopy_);
+    if (CheckUpdate() != 1) return;
+    const std::string exe = LocalListValue(place_.folder + kListFileName, "upexe");
+    if (IsPlainFileName(exe)) starter_.StartAfter(place_.folder + exe, exitThisCopy_);
 }
 
 int CUpDate::FetchNewVersion() {
@@ -136,8 +136,8 @@ bool CUpDate::PutInPlace(const std::vector<std::string>& names, const std::strin
 
 void CleanUpAfterUpdate(const ProgramPlace& place, FileSystem& files, UpdateProcesses& processes) {
     const std::string list = place.folder + kListFileName;
-    std::string old;
-    if (!files.Exists(list) || !ReadListValue(list, "oldexe", old)) return;
+    if (!files.Exists(list)) return;
+    const std::string old = LocalListValue(list, "oldexe");
     if (!IsPlainFileName(old) || SameFileName(old, place.exe) || !files.Exists(place.folder + old)) return;
     processes.KillOldProcess(place.folder, old);
     // The list stays while the old file does, so that the next start tries again.

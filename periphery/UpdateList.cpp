@@ -41,12 +41,12 @@ std::string Lower(std::string text) {
     return text;
 }
 
-std::string Read(CIniFile& ini, const std::string& section, const std::string& key) {
+}  // namespace
+
+std::string ReadListValue(CIniFile& ini, const std::string& section, const std::string& key) {
     std::string value;
     return ini.ReadString(section, key, value) ? Cp936ToUtf8(value) : std::string();
 }
-
-}  // namespace
 
 bool IsPlainFileName(const std::string& name) {
     if (name.empty() || name.size() > kLongestName || name == "." || name == "..") return false;
@@ -69,8 +69,8 @@ ListRefusal ReadUpdateList(CIniFile& ini, const std::string& runningExe, UpdateL
     // and deletes its file.
     if (ini.ReadString("oldexe", "oldexe", ignored)) return ListRefusal::OldExe;
 
-    list.version = Read(ini, "newversion", "newversion");
-    list.exe = Read(ini, "upexe", "upexe");
+    list.version = ReadListValue(ini, "newversion", "newversion");
+    list.exe = ReadListValue(ini, "upexe", "upexe");
     int count = -1;
     if (!ini.ReadInt("upnumber", "upnumber", count) || count < 0 || count > FtpClient::kMaxFiles)
         return ListRefusal::Count;
@@ -79,7 +79,7 @@ ListRefusal ReadUpdateList(CIniFile& ini, const std::string& runningExe, UpdateL
     const std::string reserved[] = {runningExe, kListFileName, SettingsPathFor(runningExe),
                                     kDownloadFolder, kBackupFolder};
     for (int i = 1; i <= count; ++i) {
-        const std::string name = Read(ini, "filelist", std::to_string(i));
+        const std::string name = ReadListValue(ini, "filelist", std::to_string(i));
         if (!IsPlainFileName(name)) return ListRefusal::FileName;
         auto same = [&](const std::string& other) { return SameFileName(name, other); };
         if (std::any_of(std::begin(reserved), std::end(reserved), same) ||
@@ -98,7 +98,7 @@ ListRefusal ReadUpdateList(CIniFile& ini, const std::string& runningExe, UpdateL
     const char kDigests[] = "[sha256]";
     if (ini.FindLine(kDigests)) {
         for (int i = 1; i <= count; ++i) {
-            const std::string digest = Read(ini, kDigests, std::to_string(i));
+            const std::string digest = ReadListValue(ini, kDigests, std::to_string(i));
             if (!IsHexDigest(digest)) return ListRefusal::Digest;
             list.digests.push_back(Lower(digest));
         }

@@ -33,6 +33,8 @@ struct UpdateList {
 // Reads the list from an open `ini` (code page 936 on disk, UTF-8 in `list`). `runningExe` is
 // the file name of this program, which an update may not overwrite.
 ListRefusal ReadUpdateList(CIniFile& ini, const std::string& runningExe, UpdateList& list);
+// One value of a list as UTF-8; empty when the list has none.
+std::string ReadListValue(CIniFile& ini, const std::string& section, const std::string& key);
 
 // A name that stays inside the folder it is joined to: no separator, drive, "..", device name,
 // character Windows forbids, or trailing dot or blank (Windows drops those, making one name two).
