@@ -40,8 +40,8 @@ UpdateTurn& Turn() {
 
 ProgramPlace ThisProgram() {
     const std::string path = ExecutablePath();
-    const std::size_t slash = path.find_last_of('\\');
-    return {path.substr(0, slash + 1), path.substr(slash + 1)};
+    const std::string folder = PathBesideExecutable(path, "");
+    return {folder, path.substr(folder.size())};
 }
 
 // No owner: the main window stays usable while a question waits.
