@@ -9,7 +9,6 @@ namespace mw {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x424C;  // the control's own subclass
 constexpr UINT_PTR kHoverTimer = 1;
 constexpr UINT kHoverPeriodMs = 100;
 constexpr int kHelpHandCursor = 106;  // the hand among the help program's cursors
@@ -36,14 +35,11 @@ HCURSOR HelpHandCursor() {
 }  // namespace
 
 BannerLink::~BannerLink() {
-    if (hwnd_) RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
     if (ownHand_) DestroyCursor(hand_);
 }
 
 bool BannerLink::Attach(HWND control) {
-    if (!control || !SetWindowSubclass(control, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-        return false;
-    hwnd_ = control;
+    if (!ControlSubclass::Attach(control)) return false;
     SetWindowLongW(control, GWL_STYLE, GetWindowLongW(control, GWL_STYLE) | SS_NOTIFY);
     hand_ = HelpHandCursor();
     ownHand_ = hand_ != nullptr;
@@ -70,57 +66,51 @@ bool BannerLink::Attach(HWND control) {
 void BannerLink::OnMouseMove() {
     if (hover_) return;
     hover_ = true;
-    InvalidateRect(hwnd_, nullptr, FALSE);
-    SetTimer(hwnd_, kHoverTimer, kHoverPeriodMs, nullptr);
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+    SetTimer(Hwnd(), kHoverTimer, kHoverPeriodMs, nullptr);
 }
 
 void BannerLink::OnTimer() {
     const DWORD at = GetMessagePos();
     POINT point = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
-    ScreenToClient(hwnd_, &point);
+    ScreenToClient(Hwnd(), &point);
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(Hwnd(), &client);
     if (PtInRect(&client, point)) return;
     hover_ = false;
-    KillTimer(hwnd_, kHoverTimer);
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    KillTimer(Hwnd(), kHoverTimer);
+    InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 void BannerLink::OnPaint() {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd_, &paint);
-    const int length = GetWindowTextLengthW(hwnd_);
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    const int length = GetWindowTextLengthW(Hwnd());
     if (length > 0) {
         std::wstring text(length + 1, L'\0');
-        text.resize(GetWindowTextW(hwnd_, &text[0], length + 1));
+        text.resize(GetWindowTextW(Hwnd(), &text[0], length + 1));
         RECT client;
-        GetClientRect(hwnd_, &client);
-        HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+        GetClientRect(Hwnd(), &client);
+        HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, hover_ ? kHoverColour : kLinkColour);
         DrawTextW(dc, text.c_str(), -1, &client, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
         SelectObject(dc, oldFont);
     }
-    EndPaint(hwnd_, &paint);
+    EndPaint(Hwnd(), &paint);
 }
 
-LRESULT CALLBACK BannerLink::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
-    auto* link = reinterpret_cast<BannerLink*>(self);
+bool BannerLink::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     switch (message) {
-        case WM_MOUSEMOVE:   link->OnMouseMove(); break;
-        case WM_TIMER:       if (wParam == kHoverTimer) { link->OnTimer(); return 0; } break;
-        case WM_PAINT:       link->OnPaint(); return 0;
-        case WM_ERASEBKGND:  return TRUE;  // a hollow background: what lies behind shows through
-        case WM_SETCURSOR:   if (link->hand_) { SetCursor(link->hand_); return TRUE; } break;
-        case WM_NCDESTROY:
-            KillTimer(hwnd, kHoverTimer);
-            RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-            link->hwnd_ = nullptr;
-            break;
-        default: break;
+        case WM_MOUSEMOVE:   OnMouseMove(); return false;
+        case WM_TIMER:       if (wParam != kHoverTimer) return false; OnTimer(); return true;
+        case WM_PAINT:       OnPaint(); return true;
+        // A hollow background: what lies behind shows through.
+        case WM_ERASEBKGND:  result = TRUE; return true;
+        case WM_SETCURSOR:   if (!hand_) return false; SetCursor(hand_); result = TRUE; return true;
+        case WM_NCDESTROY:   KillTimer(Hwnd(), kHoverTimer); return false;
+        default:             return false;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace mw

@@ -4,25 +4,23 @@
 
 #include <windows.h>
 
+#include "periphery/ControlSubclassWin32.h"
+
 namespace mw {
 
-class BannerLink {
+class BannerLink : public ControlSubclass {
 public:
     BannerLink() = default;
-    ~BannerLink();
-    BannerLink(const BannerLink&) = delete;
-    BannerLink& operator=(const BannerLink&) = delete;
+    ~BannerLink() override;
 
     bool Attach(HWND control);
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnMouseMove();
     void OnTimer();
     void OnPaint();
 
-    HWND hwnd_ = nullptr;
     HCURSOR hand_ = nullptr;
     bool ownHand_ = false;  // copied from the help program, so destroyed with the link
     bool hover_ = false;

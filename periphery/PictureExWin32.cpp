@@ -2,8 +2,6 @@
 // and a thread that plays the frames of an animated GIF onto it.
 #include "periphery/PictureExWin32.h"
 
-#include <commctrl.h>
-
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -13,7 +11,6 @@ namespace mw {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x5045;   // the control's own subclass
 constexpr DWORD kStopWaitMs = 5000;
 constexpr int kHimetricPerInch = 2540;
 
@@ -109,7 +106,7 @@ public:
         Locked lock(p_.canvasLock_);
         return Render(p_.framePictures_[index], p_.canvas_, a.left, a.top, a.width, a.height);
     }
-    void Invalidate() override { InvalidateRect(p_.hwnd_, nullptr, FALSE); }
+    void Invalidate() override { InvalidateRect(p_.Hwnd(), nullptr, FALSE); }
 
 private:
     CPictureEx& p_;
@@ -122,16 +119,8 @@ CPictureEx::CPictureEx() {
 
 CPictureEx::~CPictureEx() {
     ReleasePicture();
-    if (hwnd_) RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
     if (exitEvent_) CloseHandle(exitEvent_);
     DeleteCriticalSection(&canvasLock_);
-}
-
-bool CPictureEx::Attach(HWND control) {
-    if (!control || !SetWindowSubclass(control, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-        return false;
-    hwnd_ = control;
-    return true;
 }
 
 bool CPictureEx::Load(LPCWSTR resourceName, LPCWSTR resourceType) {
@@ -256,15 +245,15 @@ bool CPictureEx::LoadAnimation(const std::vector<std::uint8_t>& data, const GifI
 }
 
 bool CPictureEx::PrepareCanvas() {
-    if (hwnd_)
-        SetWindowPos(hwnd_, nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy,
+    if (Hwnd())
+        SetWindowPos(Hwnd(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    HDC screen = GetDC(hwnd_);
+    HDC screen = GetDC(Hwnd());
     canvas_ = CreateCompatibleDC(screen);
     canvasBitmap_ = CreateCompatibleBitmap(screen, pictureSize_.cx, pictureSize_.cy);
     saved_ = CreateCompatibleDC(screen);
     savedBitmap_ = CreateCompatibleBitmap(screen, pictureSize_.cx, pictureSize_.cy);
-    ReleaseDC(hwnd_, screen);
+    ReleaseDC(Hwnd(), screen);
     if (!canvas_ || !canvasBitmap_ || !saved_ || !savedBitmap_) {
         ReleasePicture();
         return false;
@@ -297,7 +286,7 @@ bool CPictureEx::Draw() {
         Locked lock(canvasLock_);
         drawn = picture_ && Render(picture_, canvas_, 0, 0, pictureSize_.cx, pictureSize_.cy);
     }
-    if (drawn && hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (drawn && Hwnd()) InvalidateRect(Hwnd(), nullptr, FALSE);
     return drawn;
 }
 
@@ -363,42 +352,34 @@ void CPictureEx::ReleasePicture() {
     currentFrame_ = 0;
     isGif_ = false;
     loaded_ = false;
-    if (wasShown && hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (wasShown && Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 bool CPictureEx::OnPaint() {
     if (!loaded_) return false;
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd_, &paint);
+    HDC dc = BeginPaint(Hwnd(), &paint);
     {
         Locked lock(canvasLock_);
         BitBlt(dc, 0, 0, pictureSize_.cx, pictureSize_.cy, canvas_, 0, 0, SRCCOPY);
     }
-    EndPaint(hwnd_, &paint);
+    EndPaint(Hwnd(), &paint);
     return true;
 }
 
-LRESULT CALLBACK CPictureEx::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
-    auto* picture = reinterpret_cast<CPictureEx*>(self);
+bool CPictureEx::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
     switch (message) {
         case WM_PAINT:
-            if (picture->OnPaint()) return 0;
-            break;
+            return OnPaint();
         case WM_ERASEBKGND:
-            if (picture->loaded_) return TRUE;  // the canvas covers the whole control
-            break;
+            result = TRUE;
+            return loaded_;  // the canvas covers the whole control
         case WM_DESTROY:
-            picture->StopAnimation();
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-            picture->hwnd_ = nullptr;
-            break;
+            StopAnimation();
+            return false;
         default:
-            break;
+            return false;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace mw

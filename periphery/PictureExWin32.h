@@ -10,19 +10,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "periphery/ControlSubclassWin32.h"
 #include "periphery/PictureEx.h"
 
 namespace mw {
 
-class CPictureEx {
+// Attach takes over the painting of a static control of a dialog.
+class CPictureEx : public ControlSubclass {
 public:
     CPictureEx();
-    ~CPictureEx();
-    CPictureEx(const CPictureEx&) = delete;
-    CPictureEx& operator=(const CPictureEx&) = delete;
-
-    // Takes over the painting of a static control of a dialog.
-    bool Attach(HWND control);
+    ~CPictureEx() override;
 
     // Each load releases what was loaded before. A damaged GIF fails and leaves the control empty.
     bool Load(LPCWSTR resourceName, LPCWSTR resourceType);
@@ -46,8 +43,7 @@ public:
 private:
     class Canvas;
 
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     static DWORD WINAPI ThreadProc(void* self);
     void ThreadAnimation();
     bool OnPaint();
@@ -75,7 +71,6 @@ private:
     std::vector<GifFrame> frames_;
     std::vector<IPicture*> framePictures_;  // one per entry of frames_
     CRITICAL_SECTION canvasLock_;
-    HWND hwnd_ = nullptr;
 };
 
 }  // namespace mw

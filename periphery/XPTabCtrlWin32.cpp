@@ -12,7 +12,6 @@ namespace mw {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x5854;  // the control's own subclass
 constexpr COLORREF kImageMask = RGB(0, 255, 255);
 constexpr int kItemTextMax = 127;
 
@@ -89,27 +88,19 @@ TabRect TabRectOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
 CXPTabCtrl::~CXPTabCtrl() {
-    if (hwnd_) RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
     if (images_) ImageList_Destroy(images_);
 }
 
-bool CXPTabCtrl::Attach(HWND tab) {
-    if (!tab || !SetWindowSubclass(tab, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-        return false;
-    hwnd_ = tab;
-    return true;
-}
-
 void CXPTabCtrl::SetImageBitmap(int bitmapId) {
-    if (!hwnd_ || images_) return;
+    if (!Hwnd() || images_) return;
     images_ = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmapId), kTabImageSize, 1,
                                    kImageMask, IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    if (images_) TabCtrl_SetImageList(hwnd_, images_);
+    if (images_) TabCtrl_SetImageList(Hwnd(), images_);
 }
 
 bool CXPTabCtrl::IsThemed() {
-    if (!extendedDrawing_ || !hwnd_) return false;
-    orientation_ = OrientationOf(static_cast<unsigned>(GetWindowLongW(hwnd_, GWL_STYLE)));
+    if (!extendedDrawing_ || !Hwnd()) return false;
+    orientation_ = OrientationOf(static_cast<unsigned>(GetWindowLongW(Hwnd(), GWL_STYLE)));
     const unsigned version = OsVersion();
     return UseThemedPainting(extendedDrawing_, true, version, SystemAllowsThemes(version) && UxTheme().Active());
 }
@@ -130,30 +121,31 @@ HRESULT CXPTabCtrl::DrawThemePart(HDC dc, int part, int state, const char* class
 
 bool CXPTabCtrl::OnPaint() {
     if (!IsThemed()) return false;
+    const HWND tab = Hwnd();
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd_, &paint);
+    HDC dc = BeginPaint(tab, &paint);
     RECT client, display;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(tab, &client);
     display = client;
-    TabCtrl_AdjustRect(hwnd_, FALSE, &display);
+    TabCtrl_AdjustRect(tab, FALSE, &display);
 
-    std::vector<TabRect> items(static_cast<std::size_t>(std::max(0, TabCtrl_GetItemCount(hwnd_))));
+    std::vector<TabRect> items(static_cast<std::size_t>(std::max(0, TabCtrl_GetItemCount(tab))));
     for (std::size_t i = 0; i < items.size(); ++i) {
         RECT r = {};
-        TabCtrl_GetItemRect(hwnd_, static_cast<int>(i), &r);
+        TabCtrl_GetItemRect(tab, static_cast<int>(i), &r);
         items[i] = TabRectOf(r);
     }
     int hot = -1;
     if (!items.empty()) {
         TCHITTESTINFO hit = {};
         GetCursorPos(&hit.pt);
-        ScreenToClient(hwnd_, &hit.pt);
-        hot = TabCtrl_HitTest(hwnd_, &hit);
+        ScreenToClient(tab, &hit.pt);
+        hot = TabCtrl_HitTest(tab, &hit);
     }
     for (const TabPaintStep& step : PlanTabPaint(TabRectOf(client), TabRectOf(display), orientation_, items,
-                                                 hot, TabCtrl_GetCurSel(hwnd_)))
+                                                 hot, TabCtrl_GetCurSel(tab)))
         DrawTabItem(dc, step.item, step.rect, step.part, step.state);
-    EndPaint(hwnd_, &paint);
+    EndPaint(tab, &paint);
     return true;
 }
 
@@ -193,14 +185,14 @@ void CXPTabCtrl::DrawItemContent(HDC dc, int item, const TabRect& rect, bool sel
     info.pszText = text;
     info.cchTextMax = kItemTextMax;
     info.iImage = -1;
-    SendMessageW(hwnd_, TCM_GETITEMW, item, reinterpret_cast<LPARAM>(&info));
-    HIMAGELIST images = TabCtrl_GetImageList(hwnd_);
+    SendMessageW(Hwnd(), TCM_GETITEMW, item, reinterpret_cast<LPARAM>(&info));
+    HIMAGELIST images = TabCtrl_GetImageList(Hwnd());
     const TabContentLayout layout = LayoutTabContent(rect, orientation_, selected, images && info.iImage >= 0);
 
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     if (layout.drawImage) ImageList_Draw(images, info.iImage, dc, layout.imageX, layout.imageY, ILD_TRANSPARENT);
     if (text[0]) {
-        HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+        HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         RECT r = {layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
         DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_CENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
@@ -209,15 +201,8 @@ void CXPTabCtrl::DrawItemContent(HDC dc, int item, const TabRect& rect, bool sel
     SetBkMode(dc, oldMode);
 }
 
-LRESULT CALLBACK CXPTabCtrl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
-    auto* tab = reinterpret_cast<CXPTabCtrl*>(self);
-    if (message == WM_PAINT && tab->OnPaint()) return 0;
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
-        tab->hwnd_ = nullptr;
-    }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+bool CXPTabCtrl::OnMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
+    return message == WM_PAINT && OnPaint();
 }
 
 }  // namespace mw

@@ -5,26 +5,23 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "periphery/ControlSubclassWin32.h"
 #include "periphery/XPTabCtrl.h"
 
 namespace mw {
 
-class CXPTabCtrl {
+// Attach takes over the painting of a dialog's tab control.
+class CXPTabCtrl : public ControlSubclass {
 public:
     CXPTabCtrl() = default;
-    ~CXPTabCtrl();
-    CXPTabCtrl(const CXPTabCtrl&) = delete;
-    CXPTabCtrl& operator=(const CXPTabCtrl&) = delete;
+    ~CXPTabCtrl() override;
 
-    // Takes over the painting of a dialog's tab control.
-    bool Attach(HWND tab);
     // Gives the tabs images: 16-pixel images of a bitmap resource, RGB(0, 255, 255) transparent.
     // Only once, and only while the control exists.
     void SetImageBitmap(int bitmapId);
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool IsThemed();
     HRESULT DrawThemePart(HDC dc, int part, int state, const char* className, const RECT& rect);
     bool OnPaint();
@@ -34,7 +31,6 @@ private:
     HIMAGELIST images_ = nullptr;
     TabOrientation orientation_ = kTabBottom;
     bool extendedDrawing_ = true;
-    HWND hwnd_ = nullptr;
 };
 
 }  // namespace mw
