@@ -53,15 +53,12 @@ void CQINGDAN::Refresh() {
     const WeightDisplay display = Display();
     const int selected = surface_.Selection(IDC_QD_LIST);
     surface_.ClearItems(IDC_QD_LIST);
-    int number = 0;
-    for (const WeightRow& row : list_.Rows()) {
-        surface_.AddRow(IDC_QD_LIST, {std::to_string(++number), row.item.calculator, row.item.size,
-                                      row.item.quantity,
-                                      display.Weight(row.item.kilograms) + " " + display.Unit(),
-                                      PlainNumber(list_.PriceOf(row), 2),
-                                      Money(list_.CostOf(row)), row.time});
-    }
     const int count = static_cast<int>(list_.Rows().size());
+    for (int i = 0; i < count; ++i) {
+        std::vector<std::string> cells = list_.RowCells(i, display);
+        cells[WeightList::kWeightCell] += std::string(" ") + display.Unit();  // the header names no unit here
+        surface_.AddRow(IDC_QD_LIST, cells);
+    }
     if (selected >= 0 && count > 0) surface_.SetSelection(IDC_QD_LIST, selected < count ? selected : count - 1);
     std::string total = "共 " + std::to_string(count) + " 项  合计重量 " + display.Weight(list_.TotalKilograms()) +
                         " " + display.Unit() + "  金额 " + Money(list_.TotalCost()) + " 元";
