@@ -8,11 +8,8 @@ namespace mw {
 
 namespace {
 
-struct Column { const char* title; int width; };
-const Column kColumns[] = {
-    {"序号", 36}, {"名称", 90}, {"规格", 120}, {"长度/面积/数量", 92}, {"重量", 86},
-    {"单价(元/吨)", 76}, {"金额(元)", 76}, {"时间", 124},
-};
+// Pixels, in the order of WeightList::kColumnTitles.
+const int kColumnWidths[WeightList::kColumnCount] = {36, 90, 120, 92, 86, 76, 76, 124};
 
 const char kChooseRow[] = "请先在清单中选中一行。";
 const char kConfirmClear[] = "清空重量清单中的全部记录吗?";
@@ -27,7 +24,8 @@ CQINGDAN::CQINGDAN(ControlSurface& surface, WeightList& list, const CalcSettings
 }
 
 void CQINGDAN::OnInitDialog(const std::string& setAside) {
-    for (const Column& column : kColumns) surface_.AddColumn(IDC_QD_LIST, column.title, column.width);
+    for (std::size_t i = 0; i < WeightList::kColumnCount; ++i)
+        surface_.AddColumn(IDC_QD_LIST, WeightList::kColumnTitles[i], kColumnWidths[i]);
     surface_.SetText(IDC_QD_PRICE, PlainNumber(list_.DefaultPrice(), 2));
     Refresh();
     if (!setAside.empty())

@@ -2,6 +2,7 @@
 #include "tools/WeightList.h"
 
 #include <cmath>
+#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -81,6 +82,9 @@ std::string CsvField(const std::string& text) {
 }
 
 }  // namespace
+
+const char* const WeightList::kColumnTitles[kColumnCount] = {
+    "序号", "名称", "规格", "长度/面积/数量", "重量", "单价(元/吨)", "金额(元)", "时间"};
 
 std::string WeightDisplay::Weight(double kilograms) const {
     const int places = decimals >= 0 && decimals <= 9 ? decimals : 2;
@@ -217,8 +221,8 @@ std::vector<std::string> WeightList::RowCells(std::size_t index, const WeightDis
 
 std::vector<std::vector<std::string>> WeightList::Table(const WeightDisplay& display) const {
     std::vector<std::vector<std::string>> table;
-    table.push_back({"序号", "名称", "规格", "长度/面积/数量", std::string("重量(") + display.Unit() + ")",
-                     "单价(元/吨)", "金额(元)", "时间"});
+    table.emplace_back(std::begin(kColumnTitles), std::end(kColumnTitles));
+    table.back()[kWeightCell] += std::string("(") + display.Unit() + ")";
     for (std::size_t i = 0; i < rows_.size(); ++i) table.push_back(RowCells(i, display));
     table.push_back({"合计", "", "", "", display.Weight(TotalKilograms()), "", Money(TotalCost()), ""});
     return table;
