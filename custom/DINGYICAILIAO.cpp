@@ -71,10 +71,13 @@ void CDINGYICAILIAO::OnInitDialog() {
 
 void CDINGYICAILIAO::LoadStore() {
     entries_.clear();
+    ProfileStore& store = settings_.Store();
+    store.BeginBatch();  // one read of the file for the eight types, not one for each
     for (const CustomSource& source : kCustomSources) {
-        std::vector<CustomEntry> read = ReadCustomEntries(settings_.Store(), source);
+        std::vector<CustomEntry> read = ReadCustomEntries(store, source);
         entries_.insert(entries_.end(), read.begin(), read.end());
     }
+    store.CommitBatch();
 }
 
 void CDINGYICAILIAO::SaveStore() {

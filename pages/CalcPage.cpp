@@ -43,11 +43,13 @@ void CalcPage::WeightButton(int button, int resultEdit, WeighingSource source) {
 
 std::string CalcPage::Item(int combo) const { return surface_.ItemText(combo, surface_.Selection(combo)); }
 
+std::string CalcPage::PlainValue(int edit) const { return host_.TrimZeros(FormatPlain(Value(edit))); }
+
 std::string CalcPage::Dimensions(std::initializer_list<int> edits) const {
     std::string text;
     for (int edit : edits) {
         if (!text.empty()) text += "×";
-        text += host_.TrimZeros(FormatPlain(Value(edit)));
+        text += PlainValue(edit);
     }
     return text;
 }
@@ -161,7 +163,7 @@ void CalcPage::LoadCustomEntries(TableCalculator& calc, const CustomSource& sour
 }
 
 void CalcPage::Echo(int edit) {
-    host_.SetHint(host_.TrimZeros(FormatPlain(Value(edit))));
+    host_.SetHint(PlainValue(edit));
 }
 
 void CalcPage::CopyAndCount(int resultEdit, const WeighingSource& source) {
@@ -188,9 +190,9 @@ std::string CalcPage::QuantityText(const WeighingSource& source) const {
     const bool millimetres = Settings().unitSystem == kKgMm;
     switch (source.quantity) {
         case Quantity::Length:
-            return host_.TrimZeros(FormatPlain(Value(source.quantityEdit))) + (millimetres ? " mm" : " m");
+            return PlainValue(source.quantityEdit) + (millimetres ? " mm" : " m");
         case Quantity::Area:
-            return host_.TrimZeros(FormatPlain(Value(source.quantityEdit))) + (millimetres ? " mm²" : " m²");
+            return PlainValue(source.quantityEdit) + (millimetres ? " mm²" : " m²");
         case Quantity::Pieces:  // fasteners weigh one piece under kg;mm, a thousand otherwise
             return millimetres ? "1 件" : "1000 件";
         default:

@@ -78,6 +78,8 @@ protected:
 
     // Steps of a compute operation.
     double Value(int edit) const { return EvaluateText(InputText(edit)); }
+    // The value of an edit as the hint line shows it: "2*500" reads "1000", "0.50" reads "0.5".
+    std::string PlainValue(int edit) const;
     // The text of an input edit. An edit reports every change of its text, so a text once read
     // stays good until the next change: a global recomputation reads no control.
     const std::string& InputText(int edit) const;

@@ -156,10 +156,10 @@ void CTAB1::ComputeRound() {
 
 // Φ outer diameter; a pipe adds "×Φ" inner diameter or "×" wall thickness, as the mode reads it.
 std::string CTAB1::RoundSize() const {
-    const std::string outer = "Φ" + Dimensions({IDC_ROUND_OUTER});
+    const std::string outer = "Φ" + PlainValue(IDC_ROUND_OUTER);
     if (roundMode_ == kInnerDiameter)
-        return Value(IDC_ROUND_INNER) == 0 ? outer : outer + "×Φ" + Dimensions({IDC_ROUND_INNER});
-    return surface_.Text(IDC_ROUND_WALL) == kSolidWall ? outer : outer + "×" + Dimensions({IDC_ROUND_WALL});
+        return Value(IDC_ROUND_INNER) == 0 ? outer : outer + "×Φ" + PlainValue(IDC_ROUND_INNER);
+    return surface_.Text(IDC_ROUND_WALL) == kSolidWall ? outer : outer + "×" + PlainValue(IDC_ROUND_WALL);
 }
 
 void CTAB1::ComputeAngle() { ComputeTable(angle_); }

@@ -150,7 +150,7 @@ void CTAB2::ComputeFastener() {
 std::string CTAB2::FastenerSize() const {
     std::string size = Item(IDC_FASTENER_TYPE) + " " + Item(IDC_FASTENER_SIZE);
     if (surface_.Text(IDC_FASTENER_LENGTH) != kFastenerPlaceholder)
-        size += "×" + Dimensions({IDC_FASTENER_LENGTH});
+        size += "×" + PlainValue(IDC_FASTENER_LENGTH);
     return size;
 }
 

@@ -38,6 +38,12 @@ const bool kEnabledByPeriod[kTaskPeriodCount][6] = {
 
 }  // namespace
 
+const CRENWU::Option CRENWU::kOptions[kOptionCount] = {
+    {IDC_RENWU_AUTORUN, "autorun", &CRENWU::autorun_},
+    {IDC_RENWU_MINIRUN, "minirun", &CRENWU::minirun_},
+    {IDC_RENWU_HIDETRAY, "hidetubiao", &CRENWU::hidetubiao_},
+};
+
 CRENWU::CRENWU(ControlSurface& surface, SettingsFile& settings, const RenwuServices& services)
     : surface_(surface), settings_(settings), services_(services), store_(settings),
       scheduler_(services.clock) {}
@@ -57,12 +63,10 @@ void CRENWU::OnInitDialog() {
     surface_.SetSelection(IDC_RENWU_PERIOD, kOnce);
 
     ProfileStore& store = settings_.Store();
-    autorun_ = store.ReadInt(SettingsFile::kSection, "autorun", 0) == 1;
-    minirun_ = store.ReadInt(SettingsFile::kSection, "minirun", 0) == 1;
-    hidetubiao_ = store.ReadInt(SettingsFile::kSection, "hidetubiao", 0) == 1;
-    surface_.SetChecked(IDC_RENWU_AUTORUN, autorun_);
-    surface_.SetChecked(IDC_RENWU_MINIRUN, minirun_);
-    surface_.SetChecked(IDC_RENWU_HIDETRAY, hidetubiao_);
+    for (const Option& option : kOptions) {
+        this->*option.flag = store.ReadInt(SettingsFile::kSection, option.key, 0) == 1;
+        surface_.SetChecked(option.box, this->*option.flag);
+    }
 
     LoadTasks();
     RefreshClock();
@@ -157,10 +161,6 @@ void CRENWU::OnPeriodChange() {
 }
 
 void CRENWU::OnOptionToggle(int checkBox) {
-    struct Option { int box; const char* key; bool CRENWU::*flag; };
-    static const Option kOptions[] = {{IDC_RENWU_AUTORUN, "autorun", &CRENWU::autorun_},
-                                      {IDC_RENWU_MINIRUN, "minirun", &CRENWU::minirun_},
-                                      {IDC_RENWU_HIDETRAY, "hidetubiao", &CRENWU::hidetubiao_}};
     for (const Option& option : kOptions) {
         if (option.box != checkBox) continue;
         bool on = surface_.Checked(checkBox);

@@ -60,6 +60,11 @@ public:
     bool HideTrayIcon() const { return hidetubiao_; }
 
 private:
+    // The check boxes of the bottom line, their keys in the settings file and their flags.
+    struct Option { int box; const char* key; bool CRENWU::*flag; };
+    static constexpr int kOptionCount = 3;
+    static const Option kOptions[kOptionCount];
+
     // Writes or removes the Run value; false (and says why) when the registry refuses.
     bool ApplyStartWithWindows(bool on);
     // Performs a due task of kinds 1 to 6; what the user must learn goes into `reminders`.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "expr/Atof.h"
+#include "expr/TrimZeros.h"
 #include "res/resource.h"
 #include "tools/UnitTables.h"
 
@@ -69,12 +70,7 @@ std::string CDANWEI::FormatConverted(double value) {
     const int length = std::snprintf(nullptr, 0, "%.16f", value);
     std::vector<char> buffer(length > 0 ? length + 1 : 1, '\0');
     if (length > 0) std::snprintf(buffer.data(), buffer.size(), "%.16f", value);
-    std::string text = buffer.data();
-    // Only the decimals' zeros go: "%.16f" gives at most 16 of them after the point.
-    for (int i = 0; i < 29 && !text.empty() && text.back() == '0' && text.find('.') != std::string::npos; ++i)
-        text.pop_back();
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    return text;
+    return TrimZeros(buffer.data());
 }
 
 void CDANWEI::ConvertUnits() {

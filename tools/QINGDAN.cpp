@@ -8,11 +8,8 @@ namespace mw {
 
 namespace {
 
-struct Column { const char* title; int width; };
-const Column kColumns[] = {
-    {"序号", 36}, {"名称", 90}, {"规格", 120}, {"长度/面积/数量", 92}, {"重量", 86},
-    {"单价(元/吨)", 76}, {"金额(元)", 76}, {"时间", 124},
-};
+// Pixels, in the order of WeightList::kColumnTitles.
+const int kColumnWidths[WeightList::kColumnCount] = {36, 90, 120, 92, 86, 76, 76, 124};
 
 const char kChooseRow[] = "请先在清单中选中一行。";
 const char kConfirmClear[] = "清空重量清单中的全部记录吗?";
@@ -27,7 +24,8 @@ CQINGDAN::CQINGDAN(ControlSurface& surface, WeightList& list, const CalcSettings
 }
 
 void CQINGDAN::OnInitDialog(const std::string& setAside) {
-    for (const Column& column : kColumns) surface_.AddColumn(IDC_QD_LIST, column.title, column.width);
+    for (std::size_t i = 0; i < WeightList::kColumnCount; ++i)
+        surface_.AddColumn(IDC_QD_LIST, WeightList::kColumnTitles[i], kColumnWidths[i]);
     surface_.SetText(IDC_QD_PRICE, PlainNumber(list_.DefaultPrice(), 2));
     Refresh();
     if (!setAside.empty())
@@ -53,15 +51,12 @@ void CQINGDAN::Refresh() {
     const WeightDisplay display = Display();
     const int selected = surface_.Selection(IDC_QD_LIST);
     surface_.ClearItems(IDC_QD_LIST);
-    int number = 0;
-    for (const WeightRow& row : list_.Rows()) {
-        surface_.AddRow(IDC_QD_LIST, {std::to_string(++number), row.item.calculator, row.item.size,
-                                      row.item.quantity,
-                                      display.Weight(row.item.kilograms) + " " + display.Unit(),
-                                      PlainNumber(list_.PriceOf(row), 2),
-                                      Money(list_.CostOf(row)), row.time});
-    }
     const int count = static_cast<int>(list_.Rows().size());
+    for (int i = 0; i < count; ++i) {
+        std::vector<std::string> cells = list_.RowCells(i, display);
+        cells[WeightList::kWeightCell] += std::string(" ") + display.Unit();  // the header names no unit here
+        surface_.AddRow(IDC_QD_LIST, cells);
+    }
     if (selected >= 0 && count > 0) surface_.SetSelection(IDC_QD_LIST, selected < count ? selected : count - 1);
     std::string total = "共 " + std::to_string(count) + " 项  合计重量 " + display.Weight(list_.TotalKilograms()) +
                         " " + display.Unit() + "  金额 " + Money(list_.TotalCost()) + " 元";

@@ -2,8 +2,11 @@
 #include "tools/WeightList.h"
 
 #include <cmath>
+#include <iterator>
 #include <cstdio>
 #include <cstdlib>
+
+#include "expr/TrimZeros.h"
 
 namespace mw {
 
@@ -80,6 +83,9 @@ std::string CsvField(const std::string& text) {
 
 }  // namespace
 
+const char* const WeightList::kColumnTitles[kColumnCount] = {
+    "序号", "名称", "规格", "长度/面积/数量", "重量", "单价(元/吨)", "金额(元)", "时间"};
+
 std::string WeightDisplay::Weight(double kilograms) const {
     const int places = decimals >= 0 && decimals <= 9 ? decimals : 2;
     char text[352];
@@ -90,11 +96,7 @@ std::string WeightDisplay::Weight(double kilograms) const {
 std::string PlainNumber(double value, int maxDecimals) {
     char text[352];
     std::snprintf(text, sizeof text, "%.*f", maxDecimals, value);
-    std::string out = text;
-    if (out.find('.') != std::string::npos) {
-        while (out.back() == '0') out.pop_back();
-        if (out.back() == '.') out.pop_back();
-    }
+    const std::string out = TrimZeros(text);
     return out == "-0" ? "0" : out;
 }
 
@@ -211,16 +213,17 @@ bool WeightList::ParseFileText(const std::string& text, std::vector<WeightRow>& 
     return true;
 }
 
+std::vector<std::string> WeightList::RowCells(std::size_t index, const WeightDisplay& display) const {
+    const WeightRow& row = rows_[index];
+    return {std::to_string(index + 1), row.item.calculator, row.item.size, row.item.quantity,
+            display.Weight(row.item.kilograms), PlainNumber(PriceOf(row), 2), Money(CostOf(row)), row.time};
+}
+
 std::vector<std::vector<std::string>> WeightList::Table(const WeightDisplay& display) const {
     std::vector<std::vector<std::string>> table;
-    table.push_back({"序号", "名称", "规格", "长度/面积/数量", std::string("重量(") + display.Unit() + ")",
-                     "单价(元/吨)", "金额(元)", "时间"});
-    int number = 0;
-    for (const WeightRow& row : rows_) {
-        table.push_back({std::to_string(++number), row.item.calculator, row.item.size, row.item.quantity,
-                         display.Weight(row.item.kilograms), PlainNumber(PriceOf(row), 2),
-                         Money(CostOf(row)), row.time});
-    }
+    table.emplace_back(std::begin(kColumnTitles), std::end(kColumnTitles));
+    table.back()[kWeightCell] += std::string("(") + display.Unit() + ")";
+    for (std::size_t i = 0; i < rows_.size(); ++i) table.push_back(RowCells(i, display));
     table.push_back({"合计", "", "", "", display.Weight(TotalKilograms()), "", Money(TotalCost()), ""});
     return table;
 }

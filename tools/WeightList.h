@@ -55,6 +55,13 @@ public:
     bool SetDefaultPrice(double yuanPerTonne);
     bool SetRowPrice(int index, std::optional<double> yuanPerTonne);
 
+    // The columns as the window and the exports head them; the exports add the weight's unit.
+    static constexpr std::size_t kColumnCount = 8;
+    static const char* const kColumnTitles[kColumnCount];
+    // Row `index` as the window and the exports show it: number from 1, name, size, quantity,
+    // weight (cell kWeightCell, without its unit), price, cost, time.
+    static constexpr std::size_t kWeightCell = 4;
+    std::vector<std::string> RowCells(std::size_t index, const WeightDisplay& display) const;
     // Tab-separated lines with a header line, for the clipboard and spreadsheets.
     std::string TabText(const WeightDisplay& display) const;
     // The same as comma-separated values: UTF-8 with a byte-order mark, CRLF line ends.

@@ -2,6 +2,7 @@
 #include "tools/ZHOUCHENG.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "res/resource.h"
 #include "tools/BearingTables.h"
@@ -57,13 +58,13 @@ void CZHOUCHENG::OnLineDoubleClicked() {
 
 void CZHOUCHENG::OnFindNext() {
     const std::string wanted = surface_.Text(IDC_ZC_SEARCH);
-    const int count = surface_.ItemCount(IDC_ZC_LIST);
-    if (count == 0) return;
     const int start = std::max(surface_.Selection(IDC_ZC_LIST), 0);
-    // UTF-8 makes the plain substring test safe: a match never starts inside a character.
-    for (int step = 1; step <= count; ++step) {
-        const int line = (start + step) % count;
-        if (surface_.ItemText(IDC_ZC_LIST, line).find(wanted) != std::string::npos) {
+    // The list holds the table's lines, so the table is searched rather than read back from the
+    // list line by line. UTF-8 makes the plain substring test safe: a match never starts inside a
+    // character.
+    for (int step = 1; step <= kBearingLineCount; ++step) {
+        const int line = (start + step) % kBearingLineCount;
+        if (std::strstr(kBearingLines[line], wanted.c_str())) {
             surface_.SetSelection(IDC_ZC_LIST, line);
             OnLineSelected();
             return;
