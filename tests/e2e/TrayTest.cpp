@@ -43,43 +43,17 @@ ULONGLONG Uptime() {
     return tickCount64 ? tickCount64() : GetTickCount();
 }
 
-struct Search {
-    DWORD pid;
-    const wchar_t* className;
-    std::wstring caption;
-    bool visibleOnly;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    wchar_t name[256] = {};
-    if (pid != search->pid || (search->visibleOnly && !IsWindowVisible(window))) return TRUE;
-    if (search->className) GetClassNameW(window, name, 256);
-    else GetWindowTextW(window, name, 256);
-    if ((search->className ? search->className : search->caption.c_str()) != std::wstring(name))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // A top-level window of the program by caption, hidden or not.
 HWND MainWindowEvenHidden(const AppUnderTest& app) {
-    Search search{GetProcessId(app.Process()), nullptr, Widen("材料重量计算助手v8.8"), false, nullptr};
-    WaitUntil([&] {
-        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    }, 15000);
-    return search.found;
+    return WaitForTopLevel([&](HWND w) { return ProcessOf(w) == app.ProcessId() && Caption(w) == kMainCaption; },
+                           15000);
 }
 
 // The program's pop-up menu while one is open.
 HWND OpenMenu(const AppUnderTest& app) {
-    Search search{GetProcessId(app.Process()), L"#32768", {}, true, nullptr};
-    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return TopLevelWindow([&](HWND w) {
+        return ProcessOf(w) == app.ProcessId() && IsWindowVisible(w) && ClassOf(w) == "#32768";
+    });
 }
 
 // Another program holds Windows key + A while this object lives.

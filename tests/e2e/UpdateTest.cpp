@@ -64,9 +64,7 @@ protected:
         if (!ask) return 0;
         if (screenshot) SaveScreenshot(ask, screenshot);
         Command(ask, IDYES);
-        DWORD id = 0;
-        GetWindowThreadProcessId(main, &id);
-        return id;
+        return ProcessOf(main);
     }
 
     static std::wstring In(const AppUnderTest& app, const std::string& name) { return app.Folder() + L"\\" + Widen(name); }
@@ -135,8 +133,7 @@ TEST_F(Update, ANewCopyEndsAnOldOneThatStillRunsThroughItsExitButton) {
     AppUnderTest app("Old.exe");  // no server: no check
     HWND oldMain = app.Start() ? app.MainWindow() : nullptr;
     ASSERT_NE(oldMain, nullptr);
-    DWORD oldId = 0;
-    GetWindowThreadProcessId(oldMain, &oldId);
+    const DWORD oldId = ProcessOf(oldMain);
     WriteBytes(In(app, "list.ini"), "[oldexe]\r\noldexe=Old.exe\r\n");
     WriteBytes(In(app, "New.exe"), ProgramBytes());
 
