@@ -46,15 +46,6 @@ long long SecondsUntil(const SYSTEMTIME& at) {
     return (static_cast<long long>(ta.QuadPart / 10000000) - static_cast<long long>(tn.QuadPart / 10000000));
 }
 
-std::string Cp936(const std::string& utf8) {
-    const std::wstring wide = Widen(utf8);
-    std::string bytes(wide.size() * 2, '\0');
-    const int n = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), &bytes[0],
-                                      static_cast<int>(bytes.size()), nullptr, nullptr);
-    bytes.resize(n);
-    return bytes;
-}
-
 // The program with its timed tasks window shown.
 struct TasksWindow {
     TasksWindow() { Start(); }

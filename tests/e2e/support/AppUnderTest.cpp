@@ -88,6 +88,15 @@ std::string Narrow(const std::wstring& utf16) {
     return out;
 }
 
+std::string Cp936(const std::string& utf8) {
+    const std::wstring wide = Widen(utf8);
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(n, '\0');
+    WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), &bytes[0], n, nullptr, nullptr);
+    return bytes;
+}
+
 AppUnderTest::AppUnderTest(const std::string& exeName) : folder_(NewTempFolder()) {
     const char* source = std::getenv("MW_EXE");
     exe_ = folder_ + L"\\" + Widen(exeName);

@@ -129,5 +129,8 @@ template <class F> bool WaitUntil(F done, int timeoutMs = 5000) {
 
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& utf16);
+// UTF-8 text as code page 936 bytes, through the system's own converter (not the program's), for
+// the settings files the tests write.
+std::string Cp936(const std::string& utf8);
 
 }  // namespace mw::e2e

@@ -47,11 +47,7 @@ bool UpdateServer::WaitFor(const std::string& event, int times, int timeoutMs) c
 }
 
 std::string SettingsAskingServer(const std::string& address) {
-    const std::wstring text = Widen("[更新]\r\nfuwuqi=" + address + "\r\n");
-    const int n = WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(n, '\0');
-    WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), &bytes[0], n, nullptr, nullptr);
-    return bytes;
+    return Cp936("[更新]\r\nfuwuqi=" + address + "\r\n");
 }
 
 std::string ProgramBytes() {
