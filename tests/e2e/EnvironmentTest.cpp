@@ -24,14 +24,8 @@ TEST(Environment, ProgramIsThe32BitExeUnderCodePage936) {
     EXPECT_EQ(GetACP(), 936u);
     const std::wstring probe = app.Folder() + L"\\probe.ini";
     ASSERT_TRUE(WritePrivateProfileStringW(L"设置", L"单位", L"公斤", probe.c_str()));
-    std::string bytes;
-    HANDLE file = CreateFileW(probe.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    char buffer[256];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-    CloseHandle(file);
-    EXPECT_EQ(bytes, "[\xC9\xE8\xD6\xC3]\r\n\xB5\xA5\xCE\xBB=\xB9\xAB\xBD\xEF\r\n");
+    ASSERT_TRUE(FileExists(probe));
+    EXPECT_EQ(ReadBytes(probe), "[\xC9\xE8\xD6\xC3]\r\n\xB5\xA5\xCE\xBB=\xB9\xAB\xBD\xEF\r\n");
 }
 
 }  // namespace mw::e2e

@@ -232,8 +232,8 @@ TEST_F(Update, WithoutAServerTheProgramStartsAndWorksSilently) {
     // Nothing listens on port 1 of the tests' private network.
     HWND main = Start(app, "127.0.0.1:1");
     ASSERT_NE(main, nullptr);
-    SetText(main, 1047, "1+2");
-    EXPECT_TRUE(WaitUntil([&] { return Text(main, 1053) == "3.00"; }));
+    SetText(main, IDC_STAT_EXPR, "1+2");
+    EXPECT_TRUE(WaitUntil([&] { return Text(main, IDC_STAT_TOTAL) == "3.00"; }));
     EXPECT_EQ(FindMessageBox(kAsk, 2000), nullptr);
     ExpectFolder(app, {"MaterialWeight.exe"});
     EXPECT_TRUE(app.Running());
