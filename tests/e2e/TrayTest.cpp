@@ -63,10 +63,8 @@ struct HotKeyTaken {
     bool held;
 };
 
-using Running = RunningApp;
-
 TEST(Tray, MinimiseHidesAndALeftClickOnTheIconBringsTheWindowBack) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     EXPECT_TRUE(IconShown(r.main));
     const RECT before = WindowRect(r.main);
@@ -82,7 +80,7 @@ TEST(Tray, MinimiseHidesAndALeftClickOnTheIconBringsTheWindowBack) {
 }
 
 TEST(Tray, DoubleClickAndTheHotKeyShowTheWindowAt300And200) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     const int width = WindowRect(r.main).right - WindowRect(r.main).left;
     Minimise(r.main);
@@ -97,7 +95,7 @@ TEST(Tray, DoubleClickAndTheHotKeyShowTheWindowAt300And200) {
 }
 
 TEST(Tray, IconMenuShowsTheWindowAndExitEndsTheProgram) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     // Menu 132 as the exe carries it.
     HMODULE exe = LoadLibraryExW((r.app.Folder() + L"\\MaterialWeight.exe").c_str(), nullptr,
@@ -141,7 +139,7 @@ TEST(Tray, IconMenuShowsTheWindowAndExitEndsTheProgram) {
 }
 
 TEST(Tray, WithoutTheIconTheHotKeyStillBringsTheWindowBack) {
-    Running r("[Setting]\r\nhidetubiao=1\r\n");
+    RunningApp r("[Setting]\r\nhidetubiao=1\r\n");
     ASSERT_NE(r.main, nullptr);
     EXPECT_FALSE(IconShown(r.main));
     SendMessageW(r.main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
@@ -156,7 +154,7 @@ TEST(Tray, WithoutTheIconTheHotKeyStillBringsTheWindowBack) {
 TEST(Tray, WithoutTheIconAndTheHotKeyMinimiseGoesToTheTaskbar) {
     HotKeyTaken taken;
     ASSERT_TRUE(taken.held);
-    Running r("[Setting]\r\nhidetubiao=1\r\n");
+    RunningApp r("[Setting]\r\nhidetubiao=1\r\n");
     ASSERT_NE(r.main, nullptr);
     Minimise(r.main);
     EXPECT_TRUE(IsWindowVisible(r.main));
@@ -168,7 +166,7 @@ TEST(Tray, WithoutTheIconAndTheHotKeyMinimiseGoesToTheTaskbar) {
 }
 
 TEST(Tray, IconComesBackWhenTheNotificationAreaIsCreatedAnew) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     ASSERT_TRUE(IconShown(r.main));
     // What a restarting shell does: the icons go, then the new taskbar says so.
@@ -206,7 +204,7 @@ TEST(Tray, StartHiddenOptionHidesTheWindowOnlyRightAfterTheSystemStarted) {
 }
 
 TEST(Tray, DockedAtTheTopItSlidesAwayAndBackWithTheCursor) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     // The delayed collapse would change the height in the middle of a slow run: have it now.
     SendMessageW(r.main, WM_TIMER, 11, 0);
