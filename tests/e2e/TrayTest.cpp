@@ -16,12 +16,18 @@ namespace {
 constexpr UINT kIconMessage = WM_USER + 101;
 constexpr UINT kIconId = 128;
 
-// The notification area answers a change that changes nothing only for an icon it holds.
-bool IconShown(HWND main) {
+// The program's icon as the notification area knows it, with nothing to change.
+NOTIFYICONDATAW Icon(HWND main) {
     NOTIFYICONDATAW data = {};
     data.cbSize = sizeof data;
     data.hWnd = main;
     data.uID = kIconId;
+    return data;
+}
+
+// The notification area answers a change that changes nothing only for an icon it holds.
+bool IconShown(HWND main) {
+    NOTIFYICONDATAW data = Icon(main);
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
@@ -170,10 +176,7 @@ TEST(Tray, IconComesBackWhenTheNotificationAreaIsCreatedAnew) {
     ASSERT_NE(r.main, nullptr);
     ASSERT_TRUE(IconShown(r.main));
     // What a restarting shell does: the icons go, then the new taskbar says so.
-    NOTIFYICONDATAW data = {};
-    data.cbSize = sizeof data;
-    data.hWnd = r.main;
-    data.uID = kIconId;
+    NOTIFYICONDATAW data = Icon(r.main);
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
     EXPECT_FALSE(IconShown(r.main));
     const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
