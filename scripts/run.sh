@@ -6,12 +6,11 @@ set -uo pipefail
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 cd "$(dirname "$0")/.."
 scripts/wine-mode.sh --explain >/dev/null
-had_display=""
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then had_display=1; fi
 MW_BUILD=build source scripts/wine-env.sh
 mw_display || exit 1
 mw_wine_prefix || exit 1
-if [ -n "$had_display" ]; then
+# On the user's own display the program simply runs.
+if [ -z "$mw_started_xvfb" ]; then
   exec "$WINE" "$exe"
 fi
 trap mw_cleanup EXIT

@@ -10,13 +10,7 @@ MW_BUILD=build source scripts/wine-env.sh
 trap mw_cleanup EXIT
 mw_display || exit 1
 mw_wine_prefix || exit 1
-export MW_EXE="$("$WINE" winepath -w "$win32/MaterialWeight.exe" 2>/dev/null | tr -d '\r')"
-export MW_EMPTY_EXE="$("$WINE" winepath -w "$win32/EmptyDialog.exe" 2>/dev/null | tr -d '\r')"
-export MW_TEMPLATE_EXE="$("$WINE" winepath -w "$win32/TemplateDialog.exe" 2>/dev/null | tr -d '\r')"
-log=$(mktemp)
-# Output to a file, not a pipe: started programs inherit the handle.
-"$WINE" "$win32/wine_bench.exe" >"$log" 2>&1
-rc=$?
-tr -d '\r' <"$log"
-rm -f "$log"
-exit $rc
+export MW_EXE="$(mw_windows_path "$win32/MaterialWeight.exe")"
+export MW_EMPTY_EXE="$(mw_windows_path "$win32/EmptyDialog.exe")"
+export MW_TEMPLATE_EXE="$(mw_windows_path "$win32/TemplateDialog.exe")"
+mw_wine_run "$win32/wine_bench.exe"

@@ -59,6 +59,23 @@ mw_display() {
   return 1
 }
 
+# A Linux path as the Windows programs see it.
+mw_windows_path() {
+  "$WINE" winepath -w "$1" 2>/dev/null | tr -d '\r'
+}
+
+# Runs a Windows program and prints its output as Linux text; returns the program's exit code.
+# Its output goes to a file, not a pipe: the programs it starts inherit the handle.
+mw_wine_run() {
+  local log rc
+  log=$(mktemp)
+  "$WINE" "$@" >"$log" 2>&1
+  rc=$?
+  tr -d '\r' <"$log"
+  rm -f "$log"
+  return $rc
+}
+
 mw_cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   [ -n "$mw_started_xvfb" ] && kill "$mw_started_xvfb" 2>/dev/null || true

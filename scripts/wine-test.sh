@@ -14,19 +14,15 @@ trap 'mw_cleanup; mw_ftp_stop' EXIT
 mw_display || exit 1
 mw_wine_prefix || exit 1
 mw_ftp_start || exit 1
-export MW_EXE="$("$WINE" winepath -w "$win32/MaterialWeight.exe" 2>/dev/null | tr -d '\r')"
+export MW_EXE="$(mw_windows_path "$win32/MaterialWeight.exe")"
 # Pictures the tests take of their windows land in build/screenshots as PNG files.
 shots=$PWD/build/screenshots
 rm -rf "$shots" && mkdir -p "$shots"
-export MW_SHOTS="$("$WINE" winepath -w "$shots" 2>/dev/null | tr -d '\r')"
-log=$(mktemp)
+export MW_SHOTS="$(mw_windows_path "$shots")"
 args=()
 [ -n "$filter" ] && args+=("--gtest_filter=$filter")
-# Output to a file, not a pipe: started programs inherit the handle.
-"$WINE" "$win32/e2e_tests.exe" --gtest_color=no "${args[@]}" >"$log" 2>&1
+mw_wine_run "$win32/e2e_tests.exe" --gtest_color=no "${args[@]}"
 rc=$?
-tr -d '\r' <"$log"
-rm -f "$log"
 for bmp in "$shots"/*.bmp; do
   [ -e "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
 done

@@ -27,16 +27,14 @@ void ExpectTextsAtTheirStart(HWND about) {
 }
 
 TEST(AboutWindow, OpensFromTheSystemMenuAndTheButtonAtTheStartOfItsTexts) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = app.MainWindow();
-    ASSERT_NE(main, nullptr);
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
 
-    PostMessageW(main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-    HWND about = OwnedDialog(main);
+    PostMessageW(r.main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = OwnedDialog(r.main);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(WindowText(about), "材料重量计算助手v8.8");
-    EXPECT_FALSE(IsWindowEnabled(main));  // modal
+    EXPECT_FALSE(IsWindowEnabled(r.main));  // modal
     ExpectTextsAtTheirStart(about);
     EXPECT_TRUE(Enabled(about, IDC_ABOUT_UPDATE));
     EXPECT_TRUE(Enabled(about, IDC_ABOUT_SHOP));
@@ -49,15 +47,15 @@ TEST(AboutWindow, OpensFromTheSystemMenuAndTheButtonAtTheStartOfItsTexts) {
     EXPECT_TRUE(IsWindow(about));
     PostClick(about, IDC_ABOUT_CLOSE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(r.main) != FALSE; }));
 
-    PostClick(main, IDC_ABOUT);
-    about = OwnedDialog(main);
+    PostClick(r.main, IDC_ABOUT);
+    about = OwnedDialog(r.main);
     ASSERT_NE(about, nullptr);
     ExpectTextsAtTheirStart(about);
     PostMessageW(about, WM_CLOSE, 0, 0);  // the close box
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
-    EXPECT_TRUE(app.Running());
+    EXPECT_TRUE(r.app.Running());
 }
 
 }  // namespace

@@ -23,24 +23,22 @@ int SettledGdiObjectCount(HANDLE process) {
 }
 
 TEST(Banner, PlaysStopsWithTheCollapseAndLeaksNoGdiObjects) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = app.MainWindow();
-    ASSERT_NE(main, nullptr);
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
     // Expanding by hand after the delayed collapse starts the banner again, for good.
-    ASSERT_TRUE(WaitUntil([&] { return Enabled(main, IDC_COLLAPSE); }, 15000));
-    const int collapsedThreads = ThreadCount(app.ProcessId());
-    Click(main, IDC_COLLAPSE);
-    ASSERT_EQ(Text(main, IDC_COLLAPSE), "↑");
-    EXPECT_EQ(ThreadCount(app.ProcessId()), collapsedThreads + 1);  // the animation thread
+    ASSERT_TRUE(WaitUntil([&] { return Enabled(r.main, IDC_COLLAPSE); }, 15000));
+    const int collapsedThreads = ThreadCount(r.app.ProcessId());
+    Click(r.main, IDC_COLLAPSE);
+    ASSERT_EQ(Text(r.main, IDC_COLLAPSE), "↑");
+    EXPECT_EQ(ThreadCount(r.app.ProcessId()), collapsedThreads + 1);  // the animation thread
 
     // The banner lies below the window's height: make the window tall enough to show it.
-    HWND banner = GetDlgItem(main, IDC_BANNER);
+    HWND banner = GetDlgItem(r.main, IDC_BANNER);
     const RECT at = WindowRect(banner);
     EXPECT_EQ(at.right - at.left, 425);  // the control takes the picture's size
     EXPECT_EQ(at.bottom - at.top, 87);
-    const RECT window = WindowRect(main);
-    SetWindowPos(main, nullptr, 0, 0, window.right - window.left, at.bottom - window.top + 8,
+    const RECT window = WindowRect(r.main);
+    SetWindowPos(r.main, nullptr, 0, 0, window.right - window.left, at.bottom - window.top + 8,
                  SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_TRUE(WaitUntil([&] { return !ScreenPixels(banner).empty(); }));
     const std::vector<unsigned char> first = ScreenPixels(banner);
@@ -48,22 +46,22 @@ TEST(Banner, PlaysStopsWithTheCollapseAndLeaksNoGdiObjects) {
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixels(banner) != first; }, 4000));
     SaveScreenshot(banner, "banner-2");
 
-    Click(main, IDC_COLLAPSE);  // returns once the thread has ended
-    EXPECT_EQ(ThreadCount(app.ProcessId()), collapsedThreads);
-    const int withoutBanner = GdiObjectCount(app.Process());
-    Click(main, IDC_COLLAPSE);
-    const int before = SettledGdiObjectCount(app.Process());
+    Click(r.main, IDC_COLLAPSE);  // returns once the thread has ended
+    EXPECT_EQ(ThreadCount(r.app.ProcessId()), collapsedThreads);
+    const int withoutBanner = GdiObjectCount(r.app.Process());
+    Click(r.main, IDC_COLLAPSE);
+    const int before = SettledGdiObjectCount(r.app.Process());
     ASSERT_GT(withoutBanner, 0);
     EXPECT_GT(before, withoutBanner);  // the count sees the banner's canvas and frames
     std::printf("GDI objects: %d collapsed, %d expanded\n", withoutBanner, before);
     for (int cycle = 0; cycle < 100; ++cycle) {
-        Click(main, IDC_COLLAPSE);
-        Click(main, IDC_COLLAPSE);
+        Click(r.main, IDC_COLLAPSE);
+        Click(r.main, IDC_COLLAPSE);
     }
-    EXPECT_EQ(Text(main, IDC_COLLAPSE), "↑");
-    EXPECT_EQ(SettledGdiObjectCount(app.Process()), before);
-    EXPECT_EQ(ThreadCount(app.ProcessId()), collapsedThreads + 1);
-    EXPECT_TRUE(app.Running());
+    EXPECT_EQ(Text(r.main, IDC_COLLAPSE), "↑");
+    EXPECT_EQ(SettledGdiObjectCount(r.app.Process()), before);
+    EXPECT_EQ(ThreadCount(r.app.ProcessId()), collapsedThreads + 1);
+    EXPECT_TRUE(r.app.Running());
 }
 
 }  // namespace

@@ -15,17 +15,6 @@
 namespace mw::e2e {
 namespace {
 
-int ListSelection(HWND dialog) {
-    return static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_ZC_LIST), LB_GETCURSEL, 0, 0));
-}
-
-std::string ListText(HWND dialog, int index) {
-    HWND list = GetDlgItem(dialog, IDC_ZC_LIST);
-    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    return Narrow(text.c_str());
-}
-
 struct Lookup {
     AppUnderTest app;
     HWND main = nullptr;
@@ -44,29 +33,29 @@ struct Lookup {
 TEST(BearingLookup, KindComboJumpsAndSearchMovesTheCombo) {
     Lookup r;
     r.Open();
-    EXPECT_EQ(SendMessageW(GetDlgItem(r.window, IDC_ZC_LIST), LB_GETCOUNT, 0, 0), 2110);
+    EXPECT_EQ(ItemCount(r.window, IDC_ZC_LIST), 2110);
     EXPECT_EQ(ItemCount(r.window, IDC_ZC_KIND), 13);
     EXPECT_EQ(Selection(r.window, IDC_ZC_KIND), 0);
     SaveScreenshot(r.window, "bearing-lookup");
 
     Choose(r.window, IDC_ZC_KIND, 12);
-    EXPECT_EQ(ListSelection(r.window), 2099);
-    EXPECT_EQ(ListText(r.window, 2099), "推力圆锥滚子轴承(GB/T4663-1994)");
+    EXPECT_EQ(Selection(r.window, IDC_ZC_LIST), 2099);
+    EXPECT_EQ(ItemText(r.window, IDC_ZC_LIST, 2099), "推力圆锥滚子轴承(GB/T4663-1994)");
 
     Choose(r.window, IDC_ZC_KIND, 0);
     SetText(r.window, IDC_ZC_SEARCH, "6204");
     Click(r.window, IDC_ZC_FIND);
-    EXPECT_EQ(ListSelection(r.window), 55);
-    EXPECT_EQ(ListText(r.window, 55), "6204   204       20×47×14    0.103 ");
+    EXPECT_EQ(Selection(r.window, IDC_ZC_LIST), 55);
+    EXPECT_EQ(ItemText(r.window, IDC_ZC_LIST, 55), "6204   204       20×47×14    0.103 ");
     EXPECT_EQ(Selection(r.window, IDC_ZC_KIND), 1);
     Click(r.window, IDC_ZC_FIND);
-    EXPECT_EQ(ListSelection(r.window), 1706);
+    EXPECT_EQ(Selection(r.window, IDC_ZC_LIST), 1706);
     EXPECT_EQ(Selection(r.window, IDC_ZC_KIND), 7);
     SaveScreenshot(r.window, "bearing-lookup-found");
 
     // Enter in the search field presses the default button: the next match.
     Key(GetDlgItem(r.window, IDC_ZC_SEARCH), VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return ListSelection(r.window) == 1707; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Selection(r.window, IDC_ZC_LIST) == 1707; }, 3000));
     // Esc leaves the window where it is.
     Key(GetDlgItem(r.window, IDC_ZC_LIST), VK_ESCAPE);
     Sleep(200);
@@ -77,9 +66,9 @@ TEST(BearingLookup, DoubleClickCopiesTheLineAsUnicodeText) {
     Lookup r;
     r.Open();
     SetClipboardText("before");
-    HWND list = GetDlgItem(r.window, IDC_ZC_LIST);
-    SendMessageW(list, LB_SETCURSEL, 55, 0);
-    SendMessageW(r.window, WM_COMMAND, MAKEWPARAM(IDC_ZC_LIST, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    SelectLine(r.window, IDC_ZC_LIST, 55);
+    SendMessageW(r.window, WM_COMMAND, MAKEWPARAM(IDC_ZC_LIST, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(GetDlgItem(r.window, IDC_ZC_LIST)));
     EXPECT_EQ(ClipboardText(), "6204   204       20×47×14    0.103 ");
     // The close box hides the window; the tools menu shows it again.
     SendMessageW(r.window, WM_CLOSE, 0, 0);

@@ -37,16 +37,14 @@ HWND Restart(AppUnderTest& app, HWND editor) {
 }
 
 TEST(CustomEditorWindow, AddedSizesJoinTheirListsAfterRestartAndRemovedOnesGo) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = app.MainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND page = ChildDialogWith(main, IDC_PLATE1_LENGTH);
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    HWND page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
     ASSERT_NE(page, nullptr);
     const int angles = ItemCount(page, IDC_ANGLE_COMBO);
     const int channels = ItemCount(page, IDC_CHANNEL_COMBO);
 
-    HWND editor = OpenEditor(app, main);
+    HWND editor = OpenEditor(r.app, r.main);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(ItemText(editor, IDC_CUSTOM_TYPE, 3), "方管/矩形管");
     AddEntry(editor, 0, "∠55×4", "", "3.40");
@@ -55,17 +53,17 @@ TEST(CustomEditorWindow, AddedSizesJoinTheirListsAfterRestartAndRemovedOnesGo) {
     EXPECT_EQ(ItemText(editor, IDC_CUSTOM_LIST, 0), "1、角钢(热轧) ∠55×4  3.40");
     EXPECT_EQ(ItemText(editor, IDC_CUSTOM_LIST, 1), "2、槽钢(热轧) [30X 300×90×10 40.5");
     // 角钢 and 槽钢 in code page 936 on disk; the file hidden.
-    EXPECT_NE(app.SettingsBytes().find("[\xBD\xC7\xB8\xD6]\r\n"), std::string::npos);
-    EXPECT_NE(app.SettingsBytes().find("[\xB2\xDB\xB8\xD6]\r\n"), std::string::npos);
-    EXPECT_TRUE(app.SettingsAttributes() & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_NE(r.app.SettingsBytes().find("[\xBD\xC7\xB8\xD6]\r\n"), std::string::npos);
+    EXPECT_NE(r.app.SettingsBytes().find("[\xB2\xDB\xB8\xD6]\r\n"), std::string::npos);
+    EXPECT_TRUE(r.app.SettingsAttributes() & FILE_ATTRIBUTE_HIDDEN);
     Key(GetDlgItem(editor, IDC_CUSTOM_MODEL), VK_ESCAPE);
     Sleep(300);
     EXPECT_TRUE(IsWindowVisible(editor));
     SaveScreenshot(editor, "custom-editor");
 
-    main = Restart(app, editor);
-    ASSERT_NE(main, nullptr);
-    page = ChildDialogWith(main, IDC_PLATE1_LENGTH);
+    r.main = Restart(r.app, editor);
+    ASSERT_NE(r.main, nullptr);
+    page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
     ASSERT_NE(page, nullptr);
     ASSERT_EQ(ItemCount(page, IDC_ANGLE_COMBO), angles + 1);
     EXPECT_EQ(ItemText(page, IDC_ANGLE_COMBO, angles), "∠55×4");
@@ -76,7 +74,7 @@ TEST(CustomEditorWindow, AddedSizesJoinTheirListsAfterRestartAndRemovedOnesGo) {
     EXPECT_EQ(Text(page, IDC_CHANNEL_SPEC), "300×90×10");
     EXPECT_EQ(Text(page, IDC_CHANNEL_UNIT_WEIGHT), "40.500");
 
-    editor = OpenEditor(app, main);
+    editor = OpenEditor(r.app, r.main);
     ASSERT_NE(editor, nullptr);
     ASSERT_EQ(ItemCount(editor, IDC_CUSTOM_LIST), 2);
     SelectLine(editor, IDC_CUSTOM_LIST, 0);
@@ -86,11 +84,11 @@ TEST(CustomEditorWindow, AddedSizesJoinTheirListsAfterRestartAndRemovedOnesGo) {
     SelectLine(editor, IDC_CUSTOM_LIST, 0);
     Click(editor, IDC_CUSTOM_REMOVE);
     EXPECT_EQ(ItemCount(editor, IDC_CUSTOM_LIST), 0);
-    EXPECT_FALSE(app.SettingsExists());  // nothing else was stored
+    EXPECT_FALSE(r.app.SettingsExists());  // nothing else was stored
 
-    main = Restart(app, editor);
-    ASSERT_NE(main, nullptr);
-    page = ChildDialogWith(main, IDC_PLATE1_LENGTH);
+    r.main = Restart(r.app, editor);
+    ASSERT_NE(r.main, nullptr);
+    page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(ItemCount(page, IDC_ANGLE_COMBO), angles);
     EXPECT_EQ(ItemCount(page, IDC_CHANNEL_COMBO), channels);

@@ -9,29 +9,22 @@
 namespace mw::e2e {
 
 TEST(Environment, ProgramIsThe32BitExeUnderCodePage936) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    ASSERT_NE(app.MainWindow(), nullptr);
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
 
     // A 32-bit program on 64-bit Windows (Wine's prefix is 64-bit) runs under WOW64.
     BOOL wow64 = FALSE;
-    ASSERT_TRUE(IsWow64Process(app.Process(), &wow64));
+    ASSERT_TRUE(IsWow64Process(r.app.Process(), &wow64));
     EXPECT_TRUE(wow64) << "the program under test is not a 32-bit process";
-    EXPECT_EQ(app.ImageMachine(), IMAGE_FILE_MACHINE_I386);
+    EXPECT_EQ(r.app.ImageMachine(), IMAGE_FILE_MACHINE_I386);
 
     // The program inherits this process's locale; the system's own profile writer shows whether
     // the ANSI code page really is 936 (elsewhere it writes Chinese names as "??").
     EXPECT_EQ(GetACP(), 936u);
-    const std::wstring probe = app.Folder() + L"\\probe.ini";
+    const std::wstring probe = r.app.Folder() + L"\\probe.ini";
     ASSERT_TRUE(WritePrivateProfileStringW(L"设置", L"单位", L"公斤", probe.c_str()));
-    std::string bytes;
-    HANDLE file = CreateFileW(probe.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    char buffer[256];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-    CloseHandle(file);
-    EXPECT_EQ(bytes, "[\xC9\xE8\xD6\xC3]\r\n\xB5\xA5\xCE\xBB=\xB9\xAB\xBD\xEF\r\n");
+    ASSERT_TRUE(FileExists(probe));
+    EXPECT_EQ(ReadBytes(probe), "[\xC9\xE8\xD6\xC3]\r\n\xB5\xA5\xCE\xBB=\xB9\xAB\xBD\xEF\r\n");
 }
 
 }  // namespace mw::e2e

@@ -8,10 +8,8 @@
 namespace mw::e2e {
 namespace {
 
-using Running = RunningApp;
-
 TEST(MainWindow, StartStateAndSettingsBar) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     EXPECT_EQ(Text(r.main, IDC_DENSITY), "7.85");
     EXPECT_EQ(ItemText(r.main, IDC_DECIMALS, Selection(r.main, IDC_DECIMALS)), "2");
@@ -43,7 +41,7 @@ TEST(MainWindow, StartStateAndSettingsBar) {
 }
 
 TEST(MainWindow, ToolWindowShowsBesideAndFollows) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     const RECT main = WindowRect(r.main);
     Command(r.main, IDM_MIDU);
@@ -67,7 +65,7 @@ TEST(MainWindow, ToolWindowShowsBesideAndFollows) {
 }
 
 TEST(MainWindow, CollapsesAfterTenSeconds) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     const RECT full = WindowRect(r.main);
     EXPECT_TRUE(WaitUntil([&] { return Enabled(r.main, IDC_COLLAPSE); }, 14000));
@@ -81,7 +79,7 @@ TEST(MainWindow, CollapsesAfterTenSeconds) {
 
 TEST(MainWindow, UnitSystemIsStoredHiddenAndSurvivesARestart) {
     {
-        Running r;
+        RunningApp r;
         ASSERT_NE(r.main, nullptr);
         Choose(r.main, IDC_UNITSYSTEM, 1);
         EXPECT_EQ(r.app.SettingsBytes(), "[Setting]\r\ndanwei=1\r\n");
@@ -96,7 +94,7 @@ TEST(MainWindow, UnitSystemIsStoredHiddenAndSurvivesARestart) {
         Choose(again, IDC_UNITSYSTEM, 0);
         EXPECT_FALSE(r.app.SettingsExists());  // nothing else stored: the file goes
     }
-    Running r;
+    RunningApp r;
     r.app.Kill();
     r.app.WriteSettings("[Setting]\r\nhidetubiao=1\r\ndanwei=1\r\n");
     ASSERT_TRUE(r.app.Start());
@@ -107,7 +105,7 @@ TEST(MainWindow, UnitSystemIsStoredHiddenAndSurvivesARestart) {
 }
 
 TEST(MainWindow, SecondCopyWarnsAndStillOpens) {
-    Running first;
+    RunningApp first;
     ASSERT_NE(first.main, nullptr);
     AppUnderTest second;
     ASSERT_TRUE(second.Start());

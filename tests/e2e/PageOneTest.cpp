@@ -9,18 +9,16 @@ namespace mw::e2e {
 namespace {
 
 TEST(PageOne, TypingSizesWeightButtonAndReset) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = app.MainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND page = ChildDialogWith(main, IDC_PLATE1_LENGTH);
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    HWND page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
     ASSERT_NE(page, nullptr);
     // Every calculator shows its weight from the start, the volume-based ones too.
     for (int result : {IDC_PLATE1_RESULT, IDC_PLATE2_RESULT, IDC_ROUND_RESULT, IDC_ANGLE_RESULT})
         EXPECT_EQ(Text(page, result), "0.00") << result;
 
     SetText(page, IDC_PLATE1_LENGTH, "2*500");
-    EXPECT_EQ(Text(main, IDC_HINT), "1000");
+    EXPECT_EQ(Text(r.main, IDC_HINT), "1000");
     SetText(page, IDC_PLATE1_WIDTH, "1000");
     SetText(page, IDC_PLATE1_THICKNESS, "10");
     EXPECT_EQ(Text(page, IDC_PLATE1_RESULT), "78.50");
@@ -39,16 +37,16 @@ TEST(PageOne, TypingSizesWeightButtonAndReset) {
     SetClipboardText("");
     Click(page, IDC_PLATE1_BUTTON);
     EXPECT_EQ(ClipboardText(), "78.50");
-    EXPECT_EQ(Text(main, IDC_STAT_EXPR), "78.5");
+    EXPECT_EQ(Text(r.main, IDC_STAT_EXPR), "78.5");
     Click(page, IDC_PLATE1_BUTTON);
-    EXPECT_EQ(Text(main, IDC_STAT_EXPR), "78.5+78.5");
-    EXPECT_EQ(Text(main, IDC_STAT_TOTAL), "157.00");
+    EXPECT_EQ(Text(r.main, IDC_STAT_EXPR), "78.5+78.5");
+    EXPECT_EQ(Text(r.main, IDC_STAT_TOTAL), "157.00");
 
-    Choose(main, IDC_DECIMALS, 3);
+    Choose(r.main, IDC_DECIMALS, 3);
     EXPECT_EQ(Text(page, IDC_PLATE1_RESULT), "78.500");
-    SetText(main, IDC_DENSITY, "2*4");
+    SetText(r.main, IDC_DENSITY, "2*4");
     EXPECT_EQ(Text(page, IDC_PLATE1_RESULT), "20.000");
-    Choose(main, IDC_UNITSYSTEM, 2);
+    Choose(r.main, IDC_UNITSYSTEM, 2);
     EXPECT_EQ(Text(page, IDC_IBEAM_RESULT), "35.972");  // 1000 m at density 2
 
     Key(GetDlgItem(page, IDC_PLATE1_LENGTH), VK_RETURN);
@@ -56,7 +54,7 @@ TEST(PageOne, TypingSizesWeightButtonAndReset) {
     Sleep(300);
     EXPECT_TRUE(IsWindowVisible(page));
 
-    Click(main, IDC_RESET);
+    Click(r.main, IDC_RESET);
     EXPECT_EQ(Text(page, IDC_PLATE1_LENGTH), "");
     EXPECT_EQ(Text(page, IDC_ROUND_WALL), "r");
     EXPECT_EQ(Selection(page, IDC_IBEAM_COMBO), 0);
@@ -64,11 +62,9 @@ TEST(PageOne, TypingSizesWeightButtonAndReset) {
 }
 
 TEST(PageOne, RoundStockModesThroughTheRadios) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = app.MainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND page = ChildDialogWith(main, IDC_ROUND_OUTER);
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    HWND page = ChildDialogWith(r.main, IDC_ROUND_OUTER);
     ASSERT_NE(page, nullptr);
     SetText(page, IDC_ROUND_OUTER, "100");
     SetText(page, IDC_ROUND_LENGTH, "1000");

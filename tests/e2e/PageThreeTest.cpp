@@ -8,23 +8,21 @@ namespace mw::e2e {
 namespace {
 
 TEST(PageThree, EachCalculatorAnswersAndResets) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = app.MainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND page = ChildDialogWith(main, IDC_HEX_COMBO);
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    HWND page = ChildDialogWith(r.main, IDC_HEX_COMBO);
     ASSERT_NE(page, nullptr);
 
     Choose(page, IDC_HEX_COMBO, 2);  // "10"
     SetText(page, IDC_HEX_LENGTH, "1000");
     EXPECT_EQ(Text(page, IDC_HEX_UNIT_WEIGHT), "0.680");
     EXPECT_EQ(Text(page, IDC_HEX_RESULT), "0.68");
-    EXPECT_EQ(Text(main, IDC_HINT), "1000");
+    EXPECT_EQ(Text(r.main, IDC_HINT), "1000");
 
-    SetText(main, IDC_DENSITY, "7.93");
+    SetText(r.main, IDC_DENSITY, "7.93");
     Choose(page, IDC_OCT_COMBO, 11);
     EXPECT_EQ(Text(page, IDC_OCT_UNIT_WEIGHT), "10.506");
-    SetText(main, IDC_DENSITY, "7.85");
+    SetText(r.main, IDC_DENSITY, "7.85");
 
     Choose(page, IDC_REBAR_COMBO, 32);
     EXPECT_EQ(ItemText(page, IDC_REBAR_COMBO, 32), "φ36");
@@ -44,9 +42,9 @@ TEST(PageThree, EachCalculatorAnswersAndResets) {
     SetClipboardText("");
     Click(page, IDC_HEX_BUTTON);
     EXPECT_EQ(ClipboardText(), "0.68");
-    EXPECT_EQ(Text(main, IDC_STAT_EXPR), "0.68");
+    EXPECT_EQ(Text(r.main, IDC_STAT_EXPR), "0.68");
 
-    Click(main, IDC_RESET);
+    Click(r.main, IDC_RESET);
     EXPECT_EQ(Selection(page, IDC_CCHANNEL_TYPE), 0);
     EXPECT_EQ(ItemCount(page, IDC_CCHANNEL_SIZE), 37);
     EXPECT_EQ(Text(page, IDC_REBAR_LENGTH), "");

@@ -8,16 +8,14 @@ namespace mw::e2e {
 namespace {
 
 TEST(PageTwo, EachCalculatorAnswersAndResets) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = app.MainWindow();
-    ASSERT_NE(main, nullptr);
-    HWND page = ChildDialogWith(main, IDC_TUBE_COMBO);
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    HWND page = ChildDialogWith(r.main, IDC_TUBE_COMBO);
     ASSERT_NE(page, nullptr);
 
     SetText(page, IDC_TUBE_LENGTH, "1000");
     EXPECT_EQ(Text(page, IDC_TUBE_RESULT), "0.68");
-    EXPECT_EQ(Text(main, IDC_HINT), "1000");
+    EXPECT_EQ(Text(r.main, IDC_HINT), "1000");
     Choose(page, IDC_PIPE_COMBO, 27);
     EXPECT_EQ(Text(page, IDC_PIPE_UNIT_WEIGHT), "21.630");
 
@@ -30,7 +28,7 @@ TEST(PageTwo, EachCalculatorAnswersAndResets) {
     EXPECT_EQ(Text(page, IDC_FASTENER_LENGTH), "");
     EXPECT_EQ(ItemText(page, IDC_FASTENER_SIZE, 0), "M5");
 
-    Choose(main, IDC_UNITSYSTEM, 1);
+    Choose(r.main, IDC_UNITSYSTEM, 1);
     SetText(page, IDC_HT_LENGTH, "6");
     EXPECT_EQ(Text(page, IDC_HT_RESULT), "103.20");
     Choose(page, IDC_HT_TYPE, 6);
@@ -47,7 +45,7 @@ TEST(PageTwo, EachCalculatorAnswersAndResets) {
     SetText(page, IDC_ROPE_LENGTH, "100");
     EXPECT_NE(Text(page, IDC_ROPE_RESULT), "0.00");
 
-    Click(main, IDC_RESET);
+    Click(r.main, IDC_RESET);
     EXPECT_EQ(Selection(page, IDC_MESH_TYPE), 0);
     EXPECT_EQ(ItemCount(page, IDC_MESH_SIZE), 10);
     EXPECT_EQ(Text(page, IDC_TUBE_LENGTH), "");

@@ -6,12 +6,10 @@
 namespace mw::e2e {
 
 TEST(Startup, ShowsMainWindowWithItsCaption) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = app.MainWindow();
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(WindowText(main), "材料重量计算助手v8.8");
-    SaveScreenshot(main, "main-window");
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    EXPECT_EQ(WindowText(r.main), "材料重量计算助手v8.8");
+    SaveScreenshot(r.main, "main-window");
 }
 
 }  // namespace mw::e2e

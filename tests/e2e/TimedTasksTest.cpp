@@ -46,15 +46,6 @@ long long SecondsUntil(const SYSTEMTIME& at) {
     return (static_cast<long long>(ta.QuadPart / 10000000) - static_cast<long long>(tn.QuadPart / 10000000));
 }
 
-std::string Cp936(const std::string& utf8) {
-    const std::wstring wide = Widen(utf8);
-    std::string bytes(wide.size() * 2, '\0');
-    const int n = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), &bytes[0],
-                                      static_cast<int>(bytes.size()), nullptr, nullptr);
-    bytes.resize(n);
-    return bytes;
-}
-
 // The program with its timed tasks window shown.
 struct TasksWindow {
     TasksWindow() { Start(); }
@@ -113,7 +104,7 @@ TEST(TimedTasks, AddRemoveClearAndReadAgainAfterARestart) {
     WaitUntil([&] { return WindowRect(w.window).left == WindowRect(w.main).right; }, 2000);
     SaveScreenshot(w.window, "timed-tasks");
 
-    SendMessageW(GetDlgItem(w.window, IDC_RENWU_LIST), LB_SETCURSEL, 1, 0);
+    SelectLine(w.window, IDC_RENWU_LIST, 1);
     Click(w.window, IDC_RENWU_REMOVE);
     EXPECT_EQ(Lines(w.window), (std::vector<std::string>{"1、02月30日08:30:00 开会", "2、每分钟 09 喝水"}));
 
@@ -293,7 +284,7 @@ TEST(TimedTasks, StartWithWindowsFallsBackToTheUsersRunKey) {
         // Neither key can be written: the box stays unticked and a warning says why.
         RunKeyDenied user(HKEY_CURRENT_USER);
         ASSERT_TRUE(user.Holds());
-        PostMessageW(GetDlgItem(w.window, IDC_RENWU_AUTORUN), BM_CLICK, 0, 0);
+        PostClick(w.window, IDC_RENWU_AUTORUN);
         HWND warning = w.app.WaitForWindow("警告", 5000);
         ASSERT_NE(warning, nullptr);
         EXPECT_NE(Text(warning, kMessageTextId).find("开机启动"), std::string::npos);

@@ -16,12 +16,18 @@ namespace {
 constexpr UINT kIconMessage = WM_USER + 101;
 constexpr UINT kIconId = 128;
 
-// The notification area answers a change that changes nothing only for an icon it holds.
-bool IconShown(HWND main) {
+// The program's icon as the notification area knows it, with nothing to change.
+NOTIFYICONDATAW Icon(HWND main) {
     NOTIFYICONDATAW data = {};
     data.cbSize = sizeof data;
     data.hWnd = main;
     data.uID = kIconId;
+    return data;
+}
+
+// The notification area answers a change that changes nothing only for an icon it holds.
+bool IconShown(HWND main) {
+    NOTIFYICONDATAW data = Icon(main);
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
@@ -43,43 +49,17 @@ ULONGLONG Uptime() {
     return tickCount64 ? tickCount64() : GetTickCount();
 }
 
-struct Search {
-    DWORD pid;
-    const wchar_t* className;
-    std::wstring caption;
-    bool visibleOnly;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    wchar_t name[256] = {};
-    if (pid != search->pid || (search->visibleOnly && !IsWindowVisible(window))) return TRUE;
-    if (search->className) GetClassNameW(window, name, 256);
-    else GetWindowTextW(window, name, 256);
-    if ((search->className ? search->className : search->caption.c_str()) != std::wstring(name))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // A top-level window of the program by caption, hidden or not.
 HWND MainWindowEvenHidden(const AppUnderTest& app) {
-    Search search{GetProcessId(app.Process()), nullptr, Widen("材料重量计算助手v8.8"), false, nullptr};
-    WaitUntil([&] {
-        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    }, 15000);
-    return search.found;
+    return WaitForTopLevel([&](HWND w) { return ProcessOf(w) == app.ProcessId() && Caption(w) == kMainCaption; },
+                           15000);
 }
 
 // The program's pop-up menu while one is open.
 HWND OpenMenu(const AppUnderTest& app) {
-    Search search{GetProcessId(app.Process()), L"#32768", {}, true, nullptr};
-    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return TopLevelWindow([&](HWND w) {
+        return ProcessOf(w) == app.ProcessId() && IsWindowVisible(w) && ClassOf(w) == "#32768";
+    });
 }
 
 // Another program holds Windows key + A while this object lives.
@@ -89,10 +69,8 @@ struct HotKeyTaken {
     bool held;
 };
 
-using Running = RunningApp;
-
 TEST(Tray, MinimiseHidesAndALeftClickOnTheIconBringsTheWindowBack) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     EXPECT_TRUE(IconShown(r.main));
     const RECT before = WindowRect(r.main);
@@ -108,7 +86,7 @@ TEST(Tray, MinimiseHidesAndALeftClickOnTheIconBringsTheWindowBack) {
 }
 
 TEST(Tray, DoubleClickAndTheHotKeyShowTheWindowAt300And200) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     const int width = WindowRect(r.main).right - WindowRect(r.main).left;
     Minimise(r.main);
@@ -123,7 +101,7 @@ TEST(Tray, DoubleClickAndTheHotKeyShowTheWindowAt300And200) {
 }
 
 TEST(Tray, IconMenuShowsTheWindowAndExitEndsTheProgram) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     // Menu 132 as the exe carries it.
     HMODULE exe = LoadLibraryExW((r.app.Folder() + L"\\MaterialWeight.exe").c_str(), nullptr,
@@ -167,7 +145,7 @@ TEST(Tray, IconMenuShowsTheWindowAndExitEndsTheProgram) {
 }
 
 TEST(Tray, WithoutTheIconTheHotKeyStillBringsTheWindowBack) {
-    Running r("[Setting]\r\nhidetubiao=1\r\n");
+    RunningApp r("[Setting]\r\nhidetubiao=1\r\n");
     ASSERT_NE(r.main, nullptr);
     EXPECT_FALSE(IconShown(r.main));
     SendMessageW(r.main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
@@ -182,7 +160,7 @@ TEST(Tray, WithoutTheIconTheHotKeyStillBringsTheWindowBack) {
 TEST(Tray, WithoutTheIconAndTheHotKeyMinimiseGoesToTheTaskbar) {
     HotKeyTaken taken;
     ASSERT_TRUE(taken.held);
-    Running r("[Setting]\r\nhidetubiao=1\r\n");
+    RunningApp r("[Setting]\r\nhidetubiao=1\r\n");
     ASSERT_NE(r.main, nullptr);
     Minimise(r.main);
     EXPECT_TRUE(IsWindowVisible(r.main));
@@ -194,14 +172,11 @@ TEST(Tray, WithoutTheIconAndTheHotKeyMinimiseGoesToTheTaskbar) {
 }
 
 TEST(Tray, IconComesBackWhenTheNotificationAreaIsCreatedAnew) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     ASSERT_TRUE(IconShown(r.main));
     // What a restarting shell does: the icons go, then the new taskbar says so.
-    NOTIFYICONDATAW data = {};
-    data.cbSize = sizeof data;
-    data.hWnd = r.main;
-    data.uID = kIconId;
+    NOTIFYICONDATAW data = Icon(r.main);
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
     EXPECT_FALSE(IconShown(r.main));
     const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
@@ -232,7 +207,7 @@ TEST(Tray, StartHiddenOptionHidesTheWindowOnlyRightAfterTheSystemStarted) {
 }
 
 TEST(Tray, DockedAtTheTopItSlidesAwayAndBackWithTheCursor) {
-    Running r;
+    RunningApp r;
     ASSERT_NE(r.main, nullptr);
     // The delayed collapse would change the height in the middle of a slow run: have it now.
     SendMessageW(r.main, WM_TIMER, 11, 0);

@@ -64,9 +64,7 @@ protected:
         if (!ask) return 0;
         if (screenshot) SaveScreenshot(ask, screenshot);
         Command(ask, IDYES);
-        DWORD id = 0;
-        GetWindowThreadProcessId(main, &id);
-        return id;
+        return ProcessOf(main);
     }
 
     static std::wstring In(const AppUnderTest& app, const std::string& name) { return app.Folder() + L"\\" + Widen(name); }
@@ -135,8 +133,7 @@ TEST_F(Update, ANewCopyEndsAnOldOneThatStillRunsThroughItsExitButton) {
     AppUnderTest app("Old.exe");  // no server: no check
     HWND oldMain = app.Start() ? app.MainWindow() : nullptr;
     ASSERT_NE(oldMain, nullptr);
-    DWORD oldId = 0;
-    GetWindowThreadProcessId(oldMain, &oldId);
+    const DWORD oldId = ProcessOf(oldMain);
     WriteBytes(In(app, "list.ini"), "[oldexe]\r\noldexe=Old.exe\r\n");
     WriteBytes(In(app, "New.exe"), ProgramBytes());
 
@@ -235,8 +232,8 @@ TEST_F(Update, WithoutAServerTheProgramStartsAndWorksSilently) {
     // Nothing listens on port 1 of the tests' private network.
     HWND main = Start(app, "127.0.0.1:1");
     ASSERT_NE(main, nullptr);
-    SetText(main, 1047, "1+2");
-    EXPECT_TRUE(WaitUntil([&] { return Text(main, 1053) == "3.00"; }));
+    SetText(main, IDC_STAT_EXPR, "1+2");
+    EXPECT_TRUE(WaitUntil([&] { return Text(main, IDC_STAT_TOTAL) == "3.00"; }));
     EXPECT_EQ(FindMessageBox(kAsk, 2000), nullptr);
     ExpectFolder(app, {"MaterialWeight.exe"});
     EXPECT_TRUE(app.Running());

@@ -14,6 +14,8 @@ namespace {
 constexpr int kRows = 3;
 constexpr int kSaveDialogFileName = 1148;  // the file name box of the save dialog
 
+// Unlike ReadBytes, opens the file only once the program has closed it (no sharing with a
+// writer), so that a half-written export reads as none.
 std::string FileBytes(const std::wstring& path) {
     std::string bytes;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);

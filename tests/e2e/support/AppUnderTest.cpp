@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <functional>
 #include <vector>
 
 namespace mw::e2e {
@@ -56,24 +55,17 @@ std::wstring LongPath(const std::wstring& path) {
     return got > 0 && got < MAX_PATH ? std::wstring(full) : path;
 }
 
-struct Search {
-    DWORD pid;
-    std::wstring caption;
-    HWND found;
+// Enumeration callback: stops at the first window that `wanted` accepts.
+struct WindowSearch {
+    const std::function<bool(HWND)>& wanted;
+    HWND found = nullptr;
 };
 
-BOOL CALLBACK FindByCaption(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
-    wchar_t caption[256] = {};
-    GetWindowTextW(window, caption, 256);
-    if (search->caption == caption) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+BOOL CALLBACK TestWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    if (!search->wanted(window)) return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
 }  // namespace
@@ -94,6 +86,15 @@ std::string Narrow(const std::wstring& utf16) {
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), &out[0], n, nullptr,
                         nullptr);
     return out;
+}
+
+std::string Cp936(const std::string& utf8) {
+    const std::wstring wide = Widen(utf8);
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(n, '\0');
+    WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), &bytes[0], n, nullptr, nullptr);
+    return bytes;
 }
 
 AppUnderTest::AppUnderTest(const std::string& exeName) : folder_(NewTempFolder()) {
@@ -118,18 +119,54 @@ bool AppUnderTest::Start() {
     return true;
 }
 
-HWND AppUnderTest::MainWindow(int timeoutMs) { return WaitForWindow("材料重量计算助手v8.8", timeoutMs); }
+HWND AppUnderTest::MainWindow(int timeoutMs) { return WaitForWindow(kMainCaption, timeoutMs); }
 
 HWND AppUnderTest::WaitForWindow(const std::string& caption, int timeoutMs) const {
+    return WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, caption); }, timeoutMs);
+}
+
+HWND TopLevelWindow(const std::function<bool(HWND)>& wanted) {
+    WindowSearch search{wanted};
+    EnumWindows(TestWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ChildWindow(HWND parent, const std::function<bool(HWND)>& wanted) {
+    WindowSearch search{wanted};
+    EnumChildWindows(parent, TestWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForTopLevel(const std::function<bool(HWND)>& wanted, int timeoutMs) {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = ShownWindow(process_.dwProcessId, caption)) != nullptr; }, timeoutMs);
+    WaitUntil([&] { return (found = TopLevelWindow(wanted)) != nullptr; }, timeoutMs);
     return found;
 }
 
+DWORD ProcessOf(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    return id;
+}
+
+std::string Caption(HWND window) {
+    wchar_t caption[512] = {};
+    GetWindowTextW(window, caption, 512);
+    return Narrow(caption);
+}
+
+std::string ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return Narrow(name);
+}
+
+bool IsShownWindowOf(HWND window, DWORD processId, const std::string& caption) {
+    return ProcessOf(window) == processId && IsWindowVisible(window) && Caption(window) == caption;
+}
+
 HWND ShownWindow(DWORD processId, const std::string& caption) {
-    Search search{processId, Widen(caption), nullptr};
-    EnumWindows(FindByCaption, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return TopLevelWindow([&](HWND w) { return IsShownWindowOf(w, processId, caption); });
 }
 
 bool AppUnderTest::Running() const {
@@ -291,9 +328,7 @@ void SelectLine(HWND dialog, int id, int index) { Send(GetDlgItem(dialog, id), L
 
 std::string CellText(HWND dialog, int id, int row, int column) {
     HWND control = GetDlgItem(dialog, id);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(control, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(control));
     if (!process) return {};
     // List view messages carry pointers that are not carried across processes: the item and its
     // text buffer go into the program's own memory.
@@ -321,32 +356,10 @@ void Click(HWND dialog, int id) { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); 
 
 void PostClick(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-namespace {
-
-// The first dialog (class "#32770") of an enumeration that is what the search wants.
-struct DialogSearch {
-    std::function<bool(HWND)> wanted;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK TestDialog(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<DialogSearch*>(param);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (lstrcmpW(name, L"#32770") != 0 || !search->wanted(window)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-}  // namespace
-
 HWND OwnedDialog(HWND owner, int timeoutMs) {
-    DialogSearch search{[owner](HWND w) { return GetWindow(w, GW_OWNER) == owner && IsWindowVisible(w); }};
-    WaitUntil([&] {
-        EnumWindows(TestDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+    return WaitForTopLevel([owner](HWND w) {
+        return ClassOf(w) == kDialogClass && GetWindow(w, GW_OWNER) == owner && IsWindowVisible(w);
     }, timeoutMs);
-    return search.found;
 }
 
 bool Checked(HWND dialog, int id) { return Send(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -372,12 +385,14 @@ bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_E
 
 HWND ChildDialogWith(HWND parent, int controlId) {
     // Pages after the first are built right after the window shows: wait for them a moment.
-    DialogSearch search{[controlId](HWND w) { return GetDlgItem(w, controlId) != nullptr; }};
+    HWND found = nullptr;
     WaitUntil([&] {
-        EnumChildWindows(parent, TestDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+        found = ChildWindow(parent, [controlId](HWND w) {
+            return ClassOf(w) == kDialogClass && GetDlgItem(w, controlId) != nullptr;
+        });
+        return found != nullptr;
     }, 5000);
-    return search.found;
+    return found;
 }
 
 std::string ClipboardText() {

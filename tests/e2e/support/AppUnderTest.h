@@ -4,10 +4,16 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace mw::e2e {
+
+// The main window's caption, by which a copy of the program is found.
+constexpr char kMainCaption[] = "材料重量计算助手v8.8";
+// The window class of dialogs, message boxes among them.
+constexpr char kDialogClass[] = "#32770";
 
 class AppUnderTest {
 public:
@@ -62,6 +68,17 @@ std::string ReadBytes(const std::wstring& path);
 void WriteBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::wstring& path);
 
+// Window search: the first top-level window (or child of `parent`) that `wanted` accepts, or null;
+// WaitForTopLevel keeps looking until the timeout.
+HWND TopLevelWindow(const std::function<bool(HWND)>& wanted);
+HWND ChildWindow(HWND parent, const std::function<bool(HWND)>& wanted);
+HWND WaitForTopLevel(const std::function<bool(HWND)>& wanted, int timeoutMs);
+DWORD ProcessOf(HWND window);
+// A window's caption and class name, read without sending the window a message (a busy program
+// would hold the search up).
+std::string Caption(HWND window);
+std::string ClassOf(HWND window);
+bool IsShownWindowOf(HWND window, DWORD processId, const std::string& caption);
 // A visible top-level window of that process with exactly this caption, or null.
 HWND ShownWindow(DWORD processId, const std::string& caption);
 
@@ -112,5 +129,8 @@ template <class F> bool WaitUntil(F done, int timeoutMs = 5000) {
 
 std::wstring Widen(const std::string& utf8);
 std::string Narrow(const std::wstring& utf16);
+// UTF-8 text as code page 936 bytes, through the system's own converter (not the program's), for
+// the settings files the tests write.
+std::string Cp936(const std::string& utf8);
 
 }  // namespace mw::e2e

@@ -15,46 +15,6 @@ std::wstring Env(const char* name) {
     return value ? Widen(value) : std::wstring();
 }
 
-struct BoxSearch {
-    std::wstring text;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK TextMatches(HWND child, LPARAM param) {
-    auto* search = reinterpret_cast<BoxSearch*>(param);
-    wchar_t text[512] = {};
-    GetWindowTextW(child, text, 512);
-    if (search->text != text) return TRUE;
-    search->found = child;
-    return FALSE;
-}
-
-BOOL CALLBACK BoxWithText(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<BoxSearch*>(param);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (!IsWindowVisible(window) || lstrcmpW(name, L"#32770") != 0) return TRUE;
-    BoxSearch inner{search->text, nullptr};
-    EnumChildWindows(window, TextMatches, reinterpret_cast<LPARAM>(&inner));
-    if (!inner.found) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-struct MainSearch {
-    DWORD notId;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK OtherMain(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<MainSearch*>(param);
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    if (id == search->notId || !IsWindowVisible(window) || WindowText(window) != "材料重量计算助手v8.8") return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 }  // namespace
 
 UpdateServer::UpdateServer()
@@ -87,11 +47,7 @@ bool UpdateServer::WaitFor(const std::string& event, int times, int timeoutMs) c
 }
 
 std::string SettingsAskingServer(const std::string& address) {
-    const std::wstring text = Widen("[更新]\r\nfuwuqi=" + address + "\r\n");
-    const int n = WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(n, '\0');
-    WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), &bytes[0], n, nullptr, nullptr);
-    return bytes;
+    return Cp936("[更新]\r\nfuwuqi=" + address + "\r\n");
 }
 
 std::string ProgramBytes() {
@@ -100,27 +56,20 @@ std::string ProgramBytes() {
 }
 
 HWND FindMessageBox(const std::string& text, int timeoutMs) {
-    BoxSearch search{Widen(text)};
-    WaitUntil([&] {
-        EnumWindows(BoxWithText, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+    return WaitForTopLevel([&](HWND w) {
+        return IsWindowVisible(w) && ClassOf(w) == kDialogClass &&
+               ChildWindow(w, [&](HWND child) { return Caption(child) == text; }) != nullptr;
     }, timeoutMs);
-    return search.found;
 }
 
 HWND FindOtherMainWindow(DWORD notId, int timeoutMs) {
-    MainSearch search{notId};
-    WaitUntil([&] {
-        EnumWindows(OtherMain, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+    return WaitForTopLevel([&](HWND w) {
+        return ProcessOf(w) != notId && IsWindowVisible(w) && Caption(w) == kMainCaption;
     }, timeoutMs);
-    return search.found;
 }
 
 void EndProcessOf(HWND window) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(window))) {
         TerminateProcess(process, 1);
         WaitForSingleObject(process, 5000);
         CloseHandle(process);
