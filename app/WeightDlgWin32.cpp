@@ -54,8 +54,7 @@ Notify NotifyOf(WORD code) {
 
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
                                  HANDLE instanceMutex)
-    : startUpdateCheck_([](HWND) { StartUpdateCheck(); }),
-      clipboard_(new Win32Clipboard(nullptr)),
+    : clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
       settings_(settings),
       weights_(weights),
@@ -357,7 +356,7 @@ bool WeightDlgWindow::LoadBanner() {
 
 void WeightDlgWindow::ReleaseBanner() { banner_.ReleasePicture(); }
 
-void WeightDlgWindow::ShowAbout() { AboutWindow(startUpdateCheck_).Run(Hwnd()); }
+void WeightDlgWindow::ShowAbout() { AboutWindow().Run(Hwnd()); }
 
 void WeightDlgWindow::OpenVendorPage() {
     if (*kWebPages.home)

@@ -90,9 +90,6 @@ private:
     CXPTabCtrl tab_;
     CPictureEx banner_;
     BannerLink bannerLink_;
-    // Starts the update check (the About window's button asks for it); its messages have no owner,
-    // so that no window waits for them.
-    std::function<void(HWND owner)> startUpdateCheck_;
     std::unique_ptr<Clipboard> clipboard_;
     CWeightDlg logic_;
     SettingsFile& settings_;
