@@ -42,14 +42,6 @@ TrayMouse TrayMouseOf(LPARAM message) {
     }
 }
 
-Notify NotifyOf(WORD code) {
-    switch (code) {
-        case EN_CHANGE:     return Notify::Change;
-        case CBN_SELCHANGE: return Notify::SelChange;
-        default:            return Notify::Click;
-    }
-}
-
 }  // namespace
 
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
@@ -237,7 +229,8 @@ void WeightDlgWindow::OnCommandMessage(WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (id == IDOK || id == IDCANCEL) return;  // neither Enter nor Esc closes the window
     if (id == IDM_SHOW) return tray_.OnShowCommand();
-    logic_.OnCommand(id, NotifyOf(HIWORD(wParam)));
+    Notify what;
+    if (CommandNotify(wParam, what)) logic_.OnCommand(id, what);
 }
 
 bool WeightDlgWindow::OnNotify(NMHDR* header, INT_PTR& result) {
