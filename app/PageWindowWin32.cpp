@@ -70,7 +70,7 @@ void PageWindow::OnInitDialog() {
         surface_.SetListFont(spec.kind, font);
     }
     if (logic_) logic_->OnInitDialog();
-    tooltips_ = EnableTooltips(Hwnd());
+    EnableTooltips(Hwnd());
 }
 
 bool PageWindow::OnTooltip(NMHDR* header) {

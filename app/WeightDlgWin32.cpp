@@ -30,7 +30,6 @@ const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_CAILIAOMIDU, IDD_DANWEI
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
-constexpr COLORREF kBannerBackground = RGB(217, 226, 244);
 const wchar_t kBannerType[] = L"Gif";
 
 TrayMouse TrayMouseOf(LPARAM message) {
@@ -150,7 +149,7 @@ void WeightDlgWindow::ContinueStart() {
         case 4:
             CleanUpAfterUpdate(RefreshTrayArea);
             StartUpdateCheck();
-            tooltips_ = EnableTooltips(Hwnd());
+            EnableTooltips(Hwnd());
             break;
         default: {
             const int tool = startStep_ - 1 - kStepsBeforeTools;
@@ -342,7 +341,7 @@ void WeightDlgWindow::StartCalculator() {
 
 bool WeightDlgWindow::LoadBanner() {
     if (!banner_.Load(MAKEINTRESOURCEW(IDR_BANNER), kBannerType)) return false;
-    banner_.SetBackground(kBannerBackground);
+    banner_.SetBackground(kDialogColour);
     banner_.Draw();
     return true;
 }

@@ -105,7 +105,6 @@ private:
     const UINT taskbarCreated_;  // the shell's word that a new notification area is up
     HICON icon_ = nullptr;
     HBITMAP calculatorBitmap_ = nullptr;
-    HWND tooltips_ = nullptr;
     std::wstring tooltip_;
 };
 
