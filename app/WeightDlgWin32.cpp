@@ -135,10 +135,11 @@ void WeightDlgWindow::ContinueStart() {
     Building building(building_);
     // Timer ticks can come before pending paints: draw what has been built so far first.
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    switch (startStep_++) {
-        case 0: CreatePage(0); break;
-        case 1: CreatePage(1); break;
-        case 2: CreatePage(2); break;
+    const int step = startStep_++;
+    switch (step) {
+        case 0: case 1: case 2:
+            CreatePage(step);
+            break;
         case 3:
             // The banner and its link lie below the window's visible height.
             banner_.Attach(GetDlgItem(Hwnd(), IDC_BANNER));
@@ -151,11 +152,9 @@ void WeightDlgWindow::ContinueStart() {
             StartUpdateCheck();
             EnableTooltips(Hwnd());
             break;
-        default: {
-            const int tool = startStep_ - 1 - kStepsBeforeTools;
-            CreateToolWindow(static_cast<ToolWindow>(tool));
+        default:
+            CreateToolWindow(static_cast<ToolWindow>(step - kStepsBeforeTools));
             break;
-        }
     }
     if (StartDone()) KillTimer(Hwnd(), kStartTimer);
 }
