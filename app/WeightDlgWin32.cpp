@@ -182,16 +182,12 @@ void WeightDlgWindow::CreatePage(int index) {
     }
     HWND tab = GetDlgItem(Hwnd(), IDC_TAB);
     page.Create(kPageTemplates[index], tab);
-    logic_.SetPages(pages_[0].Logic(), pages_[1].Logic(), pages_[2].Logic());
     RECT area;
     GetClientRect(tab, &area);
     area.top += kTabHeaderHeight;
     area.left -= 2;
     MoveWindow(page.Hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
-    // The page comes after the settings bar: it computes everything once, as the density's first
-    // setting would have had it do.
-    if (page.Logic()) page.Logic()->RecomputeAll();
-    logic_.OnTabChange();  // shows the page if its tab is the one selected
+    logic_.AddPage(index, page.Logic());
 }
 
 // The window of a tool with content, the bare frame for the others.
