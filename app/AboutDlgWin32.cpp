@@ -4,12 +4,12 @@
 #include <shellapi.h>
 
 #include "app/Utf16Win32.h"
+#include "periphery/UpDateWin32.h"
 #include "res/resource.h"
 
 namespace mw {
 
-AboutWindow::AboutWindow(std::function<void(HWND owner)> startUpdateCheck)
-    : logic_(surface_, *this), startUpdateCheck_(std::move(startUpdateCheck)) {}
+AboutWindow::AboutWindow() : logic_(surface_, *this) {}
 
 void AboutWindow::Run(HWND owner) { RunModal(IDD_ABOUT, owner); }
 
@@ -38,9 +38,8 @@ void AboutWindow::OpenWebPage(const std::string& address) {
     ShellExecuteW(Hwnd(), L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void AboutWindow::StartUpdateCheck() {
-    if (startUpdateCheck_) startUpdateCheck_(Hwnd());
-}
+// The check's questions have no owner, so that no window waits for them.
+void AboutWindow::StartUpdateCheck() { mw::StartUpdateCheck(); }
 
 void AboutWindow::Close() { EndDialog(Hwnd(), IDOK); }
 

@@ -1,7 +1,6 @@
 // The About window as a real modal dialog on template 100.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "app/AboutDlg.h"
@@ -12,9 +11,7 @@ namespace mw {
 
 class AboutWindow : public DialogWindow, private AboutActions {
 public:
-    // `startUpdateCheck` starts the update check with the window that owns its messages; an empty
-    // one does nothing.
-    explicit AboutWindow(std::function<void(HWND owner)> startUpdateCheck);
+    AboutWindow();
     void Run(HWND owner);
 
 protected:
@@ -28,7 +25,6 @@ private:
 
     DialogSurface surface_;
     CWeightAboutDlg logic_;
-    std::function<void(HWND)> startUpdateCheck_;
 };
 
 }  // namespace mw

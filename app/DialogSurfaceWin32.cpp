@@ -9,26 +9,19 @@
 
 namespace mw {
 
-HWND DialogSurface::Control(int id) const {
+DialogSurface::Known DialogSurface::Find(int id) const {
     const auto known = controls_.find(id);
     if (known != controls_.end()) return known->second;
-    HWND control = GetDlgItem(dialog_, id);
-    if (control) controls_.emplace(id, control);
-    return control;
-}
-
-DialogSurface::Kind DialogSurface::KindOf(HWND control) const {
-    const auto known = kinds_.find(control);
-    if (known != kinds_.end()) return known->second;
+    Known control = {GetDlgItem(dialog_, id), Kind::Other};
+    if (!control.hwnd) return control;
     wchar_t name[32] = {};
-    GetClassNameW(control, name, 32);
-    Kind kind = Kind::Other;
-    if (lstrcmpiW(name, L"ComboBox") == 0) kind = Kind::Combo;
-    else if (lstrcmpiW(name, L"ListBox") == 0) kind = Kind::List;
-    else if (lstrcmpiW(name, WC_TABCONTROLW) == 0) kind = Kind::Tab;
-    else if (lstrcmpiW(name, WC_LISTVIEWW) == 0) kind = Kind::ListView;
-    if (control) kinds_.emplace(control, kind);
-    return kind;
+    GetClassNameW(control.hwnd, name, 32);
+    if (lstrcmpiW(name, L"ComboBox") == 0) control.kind = Kind::Combo;
+    else if (lstrcmpiW(name, L"ListBox") == 0) control.kind = Kind::List;
+    else if (lstrcmpiW(name, WC_TABCONTROLW) == 0) control.kind = Kind::Tab;
+    else if (lstrcmpiW(name, WC_LISTVIEWW) == 0) control.kind = Kind::ListView;
+    controls_.emplace(id, control);
+    return control;
 }
 
 std::string DialogSurface::Text(int id) const {
@@ -45,8 +38,8 @@ void DialogSurface::SetText(int id, const std::string& text) {
 }
 
 int DialogSurface::Selection(int id) const {
-    HWND control = Control(id);
-    switch (KindOf(control)) {
+    const auto [control, kind] = Find(id);
+    switch (kind) {
         case Kind::Combo: return static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
         case Kind::List:  return static_cast<int>(SendMessageW(control, LB_GETCURSEL, 0, 0));
         case Kind::Tab:   return static_cast<int>(SendMessageW(control, TCM_GETCURSEL, 0, 0));
@@ -57,8 +50,8 @@ int DialogSurface::Selection(int id) const {
 }
 
 void DialogSurface::SetSelection(int id, int index) {
-    HWND control = Control(id);
-    switch (KindOf(control)) {
+    const auto [control, kind] = Find(id);
+    switch (kind) {
         case Kind::Combo: SendMessageW(control, CB_SETCURSEL, index, 0); break;
         case Kind::List:  SendMessageW(control, LB_SETCURSEL, index, 0); break;
         case Kind::Tab:   SendMessageW(control, TCM_SETCURSEL, index, 0); break;
@@ -77,8 +70,8 @@ void DialogSurface::SetSelection(int id, int index) {
 }
 
 void DialogSurface::ClearItems(int id) {
-    HWND control = Control(id);
-    switch (KindOf(control)) {
+    const auto [control, kind] = Find(id);
+    switch (kind) {
         case Kind::Combo: SendMessageW(control, CB_RESETCONTENT, 0, 0); break;
         case Kind::List:  SendMessageW(control, LB_RESETCONTENT, 0, 0); break;
         case Kind::Tab:   SendMessageW(control, TCM_DELETEALLITEMS, 0, 0); break;
@@ -88,9 +81,9 @@ void DialogSurface::ClearItems(int id) {
 }
 
 void DialogSurface::AddItem(int id, const std::string& text) {
-    HWND control = Control(id);
+    const auto [control, kind] = Find(id);
     std::wstring wide = Widen(text);
-    switch (KindOf(control)) {
+    switch (kind) {
         case Kind::Combo:
             SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
             break;
@@ -111,8 +104,8 @@ void DialogSurface::AddItem(int id, const std::string& text) {
 }
 
 int DialogSurface::ItemCount(int id) const {
-    HWND control = Control(id);
-    switch (KindOf(control)) {
+    const auto [control, kind] = Find(id);
+    switch (kind) {
         case Kind::Combo: return static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
         case Kind::List:  return static_cast<int>(SendMessageW(control, LB_GETCOUNT, 0, 0));
         case Kind::Tab:   return static_cast<int>(SendMessageW(control, TCM_GETITEMCOUNT, 0, 0));
@@ -122,8 +115,7 @@ int DialogSurface::ItemCount(int id) const {
 }
 
 std::string DialogSurface::ItemText(int id, int index) const {
-    HWND control = Control(id);
-    const Kind kind = KindOf(control);
+    const auto [control, kind] = Find(id);
     if (kind == Kind::ListView) return CellText(id, index, 0);
     if (kind != Kind::Combo && kind != Kind::List) return {};
     const UINT lengthMsg = kind == Kind::Combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;

@@ -15,7 +15,6 @@ public:
     void Attach(HWND dialog) {
         dialog_ = dialog;
         controls_.clear();
-        kinds_.clear();
     }
     HWND Dialog() const { return dialog_; }
 
@@ -44,15 +43,15 @@ public:
 
 private:
     enum class Kind { Other, Combo, List, ListView, Tab };
-    Kind KindOf(HWND control) const;
-    // The control of an ID: looked up once, since a dialog's controls live as long as it does
-    // (and the lookup asks the window server each time).
-    HWND Control(int id) const;
+    struct Known { HWND hwnd; Kind kind; };
+    // The control of an ID and its kind: looked up once, since a dialog's controls live as long
+    // as it does and keep their class (and the lookup asks the window server each time).
+    Known Find(int id) const;
+    HWND Control(int id) const { return Find(id).hwnd; }
 
     HWND dialog_;
     HFONT fonts_[4] = {};
-    mutable std::map<int, HWND> controls_;
-    mutable std::map<HWND, Kind> kinds_;  // a control's class never changes
+    mutable std::map<int, Known> controls_;
 };
 
 class Win32Clipboard : public Clipboard {

@@ -106,68 +106,35 @@ void EdgeDock::Slide() {
         return;
     }
     ScreenRect r = window_.WindowRect();
-    finished_ = hiding_ ? StepHiding(r) : StepShowing(r);
+    finished_ = Step(r);
     window_.PlaceTopMost(r);
 }
 
-bool EdgeDock::StepHiding(ScreenRect& r) const {
-    const int w = r.Width(), h = r.Height();
-    bool end = false;
+int EdgeDock::SlideEnd(int extent) const {
+    const int screenWidth = desktop_.ScreenWidth(), screenHeight = desktop_.ScreenHeight();
     switch (side_) {
-        case kTop:
-            r.bottom -= StepOf(h);
-            if (r.bottom <= sliver_) { r.bottom = sliver_; end = true; }
-            r.top = r.bottom - h;
-            break;
-        case kBottom:
-            r.top += StepOf(h);
-            if (r.top >= desktop_.ScreenHeight() - sliver_) { r.top = desktop_.ScreenHeight() - sliver_; end = true; }
-            r.bottom = r.top + h;
-            break;
-        case kLeft:
-            r.right -= StepOf(w);
-            if (r.right <= sliver_) { r.right = sliver_; end = true; }
-            r.left = r.right - w;
-            break;
-        case kRight:
-            r.left += StepOf(w);
-            if (r.left >= desktop_.ScreenWidth() - sliver_) { r.left = desktop_.ScreenWidth() - sliver_; end = true; }
-            r.right = r.left + w;
-            break;
-        case kFree:
-            break;
+        case kTop:    return hiding_ ? sliver_ - extent       : -edgeWidth_;
+        case kBottom: return hiding_ ? screenHeight - sliver_ : screenHeight - extent;
+        case kLeft:   return hiding_ ? sliver_ - extent       : 0;
+        case kRight:  return hiding_ ? screenWidth - sliver_  : screenWidth - extent;
+        case kFree:   break;
     }
-    return end;
+    return 0;
 }
 
-bool EdgeDock::StepShowing(ScreenRect& r) const {
-    const int w = r.Width(), h = r.Height();
-    bool end = false;
-    switch (side_) {
-        case kTop:
-            r.top += StepOf(h);
-            if (r.top >= -edgeWidth_) { r.top = -edgeWidth_; end = true; }
-            r.bottom = r.top + h;
-            break;
-        case kBottom:
-            r.top -= StepOf(h);
-            if (r.top <= desktop_.ScreenHeight() - h) { r.top = desktop_.ScreenHeight() - h; end = true; }
-            r.bottom = r.top + h;
-            break;
-        case kLeft:
-            r.right += StepOf(w);
-            if (r.right >= w) { r.right = w; end = true; }
-            r.left = r.right - w;
-            break;
-        case kRight:
-            r.left -= StepOf(w);
-            if (r.left <= desktop_.ScreenWidth() - w) { r.left = desktop_.ScreenWidth() - w; end = true; }
-            r.right = r.left + w;
-            break;
-        case kFree:
-            break;
-    }
-    return end;
+bool EdgeDock::Step(ScreenRect& r) const {
+    const bool vertical = side_ == kTop || side_ == kBottom;
+    int& origin = vertical ? r.top : r.left;
+    int& opposite = vertical ? r.bottom : r.right;
+    const int extent = opposite - origin;
+    const int end = SlideEnd(extent);
+    // Out of sight is up or left at the top and left edges, down or right at the others.
+    const int direction = (side_ == kTop || side_ == kLeft) == hiding_ ? -1 : 1;
+    origin += direction * StepOf(extent);
+    const bool reached = (origin - end) * direction >= 0;
+    if (reached) origin = end;
+    opposite = origin + extent;
+    return reached;
 }
 
 }  // namespace mw

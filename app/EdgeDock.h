@@ -49,9 +49,11 @@ public:
 private:
     void Watch();
     void Slide();
+    // Where the slide under way ends: the window's top at the top and bottom edges, its left
+    // at the sides, for a window of that height or width.
+    int SlideEnd(int extent) const;
     // One step of the slide on the current rectangle; true when it reached its end.
-    bool StepHiding(ScreenRect& r) const;
-    bool StepShowing(ScreenRect& r) const;
+    bool Step(ScreenRect& r) const;
     void SaveHeight(int height);
 
     DockWindow& window_;

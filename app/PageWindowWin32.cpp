@@ -38,17 +38,12 @@ bool PageWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
             result = TRUE;
             return true;
         case WM_COMMAND: {
-            if (!logic_) return false;
+            Notify what;
+            if (!logic_ || !CommandNotify(wParam, what)) return false;
             const int id = LOWORD(wParam);
-            switch (HIWORD(wParam)) {
-                case EN_CHANGE:     logic_->OnCommand(id, Notify::Change); return true;
-                case CBN_SELCHANGE: logic_->OnCommand(id, Notify::SelChange); return true;
-                case BN_CLICKED:
-                    if (id == IDOK || id == IDCANCEL) return true;  // a page never closes itself
-                    logic_->OnCommand(id, Notify::Click);
-                    return true;
-                default: return false;
-            }
+            if (id == IDOK || id == IDCANCEL) return true;  // a page never closes itself
+            logic_->OnCommand(id, what);
+            return true;
         }
         case WM_NOTIFY:
             return OnTooltip(reinterpret_cast<NMHDR*>(lParam));
@@ -75,7 +70,7 @@ void PageWindow::OnInitDialog() {
         surface_.SetListFont(spec.kind, font);
     }
     if (logic_) logic_->OnInitDialog();
-    tooltips_ = EnableTooltips(Hwnd());
+    EnableTooltips(Hwnd());
 }
 
 bool PageWindow::OnTooltip(NMHDR* header) {

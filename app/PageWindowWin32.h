@@ -34,13 +34,13 @@ private:
     DialogSurface surface_;
     std::unique_ptr<Page> logic_;
     std::wstring tooltip_;
-    HWND tooltips_ = nullptr;
     struct FontSpec { ListFont kind; int width; int quality; };
     std::vector<FontSpec> fontSpecs_;
     std::vector<HFONT> fonts_;
 };
 
-// Tooltips for every child control of a dialog, asking the dialog for their text.
+// Tooltips for every child control of a dialog, asking the dialog for their text. The tooltip
+// window is owned by the dialog and ends with it.
 HWND EnableTooltips(HWND dialog);
 // The control ID a tooltip request is about (0 when none).
 int TooltipControlId(const NMHDR* header);

@@ -122,6 +122,12 @@ void CWeightDlg::OnTimer(int id) {
     else if (id >= kTools[0].timer && id <= kTools[kToolCount - 1].timer) FollowMainWindow();
 }
 
+void CWeightDlg::AddPage(int index, Page* page) {
+    pages_[index] = page;
+    if (page) page->RecomputeAll();
+    OnTabChange();
+}
+
 void CWeightDlg::OnTabChange() {
     int shown = surface_.Selection(IDC_TAB);
     if (shown != 1 && shown != 2) shown = 0;

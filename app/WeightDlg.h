@@ -27,6 +27,10 @@ public:
                SettingsFile& settings);
 
     void SetPages(Page* one, Page* two, Page* three) { pages_ = {one, two, three}; }
+    // A page built after the settings bar, as the start builds them: it joins the others,
+    // computes every calculator once, as the density's first setting had the pages before it
+    // do, and shows if its tab is the one selected.
+    void AddPage(int index, Page* page);
     // Where "重量" presses are recorded; `displayChanged` runs after a change of weight unit or
     // decimal places, so that the list shows them.
     void SetWeightList(WeightList* list, const Clock* clock, std::function<void()> displayChanged) {

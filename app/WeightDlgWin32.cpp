@@ -30,7 +30,6 @@ const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_CAILIAOMIDU, IDD_DANWEI
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
-constexpr COLORREF kBannerBackground = RGB(217, 226, 244);
 const wchar_t kBannerType[] = L"Gif";
 
 TrayMouse TrayMouseOf(LPARAM message) {
@@ -42,20 +41,11 @@ TrayMouse TrayMouseOf(LPARAM message) {
     }
 }
 
-Notify NotifyOf(WORD code) {
-    switch (code) {
-        case EN_CHANGE:     return Notify::Change;
-        case CBN_SELCHANGE: return Notify::SelChange;
-        default:            return Notify::Click;
-    }
-}
-
 }  // namespace
 
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
                                  HANDLE instanceMutex)
-    : startUpdateCheck_([](HWND) { StartUpdateCheck(); }),
-      clipboard_(new Win32Clipboard(nullptr)),
+    : clipboard_(new Win32Clipboard(nullptr)),
       logic_(surface_, *this, *clipboard_, settings),
       settings_(settings),
       weights_(weights),
@@ -145,10 +135,11 @@ void WeightDlgWindow::ContinueStart() {
     Building building(building_);
     // Timer ticks can come before pending paints: draw what has been built so far first.
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    switch (startStep_++) {
-        case 0: CreatePage(0); break;
-        case 1: CreatePage(1); break;
-        case 2: CreatePage(2); break;
+    const int step = startStep_++;
+    switch (step) {
+        case 0: case 1: case 2:
+            CreatePage(step);
+            break;
         case 3:
             // The banner and its link lie below the window's visible height.
             banner_.Attach(GetDlgItem(Hwnd(), IDC_BANNER));
@@ -159,13 +150,11 @@ void WeightDlgWindow::ContinueStart() {
         case 4:
             CleanUpAfterUpdate(RefreshTrayArea);
             StartUpdateCheck();
-            tooltips_ = EnableTooltips(Hwnd());
+            EnableTooltips(Hwnd());
             break;
-        default: {
-            const int tool = startStep_ - 1 - kStepsBeforeTools;
-            CreateToolWindow(static_cast<ToolWindow>(tool));
+        default:
+            CreateToolWindow(static_cast<ToolWindow>(step - kStepsBeforeTools));
             break;
-        }
     }
     if (StartDone()) KillTimer(Hwnd(), kStartTimer);
 }
@@ -193,16 +182,12 @@ void WeightDlgWindow::CreatePage(int index) {
     }
     HWND tab = GetDlgItem(Hwnd(), IDC_TAB);
     page.Create(kPageTemplates[index], tab);
-    logic_.SetPages(pages_[0].Logic(), pages_[1].Logic(), pages_[2].Logic());
     RECT area;
     GetClientRect(tab, &area);
     area.top += kTabHeaderHeight;
     area.left -= 2;
     MoveWindow(page.Hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
-    // The page comes after the settings bar: it computes everything once, as the density's first
-    // setting would have had it do.
-    if (page.Logic()) page.Logic()->RecomputeAll();
-    logic_.OnTabChange();  // shows the page if its tab is the one selected
+    logic_.AddPage(index, page.Logic());
 }
 
 // The window of a tool with content, the bare frame for the others.
@@ -238,7 +223,8 @@ void WeightDlgWindow::OnCommandMessage(WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (id == IDOK || id == IDCANCEL) return;  // neither Enter nor Esc closes the window
     if (id == IDM_SHOW) return tray_.OnShowCommand();
-    logic_.OnCommand(id, NotifyOf(HIWORD(wParam)));
+    Notify what;
+    if (CommandNotify(wParam, what)) logic_.OnCommand(id, what);
 }
 
 bool WeightDlgWindow::OnNotify(NMHDR* header, INT_PTR& result) {
@@ -350,14 +336,14 @@ void WeightDlgWindow::StartCalculator() {
 
 bool WeightDlgWindow::LoadBanner() {
     if (!banner_.Load(MAKEINTRESOURCEW(IDR_BANNER), kBannerType)) return false;
-    banner_.SetBackground(kBannerBackground);
+    banner_.SetBackground(kDialogColour);
     banner_.Draw();
     return true;
 }
 
 void WeightDlgWindow::ReleaseBanner() { banner_.ReleasePicture(); }
 
-void WeightDlgWindow::ShowAbout() { AboutWindow(startUpdateCheck_).Run(Hwnd()); }
+void WeightDlgWindow::ShowAbout() { AboutWindow().Run(Hwnd()); }
 
 void WeightDlgWindow::OpenVendorPage() {
     if (*kWebPages.home)

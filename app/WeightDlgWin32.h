@@ -90,9 +90,6 @@ private:
     CXPTabCtrl tab_;
     CPictureEx banner_;
     BannerLink bannerLink_;
-    // Starts the update check (the About window's button asks for it); its messages have no owner,
-    // so that no window waits for them.
-    std::function<void(HWND owner)> startUpdateCheck_;
     std::unique_ptr<Clipboard> clipboard_;
     CWeightDlg logic_;
     SettingsFile& settings_;
@@ -108,7 +105,6 @@ private:
     const UINT taskbarCreated_;  // the shell's word that a new notification area is up
     HICON icon_ = nullptr;
     HBITMAP calculatorBitmap_ = nullptr;
-    HWND tooltips_ = nullptr;
     std::wstring tooltip_;
 };
 

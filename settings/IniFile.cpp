@@ -3,39 +3,18 @@
 
 #include <cstdlib>
 
-namespace mw {
-
-namespace {
-
 #if defined(_WIN32)
-// Names are UTF-8 inside the program; fopen would take them in the ANSI code page, so a folder
-// with Chinese characters would not open.
-std::wstring Utf16(const std::string& utf8) {
-    std::wstring out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-        unsigned code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (std::size_t k = 1; k < length; ++k)
-            code = (code << 6) | (i + k < utf8.size() ? utf8[i + k] & 0x3F : 0);
-        if (code >= 0x10000) {
-            out += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
-            out += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
-        } else {
-            out += static_cast<wchar_t>(code);
-        }
-        i += length;
-    }
-    return out;
-}
+#include "app/Utf16Win32.h"
 #endif
 
-}  // namespace
+namespace mw {
 
 bool CIniFile::Open(const std::string& name, const char* mode) {
     Close();
 #if defined(_WIN32)
-    file_ = _wfopen(Utf16(name).c_str(), Utf16(mode).c_str());
+    // Names are UTF-8 inside the program; fopen would take them in the ANSI code page, so a
+    // folder with Chinese characters would not open.
+    file_ = _wfopen(Widen(name).c_str(), Widen(mode).c_str());
 #else
     file_ = std::fopen(name.c_str(), mode);
 #endif

@@ -165,6 +165,33 @@ TEST(WeightDlg, PageSwitchingAndTooltips) {
     EXPECT_EQ(f.dlg.TooltipText(IDC_DENSITY), "");
 }
 
+// The start builds the pages one at a time after the settings bar, whose density no longer
+// reaches them: each computes once as it joins.
+TEST(WeightDlg, PageBuiltAfterTheSettingsBarShowsEveryWeightAndOnlyItsOwnTab) {
+    MainWindowFixture f;
+    f.Start(false);
+    f.page1 = std::make_unique<CTAB1>(f.pageSurface, f.dlg);
+    f.pageSurface.Bind(f.page1.get());
+    f.page1->OnInitDialog();
+    f.dlg.AddPage(0, f.page1.get());
+    for (int result : {IDC_PLATE1_RESULT, IDC_PLATE2_RESULT, IDC_ROUND_RESULT, IDC_ANGLE_RESULT})
+        EXPECT_EQ(f.pageSurface.Text(result), "0.00") << result;
+    EXPECT_TRUE(f.host.pageShown[0]);
+
+    f.page2 = std::make_unique<CTAB2>(f.page2Surface, f.dlg);
+    f.page2Surface.Bind(f.page2.get());
+    f.page2->OnInitDialog();
+    f.dlg.AddPage(1, f.page2.get());
+    EXPECT_TRUE(f.host.pageShown[0]);
+    EXPECT_FALSE(f.host.pageShown[1]);
+    // From then on the page follows the settings bar like the others.
+    f.pageSurface.Type(IDC_PLATE1_LENGTH, "1000");
+    f.pageSurface.Type(IDC_PLATE1_WIDTH, "1000");
+    f.pageSurface.Type(IDC_PLATE1_THICKNESS, "10");
+    f.surface.Type(IDC_DENSITY, "7.93");
+    EXPECT_EQ(f.pageSurface.Text(IDC_PLATE1_RESULT), "79.30");
+}
+
 TEST(WeightDlg, ButtonsReachTheirActions) {
     MainWindowFixture f;
     f.Start(false);
