@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/DialogWin32.h"
+#include "app/ProductName.h"
 #include "app/Utf16Win32.h"
 #include "res/resource.h"
 
@@ -11,7 +12,6 @@ namespace mw {
 
 namespace {
 
-const char kTrayTip[] = "Telvar材料重量计算器";
 constexpr int kHotKeyId = 0;
 
 NOTIFYICONDATAW IconData(HWND window) {
@@ -50,7 +50,7 @@ bool TrayWindow::AddTrayIcon() {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = TrayShell::kIconMessage;
     data.hIcon = icon_;
-    lstrcpynW(data.szTip, Widen(kTrayTip).c_str(), ARRAYSIZE(data.szTip));
+    lstrcpynW(data.szTip, Widen(kProductName).c_str(), ARRAYSIZE(data.szTip));
     // An icon the notification area still holds is refreshed rather than refused.
     return Shell_NotifyIconW(NIM_ADD, &data) || Shell_NotifyIconW(NIM_MODIFY, &data);
 }

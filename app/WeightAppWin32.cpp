@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/ProcessStarterWin32.h"
+#include "app/ProductName.h"
 #include "app/Utf16Win32.h"
 #include "app/WeightDlgWin32.h"
 #include "res/resource.h"
@@ -20,7 +21,6 @@ namespace {
 
 const wchar_t kMutexName[] = L"renwu";
 const char kAlreadyRunning[] = "该程序已经在运行了!";
-const char kProductCaption[] = "Telvar材料重量计算器";
 const char kOlderMainCaption[] = "Telvar材料重量计算器V3.76";
 const wchar_t kOwnerClass[] = L"MaterialWeightOwner";
 const char kWeightListFileName[] = "WeightListKq.txt";
@@ -30,7 +30,7 @@ const char kWeightListFileName[] = "WeightListKq.txt";
 HANDLE TakeInstanceMutex() {
     HANDLE mutex = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kMutexName);
     if (!mutex) return CreateMutexW(nullptr, FALSE, kMutexName);
-    MessageBoxW(nullptr, Widen(kAlreadyRunning).c_str(), Widen(kProductCaption).c_str(),
+    MessageBoxW(nullptr, Widen(kAlreadyRunning).c_str(), Widen(kProductName).c_str(),
                 MB_ICONWARNING | MB_OK);
     if (HWND older = FindWindowW(nullptr, Widen(kOlderMainCaption).c_str())) {
         ShowWindow(older, SW_SHOWNORMAL);

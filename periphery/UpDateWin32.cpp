@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/ProcessStarterWin32.h"
+#include "app/ProductName.h"
 #include "app/Utf16Win32.h"
 #include "periphery/FtpGetWin32.h"
 #include "periphery/UpDate.h"
@@ -19,7 +20,6 @@ namespace mw {
 
 namespace {
 
-const char kTitle[] = "Telvar材料重量计算器";
 const char kAskToUpdate[] = "有新版本发布,是否更新?";
 const char kDownloaded[] = "新版本下载成功,将运行新版本程序!";
 const char kNoVersion[] = "None VerSion Supprot";
@@ -52,7 +52,7 @@ public:
 
 private:
     static int Show(const char* text, UINT style) {
-        return MessageBoxW(nullptr, Widen(text).c_str(), Widen(kTitle).c_str(), style | MB_SETFOREGROUND);
+        return MessageBoxW(nullptr, Widen(text).c_str(), Widen(kProductName).c_str(), style | MB_SETFOREGROUND);
     }
 };
 
@@ -193,7 +193,7 @@ void StartUpdateCheck() {
 DWORD WINAPI UpdateThread(LPVOID parameter) {
     const std::unique_ptr<CheckRequest> request(static_cast<CheckRequest*>(parameter));
     Win32FileSystem files;
-    CFtpGet ftp(kTitle);
+    CFtpGet ftp(kProductName);
     MessageBoxQuestions questions;
     UiThreadStarter starter(request->starter);
     CUpDate(ThisProgram(), files, ftp, questions, starter, ExitThisCopy, Turn(), GetFileVersion(), request->server).Run();

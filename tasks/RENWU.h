@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/ControlSurface.h"
+#include "app/ProductName.h"
 #include "tasks/ProgramChooser.h"
 #include "tasks/RunRegistry.h"
 #include "tasks/TaskActions.h"
@@ -30,7 +31,7 @@ public:
     static constexpr int kClockTimer = 1;
     static constexpr unsigned kClockPeriodMs = 1000;
     static constexpr int kListExtentPixels = 680;
-    static constexpr const char* kRunValueName = "Telvar材料重量计算器";
+    static constexpr const char* kRunValueName = kProductName;
 
     CRENWU(ControlSurface& surface, SettingsFile& settings, const RenwuServices& services);
 
