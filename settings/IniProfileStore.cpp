@@ -142,14 +142,14 @@ bool IniProfileStore::Load(std::string& text) const {
 bool IniProfileStore::Save(std::string&& text) {
     if (batchDepth_ == 0) return files_.ReplaceWhole(path_, text);
     batchText_ = std::move(text);
-    batchExists_ = batchChanged_ = true;
+    batchExists_ = true;
     return true;
 }
 
 void IniProfileStore::BeginBatch() {
     if (batchDepth_++ > 0) return;
     batchExists_ = files_.ReadFile(path_, batchText_);
-    batchChanged_ = false;
+    batchBefore_ = batchExists_ ? std::optional<std::string>(batchText_) : std::nullopt;
 }
 
 bool IniProfileStore::CommitBatch() {
@@ -157,7 +157,11 @@ bool IniProfileStore::CommitBatch() {
     if (--batchDepth_ > 0) return true;
     const std::string text = std::move(batchText_);
     batchText_.clear();
-    return !batchChanged_ || files_.ReplaceWhole(path_, text);
+    // A batch that ends with the bytes it began with leaves the file alone: the windows that
+    // rewrite their sections at every start do not replace the file each time.
+    const bool unchanged = batchExists_ ? batchBefore_ == text : !batchBefore_;
+    batchBefore_.reset();
+    return unchanged || files_.ReplaceWhole(path_, text);
 }
 
 std::string IniProfileStore::ReadString(const std::string& section, const std::string& key) {

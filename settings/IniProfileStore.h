@@ -2,6 +2,7 @@
 // private-profile functions do it, in code page 936 on disk and UTF-8 to the program.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "settings/FileSystem.h"
@@ -34,7 +35,7 @@ private:
     int batchDepth_ = 0;
     std::string batchText_;
     bool batchExists_ = false;
-    bool batchChanged_ = false;
+    std::optional<std::string> batchBefore_;  // the file's bytes when the batch began
 };
 
 }  // namespace mw

@@ -22,7 +22,7 @@ public:
     // Changes made between BeginBatch and CommitBatch reach the file in one replace at the
     // commit, so a rewrite of many keys lands whole or not at all; reads in between see them and
     // cost no file access. Batches nest: the outermost commit writes. CommitBatch is false when
-    // the file could not be written.
+    // the file could not be written. A batch that leaves the bytes as they were writes nothing.
     virtual void BeginBatch() = 0;
     virtual bool CommitBatch() = 0;
 };

@@ -102,6 +102,14 @@ TEST(IniProfileStore, ABatchReachesTheFileWholeAtItsCommit) {
     EXPECT_TRUE(none.store.CommitBatch());
     EXPECT_EQ(none.File(), "<none>");
 
+    // Nor does one that writes back what the file already holds.
+    s.store.BeginBatch();
+    s.store.DeleteSection("角钢");
+    s.store.WriteString("角钢", "型号1", "B");
+    s.store.WriteString("角钢", "单重1", "2.5");
+    EXPECT_TRUE(s.store.CommitBatch());
+    EXPECT_EQ(s.files.replaces, 1);
+
     // A commit that cannot write leaves the old file whole; later writes go straight to the file.
     s.files.readOnly = true;
     s.store.BeginBatch();
