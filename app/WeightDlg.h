@@ -26,7 +26,6 @@ public:
     CWeightDlg(ControlSurface& surface, MainWindowHost& host, Clipboard& clipboard,
                SettingsFile& settings);
 
-    void SetPages(Page* one, Page* two, Page* three) { pages_ = {one, two, three}; }
     // A page built after the settings bar, as the start builds them: it joins the others,
     // computes every calculator once, as the density's first setting had the pages before it
     // do, and shows if its tab is the one selected.

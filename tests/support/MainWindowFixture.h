@@ -30,24 +30,25 @@ struct MainWindowFixture {
         pageSurface.DefineRadioGroup({IDC_ROUND_INNER_MODE, IDC_ROUND_WALL_MODE});
     }
 
-    // Starts the window; with `withPages` the pages are created inside it first.
+    // Starts the window: its settings bar first, then, with `withPages`, the pages one by one.
     void Start(bool withPages = true) {
         dlg.InitTabs();
-        if (withPages) {
-            page1 = std::make_unique<CTAB1>(pageSurface, dlg);
-            pageSurface.Bind(page1.get());
-            page1->OnInitDialog();
-            page2 = std::make_unique<CTAB2>(page2Surface, dlg);
-            page2Surface.Bind(page2.get());
-            page2->OnInitDialog();
-            page3 = std::make_unique<CTAB3>(page3Surface, dlg);
-            page3Surface.Bind(page3.get());
-            page3->OnInitDialog();
-            dlg.SetPages(page1.get(), page2.get(), page3.get());
-        }
         dlg.MeasureFullSize();
         dlg.InitSettingsBar();
         dlg.StartDelayedCollapse();
+        if (!withPages) return;
+        page1 = std::make_unique<CTAB1>(pageSurface, dlg);
+        AddPage(0, *page1, pageSurface);
+        page2 = std::make_unique<CTAB2>(page2Surface, dlg);
+        AddPage(1, *page2, page2Surface);
+        page3 = std::make_unique<CTAB3>(page3Surface, dlg);
+        AddPage(2, *page3, page3Surface);
+    }
+
+    void AddPage(int index, CalcPage& page, MemorySurface& on) {
+        on.Bind(&page);
+        page.OnInitDialog();
+        dlg.AddPage(index, &page);
     }
 
     MemorySurface surface;
