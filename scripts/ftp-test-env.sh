@@ -25,8 +25,8 @@ mw_ftp_start() {
     return 1
   fi
   export MW_FTP_PORT=$(cat "$mw_ftp_dir/port")
-  export MW_FTP_ROOT="$("$WINE" winepath -w "$mw_ftp_dir/root" 2>/dev/null | tr -d '\r')"
-  export MW_FTP_EVENTS="$("$WINE" winepath -w "$mw_ftp_dir/events" 2>/dev/null | tr -d '\r')"
+  export MW_FTP_ROOT="$(mw_windows_path "$mw_ftp_dir/root")"
+  export MW_FTP_EVENTS="$(mw_windows_path "$mw_ftp_dir/events")"
 }
 
 mw_ftp_stop() {
