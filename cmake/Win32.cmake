@@ -38,9 +38,11 @@ target_link_options(e2e_tests PRIVATE ${MW_STATIC_LINK})
 # Responsiveness under Wine: the empty dialog program of the same caption, and the driver that
 # times the program against it (make bench).
 add_executable(EmptyDialog WIN32 ${CMAKE_SOURCE_DIR}/bench/wine/EmptyDialogWin32.cpp ${CMAKE_SOURCE_DIR}/bench/wine/EmptyDialog.rc)
+target_include_directories(EmptyDialog PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(EmptyDialog PRIVATE ${MW_STATIC_LINK} -municode -mwindows)
 add_executable(TemplateDialog WIN32 ${CMAKE_SOURCE_DIR}/bench/wine/EmptyDialogWin32.cpp ${CMAKE_SOURCE_DIR}/res/MaterialWeight.rc)
 target_compile_definitions(TemplateDialog PRIVATE MW_TEMPLATE_YARDSTICK)
+target_include_directories(TemplateDialog PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(TemplateDialog PRIVATE comctl32)
 target_link_options(TemplateDialog PRIVATE ${MW_STATIC_LINK} -municode -mwindows)
 add_executable(wine_bench ${CMAKE_SOURCE_DIR}/bench/wine/WineBenchWin32.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/support/AppUnderTest.cpp)

@@ -4,16 +4,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
-namespace {
+#include "res/resource.h"
 
-constexpr WORD kExitCommand = 32771;
+namespace {
 
 INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: return TRUE;
         case WM_CLOSE:      DestroyWindow(dialog); return TRUE;
         case WM_COMMAND:    // the exit command, as the program's own "退出" button sends it
-            if (LOWORD(wParam) == kExitCommand) DestroyWindow(dialog);
+            if (LOWORD(wParam) == IDM_EXIT) DestroyWindow(dialog);
             return TRUE;
         case WM_DESTROY:    PostQuitMessage(0); return TRUE;
         default:            return FALSE;
@@ -28,7 +28,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
 #endif
-    HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(102), nullptr, Proc, 0);
+    HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, Proc, 0);
     if (!dialog) return 1;
     ShowWindow(dialog, SW_SHOW);
     MSG msg;
