@@ -28,6 +28,9 @@ if(benchmark_FOUND AND MW_BENCH_SOURCES)
   target_link_libraries(benchmarks PRIVATE mw_test_support benchmark::benchmark benchmark::benchmark_main)
 endif()
 
+# The set-up's package steps against a stub apt-get (no network, nothing installed).
+add_test(NAME scripts.setup-apt COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/setup-apt-test.sh)
+
 # Fuzz smoke runs: each target of the fuzz tree runs for a short while on its seed corpus.
 set(MW_FUZZ_DIR "${CMAKE_SOURCE_DIR}/build/fuzz" CACHE PATH "Build tree of the fuzz targets")
 set(MW_FUZZ_SECONDS 20 CACHE STRING "Seconds of each fuzz smoke run")

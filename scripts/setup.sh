@@ -4,6 +4,7 @@
 # bookworm-backports source for qemu-user) and the zh_CN.UTF-8 locale; it registers nothing with
 # binfmt_misc: scripts/wine-ns.sh does that inside a private namespace for each run.
 set -euo pipefail
+source "$(dirname "$0")/apt-steps.sh"
 
 # command that proves the package is there -> package
 declare -A needs=(
@@ -49,8 +50,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   need_root "missing packages: ${missing[*]}"
   echo "setup: installing ${missing[*]}"
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}" wine64
+  apt_refresh
+  apt_install "${missing[@]}" wine64
 fi
 
 # Code page 936 under Wine comes from the zh_CN.UTF-8 locale, which must be generated.
@@ -71,16 +72,10 @@ qemu_is_recent() {
 if [ "$("$(dirname "$0")/wine-mode.sh")" = qemu ] && ! qemu_is_recent; then
   need_root "qemu-user 10 from bookworm-backports is missing"
   echo "setup: installing qemu-user from bookworm-backports (this kernel runs no 32-bit code)"
-  if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    cat >/etc/apt/sources.list.d/bookworm-backports.sources <<'SOURCES'
-Types: deb
-URIs: http://deb.debian.org/debian
-Suites: bookworm-backports
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-  fi
-  apt-get update -q
+  add_backports_source
+  apt_refresh
   # Without its recommended qemu-user-binfmt: no machine-wide registration.
-  apt-get install -y -q --no-install-recommends -t bookworm-backports qemu-user
+  INSTALL_OPTIONS=(-t "$(debian_codename)-backports")
+  POINT_RELEASE_EXTRA=("$(debian_codename)-backports")
+  apt_install qemu-user
 fi
