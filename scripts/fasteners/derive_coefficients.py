@@ -2,6 +2,7 @@
 """Matches the fastener calculator's coefficients to catalogue masses.
 
 Usage:  python3 scripts/fasteners/derive_coefficients.py REFERENCE_DIR
+        python3 scripts/fasteners/derive_coefficients.py --check [REFERENCE_DIR]
 
 REFERENCE_DIR holds the two catalogue files read here (their sources and licences are in its
 README):
@@ -45,6 +46,15 @@ Method
      pitch, sizes beyond the catalogue's range, sizes it dropped) takes its former figure times
      the catalogue / former ratio, interpolated in diameter between the nearest matched sizes
      (the end ratio beyond them). Figures keep four significant digits.
+  6. Washers of a standard whose nominal dimensions the script holds (NOMINAL: types 56, 59,
+     67, 68 and 69). Every figure must lie within 5 % of the solid of those dimensions. A size
+     takes the catalogue figure only where it does (the catalogue's product is the standard's
+     own there); every other size, and every size the catalogue lacks, takes the solid itself,
+     never a figure scaled from a neighbouring size. The report says, size by size, which.
+
+With --check the script writes nothing: it fails when a washer figure of the table is more
+than 5 % off its standard's solid, and, given the reference folder, when the committed table,
+test figures or report differ from what it makes.
 """
 import csv
 import dataclasses
@@ -78,6 +88,74 @@ REFERENCE_LENGTH = 100.0
 COARSE_PITCH = {1.6: 0.35, 2: 0.4, 2.5: 0.45, 3: 0.5, 4: 0.7, 5: 0.8, 6: 1.0, 8: 1.25, 10: 1.5,
                 12: 1.75, 14: 2.0, 16: 2.0, 18: 2.5, 20: 2.5, 22: 2.5, 24: 3.0, 27: 3.0, 30: 3.5,
                 33: 3.5, 36: 4.0, 39: 4.0, 42: 4.5, 45: 4.5, 48: 5.0, 56: 5.5, 64: 6.0}
+
+# ---- Nominal dimensions of the washer standards --------------------------------------------------
+# Every washer figure we supply must lie within GEOMETRY_TOLERANCE of the solid of its own
+# standard's nominal dimensions; a catalogue of another standard stands in for a size only where
+# its mass agrees with that solid (the same product), never scaled from a neighbouring size.
+# The reference folder carries masses, not these dimensions; they are the nominal dimensions of
+# the standards named, as their tables give them (d1 the hole, or the spring washer's smallest
+# inner diameter; all in mm):
+#   GB/T 95-2002   plain washer, product grade C       d1, d2 (outside), h
+#   GB/T 848-2002  small plain washer, grade A          d1, d2, h
+#   GB/T 93-1987   spring washer, normal series         d1 min, s = b (square section)
+#   GB/T 859-1987  spring washer, light series          d1 min, s (thickness), b (width)
+#   GB/T 7244-1987 spring washer, heavy series          d1 min, s, b
+# A plain washer is a ring: pi/4 (d2^2 - d1^2) h; a spring washer its section s b carried round
+# the mean circle of diameter d1 + b; both at 7.85e-6 kg/mm3.
+GEOMETRY_TOLERANCE = 0.05
+DENSITY = 7.85e-6
+
+PLAIN_GB95 = {1.6: (1.8, 4, 0.3), 2: (2.4, 5, 0.3), 2.5: (2.9, 6, 0.5), 3: (3.4, 7, 0.5),
+              4: (4.5, 9, 0.8), 5: (5.5, 10, 1), 6: (6.6, 12, 1.6), 8: (9, 16, 1.6),
+              10: (11, 20, 2), 12: (13.5, 24, 2.5), 14: (15.5, 28, 2.5), 16: (17.5, 30, 3),
+              20: (22, 37, 3), 24: (26, 44, 4), 30: (33, 56, 4), 36: (39, 66, 5)}
+PLAIN_GB848 = {1.6: (1.7, 3.5, 0.3), 2: (2.2, 4.5, 0.3), 2.5: (2.7, 5, 0.5), 3: (3.2, 6, 0.5),
+               4: (4.3, 8, 0.5), 5: (5.3, 9, 1), 6: (6.4, 11, 1.6), 8: (8.4, 15, 1.6),
+               10: (10.5, 18, 1.6), 12: (13, 20, 2), 14: (15, 24, 2.5), 16: (17, 28, 2.5),
+               20: (21, 34, 3), 24: (25, 39, 4), 30: (31, 50, 4), 36: (37, 60, 5)}
+SPRING_GB93 = {2: (2.1, 0.5), 2.5: (2.6, 0.65), 3: (3.1, 0.8), 4: (4.1, 1.1), 5: (5.1, 1.3),
+               6: (6.1, 1.6), 8: (8.1, 2.1), 10: (10.2, 2.6), 12: (12.2, 3.1), 14: (14.2, 3.6),
+               16: (16.2, 4.1), 18: (18.2, 4.5), 20: (20.2, 5), 22: (22.5, 5.5), 24: (24.5, 6),
+               27: (27.5, 6.8), 30: (30.5, 7.5), 33: (33.5, 8.5), 36: (36.5, 9), 39: (39.5, 10),
+               42: (42.5, 10.5), 45: (45.5, 11), 48: (48.5, 12)}
+SPRING_GB859 = {3: (3.1, 0.6, 1), 4: (4.1, 0.8, 1.2), 5: (5.1, 1.1, 1.5), 6: (6.1, 1.3, 2),
+                8: (8.1, 1.6, 2.5), 10: (10.2, 2, 3), 12: (12.2, 2.5, 3.5), 14: (14.2, 3, 4),
+                16: (16.2, 3.2, 4.5), 18: (18.2, 3.6, 5), 20: (20.2, 4, 5.5), 22: (22.5, 4.5, 6),
+                24: (24.5, 5, 7), 27: (27.5, 5.5, 8), 30: (30.5, 6, 9)}
+SPRING_GB7244 = {6: (6.1, 1.8, 2.6), 8: (8.1, 2.4, 3.2), 10: (10.2, 3, 3.8), 12: (12.2, 3.5, 4.3),
+                 14: (14.2, 4.1, 4.8), 16: (16.2, 4.8, 5.3), 18: (18.2, 5.3, 5.8),
+                 20: (20.2, 6, 6.4), 22: (22.5, 6.6, 7.2), 24: (24.5, 7.1, 7.5),
+                 27: (27.5, 8, 8.5), 30: (30.5, 9, 9.3), 33: (33.5, 9.9, 10.2),
+                 36: (36.5, 10.8, 11)}
+
+
+def plain_washer_kg(d1, d2, h):
+    return math.pi / 4 * (d2 * d2 - d1 * d1) * h * DENSITY
+
+
+def spring_washer_kg(d1, s, b=None):
+    b = s if b is None else b
+    return math.pi * (d1 + b) * s * b * DENSITY
+
+
+# type: (standard, its table, mass of one size's dimensions)
+NOMINAL = {
+    56: ('GB/T 95-2002', PLAIN_GB95, plain_washer_kg),
+    59: ('GB/T 848-2002', PLAIN_GB848, plain_washer_kg),
+    67: ('GB/T 93-1987', SPRING_GB93, spring_washer_kg),
+    68: ('GB/T 859-1987', SPRING_GB859, spring_washer_kg),
+    69: ('GB/T 7244-1987', SPRING_GB7244, spring_washer_kg),
+}
+
+
+def nominal_kg(type_, d):
+    """The solid of the type's own standard at nominal diameter d, or None."""
+    if type_ not in NOMINAL:
+        return None
+    _, table, mass = NOMINAL[type_]
+    dims = table.get(d)
+    return mass(*dims) if dims else None
 
 
 @dataclasses.dataclass
@@ -123,14 +201,16 @@ MAPPINGS = [
             'plain washer, product grade C'),
     Mapping(59, 'DQ 848-2002', 'piece',
             [(PER_1000, 'DIN 433'), (PER_PIECE, 'ГОСТ 10450, DIN 433 уменьшенная')], 'match',
-            'small plain washer. From d=14 up this catalogue runs 20-30 % below a ring of the '
-            'nominal dimensions (d=16: 17/28/2.5 mm gives 7.6 g, the catalogue 5.4 g); the other '
-            'catalogue agrees with it within 12 %, so its figures stand'),
+            'small plain washer. From d=14 up both catalogues run 20-30 % below a ring of the '
+            'nominal dimensions (d=16: 17/28/2.5 mm gives 7.6 g, the catalogue 5.4 g): a thinner '
+            'product than ours, so those sizes keep the solid of the nominal dimensions'),
     Mapping(67, 'DQ 93-1987', 'piece',
             [(PER_PIECE, 'ГОСТ 6402, DIN 127 обычный'), (PER_1000, 'DIN 127')], 'match',
-            'spring washer, normal series, square section'),
+            'spring washer, normal series, square section; the catalogue\'s section differs '
+            'from ours at about half the sizes, which keep the solid of the nominal dimensions'),
     Mapping(68, 'DQ 859-1987', 'piece', [(PER_PIECE, 'ГОСТ 6402, DIN 127 легкий')], 'match',
-            'spring washer, light series'),
+            'spring washer, light series; at d=4-6 the catalogue\'s washer is heavier than '
+            'ours, and those sizes keep the solid of the nominal dimensions'),
     # Given rows: never rewritten; the report shows how they compare.
     Mapping(2, 'LS 5782-2000', 'bolt', [(PER_1000, 'DIN 931')], 'given',
             'hexagon bolt, part thread'),
@@ -247,6 +327,7 @@ class Reference:
     kg: float
     note: str = ''
     rows: int = 1
+    used: bool = True      # False: compared only, the figure comes from the nominal geometry
 
 
 def bolt_references(rows, report):
@@ -380,13 +461,27 @@ def derive(mapping, catalogue, former):
     for text, kg in sizes:
         d, coarse = size_of(text)
         reference = chosen.references.get(d) if coarse and kg else None
+        solid = nominal_kg(mapping.type, d)
         if mapping.use != 'match':
-            new = kg
+            new, source = kg, 'former figure' if solid is None else 'nominal geometry'
+        elif solid is not None:
+            # A washer: the catalogue stands in only where it is the standard's own product.
+            off = reference.kg / solid - 1 if reference else None
+            if reference and abs(off) <= GEOMETRY_TOLERANCE:
+                new, source = significant(reference.kg), 'catalogue (%+.1f %% off the nominal ' \
+                    'geometry)' % (100 * off)
+            else:
+                new = significant(solid)
+                source = 'nominal geometry (%s)' % (
+                    'catalogue %+.1f %% off it' % (100 * off) if reference
+                    else 'not in the catalogue')
+                reference = None if reference is None else dataclasses.replace(
+                    reference, used=False)
         elif reference:
-            new = significant(reference.kg)
+            new, source = significant(reference.kg), 'catalogue'
         else:
-            new = significant(kg * ratio_at(d))
-        result.append((text, d, coarse, kg, reference, new))
+            new, source = significant(kg * ratio_at(d)), 'former figure scaled to the catalogue'
+        result.append((text, d, coarse, kg, reference, new, source))
     return TypeResult(mapping, sources, chosen, result)
 
 
@@ -417,26 +512,28 @@ def wrap(values, indent='    ', width=100):
     return lines
 
 
-def write_table(results):
-    with open(TABLE_FILE, encoding='utf-8') as f:
-        text = f.read()
+def table_text(results, text):
+    """The table file's text with the generated rows put in place."""
     for result in results:
         t = result.mapping.type
         pattern = re.compile(r'// type %d,[^\n]*\n(?://[^\n]*\n)?'
                              r'const double kCoef%d\[\] = \{.*?\};' % (t, t), re.S)
         assert len(pattern.findall(text)) == 1, 'type %d row not found once' % t
         measure = 'at 100 mm' if result.mapping.family == 'bolt' else 'per piece'
-        lines = ['// type %d, catalogue masses %s, "%s",' % (t, measure, result.chosen.standard),
-                 '// generated by %s, do not edit by hand' % SCRIPT_NAME,
+        if t in NOMINAL:
+            head = '// type %d, solid of the %s nominal dimensions, or catalogue masses where ' \
+                'they agree,' % (t, NOMINAL[t][0])
+        else:
+            head = '// type %d, catalogue masses %s, "%s",' % (t, measure, result.chosen.standard)
+        lines = [head, '// generated by %s, do not edit by hand' % SCRIPT_NAME,
                  'const double kCoef%d[] = {' % t]
         lines += wrap(cpp_number(size[5]) for size in result.sizes)
         lines.append('};')
         text = pattern.sub(lambda _: '\n'.join(lines), text)
-    with open(TABLE_FILE, 'w', encoding='utf-8') as f:
-        f.write(text)
+    return text
 
 
-def write_test_figures(results):
+def test_figures_text(results):
     lines = ['// Catalogue masses the catalogue-backed fastener coefficients are matched to, kg',
              '// for steel: a bolt\'s at 100 mm of length, a nut\'s or washer\'s per piece.',
              '// Generated by %s from the reference catalogues;' % SCRIPT_NAME,
@@ -445,20 +542,45 @@ def write_test_figures(results):
              'struct CatalogueFigure {', '    int type;', '    const char* size;', '    double kg;',
              '};', '', 'const CatalogueFigure kCatalogueFigures[] = {']
     for result in results:
-        for text, _, _, _, reference, _ in result.sizes:
-            if reference:
+        for text, _, _, _, reference, _, _ in result.sizes:
+            if reference and reference.used:
                 lines.append('    {%2d, %-14s %.5g},' % (result.mapping.type, '"%s",' % text,
                                                            reference.kg))
     lines += ['};', '', '}  // namespace mw', '']
-    with open(TEST_FILE, 'w', encoding='utf-8') as f:
-        f.write('\n'.join(lines))
+    return '\n'.join(lines)
+
+
+def table_rows(text):
+    """{type: [coefficients]} of the kCoefN rows of the table file (single types only)."""
+    rows = {}
+    for m in re.finditer(r'const double kCoef(\d+)\[\] = \{(.*?)\};', text, re.S):
+        rows[int(m.group(1))] = [float(v) for v in m.group(2).replace('\n', ' ').split(',')]
+    return rows
+
+
+def check_geometry(text, former):
+    """Every washer figure of a type with a nominal table against that table's solid."""
+    failures = []
+    rows = table_rows(text)
+    for t in sorted(NOMINAL):
+        sizes = former[t]
+        assert len(rows[t]) == len(sizes), t
+        for (size, _), kg in zip(sizes, rows[t]):
+            d, _ = parse_size(size)
+            solid = nominal_kg(t, d)
+            if solid is None:
+                failures.append('type %d %s: no nominal dimensions' % (t, size))
+            elif abs(kg / solid - 1) > GEOMETRY_TOLERANCE:
+                failures.append('type %d %s: %g is %+.1f %% off the %s solid %.4g' % (
+                    t, size, kg, 100 * (kg / solid - 1), NOMINAL[t][0], solid))
+    return failures
 
 
 def percent(value):
     return '—' if value is None else '%+.1f %%' % (100 * value)
 
 
-def write_report(results):
+def report_text(results):
     doc = __doc__.split('Method', 1)[1]
     out = ['# Fastener coefficients matched to catalogue masses', '',
            'Written by `%s` (run it with the reference folder as its argument); do not edit by '
@@ -496,31 +618,91 @@ def write_report(results):
                 if row.dropped:
                     out.append('  - dropped: size %s, length %s: %s' % (
                         row.size, row.length or '—', row.dropped))
-        out += ['', '| size | catalogue kg | how | before kg | error | after kg | error |',
-                '|---|---|---|---|---|---|---|']
-        for text, _, _, kg, reference, new in r.sizes:
+        out += ['', '| size | catalogue kg | how | before kg | error | after kg | error | '
+                'source of the figure |', '|---|---|---|---|---|---|---|---|']
+        for text, d, _, kg, reference, new, source in r.sizes:
+            if reference is None and m.type in NOMINAL and m.use == 'match':
+                # compared only: show the catalogue figure the geometry overruled
+                reference = r.chosen.references.get(d)
             if reference:
-                out.append('| %s | %.5g | %s | %.4g | %s | %.4g | %s |' % (
+                out.append('| %s | %.5g | %s | %.4g | %s | %.4g | %s | %s |' % (
                     text, reference.kg, reference.note or '%d row(s)' % reference.rows, kg,
-                    percent(kg / reference.kg - 1), new, percent(new / reference.kg - 1)))
+                    percent(kg / reference.kg - 1), new, percent(new / reference.kg - 1), source))
             else:
-                out.append('| %s | — | not in the catalogue | %.4g | — | %.4g | — |'
-                           % (text, kg, new))
+                out.append('| %s | — | not in the catalogue | %.4g | — | %.4g | — | %s |'
+                           % (text, kg, new, source))
         out.append('')
-    with open(REPORT_FILE, 'w', encoding='utf-8') as f:
-        f.write('\n'.join(out))
+    out += ['## Nominal dimensions of the washer standards', '',
+            'Every figure of these types lies within %d %% of the solid of its own standard\'s '
+            'nominal dimensions (the script\'s NOMINAL tables; `--check` tests the table file '
+            'against them).' % round(100 * GEOMETRY_TOLERANCE), '']
+    for t in sorted(NOMINAL):
+        standard, table, _ = NOMINAL[t]
+        out.append('- type %d, %s: %s' % (t, standard, '; '.join(
+            '%g: %s' % (d, '/'.join('%g' % v for v in dims)) for d, dims in sorted(table.items()))))
+    out.append('')
+    return '\n'.join(out)
+
+
+
+CHANGES_HEADING = '## Changes against the previous version'
+
+
+def report_head(text):
+    """The part of the report the generator writes: all but the change list at its end, which
+    list_changes.py makes from two versions of the table file and which regeneration keeps."""
+    return text.split('\n' + CHANGES_HEADING + '\n', 1)[0]
+
+
+def write_report(path, head):
+    tail = ''
+    if os.path.exists(path):
+        with open(path, encoding='utf-8') as f:
+            old = f.read()
+        if '\n' + CHANGES_HEADING + '\n' in old:
+            tail = '\n' + CHANGES_HEADING + '\n' + old.split('\n' + CHANGES_HEADING + '\n', 1)[1]
+    with open(path, 'w', encoding='utf-8', newline='\n') as f:
+        f.write(head + tail)
 
 
 def main(argv):
-    if len(argv) != 2 or not os.path.isdir(argv[1]):
+    check = '--check' in argv
+    argv = [a for a in argv if a != '--check']
+    if len(argv) > 2 or (len(argv) < 2 and not check) or (len(argv) == 2
+                                                          and not os.path.isdir(argv[1])):
         sys.exit(__doc__.split('\n\n')[1])
-    catalogue = read_catalogues(argv[1])
     former = read_former()
-    results = [derive(m, catalogue, former) for m in MAPPINGS]
-    matched = [r for r in results if r.mapping.use == 'match']
-    write_table(matched)
-    write_test_figures(matched)
-    write_report(results)
+    with open(TABLE_FILE, encoding='utf-8') as f:
+        table = f.read()
+    outputs = {}
+    if len(argv) == 2:
+        catalogue = read_catalogues(argv[1])
+        results = [derive(m, catalogue, former) for m in MAPPINGS]
+        matched = [r for r in results if r.mapping.use == 'match']
+        outputs = {TABLE_FILE: table_text(matched, table), TEST_FILE: test_figures_text(matched),
+                   REPORT_FILE: report_text(results)}
+    if check:
+        # Every washer figure is its standard's solid within the tolerance, and, given the
+        # reference folder, the committed files are what the script makes.
+        failures = check_geometry(table, former)
+        for path, text in outputs.items():
+            with open(path, encoding='utf-8') as f:
+                committed = f.read()
+                if path == REPORT_FILE:
+                    committed = report_head(committed)
+                if committed != text:
+                    failures.append('%s differs from what the script makes'
+                                    % os.path.relpath(path, ROOT))
+        for line in failures:
+            print('FAIL', line)
+        print('%d failure(s)' % len(failures))
+        sys.exit(1 if failures else 0)
+    for path, text in outputs.items():
+        if path == REPORT_FILE:
+            write_report(path, text)
+            continue
+        with open(path, 'w', encoding='utf-8') as f:
+            f.write(text)
     for r in results:
         am, ax = errors(r, 5)
         print('type %2d %-6s %-32s after mean %s max %s' % (
