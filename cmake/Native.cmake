@@ -28,6 +28,20 @@ if(benchmark_FOUND AND MW_BENCH_SOURCES)
   target_link_libraries(benchmarks PRIVATE mw_test_support benchmark::benchmark benchmark::benchmark_main)
 endif()
 
+# The data generators' own checks: every figure of the committed tables passes the generators'
+# rules; with MW_REFERENCE_DIR (the reference data folder) set, the tables are also regenerated
+# from it and must come out the same.
+set(MW_REFERENCE_DIR "" CACHE PATH "Reference data folder the data generators read (optional)")
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_Interpreter_FOUND)
+  add_test(NAME data.fasteners
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/fasteners/derive_coefficients.py
+                   --check ${MW_REFERENCE_DIR})
+  add_test(NAME data.bearings
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/data/bearings/gen_bearing_tables.py
+                   --check ${MW_REFERENCE_DIR})
+endif()
+
 # The set-up's package steps against a stub apt-get (no network, nothing installed).
 add_test(NAME scripts.setup-apt COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/setup-apt-test.sh)
 

@@ -26,10 +26,15 @@ class Catalogue:
     def __init__(self, path):
         self.rows = {}
         self.sizes = {}   # number -> the distinct sizes listed under it
+        self.all_rows = []   # (d, D, width) of every row, as numbers where they are
         with open(path, newline='', encoding='utf-8') as f:
             for r in csv.DictReader(f):
                 code = r['gost_number'].strip()
                 row = (r['d_mm'].strip(), r['D_mm'].strip(), r['B_mm'].strip(), r['mass_kg'].strip())
+                try:
+                    self.all_rows.append(tuple(number(v) for v in row[:3]))
+                except ValueError:
+                    pass
                 self.sizes.setdefault(code, set()).add(row[:3])
                 old = self.rows.get(code)
                 if old is None or (not old[3] and row[3]):
@@ -277,8 +282,8 @@ KINDS = [
         Series('320', '20071', bores((20, 190))),
         Series('322', '75', bores((20, 190))),
         Series('323', '76', bores((20, 170))),
-        Series('330', '30071', bores((25, 85))),
-        Series('332', '30072', bores((25, 80))),
+        Series('330', '30071', bores((25, 95))),
+        Series('332', '30072', bores((25, 85))),
     ], pins=[
         '30204   -----    20×47×15.25  0.124',
         '32238   -----    190×340×97   35.70',
@@ -369,13 +374,19 @@ def build_kind(cat, kind):
                 new = old
             source = s.source_code(d)
             check = None if s.shaft_washer else d
-            row = (cat.get(source, check) if source else None) or cat.get(new, check)
+            row = cat.get(source, check) if source else None
+            fallback = False
+            if row is None:
+                # No row under the old number: the new code may be listed as such; whether that
+                # row is this bearing, and not one that shares the number, is checked later.
+                row = cat.get(new, check)
+                fallback = row is not None and source is not None
             if row is not None and s.shaft_washer:
                 d = min(float(part) for part in row[0].split('/'))
             if old and cat.ambiguous(source):
                 old = None   # the number stands for two sizes in the catalogue: not shown
             e = {'d': d, 'nominal': nominal, 'order': order, 'series': s, 'new': new, 'old': old,
-                 'row': row}
+                 'row': row, 'fallback': fallback, 'source': source}
             if row is None:
                 if new not in kind.pins:
                     continue   # a size the catalogue lacks is not listed
@@ -383,51 +394,334 @@ def build_kind(cat, kind):
                 e['D'], e['B'] = number(row[1]), number(row[2])
                 e['mass'] = float(row[3]) if row[3] else None
                 e['dims'] = '×'.join(fmt_dim(v) for v in (d, e['D'], e['B']))
-                if layout(kind, new, old, e['dims'], '-----') is None:
-                    continue   # a code or size too wide for the columns is not listed
             entries.append(e)
     entries.sort(key=lambda e: (e['d'], e['order']))
     return entries
+
+
+# ---------------------------------------------------------------------------------------------
+# Boundary dimensions against the dimension plans
+#
+# In the dimension plans of the standards every bearing of one diameter series and bore has one
+# outside diameter, and every radial bearing of one dimension series (diameter and width series)
+# and bore one width, whatever its type: 6204, 1204, NU204, NJ204, 7204C all are 20×47×14, and
+# NH204 (NJ204 with its angle ring) too, the ring not counted. The width column holds B for
+# radial bearings, the overall width T for tapered roller bearings and the height H for thrust
+# bearings. A catalogue figure that disagrees with the other lines of its group is a slip; the
+# group's figure (held by most of its lines, the catalogue's other rows of that size breaking a
+# tie) stands in for it.
+
+# new-code prefix -> (radial or thrust, diameter series, width series or None where the width
+# is the line's own: tapered T, double-direction thrust heights)
+PLANS = {
+    '618': ('r', '8', '1'), '619': ('r', '9', '1'), '160': ('r', '0', '0'), '60': ('r', '0', '1'),
+    '62': ('r', '2', '0'), '63': ('r', '3', '0'), '64': ('r', '4', '0'),
+    '12': ('r', '2', '0'), '13': ('r', '3', '0'), '22': ('r', '2', '2'), '23': ('r', '3', '2'),
+    '222': ('r', '2', '2'), '223': ('r', '3', '2'), '230': ('r', '0', '3'), '231': ('r', '1', '3'),
+    '232': ('r', '2', '3'), '240': ('r', '0', '4'), '241': ('r', '1', '4'),
+    '302': ('r', '2', None), '303': ('r', '3', None), '313': ('r', '3', None),
+    '320': ('r', '0', None), '322': ('r', '2', None), '323': ('r', '3', None),
+    '330': ('r', '0', None), '332': ('r', '2', None),
+    '70': ('r', '0', '1'), '72': ('r', '2', '0'), '73': ('r', '3', '0'),
+    'NA49': ('r', '9', None), 'NA48': ('r', '8', None),
+    '511': ('t', '1', '1'), '512': ('t', '2', '1'), '513': ('t', '3', '1'), '514': ('t', '4', '1'),
+    '522': ('t', '2', None), '523': ('t', '3', None), '811': ('t', '1', '1'), '812': ('t', '2', '1'),
+}
+for _t in ('NU', 'NJ', 'NUP', 'N', 'NF', 'NH'):
+    for _s, _plan in (('10', ('0', '1')), ('2', ('2', '0')), ('22', ('2', '2')), ('3', ('3', '0')),
+                      ('23', ('3', '2')), ('4', ('4', '0'))):
+        PLANS[_t + _s] = ('r',) + _plan
+# NA69 is left out: its lines follow the catalogue's 40741.. rows, whose outside diameters are
+# those of diameter series 0 (NA6904 20×42), not 9 (the catalogue's own NA69/22 row is 22×39).
+
+# Tapered roller series -> the radial dimension series of the same diameter and width series:
+# its width B is the inner ring's, and the overall width T always exceeds it.
+TAPERED_INNER = {'302': ('r', '2', '0'), '303': ('r', '3', '0'), '313': ('r', '3', '0'),
+                 '322': ('r', '2', '2'), '323': ('r', '3', '2'), '330': ('r', '0', '3'),
+                 '332': ('r', '2', '3')}
+
+# Overall widths T of tapered roller bearings, nominal, GB/T 297-2015 (ISO 355:2019), for the
+# lines whose catalogue rows do not settle T: the rows of the bearing (its number, the same
+# number with the design digit 6 before it, the ISO code's row of the analog list) disagree, or
+# every row gives the inner ring's width B. Where a catalogue row gives the figure it is named.
+NOMINAL_T = {
+    '30213': 24.75,    # 7213, 67213 (the analog row's 27.75 is 30313's)
+    '30217': 30.5,     # 67217 (7217 and the analog row give 30.25)
+    '30221': 39,       # 67221 (7221 gives B, 36)
+    '30306': 20.75,    # 7306, 67306 (the analog row rounds to 21)
+    '30310': 29.25,    # 7310, 67310
+    '31306': 20.75,    # 27306
+    '31307': 22.75,    # 27307
+    '32204': 19.25,    # no row gives T (7504: B, 18)
+    '32306': 28.75,    # 67606 and the analog row (7606 gives 29)
+    '32314': 54,       # 67614 and the analog row (7614 gives 54.5)
+    '32326': 98.75,    # no row gives T (7626: B, 93)
+    '32328': 107.75,   # no row gives T (7628: B, 102)
+    '32330': 114,      # no row gives T (7630: B, 108)
+}
+
+
+def plan_of(e):
+    return PLANS.get(e['series'].new)
+
+
+def tapered_widths(cat, analogs, e):
+    """The distinct widths the catalogue gives a tapered bearing: its own row, the row of the
+    same number with the design digit 6 before it, the analog list's row of its ISO code."""
+    widths = {number(e['row'][2])}
+    variant = cat.rows.get('6' + e['source']) if e['source'] else None
+    if variant and variant[0] == e['row'][0] and number(variant[1]) == e['D']:
+        widths.add(number(variant[2]))
+    for row in analogs.get(e['new'], ()):
+        if row[0] == e['source']:
+            widths.add(number(row[1]))
+    return widths
+
+
+def mend_dimensions(cat, analogs, entries_by_kind, notes):
+    """Checks every line's d×D×B against its group and mends slips; drops a line whose row is
+    another bearing's. Returns {kind: [notes]} additions through `notes`."""
+    listed = [e for k, es in entries_by_kind.items() for e in es if 'D' in e]
+    groups_d, groups_b = {}, {}
+    for e in listed:
+        plan = plan_of(e)
+        if plan is None:
+            continue
+        groups_d.setdefault((plan[0], plan[1], e['nominal']), []).append(e)
+        if plan[2] is not None:
+            groups_b.setdefault((plan[0], plan[1], plan[2], e['nominal']), []).append(e)
+
+    def consensus(group, field):
+        votes = {}
+        for e in group:
+            votes[e[field]] = votes.get(e[field], 0) + 1
+        best = max(votes.values())
+        tops = [v for v, n in votes.items() if n == best]
+        if len(tops) > 1:
+            # A tie: the catalogue's rows of that size vote.
+            e = group[0]
+            def rows_with(v):
+                return sum(1 for r in cat.all_rows if r[0] == e['d'] and
+                           (r[1] == v if field == 'D' else r[1] == e['D'] and r[2] == v))
+            tops.sort(key=lambda v: -rows_with(v))
+            if rows_with(tops[0]) == rows_with(tops[1]):
+                return None
+        return tops[0]
+
+    mended = []
+    for field, groups in (('D', groups_d), ('B', groups_b)):
+        for key, group in sorted(groups.items(), key=lambda kv: str(kv[0])):
+            if len(group) < 2:
+                continue
+            value = consensus(group, field)
+            assert value is not None, (field, key, [x['new'] for x in group])
+            for e in group:
+                if e[field] != value:
+                    peers = sorted(x['new'] for x in group if x[field] == value)
+                    mended.append((e, field, e[field], value,
+                                   'the other lines of its %s (%s) give %s' % (
+                                       'diameter series' if field == 'D' else 'dimension series',
+                                       ', '.join(peers[:4]) + (' …' if len(peers) > 4 else ''),
+                                       fmt_dim(value))))
+                    e[field] = value
+    for e in listed:
+        prefix = e['series'].new
+        if prefix not in TAPERED_INNER or e['fallback']:
+            continue
+        inner = [x['B'] for x in groups_b.get(TAPERED_INNER[prefix] + (e['nominal'],), ())]
+        widths = tapered_widths(cat, analogs, e)
+        gives_b = inner and max(widths) <= inner[0]
+        if len(widths) > 1 or gives_b:
+            assert e['new'] in NOMINAL_T, (e['new'], widths, inner)
+        if e['new'] in NOMINAL_T:
+            value = NOMINAL_T[e['new']]
+            why = ('every catalogue row gives the inner ring\'s width B (%s); T from the '
+                   'standard\'s plan' % fmt_dim(inner[0]) if gives_b else
+                   'the catalogue\'s rows give %s; T from the standard\'s plan'
+                   % ', '.join(fmt_dim(w) for w in sorted(widths)))
+            if e['B'] != value:
+                mended.append((e, 'T', e['B'], value, why))
+                e['B'] = value
+    for e, field, before, after, why in mended:
+        e['dims'] = '×'.join(fmt_dim(v) for v in (e['d'], e['D'], e['B']))
+        e.setdefault('mended', []).append('%s %s → %s: %s' % (
+            'D' if field == 'D' else 'width', fmt_dim(before), fmt_dim(after), why))
+
+    # A row found only under the new code must be this bearing: its outside diameter and width
+    # those of its group (a tapered width above its inner ring's); else the line is dropped.
+    for k, es in entries_by_kind.items():
+        keep = []
+        for e in es:
+            if e.get('fallback') and 'D' in e:
+                plan = plan_of(e)
+                reasons = []
+                if plan is None:
+                    reasons.append('no dimension plan to confirm it')
+                else:
+                    peers_d = [x for x in groups_d.get((plan[0], plan[1], e['nominal']), ())
+                               if x is not e and not x.get('fallback')]
+                    if not peers_d or any(x['D'] != e['D'] for x in peers_d):
+                        reasons.append('outside diameter unconfirmed')
+                    if e['series'].new in TAPERED_INNER:
+                        inner = [x['B'] for x in groups_b.get(
+                            TAPERED_INNER[e['series'].new] + (e['nominal'],), ())]
+                        if not inner or e['B'] <= inner[0]:
+                            reasons.append('width %s is not above the inner ring\'s %s' % (
+                                fmt_dim(e['B']), fmt_dim(inner[0]) if inner else '?'))
+                    elif plan[2] is not None:
+                        # Its width equals the other lines' of its dimension series, or, where it
+                        # has none, lies between the widths of the narrower and the wider width
+                        # series of its diameter series.
+                        peers_b = [x for x in groups_b.get(plan + (e['nominal'],), ())
+                                   if x is not e and not x.get('fallback')]
+                        others = [(w, x['B']) for (g, dia, w, bore), xs in groups_b.items()
+                                  if (g, dia, bore) == (plan[0], plan[1], e['nominal'])
+                                  and w != plan[2] for x in xs if not x.get('fallback')]
+                        if peers_b:
+                            if any(x['B'] != e['B'] for x in peers_b):
+                                reasons.append('width unlike its dimension series\'')
+                        elif not others or any((w < plan[2]) != (b < e['B']) for w, b in others):
+                            reasons.append('width unconfirmed by its width series')
+                if reasons:
+                    notes.setdefault(k, []).append(
+                        '%s: no catalogue row under its old number %s; the row under %s (%s) is '
+                        'another bearing (%s): not listed' % (
+                            e['new'], e['source'], e['new'], '×'.join(e['row'][:3]),
+                            '; '.join(reasons)))
+                    continue
+                e.setdefault('mended', []).append(
+                    'no row under its old number %s; the row under its new code agrees with '
+                    'its dimension plan' % e['source'])
+            keep.append(e)
+        es[:] = keep
 
 
 def ratio(e):
     return e['mass'] / envelope_kg(e['d'], e['D'], e['B'])
 
 
-def judge_weights(kind, entries, notes):
-    """Decides each line's weight text: catalogue, "-----", or estimated from neighbours."""
-    # A catalogue mass is trusted when its ratio to the envelope mass lies within a factor
-    # TRUST of the median ratio of its series (typing slips in the source are off by 10 or more).
+def weight_of(text):
+    """The kg of a line's weight field, or None for "-----"."""
+    text = text.strip()
+    return None if text.startswith('-') else float(text)
+
+
+# A mass is plausible when
+# - it is no heavier than the solid steel ring of the bearing's own d, D and width (BOUND);
+# - its ratio to that ring lies within a factor TRUST of the median ratio of its series;
+# - its ratio lies within a factor TREND of the median ratio of its nearest neighbours in the
+#   series (two below, two above, among the masses that pass the bound);
+# - and a larger bearing of the series (larger ring) does not weigh less than a smaller one:
+#   where one does, of the two the one further off its neighbours fails.
+BOUND = 1.0
+TRUST = 1.6
+TREND = 1.4
+
+
+def judge_masses(entries):
+    """Sets e['fails'] (a reason, or None) for every entry with a mass."""
     by_series = {}
     for e in entries:
-        if e.get('mass'):
-            by_series.setdefault(id(e['series']), []).append(ratio(e))
+        if e.get('mass') and 'D' in e:
+            e['ratio'] = ratio(e)
+            e['fails'] = None
+            by_series.setdefault(id(e['series']), []).append(e)
+    for series in by_series.values():
+        rs = sorted(x['ratio'] for x in series)
+        median = rs[len(rs) // 2]
+        for e in series:
+            e['deviation'] = abs(math.log(e['ratio'] / median))
+            if e['ratio'] > BOUND:
+                e['fails'] = 'heavier than a solid steel ring of %s (%.3g kg)' % (
+                    e['dims'], envelope_kg(e['d'], e['D'], e['B']))
+            elif e['deviation'] > math.log(TRUST):
+                e['fails'] = '%.2g times the mass its series\' ratio gives' % (e['ratio'] / median)
+        bounded = [x for x in series if x['fails'] is None]
+        for n, e in enumerate(bounded):
+            near = bounded[max(0, n - 2):n] + bounded[n + 1:n + 3]
+            if len(near) < 2:
+                continue
+            rs = sorted(x['ratio'] for x in near)
+            local = (rs[(len(rs) - 1) // 2] + rs[len(rs) // 2]) / 2
+            e['trend'] = abs(math.log(e['ratio'] / local))
+            if e['fails'] is None and e['trend'] > math.log(TREND):
+                e['fails'] = '%.2g times the mass its neighbours\' ratio gives' % (
+                    e['ratio'] / local)
+        while True:
+            kept = [x for x in series if x['fails'] is None]
+            falls = [(a, b) for a, b in zip(kept, kept[1:])
+                     if b['mass'] < a['mass'] and envelope_kg(b['d'], b['D'], b['B'])
+                     > envelope_kg(a['d'], a['D'], a['B'])]
+            if not falls:
+                break
+            a, b = falls[0]
+            # Of the two, the one further off the ratio of the sizes around the pair fails.
+            n = kept.index(a)
+            around = sorted(x['ratio'] for x in kept[max(0, n - 3):n] + kept[n + 2:n + 5])
+            local = ((around[(len(around) - 1) // 2] + around[len(around) // 2]) / 2
+                     if around else (a['ratio'] * b['ratio']) ** 0.5)
+            worse = max((a, b), key=lambda x: abs(math.log(x['ratio'] / local)))
+            other = b if worse is a else a
+            worse['fails'] = '%s %g kg %s %s %g kg' % (
+                'weighs more than the larger' if worse is a else 'weighs less than the smaller',
+                worse['mass'], '' if worse is a else '', other['new'], other['mass'])
+            worse['fails'] = worse['fails'].replace('  ', ' ')
+
+
+def judge_weights(kind, entries, notes):
+    """Decides each line's weight text: catalogue, "-----", or estimated from neighbours."""
     for e in entries:
-        e['trusted'] = False
-        if e.get('mass'):
-            rs = sorted(by_series[id(e['series'])])
-            median = rs[len(rs) // 2]
-            e['deviation'] = abs(math.log(ratio(e) / median))
-            e['trusted'] = e['deviation'] <= math.log(TRUST)
+        if e['new'] in kind.pins:
+            # A published line's weight is checked like any other.
+            e['published'] = weight_of(kind.pins[e['new']].split()[-1])
+            e['catalogue_mass'] = e.get('mass')
+            e['mass'] = e['published']
+    judge_masses(entries)
+    for e in entries:
+        e['trusted'] = bool(e.get('mass')) and 'D' in e and e.get('fails') is None
     if kind.no_weight == kind.count:
         notes.append('the kind is listed without weights')
         for e in entries:
             e['weight'] = '-----'
         return
+    for e in entries:
+        if e['new'] in kind.pins and e.get('mass') and not e['trusted']:
+            # A published weight no bearing can have: the catalogue's own figure where it
+            # passes, else the estimate.
+            e['published_fails'] = e['fails']
+            e['mass'] = e['catalogue_mass']
+            judge_masses([x for x in entries if x['series'] is e['series']])
+            if e['mass'] and e.get('fails') is None:
+                e['weight'] = fmt_weight(e['mass'])
+                how = 'the catalogue\'s figure'
+            else:
+                e['weight'] = estimate(e, entries)
+                e['estimated'] = True
+                how = 'estimated from neighbours'
+            notes.append('%s: published weight %s %s, shown as %s (%s)' % (
+                e['new'], fmt_weight(e['published']), e['published_fails'], e['weight'], how))
+            e['mended_published'] = True
+    if any(e.get('mended_published') for e in entries):
+        judge_masses(entries)
+        for e in entries:
+            e['trusted'] = bool(e.get('mass')) and 'D' in e and e.get('fails') is None
     gaps = [e for e in entries if 'D' in e and not e['trusted'] and e['new'] not in kind.pins]
     blank_left = kind.no_weight - sum(1 for p in kind.pins.values() if p.rstrip().endswith('-----'))
-    # Missing masses first, then untrusted ones, each in list order.
+    # Missing masses first, then failing ones (furthest off first), each in list order.
     gaps.sort(key=lambda e: (e.get('mass') is not None, entries.index(e)))
     for e in gaps:
         if blank_left > 0:
             e['weight'] = '-----'
             blank_left -= 1
             notes.append('%s: %s' % (e['new'], 'no mass in the source' if e.get('mass') is None
-                                     else 'source mass %g not trusted, shown as -----' % e['mass']))
+                                     else 'source mass %g %s, shown as -----'
+                                     % (e['mass'], e['fails'])))
         else:
             e['weight'] = estimate(e, entries)
-            notes.append('%s: weight %s estimated from neighbours (source %s)'
-                         % (e['new'], e['weight'], e.get('mass')))
+            e['estimated'] = True
+            notes.append('%s: weight %s estimated from neighbours (source %s%s)'
+                         % (e['new'], e['weight'], e.get('mass'),
+                            ', ' + e['fails'] if e.get('fails') else ''))
     if blank_left > 0:
         # The kind shows more lines without weight than the source lacks: the least plausible
         # catalogue masses give way.
@@ -444,34 +738,55 @@ def judge_weights(kind, entries, notes):
 
 def estimate(e, entries):
     """Mass from the envelope and the mean ratio of the nearest trusted sizes of the series."""
-    same = [x for x in entries if x['series'] is e['series'] and x['trusted']]
+    same = [x for x in entries if x['series'] is e['series'] and x.get('trusted')
+            and x is not e and not x.get('estimated')]
     lower = [x for x in same if x['d'] < e['d']][-1:]
     upper = [x for x in same if x['d'] > e['d']][:1]
     near = lower + upper
     assert near, e['new']
     k = sum(ratio(x) for x in near) / len(near)
-    return fmt_weight(k * envelope_kg(e['d'], e['D'], e['B']))
+    kg = k * envelope_kg(e['d'], e['D'], e['B'])
+    if lower and upper and not lower[0]['mass'] <= kg <= upper[0]['mass']:
+        # The mean would put the size out of its series' order: the ratio is interpolated in
+        # bore instead.
+        t = (e['d'] - lower[0]['d']) / (upper[0]['d'] - lower[0]['d'])
+        k = ratio(lower[0]) + t * (ratio(upper[0]) - ratio(lower[0]))
+        kg = k * envelope_kg(e['d'], e['D'], e['B'])
+        # and where even that leaves it out of order, it takes the nearer neighbour's mass
+        kg = min(max(kg, lower[0]['mass']), upper[0]['mass'])
+    return fmt_weight(kg)
 
 
-TRUST = 1.6
-
-
-def kind_lines(cat, kind, notes):
-    entries = build_kind(cat, kind)
+def kind_lines(kind, entries, notes):
     if not kind.old_shown:
         for e in entries:
             e['old'] = None
     for e in entries:
         if e['new'] in kind.old_withheld or e['nominal'] < kind.old_from:
             e['old'] = None
+    # A code or size too wide for the columns is not listed.
+    wide = [e for e in entries if 'D' in e and e['new'] not in kind.pins
+            and layout(kind, e['new'], e['old'], e['dims'], '-----') is None]
+    for e in wide:
+        notes.append('%s (%s): too wide for its columns, not listed' % (e['new'], e['dims']))
+    entries[:] = [e for e in entries if e not in wide]
     judge_weights(kind, entries, notes)
     lines = []
     last = None
+    kind.shown_pins = dict(kind.pins)
     for e in entries:
         if e['new'] in kind.pins:
             text = kind.pins[e['new']]
+            if e.get('mended_published'):
+                head = text.rstrip()[:-len(text.split()[-1])]
+                text = pad(head + e['weight'], max(LINE_CELLS, cells(head + e['weight'])))
         else:
             text = layout(kind, e['new'], e['old'], e['dims'], e['weight'])
+        e['text'] = text
+        if e['new'] in kind.pins:
+            kind.shown_pins[e['new']] = text
+        for m in e.get('mended', ()):
+            notes.append('%s: %s' % (e['new'], m))
         if e['new'] == kind.last:
             last = text
             continue
@@ -490,7 +805,8 @@ def bore_of(line):
 def check(kind, lines):
     """The published facts about the kind's lines, checked before anything is written."""
     assert len(lines) == kind.count, (kind.number, len(lines))
-    first, last = [p for p in kind.pins.values()][0], [p for p in kind.pins.values()][-1]
+    # The published first and last lines, their weights mended where they fail the checks.
+    first, last = [p for p in kind.shown_pins.values()][0], [p for p in kind.shown_pins.values()][-1]
     assert lines[0] == first and lines[-1] == last, kind.number
     no_old = sum(1 for l in lines if l[6:17].strip() in ('-----', '-------'))
     no_weight = sum(1 for l in lines if l.rstrip().endswith('-----'))
@@ -509,30 +825,39 @@ def cpp(text):
     return '"' + text.replace('\\', '\\\\').replace('"', '\\"') + '"'
 
 
-def main():
-    args = [a for a in sys.argv[1:] if not a.startswith('-')]
-    if not args:
-        raise SystemExit(__doc__)
-    ref = args[0]
-    root = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-    out_path = args[1] if len(args) > 1 else os.path.join(root, 'tools', 'BearingTables.cpp')
+def read_analogs(path):
+    """ISO code -> [(old number, width)] of the analog list."""
+    out = {}
+    with open(path, newline='', encoding='utf-8') as f:
+        for r in csv.DictReader(f):
+            out.setdefault(r['iso_code'].strip(), []).append((r['gost_code'].strip(),
+                                                              r['width_mm'].strip()))
+    return out
+
+
+def generate(ref):
+    """(the list's lines, {kind number: notes}, {kind number: entries})."""
     cat = Catalogue(os.path.join(ref, 'bearings_gost_number_dims_mass.csv'))
+    analogs = read_analogs(os.path.join(ref, 'bearings_gost_iso_analogs_dims_mass.csv'))
+    entries = {kind.number: build_kind(cat, kind) for kind in KINDS}
+    notes = {}
+    mend_dimensions(cat, analogs, entries, notes)
     all_lines = []
     for kind in KINDS:
-        notes = []
-        lines = kind_lines(cat, kind, notes)
+        kind_notes = notes.setdefault(kind.number, [])
+        lines = kind_lines(kind, entries[kind.number], kind_notes)
         assert check(kind, lines) == NO_OLD.get(kind.number, 0), kind.number
         all_lines.append(kind.header)
         all_lines += lines
-        if '-v' in sys.argv:
-            print('kind %d' % kind.number)
-            for n in notes:
-                print('   ', n)
     assert len(all_lines) == 2110
     headers = [i for i, l in enumerate(all_lines) if '轴承(' in l]
     assert headers == [0, 257, 349, 1165, 1458, 1618, 1695, 1804, 1856, 2030, 2084, 2099], headers
     assert all_lines[55] == '6204   204       20×47×14    0.103 '
     assert all_lines[1706].startswith('7204C ')
+    return all_lines, notes, entries
+
+
+def cpp_text(all_lines):
     out = ['// The bearing lookup\'s list: twelve header lines, each followed by its kind\'s bearing lines',
            '// (new code, old code, d×D×B in mm, kg), fixed-width for a fixed-pitch font.',
            '// Generated by data/bearings/gen_bearing_tables.py from the bearing catalogue described in',
@@ -541,8 +866,91 @@ def main():
            'const char* const kBearingLines[kBearingLineCount] = {']
     out += ['    %s,' % cpp(l) for l in all_lines]
     out += ['};', '', '}  // namespace mw', '']
+    return '\n'.join(out)
+
+
+def read_cpp_lines(path):
+    """The list's lines as the committed table file holds them."""
+    lines = []
+    with open(path, encoding='utf-8') as f:
+        for text in f:
+            text = text.strip()
+            if text.startswith('"') and text.endswith('",'):
+                lines.append(text[1:-2].replace('\\"', '"').replace('\\\\', '\\'))
+    return lines
+
+
+def report_text(notes, entries):
+    out = ['# Bearing list: what the generator did line by line', '',
+           'Written by `gen_bearing_tables.py REFERENCE_DIR`; do not edit by hand. README.md beside '
+           'it gives the method. "Estimated" weights are the envelope ring\'s mass times the '
+           'mean ratio of the nearest plausible sizes of the series.', '']
+    for kind in KINDS:
+        out.append('## %d %s' % (kind.number, kind.header))
+        out.append('')
+        for n in notes.get(kind.number, []):
+            out.append('- ' + n)
+        estimated = [e['new'] for e in entries[kind.number] if e.get('estimated')]
+        out.append('- estimated weights: %s' % (', '.join(estimated) if estimated else 'none'))
+        out.append('')
+    return '\n'.join(out)
+
+
+
+CHANGES_HEADING = '## Changes against the previous version'
+
+
+def report_head(text):
+    """The part of the report the generator writes: all but the change list at its end, which
+    list_changes.py makes from two versions of the table file and which regeneration keeps."""
+    return text.split('\n' + CHANGES_HEADING + '\n', 1)[0]
+
+
+def write_report(path, head):
+    tail = ''
+    if os.path.exists(path):
+        with open(path, encoding='utf-8') as f:
+            old = f.read()
+        if '\n' + CHANGES_HEADING + '\n' in old:
+            tail = '\n' + CHANGES_HEADING + '\n' + old.split('\n' + CHANGES_HEADING + '\n', 1)[1]
+    with open(path, 'w', encoding='utf-8', newline='\n') as f:
+        f.write(head + tail)
+
+
+def main():
+    args = [a for a in sys.argv[1:] if not a.startswith('-')]
+    check_only = '--check' in sys.argv
+    if not args and not check_only:
+        raise SystemExit(__doc__)
+    here = os.path.dirname(os.path.abspath(__file__))
+    root = os.path.dirname(os.path.dirname(here))
+    out_path = args[1] if len(args) > 1 else os.path.join(root, 'tools', 'BearingTables.cpp')
+    report_path = os.path.join(here, 'REPORT.md')
+    if check_only:
+        import check_bearing_lines
+        failures = check_bearing_lines.check_lines(read_cpp_lines(out_path))
+        if args:
+            all_lines, notes, entries = generate(args[0])
+            with open(out_path, encoding='utf-8') as f:
+                if f.read() != cpp_text(all_lines):
+                    failures.append('%s differs from what the generator makes'
+                                    % os.path.relpath(out_path, root))
+            with open(report_path, encoding='utf-8') as f:
+                if report_head(f.read()) != report_text(notes, entries):
+                    failures.append('REPORT.md differs from what the generator makes')
+        for f in failures:
+            print('FAIL', f)
+        print('%d failure(s)' % len(failures))
+        sys.exit(1 if failures else 0)
+    all_lines, notes, entries = generate(args[0])
+    if '-v' in sys.argv:
+        for kind in KINDS:
+            print('kind %d' % kind.number)
+            for n in notes.get(kind.number, []):
+                print('   ', n)
     with open(out_path, 'w', encoding='utf-8', newline='\n') as f:
-        f.write('\n'.join(out))
+        f.write(cpp_text(all_lines))
+    write_report(report_path, report_text(notes, entries))
 
 
 if __name__ == '__main__':
