@@ -35,10 +35,10 @@ set(MW_REFERENCE_DIR "" CACHE PATH "Reference data folder the data generators re
 find_package(Python3 COMPONENTS Interpreter)
 if(Python3_Interpreter_FOUND)
   add_test(NAME data.fasteners
-           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/fasteners/derive_coefficients.py
+           COMMAND ${Python3_EXECUTABLE} -B ${CMAKE_SOURCE_DIR}/scripts/fasteners/derive_coefficients.py
                    --check ${MW_REFERENCE_DIR})
   add_test(NAME data.bearings
-           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/data/bearings/gen_bearing_tables.py
+           COMMAND ${Python3_EXECUTABLE} -B ${CMAKE_SOURCE_DIR}/data/bearings/gen_bearing_tables.py
                    --check ${MW_REFERENCE_DIR})
 endif()
 

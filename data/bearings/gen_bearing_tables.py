@@ -612,7 +612,7 @@ def weight_of(text):
 # - its ratio lies within a factor TREND of the median ratio of its nearest neighbours in the
 #   series (two below, two above, among the masses that pass the bound);
 # - and a larger bearing of the series (larger ring) does not weigh less than a smaller one:
-#   where one does, of the two the one further off its neighbours fails.
+#   where one does, of the two the one further off its neighbours and its series fails.
 BOUND = 1.0
 TRUST = 1.6
 TREND = 1.4
@@ -655,12 +655,13 @@ def judge_masses(entries):
             if not falls:
                 break
             a, b = falls[0]
-            # Of the two, the one further off the ratio of the sizes around the pair fails.
+            # Of the two, the one further off the ratio of the sizes around the pair and the
+            # median ratio of its series (the two deviations added) fails.
             n = kept.index(a)
             around = sorted(x['ratio'] for x in kept[max(0, n - 3):n] + kept[n + 2:n + 5])
             local = ((around[(len(around) - 1) // 2] + around[len(around) // 2]) / 2
                      if around else (a['ratio'] * b['ratio']) ** 0.5)
-            worse = max((a, b), key=lambda x: abs(math.log(x['ratio'] / local)))
+            worse = max((a, b), key=lambda x: abs(math.log(x['ratio'] / local)) + x['deviation'])
             other = b if worse is a else a
             worse['fails'] = '%s %g kg %s %s %g kg' % (
                 'weighs more than the larger' if worse is a else 'weighs less than the smaller',
@@ -927,6 +928,7 @@ def main():
     out_path = args[1] if len(args) > 1 else os.path.join(root, 'tools', 'BearingTables.cpp')
     report_path = os.path.join(here, 'REPORT.md')
     if check_only:
+        sys.dont_write_bytecode = True
         import check_bearing_lines
         failures = check_bearing_lines.check_lines(read_cpp_lines(out_path))
         if args:

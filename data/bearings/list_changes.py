@@ -10,6 +10,7 @@ with its text before and after. Used to write the change list at the end of REPO
 """
 import sys
 
+sys.dont_write_bytecode = True
 from gen_bearing_tables import read_cpp_lines
 
 

@@ -10,6 +10,7 @@ Used to write the change list at the end of REPORT.md, e.g.
 """
 import sys
 
+sys.dont_write_bytecode = True
 from derive_coefficients import read_former, table_rows
 
 
