@@ -229,6 +229,33 @@ TEST(FastenerTables, CatalogueBackedTypesMatchTheirCataloguesAndGivenRowsStay) {
     }
 }
 
+// Washers weigh what a washer of their own standard's nominal dimensions weighs, within 5 %:
+// a plain washer is a ring, a spring washer its section carried round its mean circle. These
+// are the sizes where a catalogue of a neighbouring standard weighs 8-40 % off.
+TEST(FastenerTables, WashersWeighTheSolidOfTheirStandardsNominalDimensions) {
+    const double pi = 3.14159265358979, rho = 7.85e-6;
+    auto ring = [&](double d1, double d2, double h) { return pi / 4 * (d2 * d2 - d1 * d1) * h * rho; };
+    auto spring = [&](double d1, double s, double b) { return pi * (d1 + b) * s * b * rho; };
+    struct Case {
+        int type;
+        const char* size;
+        double solid;
+    };
+    const Case cases[] = {
+        {59, "d=5.0", ring(5.3, 9, 1)},        {59, "d=16", ring(17, 28, 2.5)},
+        {59, "d=20", ring(21, 34, 3)},         {59, "d=36", ring(37, 60, 5)},
+        {56, "d=12", ring(13.5, 24, 2.5)},     {67, "d=2.5", spring(2.6, 0.65, 0.65)},
+        {67, "d=4.0", spring(4.1, 1.1, 1.1)},  {67, "d=10", spring(10.2, 2.6, 2.6)},
+        {67, "d=30", spring(30.5, 7.5, 7.5)},  {67, "d=42", spring(42.5, 10.5, 10.5)},
+        {68, "d=4.0", spring(4.1, 0.8, 1.2)},  {68, "d=5.0", spring(5.1, 1.1, 1.5)},
+        {68, "d=6.0", spring(6.1, 1.3, 2)},    {69, "d=16", spring(16.2, 4.8, 5.3)},
+    };
+    for (const Case& c : cases) {
+        const double kg = FastenerCoefficientsAt(c.type, IndexOf(c.type, c.size)).c;
+        EXPECT_NEAR(kg / c.solid, 1.0, 0.05) << "type " << c.type << " size " << c.size;
+    }
+}
+
 TEST(FastenerTables, FiguresGrowWithSize) {
     // Bolt and split pin lists run from small to large, so must their figures; a row typed
     // into the wrong cell shows up here.
