@@ -2,11 +2,16 @@
 """Writes tools/BearingTables.cpp, the bearing lookup's 2110 list lines, from the reference data.
 
 Usage: gen_bearing_tables.py REFERENCE_DIR [OUTPUT_FILE] [-v]
+       gen_bearing_tables.py --check [REFERENCE_DIR]
 
--v prints, kind by kind, every weight that is not the catalogue's own figure and why.
+-v prints, kind by kind, every figure that is not the catalogue's own and why (REPORT.md beside
+this script gets the same notes). --check writes nothing: it checks the committed list's lines
+(check_bearing_lines.py) and, given REFERENCE_DIR, that the list and the report are what the
+script makes; it exits 1 on any failure.
 
 REFERENCE_DIR holds bearings_gost_number_dims_mass.csv (catalogue rows keyed by the older
-numbering). OUTPUT_FILE defaults to tools/BearingTables.cpp beside this script's repository.
+numbering) and bearings_gost_iso_analogs_dims_mass.csv (old number <-> ISO code). OUTPUT_FILE
+defaults to tools/BearingTables.cpp beside this script's repository.
 The method, the code mappings and every estimate are described in README.md beside this script.
 Python 3 standard library only; the output depends on nothing but the input file.
 """
@@ -663,10 +668,9 @@ def judge_masses(entries):
                      if around else (a['ratio'] * b['ratio']) ** 0.5)
             worse = max((a, b), key=lambda x: abs(math.log(x['ratio'] / local)) + x['deviation'])
             other = b if worse is a else a
-            worse['fails'] = '%s %g kg %s %s %g kg' % (
+            worse['fails'] = '%s %s (%g kg)' % (
                 'weighs more than the larger' if worse is a else 'weighs less than the smaller',
-                worse['mass'], '' if worse is a else '', other['new'], other['mass'])
-            worse['fails'] = worse['fails'].replace('  ', ' ')
+                other['new'], other['mass'])
 
 
 def judge_weights(kind, entries, notes):
@@ -699,7 +703,7 @@ def judge_weights(kind, entries, notes):
                 e['weight'] = estimate(e, entries)
                 e['estimated'] = True
                 how = 'estimated from neighbours'
-            notes.append('%s: published weight %s %s, shown as %s (%s)' % (
+            notes.append('%s: published weight %s: %s; shown as %s (%s)' % (
                 e['new'], fmt_weight(e['published']), e['published_fails'], e['weight'], how))
             e['mended_published'] = True
     if any(e.get('mended_published') for e in entries):
@@ -715,14 +719,14 @@ def judge_weights(kind, entries, notes):
             e['weight'] = '-----'
             blank_left -= 1
             notes.append('%s: %s' % (e['new'], 'no mass in the source' if e.get('mass') is None
-                                     else 'source mass %g %s, shown as -----'
+                                     else 'source mass %g: %s; shown as -----'
                                      % (e['mass'], e['fails'])))
         else:
             e['weight'] = estimate(e, entries)
             e['estimated'] = True
             notes.append('%s: weight %s estimated from neighbours (source %s%s)'
                          % (e['new'], e['weight'], e.get('mass'),
-                            ', ' + e['fails'] if e.get('fails') else ''))
+                            ': ' + e['fails'] if e.get('fails') else ''))
     if blank_left > 0:
         # The kind shows more lines without weight than the source lacks: the least plausible
         # catalogue masses give way.
@@ -885,7 +889,8 @@ def report_text(notes, entries):
     out = ['# Bearing list: what the generator did line by line', '',
            'Written by `gen_bearing_tables.py REFERENCE_DIR`; do not edit by hand. README.md beside '
            'it gives the method. "Estimated" weights are the envelope ring\'s mass times the '
-           'mean ratio of the nearest plausible sizes of the series.', '']
+           'ratio of the nearest plausible sizes of the series (README.md, step 6). The '
+           'mass a line\'s catalogue row gives is its "source".', '']
     for kind in KINDS:
         out.append('## %d %s' % (kind.number, kind.header))
         out.append('')
