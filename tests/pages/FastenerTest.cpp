@@ -234,7 +234,9 @@ TEST(FastenerTables, CatalogueBackedTypesMatchTheirCataloguesAndGivenRowsStay) {
 // are the sizes where a catalogue of a neighbouring standard weighs 8-40 % off.
 TEST(FastenerTables, WashersWeighTheSolidOfTheirStandardsNominalDimensions) {
     const double pi = 3.14159265358979, rho = 7.85e-6;
-    auto ring = [&](double d1, double d2, double h) { return pi / 4 * (d2 * d2 - d1 * d1) * h * rho; };
+    auto ring = [&](double d1, double d2, double h) {
+        return pi / 4 * (d2 * d2 - d1 * d1) * h * rho;
+    };
     auto spring = [&](double d1, double s, double b) { return pi * (d1 + b) * s * b * rho; };
     struct Case {
         int type;
