@@ -30,8 +30,12 @@ endif()
 
 # The data generators' own checks: every figure of the committed tables passes the generators'
 # rules; with MW_REFERENCE_DIR (the reference data folder) set, the tables are also regenerated
-# from it and must come out the same.
-set(MW_REFERENCE_DIR "" CACHE PATH "Reference data folder the data generators read (optional)")
+# from it and must come out the same. The team's reference data lies beside the checkout.
+set(MW_REFERENCE_DEFAULT "")
+if(EXISTS ${CMAKE_SOURCE_DIR}/../shared/data/reference)
+  get_filename_component(MW_REFERENCE_DEFAULT ${CMAKE_SOURCE_DIR}/../shared/data/reference ABSOLUTE)
+endif()
+set(MW_REFERENCE_DIR "${MW_REFERENCE_DEFAULT}" CACHE PATH "Reference data folder the data generators read (optional)")
 find_package(Python3 COMPONENTS Interpreter)
 if(Python3_Interpreter_FOUND)
   add_test(NAME data.fasteners
