@@ -1,5 +1,5 @@
 // The About window's behaviour and the composition of its two texts.
-#include "app/AboutDlg.h"
+#include "app/WeightAboutDlg.h"
 
 #include "app/AboutTexts.h"
 #include "res/resource.h"

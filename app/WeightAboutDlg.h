@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/ControlSurface.h"
+#include "kit/ControlSurface.h"
 #include "app/WebPages.h"
 
 namespace mw {

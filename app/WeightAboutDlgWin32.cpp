@@ -1,19 +1,19 @@
 // About window plumbing: the close box and button 1 end it, Esc does not.
-#include "app/AboutDlgWin32.h"
+#include "app/WeightAboutDlgWin32.h"
 
 #include <shellapi.h>
 
-#include "app/Utf16Win32.h"
-#include "periphery/UpDateWin32.h"
+#include "kit/Utf16Win32.h"
+#include "update/UpDateWin32.h"
 #include "res/resource.h"
 
 namespace mw {
 
-AboutWindow::AboutWindow() : logic_(surface_, *this) {}
+WeightAboutDlgWindow::WeightAboutDlgWindow() : logic_(surface_, *this) {}
 
-void AboutWindow::Run(HWND owner) { RunModal(IDD_ABOUT, owner); }
+void WeightAboutDlgWindow::Run(HWND owner) { RunModal(IDD_ABOUT, owner); }
 
-bool AboutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+bool WeightAboutDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     switch (message) {
         case WM_INITDIALOG:
             surface_.Attach(Hwnd());
@@ -34,13 +34,13 @@ bool AboutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
     }
 }
 
-void AboutWindow::OpenWebPage(const std::string& address) {
+void WeightAboutDlgWindow::OpenWebPage(const std::string& address) {
     ShellExecuteW(Hwnd(), L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 // The check's questions have no owner, so that no window waits for them.
-void AboutWindow::StartUpdateCheck() { mw::StartUpdateCheck(); }
+void WeightAboutDlgWindow::StartUpdateCheck() { mw::StartUpdateCheck(); }
 
-void AboutWindow::Close() { EndDialog(Hwnd(), IDOK); }
+void WeightAboutDlgWindow::Close() { EndDialog(Hwnd(), IDOK); }
 
 }  // namespace mw

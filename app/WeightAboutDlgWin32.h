@@ -3,15 +3,15 @@
 
 #include <string>
 
-#include "app/AboutDlg.h"
-#include "app/DialogSurfaceWin32.h"
-#include "app/DialogWin32.h"
+#include "app/WeightAboutDlg.h"
+#include "kit/DialogSurfaceWin32.h"
+#include "kit/DialogWin32.h"
 
 namespace mw {
 
-class AboutWindow : public DialogWindow, private AboutActions {
+class WeightAboutDlgWindow : public DialogWindow, private AboutActions {
 public:
-    AboutWindow();
+    WeightAboutDlgWindow();
     void Run(HWND owner);
 
 protected:

@@ -1,5 +1,5 @@
 // The banner link: hover tracking by a 100 ms timer, the hand cursor, an empty tooltip.
-#include "app/BannerLinkWin32.h"
+#include "controls/BannerLinkWin32.h"
 
 #include <commctrl.h>
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "periphery/ControlSubclassWin32.h"
+#include "controls/ControlSubclassWin32.h"
 
 namespace mw {
 

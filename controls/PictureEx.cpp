@@ -1,5 +1,5 @@
 // GIF block scan, one-frame GIFs and the play loop; every read is checked against the data's end.
-#include "periphery/PictureEx.h"
+#include "controls/PictureEx.h"
 
 #include <cassert>
 

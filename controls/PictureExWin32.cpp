@@ -1,6 +1,6 @@
 // The picture control: pictures decoded by the platform's loader, a canvas of the picture's size,
 // and a thread that plays the frames of an animated GIF onto it.
-#include "periphery/PictureExWin32.h"
+#include "controls/PictureExWin32.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "periphery/ControlSubclassWin32.h"
-#include "periphery/PictureEx.h"
+#include "controls/ControlSubclassWin32.h"
+#include "controls/PictureEx.h"
 
 namespace mw {
 

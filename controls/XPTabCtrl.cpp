@@ -1,5 +1,5 @@
 // Geometry and decisions of the themed tab control.
-#include "periphery/XPTabCtrl.h"
+#include "controls/XPTabCtrl.h"
 
 #include <cstring>
 

@@ -1,12 +1,12 @@
 // Themed tab painting: each part through an off-screen picture, the visual-style library loaded
 // for each use so that the program runs where it is missing.
-#include "periphery/XPTabCtrlWin32.h"
+#include "controls/XPTabCtrlWin32.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 
 namespace mw {
 

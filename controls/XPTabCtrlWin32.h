@@ -5,8 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "periphery/ControlSubclassWin32.h"
-#include "periphery/XPTabCtrl.h"
+#include "controls/ControlSubclassWin32.h"
+#include "controls/XPTabCtrl.h"
 
 namespace mw {
 

@@ -1,5 +1,7 @@
-// Loading the user's own sizes of one calculator from the settings file.
-#include "pages/CustomEntry.h"
+// The user's own sizes in the settings file, sections "角钢" … "螺纹钢": read and written here only.
+#include "custom/CustomEntry.h"
+
+#include <cassert>
 
 #include "settings/ProfileStore.h"
 
@@ -32,6 +34,15 @@ std::vector<CustomEntry> ReadCustomEntries(ProfileStore& profile, const CustomSo
     }
     profile.CommitBatch();
     return entries;
+}
+
+void WriteCustomEntry(ProfileStore& profile, const CustomEntry& entry, int number) {
+    assert(entry.kind >= 0 && entry.kind < kCustomKindCount);
+    const CustomSource& source = kCustomSources[entry.kind];
+    const std::string n = std::to_string(number);
+    profile.WriteString(source.section, "型号" + n, entry.model);
+    if (source.hasSpec) profile.WriteString(source.section, "规格" + n, entry.spec);
+    profile.WriteString(source.section, "单重" + n, entry.unitWeight);
 }
 
 }  // namespace mw

@@ -1,4 +1,5 @@
-// The user's own sizes as a calculator's size list shows them after the built-in sizes.
+// The user's own sizes, shown in a calculator's size list after the built-in sizes: the one
+// reader and writer of their sections of the settings file.
 #pragma once
 
 #include <string>
@@ -33,5 +34,7 @@ constexpr int kMaxCustomEntries = 86;  // of one kind: as many as a calculator r
 
 // Reads "型号N", ("规格N",) "单重N" for N = 1.. until the first empty model, at most 86 entries.
 std::vector<CustomEntry> ReadCustomEntries(ProfileStore& profile, const CustomSource& source);
+// Writes an entry as the given number of its type (counted from 1).
+void WriteCustomEntry(ProfileStore& profile, const CustomEntry& entry, int number);
 
 }  // namespace mw

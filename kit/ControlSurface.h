@@ -66,12 +66,4 @@ public:
     virtual int ShowMessage(const std::string& text, const std::string& caption, unsigned style) = 0;
 };
 
-// The plain-text clipboard.
-class Clipboard {
-public:
-    virtual ~Clipboard() = default;
-    // False when the clipboard cannot be opened; nothing is copied then.
-    virtual bool SetText(const std::string& text) = 0;
-};
-
 }  // namespace mw

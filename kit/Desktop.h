@@ -5,9 +5,13 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/MainWindowHost.h"
-
 namespace mw {
+
+struct ScreenRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
 
 struct ScreenPoint {
     int x = 0, y = 0;

@@ -1,5 +1,5 @@
 // System metrics, cursor, taskbar window and uptime.
-#include "app/DesktopWin32.h"
+#include "kit/DesktopWin32.h"
 
 #include <windows.h>
 

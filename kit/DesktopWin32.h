@@ -1,7 +1,7 @@
 // The screen, the cursor, the taskbar, the frame metrics and the uptime as Windows reports them.
 #pragma once
 
-#include "app/Desktop.h"
+#include "kit/Desktop.h"
 
 namespace mw {
 

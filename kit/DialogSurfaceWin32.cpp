@@ -1,11 +1,11 @@
 // Control surface messages for edits, statics, buttons, combo boxes, list boxes and tabs.
-#include "app/DialogSurfaceWin32.h"
+#include "kit/DialogSurfaceWin32.h"
 
 #include <commctrl.h>
 
 #include <vector>
 
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 
 namespace mw {
 
@@ -194,22 +194,6 @@ void DialogSurface::SetFont(int id, ListFont font) {
 
 int DialogSurface::ShowMessage(const std::string& text, const std::string& caption, unsigned style) {
     return ::MessageBoxW(dialog_, Widen(text).c_str(), Widen(caption).c_str(), style);
-}
-
-bool Win32Clipboard::SetText(const std::string& text) {
-    if (!OpenClipboard(owner_)) return false;
-    EmptyClipboard();
-    // Unicode text: the system offers it as CF_TEXT in the reader's code page as well.
-    const std::wstring wide = Widen(text);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, (wide.size() + 1) * sizeof(wchar_t));
-    if (block) {
-        void* data = GlobalLock(block);
-        memcpy(data, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-        GlobalUnlock(block);
-        if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
-    }
-    CloseClipboard();
-    return true;
 }
 
 }  // namespace mw

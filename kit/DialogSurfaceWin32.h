@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "app/ControlSurface.h"
+#include "kit/ControlSurface.h"
 
 namespace mw {
 
@@ -52,15 +52,6 @@ private:
     HWND dialog_;
     HFONT fonts_[4] = {};
     mutable std::map<int, Known> controls_;
-};
-
-class Win32Clipboard : public Clipboard {
-public:
-    explicit Win32Clipboard(HWND owner) : owner_(owner) {}
-    bool SetText(const std::string& text) override;
-
-private:
-    HWND owner_;
 };
 
 }  // namespace mw

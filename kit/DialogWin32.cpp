@@ -1,5 +1,5 @@
 // Dialog plumbing: `this` stored with the window, the dialog colour, the key filter.
-#include "app/DialogWin32.h"
+#include "kit/DialogWin32.h"
 
 namespace mw {
 

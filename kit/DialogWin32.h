@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/ControlSurface.h"
+#include "kit/ControlSurface.h"
 
 namespace mw {
 

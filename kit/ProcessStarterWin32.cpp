@@ -1,10 +1,10 @@
 // The new process is created suspended and resumed after the caller's step, so nothing of it
 // runs while this program still holds the instance mutex or the hot key.
-#include "app/ProcessStarterWin32.h"
+#include "kit/ProcessStarterWin32.h"
 
 #include <windows.h>
 
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 
 namespace mw {
 

@@ -1,7 +1,7 @@
 // Starting programs with the platform's process functions.
 #pragma once
 
-#include "app/ProcessStarter.h"
+#include "kit/ProcessStarter.h"
 
 namespace mw {
 

@@ -1,5 +1,5 @@
 // Tool window frame: hide on close, never close on Esc, notifications to the window's logic.
-#include "app/ToolWindowWin32.h"
+#include "kit/ToolWindowWin32.h"
 
 namespace mw {
 

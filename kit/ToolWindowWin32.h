@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "app/DialogSurfaceWin32.h"
-#include "app/DialogWin32.h"
+#include "kit/DialogSurfaceWin32.h"
+#include "kit/DialogWin32.h"
 
 namespace mw {
 

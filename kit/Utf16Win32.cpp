@@ -1,5 +1,5 @@
 // UTF-8 <-> UTF-16 through the platform's converter.
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 
 #include <windows.h>
 

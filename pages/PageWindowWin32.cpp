@@ -1,9 +1,9 @@
 // Page dialogs: notifications to the page's logic, tooltips, and the Enter/Esc filter.
-#include "app/PageWindowWin32.h"
+#include "pages/PageWindowWin32.h"
 
 #include <commctrl.h>
 
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 
 namespace mw {
 

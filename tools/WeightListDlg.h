@@ -5,7 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/ControlSurface.h"
+#include "kit/Clipboard.h"
+#include "kit/ControlSurface.h"
 #include "pages/CalcSettings.h"
 #include "tools/WeightList.h"
 
@@ -20,9 +21,9 @@ public:
     virtual bool Write(const std::string& path, const std::string& bytes) = 0;
 };
 
-class CQINGDAN : public CommandTarget {
+class CWeightListDlg : public CommandTarget {
 public:
-    CQINGDAN(ControlSurface& surface, WeightList& list, const CalcSettings& settings, Clipboard& clipboard,
+    CWeightListDlg(ControlSurface& surface, WeightList& list, const CalcSettings& settings, Clipboard& clipboard,
              ExportFiles& exports);
 
     // Columns and rows; a damaged list file found at start (`setAside`) is reported once.

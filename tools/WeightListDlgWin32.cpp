@@ -1,16 +1,16 @@
 // Weight list window plumbing: list view styles, its selection notification, the save dialog.
-#include "tools/QINGDANWin32.h"
+#include "tools/WeightListDlgWin32.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 #include "res/resource.h"
 #include "settings/FileSystemWin32.h"
 
 namespace mw {
 
-WeightListWindow::WeightListWindow(std::function<void()> onClosed, WeightList& list,
+WeightListDlgWindow::WeightListDlgWindow(std::function<void()> onClosed, WeightList& list,
                                    const CalcSettings& settings, std::string setAside)
     : ToolWindowFrame(std::move(onClosed)),
       logic_(Surface(), list, settings, clipboard_, *this),
@@ -18,19 +18,19 @@ WeightListWindow::WeightListWindow(std::function<void()> onClosed, WeightList& l
     SetLogic(&logic_);
 }
 
-void WeightListWindow::OnInit() {
-    HWND list = GetDlgItem(Hwnd(), IDC_QD_LIST);
+void WeightListDlgWindow::OnInit() {
+    HWND list = GetDlgItem(Hwnd(), IDC_WEIGHTLIST_LIST);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     logic_.OnInitDialog(setAside_);
 }
 
-bool WeightListWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+bool WeightListDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     if (message == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->idFrom == IDC_QD_LIST && header->code == LVN_ITEMCHANGED) {
+        if (header->idFrom == IDC_WEIGHTLIST_LIST && header->code == LVN_ITEMCHANGED) {
             const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
             if ((change->uNewState ^ change->uOldState) & LVIS_SELECTED)
-                logic_.OnCommand(IDC_QD_LIST, Notify::SelChange);
+                logic_.OnCommand(IDC_WEIGHTLIST_LIST, Notify::SelChange);
             result = 0;
             return true;
         }
@@ -39,7 +39,7 @@ bool WeightListWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
     return ToolWindowFrame::OnMessage(message, wParam, lParam, result);
 }
 
-std::optional<std::string> WeightListWindow::AskSavePath(const std::string& suggestedName) {
+std::optional<std::string> WeightListDlgWindow::AskSavePath(const std::string& suggestedName) {
     std::wstring file = Widen(suggestedName);
     file.resize(MAX_PATH * 4, L'\0');
     static const wchar_t kFilter[] = L"CSV 文件 (*.csv)\0*.csv\0所有文件 (*.*)\0*.*\0";
@@ -56,7 +56,7 @@ std::optional<std::string> WeightListWindow::AskSavePath(const std::string& sugg
     return Narrow(file);
 }
 
-bool WeightListWindow::Write(const std::string& path, const std::string& bytes) {
+bool WeightListDlgWindow::Write(const std::string& path, const std::string& bytes) {
     Win32FileSystem files;
     return files.ReplaceWhole(path, bytes);
 }

@@ -3,17 +3,18 @@
 
 #include <string>
 
-#include "app/ToolWindowWin32.h"
-#include "tools/QINGDAN.h"
+#include "kit/ClipboardWin32.h"
+#include "kit/ToolWindowWin32.h"
+#include "tools/WeightListDlg.h"
 
 namespace mw {
 
-class WeightListWindow : public ToolWindowFrame, private ExportFiles {
+class WeightListDlgWindow : public ToolWindowFrame, private ExportFiles {
 public:
-    WeightListWindow(std::function<void()> onClosed, WeightList& list, const CalcSettings& settings,
+    WeightListDlgWindow(std::function<void()> onClosed, WeightList& list, const CalcSettings& settings,
                      std::string setAside);
 
-    CQINGDAN& Logic() { return logic_; }
+    CWeightListDlg& Logic() { return logic_; }
 
 protected:
     void OnInit() override;
@@ -24,7 +25,7 @@ private:
     bool Write(const std::string& path, const std::string& bytes) override;
 
     Win32Clipboard clipboard_{nullptr};
-    CQINGDAN logic_;
+    CWeightListDlg logic_;
     std::string setAside_;
 };
 

@@ -1,5 +1,5 @@
 // The FTP client's own logic: server addresses, several files at once, the login.
-#include "periphery/FtpGet.h"
+#include "update/FtpGet.h"
 
 #include <cassert>
 

@@ -1,7 +1,7 @@
 // The FTP client through WinINet, with the system's proxy settings.
-#include "periphery/FtpGetWin32.h"
+#include "update/FtpGetWin32.h"
 
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 
 namespace mw {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "periphery/FtpGet.h"
+#include "update/FtpGet.h"
 
 namespace mw {
 

@@ -1,5 +1,5 @@
 // SHA-256 after FIPS 180-4, one 64-byte block at a time.
-#include "periphery/Sha256.h"
+#include "update/Sha256.h"
 
 #include <cstdint>
 

@@ -1,11 +1,11 @@
 // The update check and the clean-up after it. Files arrive in a folder of their own and are put
 // in place only when every one is whole (and matches its digest when the list gives them); a
 // failure on the way puts back what was there.
-#include "periphery/UpDate.h"
+#include "update/UpDate.h"
 
-#include "app/ProcessStarter.h"
-#include "periphery/FtpGet.h"
-#include "periphery/Sha256.h"
+#include "kit/ProcessStarter.h"
+#include "update/FtpGet.h"
+#include "update/Sha256.h"
 #include "settings/Cp936.h"
 #include "settings/FileSystem.h"
 #include "settings/IniFile.h"

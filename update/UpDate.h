@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "periphery/UpdateList.h"
+#include "update/UpdateList.h"
 
 namespace mw {
 

@@ -1,16 +1,16 @@
 // The update's platform side: message boxes from the worker thread, the new executable started
 // from the user-interface thread, finding and ending the old copy, the version resource.
-#include "periphery/UpDateWin32.h"
+#include "update/UpDateWin32.h"
 
 #include <cwchar>
 #include <memory>
 #include <vector>
 
-#include "app/ProcessStarterWin32.h"
-#include "app/ProductName.h"
-#include "app/Utf16Win32.h"
-#include "periphery/FtpGetWin32.h"
-#include "periphery/UpDate.h"
+#include "kit/ProcessStarterWin32.h"
+#include "res/ProductName.h"
+#include "kit/Utf16Win32.h"
+#include "update/FtpGetWin32.h"
+#include "update/UpDate.h"
 #include "res/resource.h"
 #include "settings/FileSystemWin32.h"
 #include "settings/IniProfileStore.h"

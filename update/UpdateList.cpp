@@ -1,11 +1,11 @@
 // Reading and judging the update list.
-#include "periphery/UpdateList.h"
+#include "update/UpdateList.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "expr/Atof.h"
-#include "periphery/FtpGet.h"
+#include "update/FtpGet.h"
 #include "settings/Cp936.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AboutDlg.h"
+#include "app/WeightAboutDlg.h"
 #include "res/resource.h"
 #include "tests/support/MemorySurface.h"
 
@@ -75,7 +75,7 @@ struct About {
     CWeightAboutDlg dlg;
 };
 
-TEST(AboutWindow, ShowsBothTextsWithTheFocusOnClose) {
+TEST(WeightAboutDlg, ShowsBothTextsWithTheFocusOnClose) {
     About a;
     EXPECT_EQ(a.surface.Text(IDC_ABOUT_NOTES), UsageNotes());
     EXPECT_EQ(a.surface.Text(IDC_ABOUT_CHANGES), ChangeLog());
@@ -84,7 +84,7 @@ TEST(AboutWindow, ShowsBothTextsWithTheFocusOnClose) {
     EXPECT_TRUE(a.surface.Enabled(IDC_ABOUT_SHOP));
 }
 
-TEST(AboutWindow, UpdateOpensTheDownloadPageThenChecksShopOpensTheShop) {
+TEST(WeightAboutDlg, UpdateOpensTheDownloadPageThenChecksShopOpensTheShop) {
     About a(WebPages{"https://d.example/", "https://s.example/", ""});
     a.surface.Click(IDC_ABOUT_UPDATE);
     a.surface.Click(IDC_ABOUT_SHOP);
@@ -95,7 +95,7 @@ TEST(AboutWindow, UpdateOpensTheDownloadPageThenChecksShopOpensTheShop) {
     EXPECT_EQ(a.actions.done.back(), "close");
 }
 
-TEST(AboutWindow, AButtonWithoutAnAddressIsDisabledAndDoesNothing) {
+TEST(WeightAboutDlg, AButtonWithoutAnAddressIsDisabledAndDoesNothing) {
     About a(WebPages{"", nullptr, "https://h.example/"});
     EXPECT_FALSE(a.surface.Enabled(IDC_ABOUT_UPDATE));
     EXPECT_FALSE(a.surface.Enabled(IDC_ABOUT_SHOP));

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "periphery/PictureEx.h"
+#include "controls/PictureEx.h"
 
 namespace mw {
 namespace {

@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "periphery/XPTabCtrl.h"
+#include "controls/XPTabCtrl.h"
 
 namespace mw {
 namespace {
 
-TEST(XPTab, ThemedOnlyWithSwitchWindowLaterSystemAndActiveStyle) {
+TEST(XPTabCtrl, ThemedOnlyWithSwitchWindowLaterSystemAndActiveStyle) {
     const unsigned xp = OsVersionValue(5, 1), w2000 = OsVersionValue(5, 0), win7 = OsVersionValue(6, 1);
     EXPECT_TRUE(UseThemedPainting(true, true, xp, true));
     EXPECT_TRUE(UseThemedPainting(true, true, win7, true));
@@ -23,7 +23,7 @@ TEST(XPTab, ThemedOnlyWithSwitchWindowLaterSystemAndActiveStyle) {
     EXPECT_TRUE(SystemAllowsThemes(w2000 + 1));
 }
 
-TEST(XPTab, OrientationAndPaneFromTheStyle) {
+TEST(XPTabCtrl, OrientationAndPaneFromTheStyle) {
     EXPECT_EQ(OrientationOf(0), kTabTop);
     EXPECT_EQ(OrientationOf(kTabStyleBottom), kTabBottom);
     EXPECT_EQ(OrientationOf(kTabStyleVertical), kTabLeft);
@@ -37,7 +37,7 @@ TEST(XPTab, OrientationAndPaneFromTheStyle) {
     EXPECT_EQ(PaneRect(client, display, kTabRight), (TabRect{0, 0, 399, 300}));
 }
 
-TEST(XPTab, PaneThenTabsHotOrNormalThenTheSelectedOneLarger) {
+TEST(XPTabCtrl, PaneThenTabsHotOrNormalThenTheSelectedOneLarger) {
     const std::vector<TabRect> items = {{2, 2, 60, 20}, {60, 2, 118, 20}, {118, 2, 176, 20}};
     const std::vector<TabPaintStep> steps = PlanTabPaint({0, 0, 400, 300}, {4, 24, 396, 296}, kTabTop, items, 2, 1);
     ASSERT_EQ(steps.size(), 4u);
@@ -61,7 +61,7 @@ TEST(XPTab, PaneThenTabsHotOrNormalThenTheSelectedOneLarger) {
     EXPECT_EQ(PlanTabPaint({0, 0, 10, 10}, {0, 0, 10, 10}, kTabTop, {}, -1, 0).size(), 1u);
 }
 
-TEST(XPTab, ContentSitsByOrientationSelectionAndImage) {
+TEST(XPTabCtrl, ContentSitsByOrientationSelectionAndImage) {
     const TabRect item{0, 0, 62, 22};
     TabContentLayout plain = LayoutTabContent(item, kTabTop, false, false);
     EXPECT_FALSE(plain.drawImage);
@@ -93,7 +93,7 @@ int At(const std::vector<std::uint8_t>& pixels, int width, int x, int y) {
     return pixels[static_cast<std::size_t>(y) * DibStride(width) + x * 3];
 }
 
-TEST(XPTab, TabsForOtherSidesAreMirroredOrTurned) {
+TEST(XPTabCtrl, TabsForOtherSidesAreMirroredOrTurned) {
     const std::vector<std::uint8_t> up = Picture();
     int w = 0, h = 0;
     const std::vector<std::uint8_t> top = OrientTabPicture(up.data(), 3, 2, kTabTop, w, h);

@@ -13,7 +13,7 @@ const char kEditorCaption[] = "自定义材料";
 const char kAlreadyRunningCaption[] = "Telvar材料重量计算器";
 
 HWND OpenEditor(AppUnderTest& app, HWND main) {
-    Command(main, IDM_DINGYI);
+    Command(main, IDM_DINGYICAILIAO);
     return app.WaitForWindow(kEditorCaption);
 }
 
@@ -36,7 +36,7 @@ HWND Restart(AppUnderTest& app, HWND editor) {
     return main;
 }
 
-TEST(CustomEditorWindow, AddedSizesJoinTheirListsAfterRestartAndRemovedOnesGo) {
+TEST(DINGYICAILIAO, AddedSizesJoinTheirListsAfterRestartAndRemovedOnesGo) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     HWND page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);

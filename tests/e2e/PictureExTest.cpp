@@ -22,7 +22,7 @@ int SettledGdiObjectCount(HANDLE process) {
     return lowest;
 }
 
-TEST(Banner, PlaysStopsWithTheCollapseAndLeaksNoGdiObjects) {
+TEST(PictureEx, PlaysStopsWithTheCollapseAndLeaksNoGdiObjects) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     // Expanding by hand after the delayed collapse starts the banner again, for good.

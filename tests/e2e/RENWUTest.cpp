@@ -75,7 +75,7 @@ struct TasksWindow {
     HWND window = nullptr;
 };
 
-TEST(TimedTasks, AddRemoveClearAndReadAgainAfterARestart) {
+TEST(RENWU, AddRemoveClearAndReadAgainAfterARestart) {
     TasksWindow w;
     ASSERT_NE(w.window, nullptr);
     EXPECT_EQ(ItemText(w.window, IDC_RENWU_KIND, Selection(w.window, IDC_RENWU_KIND)), "定时提醒");
@@ -116,7 +116,7 @@ TEST(TimedTasks, AddRemoveClearAndReadAgainAfterARestart) {
     EXPECT_FALSE(w.app.SettingsExists());
 }
 
-TEST(TimedTasks, AReminderDueInTwoSecondsShowsItsBoxWhileTheWindowIsHidden) {
+TEST(RENWU, AReminderDueInTwoSecondsShowsItsBoxWhileTheWindowIsHidden) {
     TasksWindow w;
     ASSERT_NE(w.window, nullptr);
     // Hidden first: hiding a window can hold the program for a second or two under a display
@@ -145,7 +145,7 @@ TEST(TimedTasks, AReminderDueInTwoSecondsShowsItsBoxWhileTheWindowIsHidden) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
 }
 
-TEST(TimedTasks, AProgramThatIsGoneIsNamedInTheReminderBox) {
+TEST(RENWU, AProgramThatIsGoneIsNamedInTheReminderBox) {
     const int second = LocalTimeIn(6).wSecond;
     const std::string s = std::to_string(second);
     AppUnderTest app;
@@ -248,7 +248,7 @@ struct RunKeysReset {
     ~RunKeysReset() { ResetRunKeys(); }
 };
 
-TEST(TimedTasks, StartWithWindowsWritesTheMachineValueWhereTheRightsAllow) {
+TEST(RENWU, StartWithWindowsWritesTheMachineValueWhereTheRightsAllow) {
     RunKeysReset clean;
     TasksWindow w;
     ASSERT_NE(w.window, nullptr);
@@ -263,7 +263,7 @@ TEST(TimedTasks, StartWithWindowsWritesTheMachineValueWhereTheRightsAllow) {
     EXPECT_FALSE(w.app.SettingsExists());
 }
 
-TEST(TimedTasks, StartWithWindowsFallsBackToTheUsersRunKey) {
+TEST(RENWU, StartWithWindowsFallsBackToTheUsersRunKey) {
     RunKeysReset clean;
     TasksWindow w;
     ASSERT_NE(w.window, nullptr);

@@ -8,7 +8,7 @@
 namespace mw::e2e {
 namespace {
 
-TEST(PageOne, TypingSizesWeightButtonAndReset) {
+TEST(TAB1, TypingSizesWeightButtonAndReset) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     HWND page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
@@ -61,7 +61,7 @@ TEST(PageOne, TypingSizesWeightButtonAndReset) {
     EXPECT_EQ(Text(page, IDC_PLATE1_RESULT), "0.000");
 }
 
-TEST(PageOne, RoundStockModesThroughTheRadios) {
+TEST(TAB1, RoundStockModesThroughTheRadios) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     HWND page = ChildDialogWith(r.main, IDC_ROUND_OUTER);

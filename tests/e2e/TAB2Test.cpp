@@ -7,7 +7,7 @@
 namespace mw::e2e {
 namespace {
 
-TEST(PageTwo, EachCalculatorAnswersAndResets) {
+TEST(TAB2, EachCalculatorAnswersAndResets) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     HWND page = ChildDialogWith(r.main, IDC_TUBE_COMBO);

@@ -7,7 +7,7 @@
 namespace mw::e2e {
 namespace {
 
-TEST(PageThree, EachCalculatorAnswersAndResets) {
+TEST(TAB3, EachCalculatorAnswersAndResets) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     HWND page = ChildDialogWith(r.main, IDC_HEX_COMBO);

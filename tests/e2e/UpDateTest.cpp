@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "periphery/Sha256.h"
+#include "update/Sha256.h"
 #include "res/resource.h"
 #include "tests/e2e/support/AppUnderTest.h"
 #include "tests/e2e/support/UpdateServer.h"
@@ -36,7 +36,7 @@ std::string List(const std::string& version, const std::vector<Offered>& files, 
     return text;
 }
 
-class Update : public ::testing::Test {
+class UpDate : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.Ready()) << "scripts/wine-test.sh starts the update server";
@@ -80,7 +80,7 @@ protected:
     Offered newProgram;
 };
 
-TEST_F(Update, TheSameVersionOffersNothingAndLeavesNoList) {
+TEST_F(UpDate, TheSameVersionOffersNothingAndLeavesNoList) {
     const std::vector<Offered> files = {newProgram, {"readme.txt", "new readme"}};
     Publish(List("8.8", files), files);
     AppUnderTest app;
@@ -94,7 +94,7 @@ TEST_F(Update, TheSameVersionOffersNothingAndLeavesNoList) {
     EXPECT_TRUE(app.Running());
 }
 
-TEST_F(Update, ANewVersionIsFetchedStartedAndRemovesTheOldCopy) {
+TEST_F(UpDate, ANewVersionIsFetchedStartedAndRemovesTheOldCopy) {
     const std::vector<Offered> files = {newProgram, {"readme.txt", "new readme"}};
     Publish(List("9.0", files, true), files);
     AppUnderTest app("材料重量.exe");
@@ -129,7 +129,7 @@ TEST_F(Update, ANewVersionIsFetchedStartedAndRemovesTheOldCopy) {
     EndProcessOf(newMain);
 }
 
-TEST_F(Update, ANewCopyEndsAnOldOneThatStillRunsThroughItsExitButton) {
+TEST_F(UpDate, ANewCopyEndsAnOldOneThatStillRunsThroughItsExitButton) {
     AppUnderTest app("Old.exe");  // no server: no check
     HWND oldMain = app.Start() ? app.MainWindow() : nullptr;
     ASSERT_NE(oldMain, nullptr);
@@ -155,7 +155,7 @@ TEST_F(Update, ANewCopyEndsAnOldOneThatStillRunsThroughItsExitButton) {
     CloseHandle(newCopy.hProcess);
 }
 
-TEST_F(Update, TheAboutWindowsButtonChecksAgain) {
+TEST_F(UpDate, TheAboutWindowsButtonChecksAgain) {
     const std::vector<Offered> files = {newProgram};
     Publish(List("9.0", files), files);
     AppUnderTest app;
@@ -178,7 +178,7 @@ TEST_F(Update, TheAboutWindowsButtonChecksAgain) {
     ExpectFolder(app, {"MaterialWeight.exe"});
 }
 
-TEST_F(Update, AListNamingAPathOutsideTheFolderIsRefusedWhole) {
+TEST_F(UpDate, AListNamingAPathOutsideTheFolderIsRefusedWhole) {
     const std::vector<Offered> files = {newProgram, {"..\\x.exe", "elsewhere"}};
     server.Put(newProgram.name, newProgram.bytes);
     server.Put("list.ini", List("9.0", files));
@@ -192,7 +192,7 @@ TEST_F(Update, AListNamingAPathOutsideTheFolderIsRefusedWhole) {
     ExpectFolder(app, {"MaterialWeight.exe"});
 }
 
-TEST_F(Update, ATransferCutOffHalfWayReplacesAndStartsNothing) {
+TEST_F(UpDate, ATransferCutOffHalfWayReplacesAndStartsNothing) {
     std::string data(300000, '\0');
     for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i * 7);
     const std::vector<Offered> files = {newProgram, {"data.bin", data}};
@@ -212,7 +212,7 @@ TEST_F(Update, ATransferCutOffHalfWayReplacesAndStartsNothing) {
     EXPECT_TRUE(app.Running());
 }
 
-TEST_F(Update, ADigestMismatchReplacesAndStartsNothing) {
+TEST_F(UpDate, ADigestMismatchReplacesAndStartsNothing) {
     std::vector<Offered> files = {newProgram, {"readme.txt", "new readme"}};
     const std::string list = List("9.0", files, true);
     files[1].bytes = "a readme changed on the way";
@@ -227,7 +227,7 @@ TEST_F(Update, ADigestMismatchReplacesAndStartsNothing) {
     ExpectFolder(app, {"MaterialWeight.exe", "readme.txt"});
 }
 
-TEST_F(Update, WithoutAServerTheProgramStartsAndWorksSilently) {
+TEST_F(UpDate, WithoutAServerTheProgramStartsAndWorksSilently) {
     AppUnderTest app;
     // Nothing listens on port 1 of the tests' private network.
     HWND main = Start(app, "127.0.0.1:1");

@@ -26,7 +26,7 @@ void ExpectTextsAtTheirStart(HWND about) {
     }
 }
 
-TEST(AboutWindow, OpensFromTheSystemMenuAndTheButtonAtTheStartOfItsTexts) {
+TEST(WeightAboutDlg, OpensFromTheSystemMenuAndTheButtonAtTheStartOfItsTexts) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
 

@@ -8,7 +8,7 @@
 namespace mw::e2e {
 namespace {
 
-TEST(MainWindow, StartStateAndSettingsBar) {
+TEST(WeightDlg, StartStateAndSettingsBar) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     EXPECT_EQ(Text(r.main, IDC_DENSITY), "7.85");
@@ -40,11 +40,11 @@ TEST(MainWindow, StartStateAndSettingsBar) {
     EXPECT_TRUE(r.app.Running());
 }
 
-TEST(MainWindow, ToolWindowShowsBesideAndFollows) {
+TEST(WeightDlg, ToolWindowShowsBesideAndFollows) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     const RECT main = WindowRect(r.main);
-    Command(r.main, IDM_MIDU);
+    Command(r.main, IDM_AILIAOMIDU);
     HWND tool = r.app.WaitForWindow("常用材料密度", 3000);
     ASSERT_NE(tool, nullptr);
     RECT at = WindowRect(tool);
@@ -60,11 +60,11 @@ TEST(MainWindow, ToolWindowShowsBesideAndFollows) {
     Sleep(600);
     EXPECT_EQ(WindowRect(tool).top, main.top + 30);
 
-    Command(r.main, IDM_MIDU);
+    Command(r.main, IDM_AILIAOMIDU);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(tool); }, 2000));
 }
 
-TEST(MainWindow, CollapsesAfterTenSeconds) {
+TEST(WeightDlg, CollapsesAfterTenSeconds) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     const RECT full = WindowRect(r.main);
@@ -77,7 +77,7 @@ TEST(MainWindow, CollapsesAfterTenSeconds) {
     EXPECT_EQ(Text(r.main, IDC_COLLAPSE), "↑");
 }
 
-TEST(MainWindow, UnitSystemIsStoredHiddenAndSurvivesARestart) {
+TEST(WeightDlg, UnitSystemIsStoredHiddenAndSurvivesARestart) {
     {
         RunningApp r;
         ASSERT_NE(r.main, nullptr);
@@ -104,7 +104,7 @@ TEST(MainWindow, UnitSystemIsStoredHiddenAndSurvivesARestart) {
     EXPECT_EQ(r.app.SettingsBytes(), "[Setting]\r\nhidetubiao=1\r\n");
 }
 
-TEST(MainWindow, SecondCopyWarnsAndStillOpens) {
+TEST(WeightDlg, SecondCopyWarnsAndStillOpens) {
     RunningApp first;
     ASSERT_NE(first.main, nullptr);
     AppUnderTest second;
@@ -115,7 +115,7 @@ TEST(MainWindow, SecondCopyWarnsAndStillOpens) {
     EXPECT_NE(second.MainWindow(), nullptr);
 }
 
-TEST(MainWindow, RenamedExeFindsItsSettingsBeside) {
+TEST(WeightDlg, RenamedExeFindsItsSettingsBeside) {
     AppUnderTest app("Weight2.exe");
     app.WriteSettings("[Setting]\r\ndanwei=2\r\n");
     ASSERT_TRUE(app.Start());

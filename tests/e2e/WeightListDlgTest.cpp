@@ -30,11 +30,11 @@ std::string FileBytes(const std::wstring& path) {
 HWND OpenList(HWND main, AppUnderTest& app) {
     // Beside the centred main window the list would run off the screen of the tests.
     SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, IDM_QINGDAN);
+    Command(main, IDM_WEIGHTLIST);
     return app.WaitForWindow("重量清单", 5000);
 }
 
-TEST(WeightList, WeighingsPricesExportAndARestart) {
+TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     HWND page1 = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
@@ -51,21 +51,21 @@ TEST(WeightList, WeighingsPricesExportAndARestart) {
 
     HWND list = OpenList(r.main, r.app);
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(ItemCount(list, IDC_QD_LIST), kRows);
-    EXPECT_EQ(CellText(list, IDC_QD_LIST, 0, 1), "钢板一");
-    EXPECT_EQ(CellText(list, IDC_QD_LIST, 0, 2), "1000×1000×10");
-    EXPECT_EQ(CellText(list, IDC_QD_LIST, 0, 4), "78.50 kg");
-    EXPECT_EQ(CellText(list, IDC_QD_LIST, 1, 1), "角钢(热轧)");
-    EXPECT_EQ(CellText(list, IDC_QD_LIST, 1, 3), "6000 mm");
-    EXPECT_EQ(CellText(list, IDC_QD_LIST, 2, 1), "方管/矩形管");
+    ASSERT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), kRows);
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 1), "钢板一");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 2), "1000×1000×10");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 4), "78.50 kg");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 1, 1), "角钢(热轧)");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 1, 3), "6000 mm");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 2, 1), "方管/矩形管");
 
-    SetText(list, IDC_QD_PRICE, "4000");
-    EXPECT_EQ(CellText(list, IDC_QD_LIST, 0, 6), "314.00");
+    SetText(list, IDC_WEIGHTLIST_PRICE, "4000");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 6), "314.00");
     SaveScreenshot(list, "weight-list");
 
     // The export asks for a file name in the save dialog.
     const std::wstring csv = r.app.Folder() + L"\\报价.csv";
-    PostClick(list, IDC_QD_EXPORT);
+    PostClick(list, IDC_WEIGHTLIST_EXPORT);
     HWND save = OwnedDialog(list, 10000);
     ASSERT_NE(save, nullptr);
     SetText(save, kSaveDialogFileName, Narrow(csv));
@@ -74,13 +74,13 @@ TEST(WeightList, WeighingsPricesExportAndARestart) {
 
     std::string expected = "\xEF\xBB\xBF序号,名称,规格,长度/面积/数量,重量(kg),单价(元/吨),金额(元),时间\r\n";
     for (int row = 0; row < kRows; ++row) {
-        std::string weight = CellText(list, IDC_QD_LIST, row, 4);
+        std::string weight = CellText(list, IDC_WEIGHTLIST_LIST, row, 4);
         weight = weight.substr(0, weight.find(' '));
-        expected += std::to_string(row + 1) + "," + CellText(list, IDC_QD_LIST, row, 1) + "," +
-                    CellText(list, IDC_QD_LIST, row, 2) + "," + CellText(list, IDC_QD_LIST, row, 3) + "," + weight +
-                    ",4000," + CellText(list, IDC_QD_LIST, row, 6) + "," + CellText(list, IDC_QD_LIST, row, 7) + "\r\n";
+        expected += std::to_string(row + 1) + "," + CellText(list, IDC_WEIGHTLIST_LIST, row, 1) + "," +
+                    CellText(list, IDC_WEIGHTLIST_LIST, row, 2) + "," + CellText(list, IDC_WEIGHTLIST_LIST, row, 3) + "," + weight +
+                    ",4000," + CellText(list, IDC_WEIGHTLIST_LIST, row, 6) + "," + CellText(list, IDC_WEIGHTLIST_LIST, row, 7) + "\r\n";
     }
-    const std::string total = Text(list, IDC_QD_TOTAL);  // "共 3 项  合计重量 W kg  金额 C 元"
+    const std::string total = Text(list, IDC_WEIGHTLIST_TOTAL);  // "共 3 项  合计重量 W kg  金额 C 元"
     const std::size_t weightAt = total.find("合计重量 ") + std::string("合计重量 ").size();
     const std::size_t costAt = total.find("金额 ") + std::string("金额 ").size();
     expected += "合计,,,," + total.substr(weightAt, total.find(' ', weightAt) - weightAt) + ",," +
@@ -95,9 +95,9 @@ TEST(WeightList, WeighingsPricesExportAndARestart) {
     ASSERT_NE(main, nullptr);
     list = OpenList(main, r.app);
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(ItemCount(list, IDC_QD_LIST), kRows);
-    EXPECT_EQ(Text(list, IDC_QD_PRICE), "4000");
-    EXPECT_EQ(CellText(list, IDC_QD_LIST, 2, 1), "方管/矩形管");
+    EXPECT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), kRows);
+    EXPECT_EQ(Text(list, IDC_WEIGHTLIST_PRICE), "4000");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 2, 1), "方管/矩形管");
 }
 
 }  // namespace

@@ -30,45 +30,45 @@ struct Lookup {
     }
 };
 
-TEST(BearingLookup, KindComboJumpsAndSearchMovesTheCombo) {
+TEST(ZHOUCHENG, KindComboJumpsAndSearchMovesTheCombo) {
     Lookup r;
     r.Open();
-    EXPECT_EQ(ItemCount(r.window, IDC_ZC_LIST), 2110);
-    EXPECT_EQ(ItemCount(r.window, IDC_ZC_KIND), 13);
-    EXPECT_EQ(Selection(r.window, IDC_ZC_KIND), 0);
+    EXPECT_EQ(ItemCount(r.window, IDC_ZHOUCHENG_LIST), 2110);
+    EXPECT_EQ(ItemCount(r.window, IDC_ZHOUCHENG_KIND), 13);
+    EXPECT_EQ(Selection(r.window, IDC_ZHOUCHENG_KIND), 0);
     SaveScreenshot(r.window, "bearing-lookup");
 
-    Choose(r.window, IDC_ZC_KIND, 12);
-    EXPECT_EQ(Selection(r.window, IDC_ZC_LIST), 2099);
-    EXPECT_EQ(ItemText(r.window, IDC_ZC_LIST, 2099), "推力圆锥滚子轴承(GB/T4663-1994)");
+    Choose(r.window, IDC_ZHOUCHENG_KIND, 12);
+    EXPECT_EQ(Selection(r.window, IDC_ZHOUCHENG_LIST), 2099);
+    EXPECT_EQ(ItemText(r.window, IDC_ZHOUCHENG_LIST, 2099), "推力圆锥滚子轴承(GB/T4663-1994)");
 
-    Choose(r.window, IDC_ZC_KIND, 0);
-    SetText(r.window, IDC_ZC_SEARCH, "6204");
-    Click(r.window, IDC_ZC_FIND);
-    EXPECT_EQ(Selection(r.window, IDC_ZC_LIST), 55);
-    EXPECT_EQ(ItemText(r.window, IDC_ZC_LIST, 55), "6204   204       20×47×14    0.103 ");
-    EXPECT_EQ(Selection(r.window, IDC_ZC_KIND), 1);
-    Click(r.window, IDC_ZC_FIND);
-    EXPECT_EQ(Selection(r.window, IDC_ZC_LIST), 1706);
-    EXPECT_EQ(Selection(r.window, IDC_ZC_KIND), 7);
+    Choose(r.window, IDC_ZHOUCHENG_KIND, 0);
+    SetText(r.window, IDC_ZHOUCHENG_SEARCH, "6204");
+    Click(r.window, IDC_ZHOUCHENG_FIND);
+    EXPECT_EQ(Selection(r.window, IDC_ZHOUCHENG_LIST), 55);
+    EXPECT_EQ(ItemText(r.window, IDC_ZHOUCHENG_LIST, 55), "6204   204       20×47×14    0.103 ");
+    EXPECT_EQ(Selection(r.window, IDC_ZHOUCHENG_KIND), 1);
+    Click(r.window, IDC_ZHOUCHENG_FIND);
+    EXPECT_EQ(Selection(r.window, IDC_ZHOUCHENG_LIST), 1706);
+    EXPECT_EQ(Selection(r.window, IDC_ZHOUCHENG_KIND), 7);
     SaveScreenshot(r.window, "bearing-lookup-found");
 
     // Enter in the search field presses the default button: the next match.
-    Key(GetDlgItem(r.window, IDC_ZC_SEARCH), VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return Selection(r.window, IDC_ZC_LIST) == 1707; }, 3000));
+    Key(GetDlgItem(r.window, IDC_ZHOUCHENG_SEARCH), VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return Selection(r.window, IDC_ZHOUCHENG_LIST) == 1707; }, 3000));
     // Esc leaves the window where it is.
-    Key(GetDlgItem(r.window, IDC_ZC_LIST), VK_ESCAPE);
+    Key(GetDlgItem(r.window, IDC_ZHOUCHENG_LIST), VK_ESCAPE);
     Sleep(200);
     EXPECT_TRUE(IsWindowVisible(r.window));
 }
 
-TEST(BearingLookup, DoubleClickCopiesTheLineAsUnicodeText) {
+TEST(ZHOUCHENG, DoubleClickCopiesTheLineAsUnicodeText) {
     Lookup r;
     r.Open();
     SetClipboardText("before");
-    SelectLine(r.window, IDC_ZC_LIST, 55);
-    SendMessageW(r.window, WM_COMMAND, MAKEWPARAM(IDC_ZC_LIST, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(GetDlgItem(r.window, IDC_ZC_LIST)));
+    SelectLine(r.window, IDC_ZHOUCHENG_LIST, 55);
+    SendMessageW(r.window, WM_COMMAND, MAKEWPARAM(IDC_ZHOUCHENG_LIST, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(GetDlgItem(r.window, IDC_ZHOUCHENG_LIST)));
     EXPECT_EQ(ClipboardText(), "6204   204       20×47×14    0.103 ");
     // The close box hides the window; the tools menu shows it again.
     SendMessageW(r.window, WM_CLOSE, 0, 0);
@@ -79,7 +79,7 @@ TEST(BearingLookup, DoubleClickCopiesTheLineAsUnicodeText) {
 
 // Start-up to the main window shown, alternating this exe with one whose bearing list stays
 // empty (MW_EXE_WITHOUT_BEARINGS); prints the medians. Skipped without that exe.
-TEST(BearingLookup, StartupTimeWithAndWithoutTheList) {
+TEST(ZHOUCHENG, StartupTimeWithAndWithoutTheList) {
     const char* other = std::getenv("MW_EXE_WITHOUT_BEARINGS");
     if (!other || !*other) GTEST_SKIP() << "MW_EXE_WITHOUT_BEARINGS not set";
     auto time = [](const std::string& exe) {

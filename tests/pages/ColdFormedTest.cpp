@@ -97,7 +97,7 @@ void ExpectType(const ColdFormedType& type, const Expected& e, const std::string
     }
 }
 
-TEST(ColdFormedTest, AngleTypesAndSizes) {
+TEST(ColdFormed, AngleTypesAndSizes) {
     ASSERT_EQ(kColdAngle.count, 2u);
     ExpectType(kColdAngle.types[0], {"等边角钢", 35, "∠20×20×1.2", 0.354, "∠100×100×6", 8.866,
                 3, SizeListFont::kWide, false, 0.9, 1.0}, "∠");
@@ -105,7 +105,7 @@ TEST(ColdFormedTest, AngleTypesAndSizes) {
                 3, SizeListFont::kWide, false, 0.9, 1.0}, "∠");
 }
 
-TEST(ColdFormedTest, ChannelTypesAndSizes) {
+TEST(ColdFormed, ChannelTypesAndSizes) {
     ASSERT_EQ(kColdChannel.count, 4u);
     ExpectType(kColdChannel.types[0], {"等边槽钢", 37, "[20×10×1.5", 0.401, "[200×80×6", 15.849,
                 3, SizeListFont::kDialog, true, 0.85, 1.0}, "[");
@@ -118,7 +118,7 @@ TEST(ColdFormedTest, ChannelTypesAndSizes) {
 }
 
 // The plain Z figures sit a steady 23% above their flat sheet: more sheet than the texts show.
-TEST(ColdFormedTest, ZTypesAndSizes) {
+TEST(ColdFormed, ZTypesAndSizes) {
     ASSERT_EQ(kColdZ.count, 2u);
     ExpectType(kColdZ.types[0], {"Z型钢", 4, "80×40×2.5", 3.755, "100×50×3.0", 5.647,
                 3, SizeListFont::kDialog, true, 1.2, 1.25}, "");
@@ -126,13 +126,13 @@ TEST(ColdFormedTest, ZTypesAndSizes) {
                 4, SizeListFont::kWide, true, 0.9, 1.0}, "");
 }
 
-TEST(ColdFormedTest, TypeItemsFollowTheTypeList) {
+TEST(ColdFormed, TypeItemsFollowTheTypeList) {
     EXPECT_EQ(ColdFormedTypeItems(kColdChannel),
               (std::vector<std::string>{"等边槽钢", "不等边槽钢", "内卷边槽钢", "外卷边槽钢"}));
     EXPECT_EQ(ColdFormedTypeItems(kColdZ), (std::vector<std::string>{"Z型钢", "卷边Z型钢"}));
 }
 
-TEST(ColdFormedTest, FillReplacesTheListAndSelectsTheFirstSize) {
+TEST(ColdFormed, FillReplacesTheListAndSelectsTheFirstSize) {
     const ColdSizeList equal = FillColdChannelSizes(0);
     EXPECT_EQ(equal.items.size(), 37u);
     EXPECT_EQ(equal.font, SizeListFont::kDialog);
@@ -152,7 +152,7 @@ TEST(ColdFormedTest, FillReplacesTheListAndSelectsTheFirstSize) {
     EXPECT_EQ(FillColdZSizes(0).font, SizeListFont::kDialog);
 }
 
-TEST(ColdFormedTest, FillWithoutAValidTypeLeavesAnEmptyListAndTheFont) {
+TEST(ColdFormed, FillWithoutAValidTypeLeavesAnEmptyListAndTheFont) {
     for (int type : {-1, 2}) {
         const ColdSizeList list = FillColdAngleSizes(type);
         EXPECT_TRUE(list.items.empty());
@@ -163,7 +163,7 @@ TEST(ColdFormedTest, FillWithoutAValidTypeLeavesAnEmptyListAndTheFont) {
     EXPECT_TRUE(FillColdZSizes(-1).items.empty());
 }
 
-TEST(ColdFormedTest, WeightsShown) {
+TEST(ColdFormed, WeightsShown) {
     CalcSettings s;  // kg;mm, two decimals, 7.85
     const ColdFormedResult angle = ComputeColdAngle(0, 14, 6000, s);
     ASSERT_EQ(FillColdAngleSizes(0).items[14], "∠40×40×3.0");
@@ -190,7 +190,7 @@ TEST(ColdFormedTest, WeightsShown) {
     EXPECT_EQ(heavy.weightText, "0.80");
 }
 
-TEST(ColdFormedTest, NothingToWeighGivesZero) {
+TEST(ColdFormed, NothingToWeighGivesZero) {
     const CalcSettings s;
     // A size index left from a longer list (channel type 0 had 37 sizes, type 3 has 6).
     for (const ColdFormedResult& r : {ComputeColdChannel(3, 6, 1000, s), ComputeColdChannel(3, 36, 1000, s),

@@ -1,6 +1,6 @@
 // Weighings from the calculators of all three pages, and the weight list window through its
 // in-memory controls.
-#include "tools/QINGDAN.h"
+#include "tools/WeightListDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,8 @@ struct FakeExports : ExportFiles {
     std::map<std::string, std::string> written;
 };
 
-struct WeightListWindow : testing::Test, MainWindowFixture {
-    WeightListWindow() {
+struct WeightListDlg : testing::Test, MainWindowFixture {
+    WeightListDlg() {
         Start();
         listSurface.Bind(&window);
         window.OnInitDialog();
@@ -35,10 +35,10 @@ struct WeightListWindow : testing::Test, MainWindowFixture {
     MemorySurface listSurface;
     MemoryClipboard listClipboard;
     FakeExports exports;
-    CQINGDAN window{listSurface, weights, dlg.Settings(), listClipboard, exports};
+    CWeightListDlg window{listSurface, weights, dlg.Settings(), listClipboard, exports};
 };
 
-TEST_F(WeightListWindow, EveryWeighingOfEveryPageBecomesARow) {
+TEST_F(WeightListDlg, EveryWeighingOfEveryPageBecomesARow) {
     pageSurface.Type(IDC_PLATE1_LENGTH, "2*500");
     pageSurface.Type(IDC_PLATE1_WIDTH, "1000");
     pageSurface.Type(IDC_PLATE1_THICKNESS, "10");
@@ -97,83 +97,83 @@ TEST_F(WeightListWindow, EveryWeighingOfEveryPageBecomesARow) {
 
     // The statistics line goes on as before.
     EXPECT_FALSE(surface.Text(IDC_STAT_EXPR).empty());
-    EXPECT_EQ(listSurface.ItemCount(IDC_QD_LIST), static_cast<int>(weights.Rows().size()));
+    EXPECT_EQ(listSurface.ItemCount(IDC_WEIGHTLIST_LIST), static_cast<int>(weights.Rows().size()));
 }
 
-TEST_F(WeightListWindow, PricesCostsAndTotalsFollowTheUnitSystem) {
+TEST_F(WeightListDlg, PricesCostsAndTotalsFollowTheUnitSystem) {
     weights.Add({"钢板一", "1000×1000×10", "", 78.5}, "a");
     weights.Add({"六角钢", "S10", "6000 mm", 4.08}, "b");
-    listSurface.Type(IDC_QD_PRICE, "4000+200");
-    EXPECT_EQ(listSurface.CellText(IDC_QD_LIST, 0, 4), "78.50 kg");
-    EXPECT_EQ(listSurface.CellText(IDC_QD_LIST, 0, 5), "4200");
-    EXPECT_EQ(listSurface.CellText(IDC_QD_LIST, 0, 6), "329.70");
-    EXPECT_EQ(listSurface.Text(IDC_QD_TOTAL), "共 2 项  合计重量 82.58 kg  金额 346.84 元");
+    listSurface.Type(IDC_WEIGHTLIST_PRICE, "4000+200");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 4), "78.50 kg");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 5), "4200");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 6), "329.70");
+    EXPECT_EQ(listSurface.Text(IDC_WEIGHTLIST_TOTAL), "共 2 项  合计重量 82.58 kg  金额 346.84 元");
 
-    listSurface.Choose(IDC_QD_LIST, 1);
-    EXPECT_EQ(listSurface.Text(IDC_QD_ROW_PRICE), "");
-    listSurface.Type(IDC_QD_ROW_PRICE, "5000");
-    listSurface.Click(IDC_QD_SET_PRICE);
-    EXPECT_EQ(listSurface.CellText(IDC_QD_LIST, 1, 6), "20.40");
-    EXPECT_EQ(listSurface.Selection(IDC_QD_LIST), 1);
+    listSurface.Choose(IDC_WEIGHTLIST_LIST, 1);
+    EXPECT_EQ(listSurface.Text(IDC_WEIGHTLIST_ROW_PRICE), "");
+    listSurface.Type(IDC_WEIGHTLIST_ROW_PRICE, "5000");
+    listSurface.Click(IDC_WEIGHTLIST_SET_PRICE);
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 6), "20.40");
+    EXPECT_EQ(listSurface.Selection(IDC_WEIGHTLIST_LIST), 1);
 
     surface.Choose(IDC_UNITSYSTEM, kTM);
     EXPECT_EQ(displayChanges, 1);
     window.Refresh();  // what the main window's display change does
-    EXPECT_EQ(listSurface.CellText(IDC_QD_LIST, 0, 4), "0.08 t");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 4), "0.08 t");
     surface.Choose(IDC_DECIMALS, 4);
     window.Refresh();
-    EXPECT_EQ(listSurface.Text(IDC_QD_TOTAL), "共 2 项  合计重量 0.0826 t  金额 350.10 元");
+    EXPECT_EQ(listSurface.Text(IDC_WEIGHTLIST_TOTAL), "共 2 项  合计重量 0.0826 t  金额 350.10 元");
 
-    listSurface.Type(IDC_QD_ROW_PRICE, "");  // back to the default price
-    listSurface.Click(IDC_QD_SET_PRICE);
-    EXPECT_EQ(listSurface.CellText(IDC_QD_LIST, 1, 5), "4200");
+    listSurface.Type(IDC_WEIGHTLIST_ROW_PRICE, "");  // back to the default price
+    listSurface.Click(IDC_WEIGHTLIST_SET_PRICE);
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 5), "4200");
 }
 
-TEST_F(WeightListWindow, DeleteClearCopyAndExport) {
-    listSurface.Click(IDC_QD_DELETE);  // nothing chosen: the user is told
+TEST_F(WeightListDlg, DeleteClearCopyAndExport) {
+    listSurface.Click(IDC_WEIGHTLIST_DELETE);  // nothing chosen: the user is told
     ASSERT_EQ(listSurface.messages.size(), 1u);
     EXPECT_EQ(listSurface.messages[0].caption, "输入提示");
     weights.Add({"钢板一", "1,000×\"2\"", "", 78.5}, "t1");
     weights.Add({"螺纹钢", "Φ12", "9 m", 8}, "t2");
-    listSurface.Choose(IDC_QD_LIST, 0);
-    listSurface.Click(IDC_QD_DELETE);
+    listSurface.Choose(IDC_WEIGHTLIST_LIST, 0);
+    listSurface.Click(IDC_WEIGHTLIST_DELETE);
     ASSERT_EQ(weights.Rows().size(), 1u);
     EXPECT_EQ(weights.Rows()[0].item.calculator, "螺纹钢");
 
-    listSurface.Click(IDC_QD_COPY);
+    listSurface.Click(IDC_WEIGHTLIST_COPY);
     EXPECT_EQ(listClipboard.text, weights.TabText(window.Display()));
 
-    listSurface.Click(IDC_QD_EXPORT);
+    listSurface.Click(IDC_WEIGHTLIST_EXPORT);
     EXPECT_EQ(exports.suggestions, std::vector<std::string>{"重量清单.csv"});
     EXPECT_EQ(exports.written.at("C:\\报价\\清单.csv"), weights.CsvText(window.Display()));
     exports.writable = false;
-    listSurface.Click(IDC_QD_EXPORT);
+    listSurface.Click(IDC_WEIGHTLIST_EXPORT);
     EXPECT_EQ(listSurface.messages.back().caption, "警告");
     exports.answer.reset();  // cancelled: nothing written, nothing said
     const std::size_t said = listSurface.messages.size();
     exports.written.clear();
-    listSurface.Click(IDC_QD_EXPORT);
+    listSurface.Click(IDC_WEIGHTLIST_EXPORT);
     EXPECT_TRUE(exports.written.empty());
     EXPECT_EQ(listSurface.messages.size(), said);
 
     listSurface.nextAnswer = kIdNo;
-    listSurface.Click(IDC_QD_CLEAR);
+    listSurface.Click(IDC_WEIGHTLIST_CLEAR);
     EXPECT_EQ(weights.Rows().size(), 1u);
     listSurface.nextAnswer = kIdYes;
-    listSurface.Click(IDC_QD_CLEAR);
+    listSurface.Click(IDC_WEIGHTLIST_CLEAR);
     EXPECT_TRUE(weights.Rows().empty());
-    EXPECT_EQ(listSurface.ItemCount(IDC_QD_LIST), 0);
+    EXPECT_EQ(listSurface.ItemCount(IDC_WEIGHTLIST_LIST), 0);
 }
 
-TEST_F(WeightListWindow, ADamagedFileFoundAtStartIsReported) {
+TEST_F(WeightListDlg, ADamagedFileFoundAtStartIsReported) {
     MemorySurface otherSurface;
-    CQINGDAN other{otherSurface, weights, dlg.Settings(), listClipboard, exports};
+    CWeightListDlg other{otherSurface, weights, dlg.Settings(), listClipboard, exports};
     other.OnInitDialog("/app/WeightListKq.txt.damaged");
     ASSERT_EQ(otherSurface.messages.size(), 1u);
     EXPECT_NE(otherSurface.messages[0].text.find("/app/WeightListKq.txt.damaged"), std::string::npos);
     files.readOnly = true;
     weights.Add({"钢板一", "1×1×1", "", 1}, "t");
-    EXPECT_NE(otherSurface.Text(IDC_QD_TOTAL).find("无法写入"), std::string::npos);
+    EXPECT_NE(otherSurface.Text(IDC_WEIGHTLIST_TOTAL).find("无法写入"), std::string::npos);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "periphery/FtpGet.h"
+#include "update/FtpGet.h"
 
 namespace mw {
 namespace {

@@ -1,7 +1,7 @@
 // SHA-256 against the published test vectors and lengths around the block boundaries.
 #include <gtest/gtest.h>
 
-#include "periphery/Sha256.h"
+#include "update/Sha256.h"
 
 namespace mw {
 namespace {

@@ -11,9 +11,9 @@
 #include <sstream>
 #include <thread>
 
-#include "periphery/FtpGet.h"
-#include "periphery/Sha256.h"
-#include "periphery/UpDate.h"
+#include "update/FtpGet.h"
+#include "update/Sha256.h"
+#include "update/UpDate.h"
 #include "settings/Cp936.h"
 #include "settings/IniProfileStore.h"
 #include "settings/PosixFileSystem.h"
@@ -108,7 +108,7 @@ std::string Read(const fs::path& path) {
 
 void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-class Update : public ::testing::Test {
+class UpDate : public ::testing::Test {
 protected:
     void SetUp() override {
         char name[] = "/tmp/mw-update-XXXXXX";
@@ -161,7 +161,7 @@ protected:
     UpdateTurn turn;
 };
 
-TEST_F(Update, TheSameVersionOffersNothingAndLeavesNoList) {
+TEST_F(UpDate, TheSameVersionOffersNothingAndLeavesNoList) {
     Offer("8.8");
     EXPECT_EQ(Check(), 0);
     EXPECT_EQ(user.asked, 0);
@@ -170,7 +170,7 @@ TEST_F(Update, TheSameVersionOffersNothingAndLeavesNoList) {
     ExpectNothingChanged();
 }
 
-TEST_F(Update, ANewVersionIsAskedForFetchedPutInPlaceAndStarted) {
+TEST_F(UpDate, ANewVersionIsAskedForFetchedPutInPlaceAndStarted) {
     Offer("9.0");
     Run();
     EXPECT_EQ(user.asked, 1);
@@ -196,7 +196,7 @@ TEST_F(Update, ANewVersionIsAskedForFetchedPutInPlaceAndStarted) {
     EXPECT_EQ(server.connects, 1);
 }
 
-TEST_F(Update, ThisCopyGoesOnWhenTheNewOneCannotStart) {
+TEST_F(UpDate, ThisCopyGoesOnWhenTheNewOneCannotStart) {
     Offer("9.0");
     starter.fails = true;
     Run();
@@ -205,7 +205,7 @@ TEST_F(Update, ThisCopyGoesOnWhenTheNewOneCannotStart) {
     EXPECT_TRUE(fs::exists(root_ / "list.ini"));  // the next start of either copy sorts it out
 }
 
-TEST_F(Update, DigestsThatMatchAndANameHoldingTheMarkerWord) {
+TEST_F(UpDate, DigestsThatMatchAndANameHoldingTheMarkerWord) {
     Offer("9.0", "[sha256]\r\n1=" + Sha256Hex("new program") + "\r\n2=" + Sha256Hex("new readme") + "\r\n");
     server.files["updateKq/list.ini"].replace(server.files["updateKq/list.ini"].find("readme.txt"), 10, "oldexe.txt");
     server.files["updateKq/oldexe.txt"] = "new readme";
@@ -217,7 +217,7 @@ TEST_F(Update, DigestsThatMatchAndANameHoldingTheMarkerWord) {
     EXPECT_EQ(newCopy.ended, (std::vector<std::string>{Place().folder + kOldExe}));
 }
 
-TEST_F(Update, NothingChangesWhenTheUserSaysNo) {
+TEST_F(UpDate, NothingChangesWhenTheUserSaysNo) {
     Offer("9.0");
     user.yes = false;
     Run();
@@ -226,7 +226,7 @@ TEST_F(Update, NothingChangesWhenTheUserSaysNo) {
     ExpectNothingChanged();
 }
 
-TEST_F(Update, ARefusedListIsNeitherAskedAboutNorFetched) {
+TEST_F(UpDate, ARefusedListIsNeitherAskedAboutNorFetched) {
     const std::string tails[] = {"3=..\\x.exe\r\n", "[oldexe]\r\noldexe=readme.txt\r\n",
                                  "[sha256]\r\n1=" + Sha256Hex("new program") + "\r\n"};
     for (const std::string& tail : tails) {
@@ -244,7 +244,7 @@ TEST_F(Update, ARefusedListIsNeitherAskedAboutNorFetched) {
     ExpectNothingChanged();
 }
 
-TEST_F(Update, ABrokenTransferReplacesNothingAndStartsNothing) {
+TEST_F(UpDate, ABrokenTransferReplacesNothingAndStartsNothing) {
     Offer("9.0");
     server.cut = {"updateKq/readme.txt"};
     Run();
@@ -257,14 +257,14 @@ TEST_F(Update, ABrokenTransferReplacesNothingAndStartsNothing) {
     ExpectNothingChanged();
 }
 
-TEST_F(Update, ADigestMismatchReplacesNothingAndStartsNothing) {
+TEST_F(UpDate, ADigestMismatchReplacesNothingAndStartsNothing) {
     Offer("9.0", "[sha256]\r\n1=" + Sha256Hex("new program") + "\r\n2=" + Sha256Hex("another readme") + "\r\n");
     Run();
     EXPECT_EQ(user.asked, 1);
     ExpectNothingChanged();
 }
 
-TEST_F(Update, AFailedReplacementPutsBackWhatWasThere) {
+TEST_F(UpDate, AFailedReplacementPutsBackWhatWasThere) {
     Offer("9.0");
     // The new executable is in place by then, the old readme moved aside.
     files.failRenameTo = (root_ / "readme.txt").string();
@@ -275,7 +275,7 @@ TEST_F(Update, AFailedReplacementPutsBackWhatWasThere) {
     ExpectNothingChanged();
 }
 
-TEST_F(Update, NoServerNoChange) {
+TEST_F(UpDate, NoServerNoChange) {
     Offer("9.0");
     server.reachable = false;
     EXPECT_EQ(Check(), 0);
@@ -284,7 +284,7 @@ TEST_F(Update, NoServerNoChange) {
     ExpectNothingChanged();
 }
 
-TEST_F(Update, OneCheckAtATime) {
+TEST_F(UpDate, OneCheckAtATime) {
     Offer("9.0");
     ScriptedServer second;
     int secondResult = -1;
@@ -298,7 +298,7 @@ TEST_F(Update, OneCheckAtATime) {
     EXPECT_EQ(user.asked, 1);
 }
 
-TEST_F(Update, CleanUpLeavesEverythingUnlessTheListNamesAnotherProgramHere) {
+TEST_F(UpDate, CleanUpLeavesEverythingUnlessTheListNamesAnotherProgramHere) {
     fs::create_directory(root_ / "sub");
     Write(root_ / "sub" / "victim.exe", "not ours");
     for (const char* old : {"MATERIALWEIGHT.EXE", "missing.exe", "sub/victim.exe", "../victim.exe", "sub\\victim.exe", ""}) {
@@ -315,7 +315,7 @@ TEST_F(Update, CleanUpLeavesEverythingUnlessTheListNamesAnotherProgramHere) {
     EXPECT_TRUE(none.ended.empty());
 }
 
-TEST_F(Update, CleanUpKeepsTheListWhileTheOldFileStays) {
+TEST_F(UpDate, CleanUpKeepsTheListWhileTheOldFileStays) {
     Write(root_ / "旧版.exe", "old");
     Write(root_ / "list.ini", "[oldexe]\r\noldexe=" + Utf8ToCp936("旧版.exe") + "\r\n");
     files.failRemove = "旧版.exe";  // still running after all

@@ -6,7 +6,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "periphery/UpdateList.h"
+#include "update/UpdateList.h"
 #include "settings/Cp936.h"
 #include "settings/IniFile.h"
 

@@ -69,7 +69,7 @@ struct HotKeyTaken {
     bool held;
 };
 
-TEST(Tray, MinimiseHidesAndALeftClickOnTheIconBringsTheWindowBack) {
+TEST(TrayShell, MinimiseHidesAndALeftClickOnTheIconBringsTheWindowBack) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     EXPECT_TRUE(IconShown(r.main));
@@ -85,7 +85,7 @@ TEST(Tray, MinimiseHidesAndALeftClickOnTheIconBringsTheWindowBack) {
     EXPECT_TRUE(At(r.main, before.left, before.top));
 }
 
-TEST(Tray, DoubleClickAndTheHotKeyShowTheWindowAt300And200) {
+TEST(TrayShell, DoubleClickAndTheHotKeyShowTheWindowAt300And200) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     const int width = WindowRect(r.main).right - WindowRect(r.main).left;
@@ -100,7 +100,7 @@ TEST(Tray, DoubleClickAndTheHotKeyShowTheWindowAt300And200) {
     EXPECT_TRUE(WaitUntil([&] { return At(r.main, 300, 200); }, 3000));
 }
 
-TEST(Tray, IconMenuShowsTheWindowAndExitEndsTheProgram) {
+TEST(TrayShell, IconMenuShowsTheWindowAndExitEndsTheProgram) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     // Menu 132 as the exe carries it.
@@ -144,7 +144,7 @@ TEST(Tray, IconMenuShowsTheWindowAndExitEndsTheProgram) {
     EXPECT_FALSE(IconShown(r.main));
 }
 
-TEST(Tray, WithoutTheIconTheHotKeyStillBringsTheWindowBack) {
+TEST(TrayShell, WithoutTheIconTheHotKeyStillBringsTheWindowBack) {
     RunningApp r("[Setting]\r\nhidetubiao=1\r\n");
     ASSERT_NE(r.main, nullptr);
     EXPECT_FALSE(IconShown(r.main));
@@ -157,7 +157,7 @@ TEST(Tray, WithoutTheIconTheHotKeyStillBringsTheWindowBack) {
     EXPECT_TRUE(WaitUntil([&] { return At(r.main, 300, 200); }, 3000));
 }
 
-TEST(Tray, WithoutTheIconAndTheHotKeyMinimiseGoesToTheTaskbar) {
+TEST(TrayShell, WithoutTheIconAndTheHotKeyMinimiseGoesToTheTaskbar) {
     HotKeyTaken taken;
     ASSERT_TRUE(taken.held);
     RunningApp r("[Setting]\r\nhidetubiao=1\r\n");
@@ -171,7 +171,7 @@ TEST(Tray, WithoutTheIconAndTheHotKeyMinimiseGoesToTheTaskbar) {
     EXPECT_TRUE(IsWindowVisible(r.main));
 }
 
-TEST(Tray, IconComesBackWhenTheNotificationAreaIsCreatedAnew) {
+TEST(TrayShell, IconComesBackWhenTheNotificationAreaIsCreatedAnew) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     ASSERT_TRUE(IconShown(r.main));
@@ -187,7 +187,7 @@ TEST(Tray, IconComesBackWhenTheNotificationAreaIsCreatedAnew) {
     EXPECT_TRUE(IconShown(r.main));
 }
 
-TEST(Tray, StartHiddenOptionHidesTheWindowOnlyRightAfterTheSystemStarted) {
+TEST(TrayShell, StartHiddenOptionHidesTheWindowOnlyRightAfterTheSystemStarted) {
     AppUnderTest app;
     app.WriteSettings("[Setting]\r\nminirun=1\r\n");
     const ULONGLONG uptime = Uptime();
@@ -206,7 +206,7 @@ TEST(Tray, StartHiddenOptionHidesTheWindowOnlyRightAfterTheSystemStarted) {
     }
 }
 
-TEST(Tray, DockedAtTheTopItSlidesAwayAndBackWithTheCursor) {
+TEST(TrayShell, DockedAtTheTopItSlidesAwayAndBackWithTheCursor) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     // The delayed collapse would change the height in the middle of a slow run: have it now.

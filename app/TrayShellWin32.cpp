@@ -1,11 +1,11 @@
 // Shell_NotifyIcon, the Windows key + A hot key, the tray menu, show and hide.
-#include "app/TrayWindowWin32.h"
+#include "app/TrayShellWin32.h"
 
 #include <shellapi.h>
 
-#include "app/DialogWin32.h"
-#include "app/ProductName.h"
-#include "app/Utf16Win32.h"
+#include "kit/DialogWin32.h"
+#include "res/ProductName.h"
+#include "kit/Utf16Win32.h"
 #include "res/resource.h"
 
 namespace mw {
@@ -34,18 +34,18 @@ void PassMouseOver(HWND toolbar) {
 
 }  // namespace
 
-TrayWindow::~TrayWindow() {
+TrayShellWindow::~TrayShellWindow() {
     if (icon_) DestroyIcon(icon_);
 }
 
-void TrayWindow::Attach(HWND window) {
+void TrayShellWindow::Attach(HWND window) {
     hwnd_ = window;
     icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                           IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                           GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
 }
 
-bool TrayWindow::AddTrayIcon() {
+bool TrayShellWindow::AddTrayIcon() {
     NOTIFYICONDATAW data = IconData(hwnd_);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = TrayShell::kIconMessage;
@@ -55,41 +55,41 @@ bool TrayWindow::AddTrayIcon() {
     return Shell_NotifyIconW(NIM_ADD, &data) || Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
-void TrayWindow::RemoveTrayIcon() {
+void TrayShellWindow::RemoveTrayIcon() {
     NOTIFYICONDATAW data = IconData(hwnd_);
     Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
-void TrayWindow::TrackTrayMenu() {
+void TrayShellWindow::TrackTrayMenu() {
     POINT cursor = {};
     GetCursorPos(&cursor);
     TrackMenu(hwnd_, IDR_TRAYMENU, cursor.x, cursor.y);
 }
 
-bool TrayWindow::RegisterHotKey() { return ::RegisterHotKey(hwnd_, kHotKeyId, MOD_WIN, 'A'); }
+bool TrayShellWindow::RegisterHotKey() { return ::RegisterHotKey(hwnd_, kHotKeyId, MOD_WIN, 'A'); }
 
-void TrayWindow::UnregisterHotKey() { ::UnregisterHotKey(hwnd_, kHotKeyId); }
+void TrayShellWindow::UnregisterHotKey() { ::UnregisterHotKey(hwnd_, kHotKeyId); }
 
-void TrayWindow::Show() { ShowWindow(hwnd_, SW_SHOW); }
+void TrayShellWindow::Show() { ShowWindow(hwnd_, SW_SHOW); }
 
-void TrayWindow::ShowNormal() { ShowWindow(hwnd_, SW_SHOWNORMAL); }
+void TrayShellWindow::ShowNormal() { ShowWindow(hwnd_, SW_SHOWNORMAL); }
 
-void TrayWindow::ShowOnTop(int x, int y) {
+void TrayShellWindow::ShowOnTop(int x, int y) {
     if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
     ShowWindow(hwnd_, SW_SHOW);
     SetWindowPos(hwnd_, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
 }
 
-void TrayWindow::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+void TrayShellWindow::Hide() { ShowWindow(hwnd_, SW_HIDE); }
 
-void TrayWindow::MinimiseToTaskbar() {
+void TrayShellWindow::MinimiseToTaskbar() {
     // The window has no taskbar button of its own; it takes one now, the only way back left.
     ShowWindow(hwnd_, SW_HIDE);
     SetWindowLongW(hwnd_, GWL_EXSTYLE, GetWindowLongW(hwnd_, GWL_EXSTYLE) | WS_EX_APPWINDOW);
     ShowWindow(hwnd_, SW_MINIMIZE);
 }
 
-void TrayWindow::CloseInstanceMutex() {
+void TrayShellWindow::CloseInstanceMutex() {
     if (instanceMutex_) CloseHandle(instanceMutex_);
     instanceMutex_ = nullptr;
 }

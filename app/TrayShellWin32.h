@@ -10,13 +10,13 @@
 
 namespace mw {
 
-class TrayWindow : public TrayHost {
+class TrayShellWindow : public TrayHost {
 public:
-    TrayWindow(HANDLE instanceMutex, std::function<void()> deleteListFonts)
+    TrayShellWindow(HANDLE instanceMutex, std::function<void()> deleteListFonts)
         : instanceMutex_(instanceMutex), deleteListFonts_(std::move(deleteListFonts)) {}
-    ~TrayWindow() override;
-    TrayWindow(const TrayWindow&) = delete;
-    TrayWindow& operator=(const TrayWindow&) = delete;
+    ~TrayShellWindow() override;
+    TrayShellWindow(const TrayShellWindow&) = delete;
+    TrayShellWindow& operator=(const TrayShellWindow&) = delete;
 
     void Attach(HWND window);
 
