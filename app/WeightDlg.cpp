@@ -5,7 +5,6 @@
 
 #include "expr/Atof.h"
 #include "expr/CalcExpression.h"
-#include "expr/TrimZeros.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "tasks/Clock.h"
@@ -248,8 +247,6 @@ void CWeightDlg::RecordWeighing(const Weighing& weighing) {
 }
 
 double CWeightDlg::CalcExpression(const std::string& text) const { return mw::CalcExpression(text); }
-
-std::string CWeightDlg::TrimZeros(const std::string& text) const { return mw::TrimZeros(text); }
 
 void CWeightDlg::SetHint(const std::string& text) {
     if (surface_.Text(IDC_HINT) != text) surface_.SetText(IDC_HINT, text);

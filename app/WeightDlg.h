@@ -67,9 +67,8 @@ public:
 
     void RecomputeAll();
 
-    // The evaluator and the trimming of shown numbers, as the main window offers them.
+    // The evaluator, as the statistics line uses it.
     double CalcExpression(const std::string& text) const;
-    std::string TrimZeros(const std::string& text) const;
 
     // PageHost
     void SetHint(const std::string& text) override;

@@ -9,7 +9,6 @@
 
 namespace mw {
 
-class Clipboard;
 class ProfileStore;
 struct Weighing;
 

@@ -57,7 +57,7 @@ double SheetWeight(const std::vector<double>& dims, bool mirrored) {
 // Every size of a type: the expected prefix and number of dimensions, distinct texts, no
 // 规格 text, a unit weight near that of the flat sheet, and a heavier unit weight for a
 // thicker sheet of otherwise the same section.
-void ExpectType(const ColdFormedType& type, const Expected& e, const std::string& prefix) {
+void ExpectType(const SectionType& type, const Expected& e, const std::string& prefix) {
     SCOPED_TRACE(e.name);
     EXPECT_STREQ(type.name, e.name);
     EXPECT_EQ(type.font, e.font);
@@ -133,11 +133,11 @@ TEST(ColdFormed, TypeItemsFollowTheTypeList) {
 }
 
 TEST(ColdFormed, FillReplacesTheListAndSelectsTheFirstSize) {
-    const ColdSizeList equal = FillColdChannelSizes(0);
+    const TypedSizeList equal = FillColdChannelSizes(0);
     EXPECT_EQ(equal.items.size(), 37u);
     EXPECT_EQ(equal.font, SizeListFont::kDialog);
 
-    const ColdSizeList outer = FillColdChannelSizes(3);
+    const TypedSizeList outer = FillColdChannelSizes(3);
     ASSERT_EQ(outer.items.size(), 6u);
     EXPECT_EQ(outer.items.front(), "[30×30×16×2.5");
     EXPECT_EQ(outer.items.back(), "[100×30×15×3");
@@ -154,7 +154,7 @@ TEST(ColdFormed, FillReplacesTheListAndSelectsTheFirstSize) {
 
 TEST(ColdFormed, FillWithoutAValidTypeLeavesAnEmptyListAndTheFont) {
     for (int type : {-1, 2}) {
-        const ColdSizeList list = FillColdAngleSizes(type);
+        const TypedSizeList list = FillColdAngleSizes(type);
         EXPECT_TRUE(list.items.empty());
         EXPECT_EQ(list.selection, -1);
         EXPECT_FALSE(list.font.has_value());
@@ -165,7 +165,7 @@ TEST(ColdFormed, FillWithoutAValidTypeLeavesAnEmptyListAndTheFont) {
 
 TEST(ColdFormed, WeightsShown) {
     CalcSettings s;  // kg;mm, two decimals, 7.85
-    const ColdFormedResult angle = ComputeColdAngle(0, 14, 6000, s);
+    const TypedResult angle = ComputeColdAngle(0, 14, 6000, s);
     ASSERT_EQ(FillColdAngleSizes(0).items[14], "∠40×40×3.0");
     EXPECT_EQ(angle.unitWeightText, "1.745");
     EXPECT_NEAR(angle.weight, 10.47, 1e-9);
@@ -174,7 +174,7 @@ TEST(ColdFormed, WeightsShown) {
     s.unitSystem = kKgM;
     s.decimals = 3;
     ASSERT_EQ(FillColdZSizes(1).items[18], "250×75×25×4.0");
-    const ColdFormedResult z = ComputeColdZ(1, 18, 12, s);
+    const TypedResult z = ComputeColdZ(1, 18, 12, s);
     EXPECT_NEAR(z.weight, 157.752, 1e-9);
     EXPECT_EQ(z.weightText, "157.752");
 
@@ -185,7 +185,7 @@ TEST(ColdFormed, WeightsShown) {
     s.unitSystem = kKgMm;
     s.decimals = 2;
     s.density = 7.85 * 2;
-    const ColdFormedResult heavy = ComputeColdChannel(0, 0, 1000, s);
+    const TypedResult heavy = ComputeColdChannel(0, 0, 1000, s);
     EXPECT_EQ(heavy.unitWeightText, "0.802");
     EXPECT_EQ(heavy.weightText, "0.80");
 }
@@ -193,7 +193,7 @@ TEST(ColdFormed, WeightsShown) {
 TEST(ColdFormed, NothingToWeighGivesZero) {
     const CalcSettings s;
     // A size index left from a longer list (channel type 0 had 37 sizes, type 3 has 6).
-    for (const ColdFormedResult& r : {ComputeColdChannel(3, 6, 1000, s), ComputeColdChannel(3, 36, 1000, s),
+    for (const TypedResult& r : {ComputeColdChannel(3, 6, 1000, s), ComputeColdChannel(3, 36, 1000, s),
                                       ComputeColdChannel(-1, 0, 1000, s), ComputeColdAngle(0, -1, 1000, s),
                                       ComputeColdZ(2, 0, 1000, s)}) {
         EXPECT_EQ(r.unitWeight, 0.0);
@@ -204,7 +204,7 @@ TEST(ColdFormed, NothingToWeighGivesZero) {
     // An unknown unit system weighs nothing but still shows the unit weight.
     CalcSettings odd;
     odd.unitSystem = 3;
-    const ColdFormedResult r = ComputeColdAngle(0, 14, 6000, odd);
+    const TypedResult r = ComputeColdAngle(0, 14, 6000, odd);
     EXPECT_EQ(r.unitWeightText, "1.745");
     EXPECT_EQ(r.weightText, "0.00");
 
