@@ -2,7 +2,7 @@
 // sight when the cursor leaves it, leaving a sliver, and slides back when the sliver is pointed at.
 #pragma once
 
-#include "app/Desktop.h"
+#include "kit/Desktop.h"
 #include "app/MainWindowHost.h"
 
 namespace mw {

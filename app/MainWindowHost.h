@@ -2,17 +2,13 @@
 // menus and the programs and pages it starts.
 #pragma once
 
+#include "kit/Desktop.h"
+
 namespace mw {
 
-struct ScreenRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-};
-
 // The tool windows, in the order they are created.
-enum ToolWindow { kToolHanguan, kToolMidu, kToolDanwei, kToolZhoucheng, kToolRenwu, kToolDingyi,
-                  kToolQingdan, kToolCount };
+enum ToolWindow { kToolHANGUAN, kToolAILIAOMIDU, kToolDANWEI, kToolZHOUCHENG, kToolRENWU, kToolDINGYICAILIAO,
+                  kToolWeightListDlg, kToolCount };
 
 class MainWindowHost {
 public:

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/Desktop.h"
+#include "kit/Desktop.h"
 
 namespace mw {
 

@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "app/ProcessStarterWin32.h"
-#include "app/ProductName.h"
-#include "app/Utf16Win32.h"
+#include "kit/ProcessStarterWin32.h"
+#include "res/ProductName.h"
+#include "kit/Utf16Win32.h"
 #include "app/WeightDlgWin32.h"
 #include "res/resource.h"
 #include "settings/FileSystemWin32.h"

@@ -5,7 +5,6 @@
 
 #include "expr/Atof.h"
 #include "expr/CalcExpression.h"
-#include "expr/TrimZeros.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "tasks/Clock.h"
@@ -37,20 +36,20 @@ const Tooltip kTooltips[] = {
 };
 
 // Order in which the follow timer moves the tool windows.
-const ToolWindow kFollowOrder[] = {kToolHanguan, kToolMidu, kToolDanwei, kToolZhoucheng,
-                                   kToolDingyi, kToolRenwu, kToolQingdan};
+const ToolWindow kFollowOrder[] = {kToolHANGUAN, kToolAILIAOMIDU, kToolDANWEI, kToolZHOUCHENG,
+                                   kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg};
 
 }  // namespace
 
 // Tools-menu entry, the window it toggles and the timer that keeps it beside the main window.
 const CWeightDlg::ToolEntry CWeightDlg::kTools[kToolCount] = {
-    {IDM_HANGUAN,   kToolHanguan,   3},
-    {IDM_MIDU,      kToolMidu,      4},
-    {IDM_DANWEI,    kToolDanwei,    5},
-    {IDM_ZHOUCHENG, kToolZhoucheng, 6},
-    {IDM_DINGYI,    kToolDingyi,    7},
-    {IDM_RENWU,     kToolRenwu,     8},
-    {IDM_QINGDAN,   kToolQingdan,   9},
+    {IDM_HANGUAN,   kToolHANGUAN,   3},
+    {IDM_AILIAOMIDU,      kToolAILIAOMIDU,      4},
+    {IDM_DANWEI,    kToolDANWEI,    5},
+    {IDM_ZHOUCHENG, kToolZHOUCHENG, 6},
+    {IDM_DINGYICAILIAO,    kToolDINGYICAILIAO,    7},
+    {IDM_RENWU,     kToolRENWU,     8},
+    {IDM_WEIGHTLIST,   kToolWeightListDlg,   9},
 };
 
 CWeightDlg::CWeightDlg(ControlSurface& surface, MainWindowHost& host, Clipboard& clipboard,
@@ -110,8 +109,8 @@ void CWeightDlg::OnCommand(int id, Notify what) {
         case IDC_ABOUT:       if (what == Notify::Click) host_.ShowAbout(); break;
         case IDC_BANNER_LINK: if (what == Notify::Click) host_.OpenVendorPage(); break;
         case IDM_EXIT:        host_.Exit(); break;
-        case IDM_HANGUAN: case IDM_MIDU: case IDM_DANWEI:
-        case IDM_ZHOUCHENG: case IDM_DINGYI: case IDM_RENWU: case IDM_QINGDAN:
+        case IDM_HANGUAN: case IDM_AILIAOMIDU: case IDM_DANWEI:
+        case IDM_ZHOUCHENG: case IDM_DINGYICAILIAO: case IDM_RENWU: case IDM_WEIGHTLIST:
                               OnToolCommand(id); break;
         default: break;
     }
@@ -248,8 +247,6 @@ void CWeightDlg::RecordWeighing(const Weighing& weighing) {
 }
 
 double CWeightDlg::CalcExpression(const std::string& text) const { return mw::CalcExpression(text); }
-
-std::string CWeightDlg::TrimZeros(const std::string& text) const { return mw::TrimZeros(text); }
 
 void CWeightDlg::SetHint(const std::string& text) {
     if (surface_.Text(IDC_HINT) != text) surface_.SetText(IDC_HINT, text);

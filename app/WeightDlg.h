@@ -6,7 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "app/ControlSurface.h"
+#include "kit/Clipboard.h"
+#include "kit/ControlSurface.h"
 #include "app/MainWindowHost.h"
 #include "pages/PageHost.h"
 
@@ -66,9 +67,10 @@ public:
 
     void RecomputeAll();
 
+    // The evaluator, as the statistics line uses it.
+    double CalcExpression(const std::string& text) const;
+
     // PageHost
-    double CalcExpression(const std::string& text) const override;
-    std::string TrimZeros(const std::string& text) const override;
     void SetHint(const std::string& text) override;
     const CalcSettings& Settings() const override { return settings_; }
     bool StatisticsOn() const override { return statisticsOn_; }

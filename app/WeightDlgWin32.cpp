@@ -5,28 +5,29 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "app/AboutDlgWin32.h"
-#include "app/Utf16Win32.h"
+#include "app/WeightAboutDlgWin32.h"
+#include "kit/ClipboardWin32.h"
+#include "kit/Utf16Win32.h"
 #include "app/WebPages.h"
 #include "custom/DINGYICAILIAOWin32.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
-#include "periphery/UpDateWin32.h"
+#include "update/UpDateWin32.h"
 #include "res/resource.h"
 #include "tasks/RENWUWin32.h"
 #include "tools/AILIAOMIDUWin32.h"
 #include "tools/DANWEIWin32.h"
 #include "tools/HANGUANWin32.h"
-#include "tools/QINGDANWin32.h"
+#include "tools/WeightListDlgWin32.h"
 #include "tools/ZHOUCHENGWin32.h"
 
 namespace mw {
 
 namespace {
 
-const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_CAILIAOMIDU, IDD_DANWEI,
-                                        IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO, IDD_QINGDAN};
+const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_AILIAOMIDU, IDD_DANWEI,
+                                        IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO, IDD_WEIGHTLIST};
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
@@ -55,7 +56,7 @@ WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, st
       dock_(*this, desktop_),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
     logic_.SetWeightList(&weights_, &clock_, [this] {
-        if (auto* list = static_cast<WeightListWindow*>(tools_[kToolQingdan].get())) list->Logic().Refresh();
+        if (auto* list = static_cast<WeightListDlgWindow*>(tools_[kToolWeightListDlg].get())) list->Logic().Refresh();
     });
 }
 
@@ -193,13 +194,13 @@ void WeightDlgWindow::CreatePage(int index) {
 // The window of a tool with content, the bare frame for the others.
 std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool, std::function<void()> onClosed) {
     switch (tool) {
-        case kToolHanguan: return std::make_unique<HanguanWindow>(std::move(onClosed));
-        case kToolMidu:    return std::make_unique<CailiaomiduWindow>(std::move(onClosed));
-        case kToolDanwei:  return std::make_unique<DanweiWindow>(std::move(onClosed));
-        case kToolZhoucheng: return std::make_unique<ZhouchengWindow>(std::move(onClosed));
-        case kToolDingyi:  return std::make_unique<DINGYICAILIAOWindow>(std::move(onClosed), settings_, [this] { Exit(); });
-        case kToolRenwu:   return std::make_unique<RenwuWindow>(settings_, std::move(onClosed));
-        case kToolQingdan: return std::make_unique<WeightListWindow>(std::move(onClosed), weights_, logic_.Settings(),
+        case kToolHANGUAN: return std::make_unique<HANGUANWindow>(std::move(onClosed));
+        case kToolAILIAOMIDU:    return std::make_unique<AILIAOMIDUWindow>(std::move(onClosed));
+        case kToolDANWEI:  return std::make_unique<DANWEIWindow>(std::move(onClosed));
+        case kToolZHOUCHENG: return std::make_unique<ZHOUCHENGWindow>(std::move(onClosed));
+        case kToolDINGYICAILIAO:  return std::make_unique<DINGYICAILIAOWindow>(std::move(onClosed), settings_, [this] { Exit(); });
+        case kToolRENWU:   return std::make_unique<RENWUWindow>(settings_, std::move(onClosed));
+        case kToolWeightListDlg: return std::make_unique<WeightListDlgWindow>(std::move(onClosed), weights_, logic_.Settings(),
                                                                      weightsSetAside_);
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
     }
@@ -343,7 +344,7 @@ bool WeightDlgWindow::LoadBanner() {
 
 void WeightDlgWindow::ReleaseBanner() { banner_.ReleasePicture(); }
 
-void WeightDlgWindow::ShowAbout() { AboutWindow().Run(Hwnd()); }
+void WeightDlgWindow::ShowAbout() { WeightAboutDlgWindow().Run(Hwnd()); }
 
 void WeightDlgWindow::OpenVendorPage() {
     if (*kWebPages.home)

@@ -6,20 +6,20 @@
 #include <memory>
 #include <string>
 
-#include "app/BannerLinkWin32.h"
-#include "app/DialogSurfaceWin32.h"
-#include "app/DesktopWin32.h"
-#include "app/DialogWin32.h"
+#include "controls/BannerLinkWin32.h"
+#include "kit/DialogSurfaceWin32.h"
+#include "kit/DesktopWin32.h"
+#include "kit/DialogWin32.h"
 #include "app/EdgeDock.h"
 #include "app/MainWindowHost.h"
-#include "app/PageWindowWin32.h"
-#include "app/ToolWindowWin32.h"
+#include "pages/PageWindowWin32.h"
+#include "kit/ToolWindowWin32.h"
 #include "app/TrayShell.h"
-#include "app/TrayWindowWin32.h"
+#include "app/TrayShellWin32.h"
 #include "app/WeightDlg.h"
 #include "tasks/ClockWin32.h"
-#include "periphery/PictureExWin32.h"
-#include "periphery/XPTabCtrlWin32.h"
+#include "controls/PictureExWin32.h"
+#include "controls/XPTabCtrlWin32.h"
 
 namespace mw {
 
@@ -98,7 +98,7 @@ private:
     WeightList& weights_;
     std::string weightsSetAside_;
     Win32Clock clock_;
-    TrayWindow trayWindow_;
+    TrayShellWindow trayWindow_;
     Win32Desktop desktop_;
     TrayShell tray_;
     EdgeDock dock_;

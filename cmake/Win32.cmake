@@ -55,5 +55,5 @@ target_link_options(wine_bench PRIVATE ${MW_STATIC_LINK})
 # (the default) means no check unless the settings name a server; a release sets it with
 # -DMW_UPDATE_SERVER=... The tests never reach it: they run without a network.
 set(MW_UPDATE_SERVER "" CACHE STRING "Update server compiled into the program")
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/periphery/UpDate.cpp APPEND PROPERTY
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/update/UpDate.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS MW_UPDATE_SERVER="${MW_UPDATE_SERVER}")

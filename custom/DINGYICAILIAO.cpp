@@ -1,9 +1,9 @@
-// The custom material editor's handlers and its store in sections "角钢" … "螺纹钢".
+// The custom material editor's handlers; the store itself is custom/CustomEntry.
 #include "custom/DINGYICAILIAO.h"
 
 #include <cassert>
 
-#include "app/ProcessStarter.h"
+#include "kit/ProcessStarter.h"
 #include "res/resource.h"
 #include "settings/ProfileStore.h"
 #include "settings/SettingsFile.h"
@@ -35,16 +35,6 @@ std::string StorableText(const std::string& typed) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// Writes an entry as the given number of its type.
-void WriteEntry(ProfileStore& store, const CustomEntry& entry, int number) {
-    assert(entry.kind >= 0 && entry.kind < kCustomKindCount);
-    const CustomSource& source = kCustomSources[entry.kind];
-    const std::string n = std::to_string(number);
-    store.WriteString(source.section, "型号" + n, entry.model);
-    if (source.hasSpec) store.WriteString(source.section, "规格" + n, entry.spec);
-    store.WriteString(source.section, "单重" + n, entry.unitWeight);
 }
 
 }  // namespace
@@ -90,7 +80,7 @@ void CDINGYICAILIAO::SaveStore() {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const CustomEntry& entry = entries_[i];
         surface_.AddItem(IDC_CUSTOM_LIST, CustomListLine(static_cast<int>(i) + 1, entry));
-        WriteEntry(store, entry, ++numbers[entry.kind]);
+        WriteCustomEntry(store, entry, ++numbers[entry.kind]);
     }
     store.CommitBatch();
     settings_.Hide();
@@ -146,7 +136,7 @@ void CDINGYICAILIAO::OnAdd() {
     surface_.AddItem(IDC_CUSTOM_LIST, CustomListLine(static_cast<int>(entries_.size()) + 1, entry));
     ProfileStore& store = settings_.Store();
     store.BeginBatch();  // the entry's keys land together
-    WriteEntry(store, entry, CountOf(kind) + 1);
+    WriteCustomEntry(store, entry, CountOf(kind) + 1);
     store.CommitBatch();
     settings_.Hide();
     entries_.push_back(std::move(entry));

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ControlSurface.h"
-#include "pages/CustomEntry.h"
+#include "kit/ControlSurface.h"
+#include "custom/CustomEntry.h"
 
 namespace mw {
 

@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "app/ProcessStarterWin32.h"
-#include "app/ToolWindowWin32.h"
+#include "kit/ProcessStarterWin32.h"
+#include "kit/ToolWindowWin32.h"
 #include "custom/DINGYICAILIAO.h"
 
 namespace mw {

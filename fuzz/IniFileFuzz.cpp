@@ -8,8 +8,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "periphery/FtpGet.h"
-#include "periphery/UpdateList.h"
+#include "update/FtpGet.h"
+#include "update/UpdateList.h"
 #include "settings/IniFile.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "periphery/PictureEx.h"
+#include "controls/PictureEx.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A copy of exactly `size` bytes, so that the address sanitizer sees any read past the end.

@@ -4,8 +4,9 @@
 #include <cctype>
 #include <cstdio>
 
-#include "app/ControlSurface.h"
+#include "kit/ControlSurface.h"
 #include "expr/Atof.h"
+#include "expr/TrimZeros.h"
 #include "pages/Weighing.h"
 
 namespace mw {
@@ -43,7 +44,7 @@ void CalcPage::WeightButton(int button, int resultEdit, WeighingSource source) {
 
 std::string CalcPage::Item(int combo) const { return surface_.ItemText(combo, surface_.Selection(combo)); }
 
-std::string CalcPage::PlainValue(int edit) const { return host_.TrimZeros(FormatPlain(Value(edit))); }
+std::string CalcPage::PlainValue(int edit) const { return mw::TrimZeros(FormatPlain(Value(edit))); }
 
 std::string CalcPage::Dimensions(std::initializer_list<int> edits) const {
     std::string text;
@@ -179,7 +180,7 @@ void CalcPage::CopyAndCount(int resultEdit, const WeighingSource& source) {
         host_.RecordWeighing(weighing);
     }
     if (!host_.StatisticsOn()) return;
-    const std::string value = host_.TrimZeros(FormatPlain(EvaluateText(shown)));
+    const std::string value = mw::TrimZeros(FormatPlain(EvaluateText(shown)));
     const std::string expression = host_.StatisticsExpression();
     const char sign = host_.AddSubtractChoice() == 0 ? '+' : '-';
     host_.SetStatisticsExpression(expression.empty() || expression == "0" ? value

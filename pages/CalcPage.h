@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "pages/CustomEntry.h"
+#include "custom/CustomEntry.h"
+#include "expr/CalcExpression.h"
 #include "pages/PageHost.h"
 #include "pages/SizeTable.h"
 #include "pages/TypedSizes.h"
@@ -24,7 +25,7 @@ public:
     std::string TooltipText(int id) const override;
 
     // The page's own way to turn input text into a number (0 for empty or invalid text).
-    double EvaluateText(const std::string& text) const { return host_.CalcExpression(text); }
+    double EvaluateText(const std::string& text) const { return mw::CalcExpression(text); }
 
 protected:
     using Compute = std::function<void()>;

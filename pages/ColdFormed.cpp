@@ -8,43 +8,43 @@ namespace mw {
 namespace {
 
 // Pointers, not copies, so the lists are ready before any other file's static initialisation.
-const ColdFormedType kAngleTypes[] = {
+const SectionType kAngleTypes[] = {
     {"等边角钢",   &kColdEqualAngleSizes,   SizeListFont::kWide},
     {"不等边角钢", &kColdUnequalAngleSizes, SizeListFont::kWide},
 };
 
 // The equal channel's short texts fit the dialog's font; the others need the narrow one.
-const ColdFormedType kChannelTypes[] = {
+const SectionType kChannelTypes[] = {
     {"等边槽钢",   &kColdEqualChannelSizes,       SizeListFont::kDialog},
     {"不等边槽钢", &kColdUnequalChannelSizes,     SizeListFont::kNarrow},
     {"内卷边槽钢", &kColdInnerLippedChannelSizes, SizeListFont::kNarrow},
     {"外卷边槽钢", &kColdOuterLippedChannelSizes, SizeListFont::kNarrow},
 };
 
-const ColdFormedType kZTypes[] = {
+const SectionType kZTypes[] = {
     {"Z型钢",     &kColdZSizes,       SizeListFont::kDialog},
     {"卷边Z型钢", &kColdLippedZSizes, SizeListFont::kWide},
 };
 
 }  // namespace
 
-const ColdFormedSection kColdAngle   = MakeTypedSizes(kAngleTypes);
-const ColdFormedSection kColdChannel = MakeTypedSizes(kChannelTypes);
-const ColdFormedSection kColdZ       = MakeTypedSizes(kZTypes);
+const TypedSizes kColdAngle   = MakeTypedSizes(kAngleTypes);
+const TypedSizes kColdChannel = MakeTypedSizes(kChannelTypes);
+const TypedSizes kColdZ       = MakeTypedSizes(kZTypes);
 
-ColdSizeList FillColdAngleSizes(int type)   { return FillColdFormedSizes(kColdAngle, type); }
-ColdSizeList FillColdChannelSizes(int type) { return FillColdFormedSizes(kColdChannel, type); }
-ColdSizeList FillColdZSizes(int type)       { return FillColdFormedSizes(kColdZ, type); }
+TypedSizeList FillColdAngleSizes(int type)   { return FillColdFormedSizes(kColdAngle, type); }
+TypedSizeList FillColdChannelSizes(int type) { return FillColdFormedSizes(kColdChannel, type); }
+TypedSizeList FillColdZSizes(int type)       { return FillColdFormedSizes(kColdZ, type); }
 
-ColdFormedResult ComputeColdAngle(int type, int size, double length, const CalcSettings& settings) {
+TypedResult ComputeColdAngle(int type, int size, double length, const CalcSettings& settings) {
     return ComputeColdFormed(kColdAngle, type, size, length, settings);
 }
 
-ColdFormedResult ComputeColdChannel(int type, int size, double length, const CalcSettings& settings) {
+TypedResult ComputeColdChannel(int type, int size, double length, const CalcSettings& settings) {
     return ComputeColdFormed(kColdChannel, type, size, length, settings);
 }
 
-ColdFormedResult ComputeColdZ(int type, int size, double length, const CalcSettings& settings) {
+TypedResult ComputeColdZ(int type, int size, double length, const CalcSettings& settings) {
     return ComputeColdFormed(kColdZ, type, size, length, settings);
 }
 

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "app/ControlSurface.h"
+#include "kit/Clipboard.h"
+#include "kit/ControlSurface.h"
 #include "pages/CalcSettings.h"
 
 namespace mw {
 
-class Clipboard;
 class ProfileStore;
 struct Weighing;
 
@@ -17,8 +17,6 @@ class PageHost {
 public:
     virtual ~PageHost() = default;
 
-    virtual double CalcExpression(const std::string& text) const = 0;
-    virtual std::string TrimZeros(const std::string& text) const = 0;
     virtual void SetHint(const std::string& text) = 0;
     virtual const CalcSettings& Settings() const = 0;
 

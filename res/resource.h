@@ -5,7 +5,7 @@
 #define IDD_ABOUT           100
 #define IDD_MAIN            102
 #define IDD_HANGUAN         138
-#define IDD_CAILIAOMIDU     139
+#define IDD_AILIAOMIDU      139
 #define IDD_DANWEI          140
 #define IDD_ZHOUCHENG       157
 #define IDD_RENWU           159
@@ -166,9 +166,9 @@
 
 
 // Material densities (template 139)
-#define IDC_MIDU_SEARCH          1000
-#define IDC_MIDU_FIND            1090
-#define IDC_MIDU_TABLE           1117
+#define IDC_AILIAOMIDU_SEARCH     1000
+#define IDC_AILIAOMIDU_FIND       1090
+#define IDC_AILIAOMIDU_TABLE      1117
 
 
 // Unit conversion (template 140)
@@ -180,10 +180,10 @@
 
 
 // Bearing lookup (template 157)
-#define IDC_ZC_SEARCH       1000
-#define IDC_ZC_KIND         1010
-#define IDC_ZC_FIND         1044
-#define IDC_ZC_LIST         1116
+#define IDC_ZHOUCHENG_SEARCH      1000
+#define IDC_ZHOUCHENG_KIND        1010
+#define IDC_ZHOUCHENG_FIND        1044
+#define IDC_ZHOUCHENG_LIST        1116
 
 
 // Timed tasks (template 159)
@@ -219,27 +219,27 @@
 
 
 // Weight list (template 181)
-#define IDD_QINGDAN         181
-#define IDC_QD_LIST         1200
-#define IDC_QD_PRICE        1201
-#define IDC_QD_ROW_PRICE    1202
-#define IDC_QD_SET_PRICE    1203
-#define IDC_QD_DELETE       1204
-#define IDC_QD_CLEAR        1205
-#define IDC_QD_COPY         1206
-#define IDC_QD_EXPORT       1207
-#define IDC_QD_TOTAL        1208
+#define IDD_WEIGHTLIST      181
+#define IDC_WEIGHTLIST_LIST       1200
+#define IDC_WEIGHTLIST_PRICE      1201
+#define IDC_WEIGHTLIST_ROW_PRICE  1202
+#define IDC_WEIGHTLIST_SET_PRICE  1203
+#define IDC_WEIGHTLIST_DELETE     1204
+#define IDC_WEIGHTLIST_CLEAR      1205
+#define IDC_WEIGHTLIST_COPY       1206
+#define IDC_WEIGHTLIST_EXPORT     1207
+#define IDC_WEIGHTLIST_TOTAL      1208
 
 // Commands
 #define IDM_EXIT            32771
 #define IDM_SHOW            32772
-#define IDM_MIDU            32773
+#define IDM_AILIAOMIDU      32773
 #define IDM_HANGUAN         32775
 #define IDM_DANWEI          32778
 #define IDM_ZHOUCHENG       32780
 #define IDM_RENWU           32781
-#define IDM_DINGYI          32782
-#define IDM_QINGDAN         32783
+#define IDM_DINGYICAILIAO   32782
+#define IDM_WEIGHTLIST      32783
 #define IDM_ABOUTBOX        0x0010
 
 #ifndef IDC_STATIC

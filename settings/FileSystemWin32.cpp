@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 
 namespace mw {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #if defined(_WIN32)
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 #endif
 
 namespace mw {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/Utf16Win32.h"
+#include "kit/Utf16Win32.h"
 
 namespace mw {
 

@@ -44,7 +44,7 @@ const CRENWU::Option CRENWU::kOptions[kOptionCount] = {
     {IDC_RENWU_HIDETRAY, "hidetubiao", &CRENWU::hidetubiao_},
 };
 
-CRENWU::CRENWU(ControlSurface& surface, SettingsFile& settings, const RenwuServices& services)
+CRENWU::CRENWU(ControlSurface& surface, SettingsFile& settings, const RENWUServices& services)
     : surface_(surface), settings_(settings), services_(services), store_(settings),
       scheduler_(services.clock) {}
 

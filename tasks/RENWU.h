@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ControlSurface.h"
-#include "app/ProductName.h"
+#include "kit/ControlSurface.h"
+#include "res/ProductName.h"
 #include "tasks/ProgramChooser.h"
 #include "tasks/RunRegistry.h"
 #include "tasks/TaskActions.h"
@@ -18,7 +18,7 @@ namespace mw {
 class SettingsFile;
 
 // What the window needs of the platform besides its controls.
-struct RenwuServices {
+struct RENWUServices {
     const Clock& clock;
     RunRegistry& registry;
     TaskActions& actions;
@@ -33,7 +33,7 @@ public:
     static constexpr int kListExtentPixels = 680;
     static constexpr const char* kRunValueName = kProductName;
 
-    CRENWU(ControlSurface& surface, SettingsFile& settings, const RenwuServices& services);
+    CRENWU(ControlSurface& surface, SettingsFile& settings, const RENWUServices& services);
 
     // Fills the lists, reads the options and the tasks, shows the clock and presets the date and
     // time to the present. The binding then starts the clock timer.
@@ -73,7 +73,7 @@ private:
 
     ControlSurface& surface_;
     SettingsFile& settings_;
-    RenwuServices services_;
+    RENWUServices services_;
     TaskStore store_;
     TaskScheduler scheduler_;
     std::vector<TimedTask> tasks_;

@@ -1,7 +1,7 @@
 // Timed tasks window plumbing: the logic on the dialog, the one-second timer, the list's width.
 #include "tasks/RENWUWin32.h"
 
-#include "app/ProcessStarterWin32.h"
+#include "kit/ProcessStarterWin32.h"
 #include "res/resource.h"
 
 namespace mw {
@@ -20,13 +20,13 @@ UINT DelayToNextSecond() {
 
 }  // namespace
 
-RenwuWindow::RenwuWindow(SettingsFile& settings, std::function<void()> onClosed)
+RENWUWindow::RENWUWindow(SettingsFile& settings, std::function<void()> onClosed)
     : ToolWindowFrame(std::move(onClosed)),
-      logic_(Surface(), settings, RenwuServices{clock_, registry_, actions_, chooser_, ExecutablePath()}) {
+      logic_(Surface(), settings, RENWUServices{clock_, registry_, actions_, chooser_, ExecutablePath()}) {
     SetLogic(&logic_);
 }
 
-void RenwuWindow::OnInit() {
+void RENWUWindow::OnInit() {
     chooser_.SetOwner(Hwnd());
     logic_.OnInitDialog();
     // The timer belongs to this window, which is never destroyed before the program ends, so
@@ -35,7 +35,7 @@ void RenwuWindow::OnInit() {
     SendDlgItemMessageW(Hwnd(), IDC_RENWU_LIST, LB_SETHORIZONTALEXTENT, CRENWU::kListExtentPixels, 0);
 }
 
-bool RenwuWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+bool RENWUWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     if (message == WM_TIMER && wParam == CRENWU::kClockTimer) {
         SetTimer(Hwnd(), CRENWU::kClockTimer, DelayToNextSecond(), nullptr);
         logic_.OnTimer(CRENWU::kClockTimer);

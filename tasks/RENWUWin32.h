@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/ToolWindowWin32.h"
+#include "kit/ToolWindowWin32.h"
 #include "tasks/ClockWin32.h"
 #include "tasks/ProgramChooserWin32.h"
 #include "tasks/RENWU.h"
@@ -13,9 +13,9 @@
 
 namespace mw {
 
-class RenwuWindow : public ToolWindowFrame {
+class RENWUWindow : public ToolWindowFrame {
 public:
-    RenwuWindow(SettingsFile& settings, std::function<void()> onClosed);
+    RENWUWindow(SettingsFile& settings, std::function<void()> onClosed);
 
 protected:
     void OnInit() override;

@@ -7,8 +7,8 @@
 
 namespace mw {
 
-void CailiaomiduWindow::OnInit() {
-    HWND table = GetDlgItem(Hwnd(), IDC_MIDU_TABLE);
+void AILIAOMIDUWindow::OnInit() {
+    HWND table = GetDlgItem(Hwnd(), IDC_AILIAOMIDU_TABLE);
     ListView_SetExtendedListViewStyle(table, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     constexpr COLORREF kBackground = RGB(200, 255, 255);
     ListView_SetBkColor(table, kBackground);

@@ -1,14 +1,14 @@
 // The material density window on template 139: the table's look, the search's logic.
 #pragma once
 
-#include "app/ToolWindowWin32.h"
+#include "kit/ToolWindowWin32.h"
 #include "tools/AILIAOMIDU.h"
 
 namespace mw {
 
-class CailiaomiduWindow : public ToolWindowFrame {
+class AILIAOMIDUWindow : public ToolWindowFrame {
 public:
-    explicit CailiaomiduWindow(std::function<void()> onClosed)
+    explicit AILIAOMIDUWindow(std::function<void()> onClosed)
         : ToolWindowFrame(std::move(onClosed)), logic_(Surface()) { SetLogic(&logic_); }
 
 protected:

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/ControlSurface.h"
+#include "kit/ControlSurface.h"
 
 namespace mw {
 

@@ -1,14 +1,14 @@
 // The unit conversion window on template 140.
 #pragma once
 
-#include "app/ToolWindowWin32.h"
+#include "kit/ToolWindowWin32.h"
 #include "tools/DANWEI.h"
 
 namespace mw {
 
-class DanweiWindow : public ToolWindowFrame {
+class DANWEIWindow : public ToolWindowFrame {
 public:
-    explicit DanweiWindow(std::function<void()> onClosed)
+    explicit DANWEIWindow(std::function<void()> onClosed)
         : ToolWindowFrame(std::move(onClosed)), logic_(Surface()) { SetLogic(&logic_); }
 
 protected:

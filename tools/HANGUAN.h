@@ -1,7 +1,7 @@
 // The welded pipe size window: two fixed lists, thin and thick wall.
 #pragma once
 
-#include "app/ControlSurface.h"
+#include "kit/ControlSurface.h"
 
 namespace mw {
 

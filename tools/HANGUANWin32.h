@@ -1,14 +1,14 @@
 // The welded pipe size window on template 138.
 #pragma once
 
-#include "app/ToolWindowWin32.h"
+#include "kit/ToolWindowWin32.h"
 #include "tools/HANGUAN.h"
 
 namespace mw {
 
-class HanguanWindow : public ToolWindowFrame {
+class HANGUANWindow : public ToolWindowFrame {
 public:
-    explicit HanguanWindow(std::function<void()> onClosed)
+    explicit HANGUANWindow(std::function<void()> onClosed)
         : ToolWindowFrame(std::move(onClosed)), logic_(Surface()) {}
 
 protected:

@@ -16,19 +16,19 @@ CZHOUCHENG::CZHOUCHENG(ControlSurface& surface, Clipboard& clipboard)
     : surface_(surface), clipboard_(clipboard) {}
 
 void CZHOUCHENG::OnInitDialog() {
-    surface_.ClearItems(IDC_ZC_LIST);
-    for (const char* line : kBearingLines) surface_.AddItem(IDC_ZC_LIST, line);
-    surface_.ClearItems(IDC_ZC_KIND);
-    surface_.AddItem(IDC_ZC_KIND, "全部滚动轴承");
-    for (int header : kHeaderLines) surface_.AddItem(IDC_ZC_KIND, kBearingLines[header]);
-    surface_.SetSelection(IDC_ZC_KIND, 0);
+    surface_.ClearItems(IDC_ZHOUCHENG_LIST);
+    for (const char* line : kBearingLines) surface_.AddItem(IDC_ZHOUCHENG_LIST, line);
+    surface_.ClearItems(IDC_ZHOUCHENG_KIND);
+    surface_.AddItem(IDC_ZHOUCHENG_KIND, "全部滚动轴承");
+    for (int header : kHeaderLines) surface_.AddItem(IDC_ZHOUCHENG_KIND, kBearingLines[header]);
+    surface_.SetSelection(IDC_ZHOUCHENG_KIND, 0);
 }
 
 void CZHOUCHENG::OnCommand(int id, Notify what) {
-    if (id == IDC_ZC_KIND && what == Notify::SelChange) OnKindChosen();
-    else if (id == IDC_ZC_LIST && what == Notify::SelChange) OnLineSelected();
-    else if (id == IDC_ZC_LIST && what == Notify::DoubleClick) OnLineDoubleClicked();
-    else if (id == IDC_ZC_FIND && what == Notify::Click) OnFindNext();
+    if (id == IDC_ZHOUCHENG_KIND && what == Notify::SelChange) OnKindChosen();
+    else if (id == IDC_ZHOUCHENG_LIST && what == Notify::SelChange) OnLineSelected();
+    else if (id == IDC_ZHOUCHENG_LIST && what == Notify::DoubleClick) OnLineDoubleClicked();
+    else if (id == IDC_ZHOUCHENG_FIND && what == Notify::Click) OnFindNext();
 }
 
 int CZHOUCHENG::KindOfLine(int line) {
@@ -42,30 +42,30 @@ int CZHOUCHENG::LineOfKind(int entry) {
 }
 
 void CZHOUCHENG::OnKindChosen() {
-    surface_.SetSelection(IDC_ZC_LIST, LineOfKind(surface_.Selection(IDC_ZC_KIND)));
+    surface_.SetSelection(IDC_ZHOUCHENG_LIST, LineOfKind(surface_.Selection(IDC_ZHOUCHENG_KIND)));
 }
 
 void CZHOUCHENG::OnLineSelected() {
-    const int kind = KindOfLine(surface_.Selection(IDC_ZC_LIST));
-    if (kind > 0) surface_.SetSelection(IDC_ZC_KIND, kind);
+    const int kind = KindOfLine(surface_.Selection(IDC_ZHOUCHENG_LIST));
+    if (kind > 0) surface_.SetSelection(IDC_ZHOUCHENG_KIND, kind);
 }
 
 void CZHOUCHENG::OnLineDoubleClicked() {
-    const int line = surface_.Selection(IDC_ZC_LIST);
+    const int line = surface_.Selection(IDC_ZHOUCHENG_LIST);
     if (line < 0) return;
-    clipboard_.SetText(surface_.ItemText(IDC_ZC_LIST, line));   // a busy clipboard copies nothing
+    clipboard_.SetText(surface_.ItemText(IDC_ZHOUCHENG_LIST, line));   // a busy clipboard copies nothing
 }
 
 void CZHOUCHENG::OnFindNext() {
-    const std::string wanted = surface_.Text(IDC_ZC_SEARCH);
-    const int start = std::max(surface_.Selection(IDC_ZC_LIST), 0);
+    const std::string wanted = surface_.Text(IDC_ZHOUCHENG_SEARCH);
+    const int start = std::max(surface_.Selection(IDC_ZHOUCHENG_LIST), 0);
     // The list holds the table's lines, so the table is searched rather than read back from the
     // list line by line. UTF-8 makes the plain substring test safe: a match never starts inside a
     // character.
     for (int step = 1; step <= kBearingLineCount; ++step) {
         const int line = (start + step) % kBearingLineCount;
         if (std::strstr(kBearingLines[line], wanted.c_str())) {
-            surface_.SetSelection(IDC_ZC_LIST, line);
+            surface_.SetSelection(IDC_ZHOUCHENG_LIST, line);
             OnLineSelected();
             return;
         }

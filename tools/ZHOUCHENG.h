@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "app/ControlSurface.h"
+#include "kit/Clipboard.h"
+#include "kit/ControlSurface.h"
 
 namespace mw {
 

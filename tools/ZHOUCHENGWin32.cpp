@@ -6,16 +6,16 @@
 
 namespace mw {
 
-ZhouchengWindow::ZhouchengWindow(std::function<void()> onClosed)
+ZHOUCHENGWindow::ZHOUCHENGWindow(std::function<void()> onClosed)
     : ToolWindowFrame(std::move(onClosed)), clipboard_(nullptr), logic_(Surface(), clipboard_) {
     SetLogic(&logic_);
 }
 
-ZhouchengWindow::~ZhouchengWindow() {
+ZHOUCHENGWindow::~ZHOUCHENGWindow() {
     if (font_) DeleteObject(font_);
 }
 
-void ZhouchengWindow::OnInit() {
+void ZHOUCHENGWindow::OnInit() {
     // The lines are columns of blanks: they line up only where every half-width character has
     // one width and every Chinese character two.
     HDC screen = GetDC(nullptr);
@@ -24,7 +24,7 @@ void ZhouchengWindow::OnInit() {
     font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         FIXED_PITCH | FF_MODERN, L"新宋体");
-    HWND list = GetDlgItem(Hwnd(), IDC_ZC_LIST);
+    HWND list = GetDlgItem(Hwnd(), IDC_ZHOUCHENG_LIST);
     // The column header is the template's only static.
     for (HWND control : {list, GetDlgItem(Hwnd(), IDC_STATIC)})
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

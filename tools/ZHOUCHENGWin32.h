@@ -3,15 +3,16 @@
 
 #include <functional>
 
-#include "app/ToolWindowWin32.h"
+#include "kit/ClipboardWin32.h"
+#include "kit/ToolWindowWin32.h"
 #include "tools/ZHOUCHENG.h"
 
 namespace mw {
 
-class ZhouchengWindow : public ToolWindowFrame {
+class ZHOUCHENGWindow : public ToolWindowFrame {
 public:
-    explicit ZhouchengWindow(std::function<void()> onClosed);
-    ~ZhouchengWindow() override;
+    explicit ZHOUCHENGWindow(std::function<void()> onClosed);
+    ~ZHOUCHENGWindow() override;
 
 protected:
     void OnInit() override;

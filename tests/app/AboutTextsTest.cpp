@@ -199,7 +199,7 @@ const std::vector<std::function<Computed(Calculators&)>> kNoteCalculators = {
     [](Calculators& c) { return Typed(c, "卷边Z型钢(冷弯)", ColdZ(c), 1, "250×75×25×4.0"); },
 };
 
-TEST(AboutNotes, EachCalculatorNoteGivesWhatItsCalculatorShows) {
+TEST(AboutTexts, EachCalculatorNoteGivesWhatItsCalculatorShows) {
     ASSERT_EQ(kNoteCalculators.size(), static_cast<std::size_t>(kCalculatorNoteCount));
     for (int i = 0; i < kCalculatorNoteCount; ++i) {
         const CalculatorNote& note = kCalculatorNotes[i];
@@ -214,13 +214,13 @@ TEST(AboutNotes, EachCalculatorNoteGivesWhatItsCalculatorShows) {
     }
 }
 
-TEST(AboutNotes, SolidRoundSteelComesOutAlikeInBothModes) {
+TEST(AboutTexts, SolidRoundSteelComesOutAlikeInBothModes) {
     Calculators c;
     const double inner = RoundStock(c, "圆钢", IDC_ROUND_INNER_MODE, "0", "r", {}).shown;
     EXPECT_EQ(RoundStock(c, "圆钢", IDC_ROUND_WALL_MODE, "0", "r", {}).shown, inner);
 }
 
-TEST(AboutNotes, FunctionListIsTheEvaluatorsWithWorkingExamples) {
+TEST(AboutTexts, FunctionListIsTheEvaluatorsWithWorkingExamples) {
     std::vector<std::string> listed, accepted;
     for (const FunctionNote& note : kFunctionNotes) listed.push_back(std::string(note.call).substr(0, std::strchr(note.call, '(') - note.call));
     for (int code = 1; CMathString::FunctionName(code); ++code) accepted.push_back(CMathString::FunctionName(code));

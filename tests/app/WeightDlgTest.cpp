@@ -105,32 +105,32 @@ TEST(WeightDlg, ToolWindowsShowBesideAndFollowTheMainWindow) {
     MainWindowFixture f;
     f.Start(false);
     const int fullWidth = f.host.window.Width();
-    f.dlg.OnCommand(IDM_MIDU, Notify::Click);
-    EXPECT_TRUE(f.host.toolShown[kToolMidu]);
-    EXPECT_EQ(f.host.toolAt[kToolMidu], std::make_pair(100 + fullWidth, 50));
+    f.dlg.OnCommand(IDM_AILIAOMIDU, Notify::Click);
+    EXPECT_TRUE(f.host.toolShown[kToolAILIAOMIDU]);
+    EXPECT_EQ(f.host.toolAt[kToolAILIAOMIDU], std::make_pair(100 + fullWidth, 50));
     EXPECT_EQ(f.host.timers.at(4), 200u);
 
     f.host.window = {300, 80, 300 + fullWidth, 630};
     f.host.moves.clear();
     f.dlg.OnTimer(4);
-    EXPECT_EQ(f.host.toolAt[kToolMidu], std::make_pair(300 + fullWidth, 80));
-    const std::vector<ToolWindow> order = {kToolHanguan, kToolMidu, kToolDanwei, kToolZhoucheng,
-                                           kToolDingyi, kToolRenwu, kToolQingdan};
+    EXPECT_EQ(f.host.toolAt[kToolAILIAOMIDU], std::make_pair(300 + fullWidth, 80));
+    const std::vector<ToolWindow> order = {kToolHANGUAN, kToolAILIAOMIDU, kToolDANWEI, kToolZHOUCHENG,
+                                           kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg};
     EXPECT_EQ(f.host.moves, order);
 
     f.surface.Click(IDC_ATTACH);  // detached: the tool windows stay where they are
     f.host.window = {10, 10, 10 + fullWidth, 560};
     f.dlg.OnTimer(4);
-    EXPECT_EQ(f.host.toolAt[kToolMidu], std::make_pair(300 + fullWidth, 80));
+    EXPECT_EQ(f.host.toolAt[kToolAILIAOMIDU], std::make_pair(300 + fullWidth, 80));
 
-    f.dlg.OnCommand(IDM_MIDU, Notify::Click);
-    EXPECT_FALSE(f.host.toolShown[kToolMidu]);
+    f.dlg.OnCommand(IDM_AILIAOMIDU, Notify::Click);
+    EXPECT_FALSE(f.host.toolShown[kToolAILIAOMIDU]);
     EXPECT_FALSE(f.host.timers.count(4));
 
     f.dlg.OnCommand(IDM_RENWU, Notify::Click);
-    f.dlg.ToolWindowClosed(kToolRenwu);  // closed by its own close box
+    f.dlg.ToolWindowClosed(kToolRENWU);  // closed by its own close box
     f.dlg.OnCommand(IDM_RENWU, Notify::Click);
-    EXPECT_TRUE(f.dlg.ToolShown(kToolRenwu));  // shown again, not hidden
+    EXPECT_TRUE(f.dlg.ToolShown(kToolRENWU));  // shown again, not hidden
 }
 
 TEST(WeightDlg, CollapsesAfterTheDelayAndToggles) {

@@ -58,7 +58,7 @@ std::string Section(const std::string& name, int count, const std::string& prefi
     return text;
 }
 
-TEST(CustomEditor, StartsWithTheEightTypesAndTheSpecEditableForChannelAndIBeamOnly) {
+TEST(DINGYICAILIAO, StartsWithTheEightTypesAndTheSpecEditableForChannelAndIBeamOnly) {
     Editor e;
     e.Start();
     EXPECT_EQ(e.surface.At(IDC_CUSTOM_TYPE).items,
@@ -79,7 +79,7 @@ TEST(CustomEditor, StartsWithTheEightTypesAndTheSpecEditableForChannelAndIBeamOn
     EXPECT_EQ(e.surface.Text(IDC_CUSTOM_SPEC), "kept");
 }
 
-TEST(CustomEditor, AddingWritesTheEntryUnderItsTypeAndListsIt) {
+TEST(DINGYICAILIAO, AddingWritesTheEntryUnderItsTypeAndListsIt) {
     Editor e;
     e.Start();
     e.Add(0, "∠55×4", "ignored", "3.40");
@@ -104,7 +104,7 @@ TEST(CustomEditor, AddingWritesTheEntryUnderItsTypeAndListsIt) {
     EXPECT_EQ(e.files.replaces, 5);  // one whole write per entry
 }
 
-TEST(CustomEditor, MissingTextsAreAskedForAndNothingIsAdded) {
+TEST(DINGYICAILIAO, MissingTextsAreAskedForAndNothingIsAdded) {
     Editor e;
     e.Start();
     struct Case { int kind; const char *model, *spec, *weight, *message; };
@@ -127,7 +127,7 @@ TEST(CustomEditor, MissingTextsAreAskedForAndNothingIsAdded) {
     EXPECT_EQ(e.File(), "<none>");
 }
 
-TEST(CustomEditor, TypedLineBreaksCannotSplitTheFileAndOuterBlanksGo) {
+TEST(DINGYICAILIAO, TypedLineBreaksCannotSplitTheFileAndOuterBlanksGo) {
     Editor e;
     e.Start();
     e.Add(0, " A\r\n[槽钢]\r\n型号1=X ", "", "\t2.5 ");
@@ -137,7 +137,7 @@ TEST(CustomEditor, TypedLineBreaksCannotSplitTheFileAndOuterBlanksGo) {
     EXPECT_EQ(e.editor.Entries()[0].model, "A  [槽钢]  型号1=X");
 }
 
-TEST(CustomEditor, RemovingRenumbersEachTypeAndDropsEmptiedSections) {
+TEST(DINGYICAILIAO, RemovingRenumbersEachTypeAndDropsEmptiedSections) {
     Editor e("[Setting]\r\ndanwei=1\r\n");
     e.Start();
     e.Add(0, "A1", "", "1");
@@ -167,7 +167,7 @@ TEST(CustomEditor, RemovingRenumbersEachTypeAndDropsEmptiedSections) {
     EXPECT_EQ(alone.File(), "<none>");  // nothing else stored: the file goes
 }
 
-TEST(CustomEditor, StartRenumbersTheStoreInOneWriteAndDropsWhatFollowsAGap) {
+TEST(DINGYICAILIAO, StartRenumbersTheStoreInOneWriteAndDropsWhatFollowsAGap) {
     Editor e("[工字钢]\r\n型号1=I1\r\n规格1=s1\r\n单重1=1\r\n型号2=I2\r\n规格2=s2\r\n单重2=2\r\n"
              "型号4=I4\r\n单重4=4\r\n[Setting]\r\ndanwei=2\r\n[角钢]\r\n单重1=9\r\n");
     e.Start();
@@ -178,7 +178,7 @@ TEST(CustomEditor, StartRenumbersTheStoreInOneWriteAndDropsWhatFollowsAGap) {
     EXPECT_TRUE(e.Hidden());
 }
 
-TEST(CustomEditor, AFullStoreIsKeptWholeAndEveryLineCanBeRemoved) {
+TEST(DINGYICAILIAO, AFullStoreIsKeptWholeAndEveryLineCanBeRemoved) {
     const char* const sections[] = {"角钢", "槽钢", "工字钢", "方管", "钢管", "六角钢", "八角钢", "螺纹钢"};
     std::string store;
     for (int kind = 0; kind < 8; ++kind)
@@ -209,7 +209,7 @@ TEST(CustomEditor, AFullStoreIsKeptWholeAndEveryLineCanBeRemoved) {
     EXPECT_EQ(over.Lines().size(), 86u);
 }
 
-TEST(CustomEditor, AStoreThatCannotBeWrittenStaysAsItWas) {
+TEST(DINGYICAILIAO, AStoreThatCannotBeWrittenStaysAsItWas) {
     const std::string store = "[角钢]\r\n型号1=A\r\n单重1=1\r\n型号3=after a gap\r\n";
     Editor e(store);
     e.files.readOnly = true;
@@ -218,7 +218,7 @@ TEST(CustomEditor, AStoreThatCannotBeWrittenStaysAsItWas) {
     EXPECT_EQ(e.Lines(), std::vector<std::string>{"1、角钢(热轧) A  1"});
 }
 
-TEST(CustomEditor, RestartStartsTheProgramThenRunsTheExitSequence) {
+TEST(DINGYICAILIAO, RestartStartsTheProgramThenRunsTheExitSequence) {
     Editor e;
     e.Start();
     e.Add(3, "60×40×3", "", "4.25");
@@ -234,7 +234,7 @@ TEST(CustomEditor, RestartStartsTheProgramThenRunsTheExitSequence) {
     EXPECT_EQ(failing.LastMessage(), "无法重新启动本软件，请手动启动");
 }
 
-TEST(CustomEditor, TheCalculatorsShowTheEntriesAfterTheBuiltInSizes) {
+TEST(DINGYICAILIAO, TheCalculatorsShowTheEntriesAfterTheBuiltInSizes) {
     Editor e;
     e.Start();
     e.Add(1, "[30X", "300×90×10", "40.5");

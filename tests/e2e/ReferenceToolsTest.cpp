@@ -49,31 +49,31 @@ struct ToolRun {
 };
 
 TEST(ReferenceTools, DensityTableFindsNextAndLeavesTheDensityAlone) {
-    ToolRun run(IDM_MIDU, "常用材料密度");
+    ToolRun run(IDM_AILIAOMIDU, "常用材料密度");
     HWND tool = run.tool;
     ASSERT_NE(tool, nullptr);
     run.ExpectBesideMain();
-    EXPECT_EQ(ItemCount(tool, IDC_MIDU_TABLE), 124);
-    EXPECT_EQ(CellText(tool, IDC_MIDU_TABLE, 6, 1), "高速钢");
-    EXPECT_EQ(CellText(tool, IDC_MIDU_TABLE, 6, 2), "8.3～8.7");
-    EXPECT_EQ(CellText(tool, IDC_MIDU_TABLE, 123, 0), "124");
+    EXPECT_EQ(ItemCount(tool, IDC_AILIAOMIDU_TABLE), 124);
+    EXPECT_EQ(CellText(tool, IDC_AILIAOMIDU_TABLE, 6, 1), "高速钢");
+    EXPECT_EQ(CellText(tool, IDC_AILIAOMIDU_TABLE, 6, 2), "8.3～8.7");
+    EXPECT_EQ(CellText(tool, IDC_AILIAOMIDU_TABLE, 123, 0), "124");
 
-    SetText(tool, IDC_MIDU_SEARCH, "钢");
-    Click(tool, IDC_MIDU_FIND);
-    EXPECT_EQ(Selection(tool, IDC_MIDU_TABLE), 4);
+    SetText(tool, IDC_AILIAOMIDU_SEARCH, "钢");
+    Click(tool, IDC_AILIAOMIDU_FIND);
+    EXPECT_EQ(Selection(tool, IDC_AILIAOMIDU_TABLE), 4);
     // Enter in the search text presses the find button.
-    Key(GetDlgItem(tool, IDC_MIDU_SEARCH), VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return Selection(tool, IDC_MIDU_TABLE) == 5; }, 2000));
-    SetText(tool, IDC_MIDU_SEARCH, "PE板");
-    Click(tool, IDC_MIDU_FIND);
-    EXPECT_EQ(Selection(tool, IDC_MIDU_TABLE), 123);
-    Key(GetDlgItem(tool, IDC_MIDU_TABLE), VK_ESCAPE);
+    Key(GetDlgItem(tool, IDC_AILIAOMIDU_SEARCH), VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return Selection(tool, IDC_AILIAOMIDU_TABLE) == 5; }, 2000));
+    SetText(tool, IDC_AILIAOMIDU_SEARCH, "PE板");
+    Click(tool, IDC_AILIAOMIDU_FIND);
+    EXPECT_EQ(Selection(tool, IDC_AILIAOMIDU_TABLE), 123);
+    Key(GetDlgItem(tool, IDC_AILIAOMIDU_TABLE), VK_ESCAPE);
     Sleep(300);
     EXPECT_TRUE(IsWindowVisible(tool));
     EXPECT_EQ(Text(run.main, IDC_DENSITY), "7.85");
     SaveScreenshot(tool, "density-table");
     run.ExpectCloseAndReopen();
-    EXPECT_EQ(Selection(tool, IDC_MIDU_TABLE), 123);
+    EXPECT_EQ(Selection(tool, IDC_AILIAOMIDU_TABLE), 123);
 }
 
 TEST(ReferenceTools, UnitConverterConvertsAsTyped) {

@@ -57,7 +57,7 @@ double SheetWeight(const std::vector<double>& dims, bool mirrored) {
 // Every size of a type: the expected prefix and number of dimensions, distinct texts, no
 // 规格 text, a unit weight near that of the flat sheet, and a heavier unit weight for a
 // thicker sheet of otherwise the same section.
-void ExpectType(const ColdFormedType& type, const Expected& e, const std::string& prefix) {
+void ExpectType(const SectionType& type, const Expected& e, const std::string& prefix) {
     SCOPED_TRACE(e.name);
     EXPECT_STREQ(type.name, e.name);
     EXPECT_EQ(type.font, e.font);
@@ -97,7 +97,7 @@ void ExpectType(const ColdFormedType& type, const Expected& e, const std::string
     }
 }
 
-TEST(ColdFormedTest, AngleTypesAndSizes) {
+TEST(ColdFormed, AngleTypesAndSizes) {
     ASSERT_EQ(kColdAngle.count, 2u);
     ExpectType(kColdAngle.types[0], {"等边角钢", 35, "∠20×20×1.2", 0.354, "∠100×100×6", 8.866,
                 3, SizeListFont::kWide, false, 0.9, 1.0}, "∠");
@@ -105,7 +105,7 @@ TEST(ColdFormedTest, AngleTypesAndSizes) {
                 3, SizeListFont::kWide, false, 0.9, 1.0}, "∠");
 }
 
-TEST(ColdFormedTest, ChannelTypesAndSizes) {
+TEST(ColdFormed, ChannelTypesAndSizes) {
     ASSERT_EQ(kColdChannel.count, 4u);
     ExpectType(kColdChannel.types[0], {"等边槽钢", 37, "[20×10×1.5", 0.401, "[200×80×6", 15.849,
                 3, SizeListFont::kDialog, true, 0.85, 1.0}, "[");
@@ -118,7 +118,7 @@ TEST(ColdFormedTest, ChannelTypesAndSizes) {
 }
 
 // The plain Z figures sit a steady 23% above their flat sheet: more sheet than the texts show.
-TEST(ColdFormedTest, ZTypesAndSizes) {
+TEST(ColdFormed, ZTypesAndSizes) {
     ASSERT_EQ(kColdZ.count, 2u);
     ExpectType(kColdZ.types[0], {"Z型钢", 4, "80×40×2.5", 3.755, "100×50×3.0", 5.647,
                 3, SizeListFont::kDialog, true, 1.2, 1.25}, "");
@@ -126,18 +126,18 @@ TEST(ColdFormedTest, ZTypesAndSizes) {
                 4, SizeListFont::kWide, true, 0.9, 1.0}, "");
 }
 
-TEST(ColdFormedTest, TypeItemsFollowTheTypeList) {
+TEST(ColdFormed, TypeItemsFollowTheTypeList) {
     EXPECT_EQ(ColdFormedTypeItems(kColdChannel),
               (std::vector<std::string>{"等边槽钢", "不等边槽钢", "内卷边槽钢", "外卷边槽钢"}));
     EXPECT_EQ(ColdFormedTypeItems(kColdZ), (std::vector<std::string>{"Z型钢", "卷边Z型钢"}));
 }
 
-TEST(ColdFormedTest, FillReplacesTheListAndSelectsTheFirstSize) {
-    const ColdSizeList equal = FillColdChannelSizes(0);
+TEST(ColdFormed, FillReplacesTheListAndSelectsTheFirstSize) {
+    const TypedSizeList equal = FillColdChannelSizes(0);
     EXPECT_EQ(equal.items.size(), 37u);
     EXPECT_EQ(equal.font, SizeListFont::kDialog);
 
-    const ColdSizeList outer = FillColdChannelSizes(3);
+    const TypedSizeList outer = FillColdChannelSizes(3);
     ASSERT_EQ(outer.items.size(), 6u);
     EXPECT_EQ(outer.items.front(), "[30×30×16×2.5");
     EXPECT_EQ(outer.items.back(), "[100×30×15×3");
@@ -152,9 +152,9 @@ TEST(ColdFormedTest, FillReplacesTheListAndSelectsTheFirstSize) {
     EXPECT_EQ(FillColdZSizes(0).font, SizeListFont::kDialog);
 }
 
-TEST(ColdFormedTest, FillWithoutAValidTypeLeavesAnEmptyListAndTheFont) {
+TEST(ColdFormed, FillWithoutAValidTypeLeavesAnEmptyListAndTheFont) {
     for (int type : {-1, 2}) {
-        const ColdSizeList list = FillColdAngleSizes(type);
+        const TypedSizeList list = FillColdAngleSizes(type);
         EXPECT_TRUE(list.items.empty());
         EXPECT_EQ(list.selection, -1);
         EXPECT_FALSE(list.font.has_value());
@@ -163,9 +163,9 @@ TEST(ColdFormedTest, FillWithoutAValidTypeLeavesAnEmptyListAndTheFont) {
     EXPECT_TRUE(FillColdZSizes(-1).items.empty());
 }
 
-TEST(ColdFormedTest, WeightsShown) {
+TEST(ColdFormed, WeightsShown) {
     CalcSettings s;  // kg;mm, two decimals, 7.85
-    const ColdFormedResult angle = ComputeColdAngle(0, 14, 6000, s);
+    const TypedResult angle = ComputeColdAngle(0, 14, 6000, s);
     ASSERT_EQ(FillColdAngleSizes(0).items[14], "∠40×40×3.0");
     EXPECT_EQ(angle.unitWeightText, "1.745");
     EXPECT_NEAR(angle.weight, 10.47, 1e-9);
@@ -174,7 +174,7 @@ TEST(ColdFormedTest, WeightsShown) {
     s.unitSystem = kKgM;
     s.decimals = 3;
     ASSERT_EQ(FillColdZSizes(1).items[18], "250×75×25×4.0");
-    const ColdFormedResult z = ComputeColdZ(1, 18, 12, s);
+    const TypedResult z = ComputeColdZ(1, 18, 12, s);
     EXPECT_NEAR(z.weight, 157.752, 1e-9);
     EXPECT_EQ(z.weightText, "157.752");
 
@@ -185,15 +185,15 @@ TEST(ColdFormedTest, WeightsShown) {
     s.unitSystem = kKgMm;
     s.decimals = 2;
     s.density = 7.85 * 2;
-    const ColdFormedResult heavy = ComputeColdChannel(0, 0, 1000, s);
+    const TypedResult heavy = ComputeColdChannel(0, 0, 1000, s);
     EXPECT_EQ(heavy.unitWeightText, "0.802");
     EXPECT_EQ(heavy.weightText, "0.80");
 }
 
-TEST(ColdFormedTest, NothingToWeighGivesZero) {
+TEST(ColdFormed, NothingToWeighGivesZero) {
     const CalcSettings s;
     // A size index left from a longer list (channel type 0 had 37 sizes, type 3 has 6).
-    for (const ColdFormedResult& r : {ComputeColdChannel(3, 6, 1000, s), ComputeColdChannel(3, 36, 1000, s),
+    for (const TypedResult& r : {ComputeColdChannel(3, 6, 1000, s), ComputeColdChannel(3, 36, 1000, s),
                                       ComputeColdChannel(-1, 0, 1000, s), ComputeColdAngle(0, -1, 1000, s),
                                       ComputeColdZ(2, 0, 1000, s)}) {
         EXPECT_EQ(r.unitWeight, 0.0);
@@ -204,7 +204,7 @@ TEST(ColdFormedTest, NothingToWeighGivesZero) {
     // An unknown unit system weighs nothing but still shows the unit weight.
     CalcSettings odd;
     odd.unitSystem = 3;
-    const ColdFormedResult r = ComputeColdAngle(0, 14, 6000, odd);
+    const TypedResult r = ComputeColdAngle(0, 14, 6000, odd);
     EXPECT_EQ(r.unitWeightText, "1.745");
     EXPECT_EQ(r.weightText, "0.00");
 

@@ -8,16 +8,16 @@
 namespace mw {
 namespace {
 
-struct PageOne : MainWindowFixture {
-    PageOne() { Start(); }
+struct TAB1Page : MainWindowFixture {
+    TAB1Page() { Start(); }
     void Units(int unitSystem) { surface.Choose(IDC_UNITSYSTEM, unitSystem); }
     void Type(int id, const std::string& text) { pageSurface.Type(id, text); }
     std::string Shown(int id) { return pageSurface.Text(id); }
     void Pick(int combo, const std::string& item) { EXPECT_TRUE(pageSurface.ChooseItem(combo, item)) << item; }
 };
 
-TEST(PageOnePlates, UnderEachUnitSystem) {
-    PageOne p;
+TEST(TAB1Plates, UnderEachUnitSystem) {
+    TAB1Page p;
     p.Type(IDC_PLATE1_LENGTH, "1000");
     p.Type(IDC_PLATE1_WIDTH, "1000");
     p.Type(IDC_PLATE1_THICKNESS, "10");
@@ -39,8 +39,8 @@ TEST(PageOnePlates, UnderEachUnitSystem) {
     EXPECT_EQ(p.Shown(IDC_PLATE2_RESULT), "0.0000");
 }
 
-TEST(PageOneRound, BothModesAndTheWallCheck) {
-    PageOne p;
+TEST(TAB1Round, BothModesAndTheWallCheck) {
+    TAB1Page p;
     EXPECT_EQ(p.Shown(IDC_ROUND_INNER), "0");
     EXPECT_EQ(p.Shown(IDC_ROUND_WALL), "r");
     p.Type(IDC_ROUND_OUTER, "100");
@@ -65,8 +65,8 @@ TEST(PageOneRound, BothModesAndTheWallCheck) {
     EXPECT_EQ(p.Shown(IDC_ROUND_RESULT), "0.06");
 }
 
-TEST(PageOneTables, UnitWeightSpecAndWeight) {
-    PageOne p;
+TEST(TAB1Tables, UnitWeightSpecAndWeight) {
+    TAB1Page p;
     p.Pick(IDC_ANGLE_COMBO, "∠50×50×5");
     p.Type(IDC_ANGLE_LENGTH, "6000");
     EXPECT_EQ(p.Shown(IDC_ANGLE_UNIT_WEIGHT), "3.770");
@@ -91,8 +91,8 @@ TEST(PageOneTables, UnitWeightSpecAndWeight) {
     EXPECT_EQ(p.Shown(IDC_CHANNEL_RESULT), "0.00");
 }
 
-TEST(PageOneTables, NoSelectionKeepsTheSpecAndWeighsNothing) {
-    PageOne p;
+TEST(TAB1Tables, NoSelectionKeepsTheSpecAndWeighsNothing) {
+    TAB1Page p;
     const std::string spec = p.Shown(IDC_CHANNEL_SPEC);
     p.pageSurface.Choose(IDC_CHANNEL_COMBO, -1);
     EXPECT_EQ(p.Shown(IDC_CHANNEL_SPEC), spec);
@@ -100,7 +100,7 @@ TEST(PageOneTables, NoSelectionKeepsTheSpecAndWeighsNothing) {
     EXPECT_EQ(p.Shown(IDC_CHANNEL_RESULT), "0.00");
 }
 
-TEST(PageOneCustom, EntriesFollowTheBuiltInSizes) {
+TEST(TAB1Custom, EntriesFollowTheBuiltInSizes) {
     MainWindowFixture f;
     f.files.files[MainWindowFixture::kSettingsPath] = Utf8ToCp936(
         "[槽钢]\r\n型号1=M\r\n规格1=S\r\n单重1=10\r\n型号2=N\r\n规格2=T\r\n单重2=abc\r\n单重3=5\r\n"
@@ -120,7 +120,7 @@ TEST(PageOneCustom, EntriesFollowTheBuiltInSizes) {
     EXPECT_EQ(f.pageSurface.ItemCount(IDC_IBEAM_COMBO), 45);
 }
 
-TEST(PageOneCustom, AtMostEightySixAreRead) {
+TEST(TAB1Custom, AtMostEightySixAreRead) {
     MainWindowFixture f;
     std::string text = "[工字钢]\r\n";
     for (int n = 1; n <= 90; ++n)
@@ -130,8 +130,8 @@ TEST(PageOneCustom, AtMostEightySixAreRead) {
     EXPECT_EQ(f.pageSurface.ItemCount(IDC_IBEAM_COMBO), 45 + 86);
 }
 
-TEST(PageOneFrame, EchoAndStatisticsFeed) {
-    PageOne p;
+TEST(TAB1Frame, EchoAndStatisticsFeed) {
+    TAB1Page p;
     p.Type(IDC_PLATE1_LENGTH, "2*500");
     EXPECT_EQ(p.surface.Text(IDC_HINT), "1000");
     p.Type(IDC_PLATE1_WIDTH, "0.5");
@@ -163,8 +163,8 @@ TEST(PageOneFrame, EchoAndStatisticsFeed) {
     EXPECT_EQ(p.clipboard.text, p.Shown(IDC_PLATE1_RESULT));
 }
 
-TEST(PageOneFrame, ResetRestoresDefaultsAndRecomputes) {
-    PageOne p;
+TEST(TAB1Frame, ResetRestoresDefaultsAndRecomputes) {
+    TAB1Page p;
     p.Type(IDC_PLATE1_LENGTH, "5");
     p.Type(IDC_ROUND_INNER, "20");
     p.pageSurface.Click(IDC_ROUND_WALL_MODE);

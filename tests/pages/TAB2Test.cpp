@@ -9,8 +9,8 @@
 namespace mw {
 namespace {
 
-struct PageTwo : MainWindowFixture {
-    explicit PageTwo(const std::string& settingsText = "") {
+struct TAB2Page : MainWindowFixture {
+    explicit TAB2Page(const std::string& settingsText = "") {
         if (!settingsText.empty()) files.files[kSettingsPath] = Utf8ToCp936(settingsText);
         Start();
     }
@@ -18,8 +18,8 @@ struct PageTwo : MainWindowFixture {
     void Pick(int combo, const std::string& item) { EXPECT_TRUE(p.ChooseItem(combo, item)) << item; }
 };
 
-TEST(PageTwoTubeAndPipe, TablesUnitSystemsAndDensity) {
-    PageTwo t;
+TEST(TAB2TubeAndPipe, TablesUnitSystemsAndDensity) {
+    TAB2Page t;
     EXPECT_EQ(t.p.ItemCount(IDC_TUBE_COMBO), 293);
     EXPECT_EQ(t.p.ItemCount(IDC_PIPE_COMBO), 28);
     t.p.Type(IDC_TUBE_LENGTH, "1000");
@@ -41,8 +41,8 @@ TEST(PageTwoTubeAndPipe, TablesUnitSystemsAndDensity) {
     EXPECT_EQ(t.p.Text(IDC_TUBE_UNIT_WEIGHT), "0.234");
 }
 
-TEST(PageTwoTubeAndPipe, CustomSizesFollowTheBuiltInOnes) {
-    PageTwo t("[方管]\r\n型号1=T1\r\n单重1=3\r\n[钢管]\r\n型号1=P1\r\n单重1=4.5\r\n");
+TEST(TAB2TubeAndPipe, CustomSizesFollowTheBuiltInOnes) {
+    TAB2Page t("[方管]\r\n型号1=T1\r\n单重1=3\r\n[钢管]\r\n型号1=P1\r\n单重1=4.5\r\n");
     EXPECT_EQ(t.p.ItemText(IDC_TUBE_COMBO, 293), "T1");
     t.p.Choose(IDC_TUBE_COMBO, 293);
     EXPECT_EQ(t.p.Text(IDC_TUBE_UNIT_WEIGHT), "3.000");
@@ -50,8 +50,8 @@ TEST(PageTwoTubeAndPipe, CustomSizesFollowTheBuiltInOnes) {
     EXPECT_EQ(t.p.Text(IDC_PIPE_UNIT_WEIGHT), "4.500");
 }
 
-TEST(PageTwoFastener, WeightsAndThePlaceholderRoundTrip) {
-    PageTwo t;
+TEST(TAB2Fastener, WeightsAndThePlaceholderRoundTrip) {
+    TAB2Page t;
     EXPECT_EQ(t.p.ItemCount(IDC_FASTENER_TYPE), 71);
     t.Pick(IDC_FASTENER_SIZE, "M10");
     t.p.Type(IDC_FASTENER_LENGTH, "100");
@@ -80,8 +80,8 @@ TEST(PageTwoFastener, WeightsAndThePlaceholderRoundTrip) {
     EXPECT_EQ(t.p.Text(IDC_FASTENER_RESULT), "0.00395");
 }
 
-TEST(PageTwoTyped, HTPlateMeshAndTheirFonts) {
-    PageTwo t;
+TEST(TAB2Typed, HTPlateMeshAndTheirFonts) {
+    TAB2Page t;
     EXPECT_EQ(t.p.ItemText(IDC_HT_SIZE, 0), "100×100");
     t.surface.Choose(IDC_UNITSYSTEM, 1);
     t.p.Type(IDC_HT_LENGTH, "6");
@@ -104,8 +104,8 @@ TEST(PageTwoTyped, HTPlateMeshAndTheirFonts) {
     EXPECT_EQ(t.p.Text(IDC_MESH_UNIT_WEIGHT), "0.000");
 }
 
-TEST(PageTwoRope, IgnoresDensityAndReadsMetres) {
-    PageTwo t;
+TEST(TAB2Rope, IgnoresDensityAndReadsMetres) {
+    TAB2Page t;
     t.surface.Type(IDC_DENSITY, "2.7");
     t.p.Type(IDC_ROPE_LENGTH, "100");
     const std::string unitWeight = t.p.Text(IDC_ROPE_UNIT_WEIGHT);
@@ -116,8 +116,8 @@ TEST(PageTwoRope, IgnoresDensityAndReadsMetres) {
     EXPECT_EQ(t.p.Selection(IDC_ROPE_SIZE), 0);
 }
 
-TEST(PageTwo, ResetRefillsAndEmpties) {
-    PageTwo t;
+TEST(TAB2, ResetRefillsAndEmpties) {
+    TAB2Page t;
     t.p.Choose(IDC_MESH_TYPE, 7);
     t.p.Choose(IDC_FASTENER_TYPE, 35);
     t.p.Type(IDC_TUBE_LENGTH, "5");

@@ -8,8 +8,8 @@
 namespace mw {
 namespace {
 
-struct PageThree : MainWindowFixture {
-    explicit PageThree(const std::string& settingsText = "") {
+struct TAB3Page : MainWindowFixture {
+    explicit TAB3Page(const std::string& settingsText = "") {
         if (!settingsText.empty()) files.files[kSettingsPath] = Utf8ToCp936(settingsText);
         Start();
     }
@@ -17,8 +17,8 @@ struct PageThree : MainWindowFixture {
     void Pick(int combo, const std::string& item) { EXPECT_TRUE(p.ChooseItem(combo, item)) << item; }
 };
 
-TEST(PageThreeBars, TablesUnderUnitSystemsAndDensity) {
-    PageThree t;
+TEST(TAB3Bars, TablesUnderUnitSystemsAndDensity) {
+    TAB3Page t;
     t.Pick(IDC_HEX_COMBO, "10");
     t.p.Type(IDC_HEX_LENGTH, "1000");
     EXPECT_EQ(t.p.Text(IDC_HEX_UNIT_WEIGHT), "0.680");
@@ -35,15 +35,15 @@ TEST(PageThreeBars, TablesUnderUnitSystemsAndDensity) {
     EXPECT_EQ(t.p.ItemText(IDC_REBAR_COMBO, 0), "φ5.5*");
 }
 
-TEST(PageThreeBars, CustomRebarFollowsTheBuiltInSizes) {
-    PageThree t("[螺纹钢]\r\n型号1=φ12特\r\n单重1=0.9\r\n");
+TEST(TAB3Bars, CustomRebarFollowsTheBuiltInSizes) {
+    TAB3Page t("[螺纹钢]\r\n型号1=φ12特\r\n单重1=0.9\r\n");
     EXPECT_EQ(t.p.ItemCount(IDC_REBAR_COMBO), 69);
     t.p.Choose(IDC_REBAR_COMBO, 68);
     EXPECT_EQ(t.p.Text(IDC_REBAR_UNIT_WEIGHT), "0.900");
 }
 
-TEST(PageThreeColdFormed, TypeSwitchRefillsSelectsAndSetsTheFont) {
-    PageThree t;
+TEST(TAB3ColdFormed, TypeSwitchRefillsSelectsAndSetsTheFont) {
+    TAB3Page t;
     EXPECT_EQ(t.p.ItemCount(IDC_CANGLE_TYPE), 2);
     EXPECT_EQ(t.p.Font(IDC_CANGLE_SIZE), ListFont::Wide);
     EXPECT_EQ(t.p.Font(IDC_CCHANNEL_SIZE), ListFont::Dialog);
@@ -68,8 +68,8 @@ TEST(PageThreeColdFormed, TypeSwitchRefillsSelectsAndSetsTheFont) {
     EXPECT_FALSE(t.p.Text(IDC_CZ_RESULT).empty());
 }
 
-TEST(PageThree, ResetFromTheMainWindow) {
-    PageThree t;
+TEST(TAB3, ResetFromTheMainWindow) {
+    TAB3Page t;
     t.p.Choose(IDC_CCHANNEL_TYPE, 3);
     t.p.Type(IDC_HEX_LENGTH, "5");
     t.p.Choose(IDC_REBAR_COMBO, 9);

@@ -33,7 +33,7 @@ void ExpectWellFormed(const SizeTable& table, const char* prefix) {
     }
 }
 
-TEST(Tab1TablesTest, CountsAndEndRows) {
+TEST(Tab1Tables, CountsAndEndRows) {
     EXPECT_EQ(kAngleSizes.count, 147u);
     EXPECT_EQ(kChannelSizes.count, 41u);
     EXPECT_EQ(kIBeamSizes.count, 45u);
@@ -45,7 +45,7 @@ TEST(Tab1TablesTest, CountsAndEndRows) {
     ExpectRow(kIBeamSizes, 44, "工63c", "630×180×17.0", 141.189);
 }
 
-TEST(Tab1TablesTest, TellingRows) {
+TEST(Tab1Tables, TellingRows) {
     ExpectRow(kAngleSizes, 82, "∠25×16×3", "", 0.912);  // first unequal angle
     ExpectRow(kAngleSizes, 18, "∠50×50×5", "", 3.77);
     ExpectRow(kChannelSizes, 2, "[6.5*", "65×40×4.8", 6.709);
@@ -56,7 +56,7 @@ TEST(Tab1TablesTest, TellingRows) {
     ExpectRow(kIBeamSizes, 38, "工55c*", "550×170×16.5", 122.605);
 }
 
-TEST(Tab1TablesTest, RowsThatShareWeights) {
+TEST(Tab1Tables, RowsThatShareWeights) {
     // ∠100×80 and ∠110×70 have the leg sum of ∠90×90 and keep its weights, row for row.
     for (int i = 0; i < 4; ++i) {
         const SizeRow& equal = kAngleSizes.rows[44 + i];
@@ -72,7 +72,7 @@ TEST(Tab1TablesTest, RowsThatShareWeights) {
     ExpectRow(kChannelSizes, 27, "[28b", "280×84×9.5", 35.823);
 }
 
-TEST(Tab1TablesTest, EveryRowWellFormed) {
+TEST(Tab1Tables, EveryRowWellFormed) {
     ExpectWellFormed(kAngleSizes, "∠");
     ExpectWellFormed(kChannelSizes, "[");
     ExpectWellFormed(kIBeamSizes, "工");

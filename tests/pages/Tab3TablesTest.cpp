@@ -41,7 +41,7 @@ void ExpectBarList(const SizeTable& table, double shape, double tolerance) {
     }
 }
 
-TEST(Tab3TablesTest, ListsHaveTheirSizesInOrder) {
+TEST(Tab3Tables, ListsHaveTheirSizesInOrder) {
     ASSERT_EQ(kHexagonSizes.count, 39u);
     EXPECT_STREQ(kHexagonSizes.rows[0].model, "8");
     EXPECT_DOUBLE_EQ(kHexagonSizes.rows[0].unitWeight, 0.435);
@@ -64,7 +64,7 @@ TEST(Tab3TablesTest, ListsHaveTheirSizesInOrder) {
     EXPECT_EQ(kRebarSizes.At(-1), nullptr);
 }
 
-TEST(Tab3TablesTest, EveryRowFitsItsSection) {
+TEST(Tab3Tables, EveryRowFitsItsSection) {
     {
         SCOPED_TRACE("hexagon");
         ExpectBarList(kHexagonSizes, std::sqrt(3.0) / 2, 0.01);
@@ -81,7 +81,7 @@ TEST(Tab3TablesTest, EveryRowFitsItsSection) {
 }
 
 // The "*" is part of the item text; only the common diameters go without it.
-TEST(Tab3TablesTest, RebarStarsOnlyTheUncommonDiameters) {
+TEST(Tab3Tables, RebarStarsOnlyTheUncommonDiameters) {
     const std::set<std::string> plain = {"φ6",  "φ8",  "φ10", "φ12", "φ14", "φ16", "φ18", "φ20",
                                          "φ22", "φ25", "φ28", "φ32", "φ36", "φ40", "φ50"};
     for (std::size_t i = 0; i < kRebarSizes.count; ++i) {
@@ -93,7 +93,7 @@ TEST(Tab3TablesTest, RebarStarsOnlyTheUncommonDiameters) {
     }
 }
 
-TEST(Tab3TablesTest, ShownWeights) {
+TEST(Tab3Tables, ShownWeights) {
     CalcSettings s;  // kg;mm, two decimals, 7.85
 
     const double hexagon10 = ScaledUnitWeight(kHexagonSizes.rows[2].unitWeight, s);

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "periphery/Sha256.h"
-#include "periphery/UpdateList.h"
+#include "update/Sha256.h"
+#include "update/UpdateList.h"
 #include "settings/IniFile.h"
 
 namespace mw {

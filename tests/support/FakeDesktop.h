@@ -2,7 +2,7 @@
 // uptime the test sets.
 #pragma once
 
-#include "app/Desktop.h"
+#include "kit/Desktop.h"
 
 namespace mw {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProcessStarter.h"
+#include "kit/ProcessStarter.h"
 
 namespace mw {
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ControlSurface.h"
+#include "kit/Clipboard.h"
+#include "kit/ControlSurface.h"
 
 namespace mw {
 

@@ -57,7 +57,7 @@ struct Window {
     FakeRunRegistry registry;
     FakeTaskActions actions;
     FakeProgramChooser chooser;
-    CRENWU renwu{surface, settings, RenwuServices{clock, registry, actions, chooser, kExe}};
+    CRENWU renwu{surface, settings, RENWUServices{clock, registry, actions, chooser, kExe}};
 };
 
 TEST(RENWU, StartFillsTheListsAndPresetsThePresent) {

@@ -20,9 +20,9 @@ struct DensityWindow {
     }
     // Types the search text and presses the find button; the name of the row selected then.
     std::string Find(const std::string& text) {
-        surface.Type(IDC_MIDU_SEARCH, text);
-        surface.Click(IDC_MIDU_FIND);
-        return surface.CellText(IDC_MIDU_TABLE, surface.Selection(IDC_MIDU_TABLE), 1);
+        surface.Type(IDC_AILIAOMIDU_SEARCH, text);
+        surface.Click(IDC_AILIAOMIDU_FIND);
+        return surface.CellText(IDC_AILIAOMIDU_TABLE, surface.Selection(IDC_AILIAOMIDU_TABLE), 1);
     }
     std::vector<std::string> FindTimes(const std::string& text, int times) {
         std::vector<std::string> found;
@@ -48,20 +48,20 @@ bool WellFormedDensity(const std::string& text) {
     return number(text.substr(0, at), low) && number(text.substr(at + tilde.size()), high) && low < high;
 }
 
-TEST(CAILIAOMIDU, TableColumnsAndRows) {
+TEST(AILIAOMIDU, TableColumnsAndRows) {
     DensityWindow w;
-    const auto& columns = w.surface.At(IDC_MIDU_TABLE).columns;
+    const auto& columns = w.surface.At(IDC_AILIAOMIDU_TABLE).columns;
     const std::vector<std::pair<std::string, int>> expected = {
         {"NO.", 38}, {"名     称", 120}, {"密度(t/m^3)", 90}};
     EXPECT_EQ(columns, expected);
 
-    ASSERT_EQ(w.surface.ItemCount(IDC_MIDU_TABLE), 124);
+    ASSERT_EQ(w.surface.ItemCount(IDC_AILIAOMIDU_TABLE), 124);
     std::set<std::string> names;
     int ranges = 0;
     for (int row = 0; row < 124; ++row) {
-        EXPECT_EQ(w.surface.CellText(IDC_MIDU_TABLE, row, 0), std::to_string(row + 1));
-        EXPECT_TRUE(names.insert(w.surface.CellText(IDC_MIDU_TABLE, row, 1)).second) << row;
-        const std::string density = w.surface.CellText(IDC_MIDU_TABLE, row, 2);
+        EXPECT_EQ(w.surface.CellText(IDC_AILIAOMIDU_TABLE, row, 0), std::to_string(row + 1));
+        EXPECT_TRUE(names.insert(w.surface.CellText(IDC_AILIAOMIDU_TABLE, row, 1)).second) << row;
+        const std::string density = w.surface.CellText(IDC_AILIAOMIDU_TABLE, row, 2);
         EXPECT_TRUE(WellFormedDensity(density)) << row << " " << density;
         if (density.find("～") != std::string::npos) ++ranges;
     }
@@ -74,18 +74,18 @@ TEST(CAILIAOMIDU, TableColumnsAndRows) {
         {"108", "空气(20℃)", "0.0012"},  {"124", "PE板", "0.97"}};
     for (const auto& spot : spots) {
         const int row = std::stoi(spot[0]) - 1;
-        EXPECT_EQ(w.surface.At(IDC_MIDU_TABLE).cells[row], spot);
+        EXPECT_EQ(w.surface.At(IDC_AILIAOMIDU_TABLE).cells[row], spot);
     }
-    EXPECT_EQ(w.surface.Selection(IDC_MIDU_TABLE), -1);
+    EXPECT_EQ(w.surface.Selection(IDC_AILIAOMIDU_TABLE), -1);
     EXPECT_EQ(w.window.LastFound(), -1);
 }
 
-TEST(CAILIAOMIDU, FindNextStepsThroughEveryMatchAndWraps) {
+TEST(AILIAOMIDU, FindNextStepsThroughEveryMatchAndWraps) {
     DensityWindow w;
     EXPECT_EQ(w.FindTimes("钢", 8),
               (std::vector<std::string>{"铸钢", "钢材", "高速钢", "不锈钢/合金钢", "硅钢片", "软钢纸板",
                                         "玻璃钢", "铸钢"}));
-    EXPECT_EQ(w.surface.focus, IDC_MIDU_TABLE);
+    EXPECT_EQ(w.surface.focus, IDC_AILIAOMIDU_TABLE);
     EXPECT_EQ(w.window.LastFound(), 4);
 
     DensityWindow copper;
@@ -95,7 +95,7 @@ TEST(CAILIAOMIDU, FindNextStepsThroughEveryMatchAndWraps) {
     EXPECT_TRUE(w.surface.messages.empty());
 }
 
-TEST(CAILIAOMIDU, FindNextSearchesDensitiesToo) {
+TEST(AILIAOMIDU, FindNextSearchesDensitiesToo) {
     DensityWindow w;
     EXPECT_EQ(w.Find("～"), "高速钢");
     EXPECT_EQ(w.Find("～"), "硅钢片");
@@ -108,7 +108,7 @@ TEST(CAILIAOMIDU, FindNextSearchesDensitiesToo) {
     EXPECT_EQ(number.surface.messages.size(), 1u);
 }
 
-TEST(CAILIAOMIDU, EmptySearchTextTakesTheNextRow) {
+TEST(AILIAOMIDU, EmptySearchTextTakesTheNextRow) {
     DensityWindow w;
     EXPECT_EQ(w.Find(""), "灰铸铁");
     EXPECT_EQ(w.Find(""), "白口铸铁");
@@ -116,27 +116,27 @@ TEST(CAILIAOMIDU, EmptySearchTextTakesTheNextRow) {
     EXPECT_EQ(w.Find(""), "灰铸铁");  // past the last row: the first again
 }
 
-TEST(CAILIAOMIDU, NothingFoundIsReportedAndChangesNothing) {
+TEST(AILIAOMIDU, NothingFoundIsReportedAndChangesNothing) {
     DensityWindow w;
     EXPECT_EQ(w.Find("黄铜"), "黄铜");
-    w.surface.focus = IDC_MIDU_SEARCH;
+    w.surface.focus = IDC_AILIAOMIDU_SEARCH;
     EXPECT_EQ(w.Find("钨钢"), "黄铜");
     ASSERT_EQ(w.surface.messages.size(), 1u);
     EXPECT_EQ(w.surface.messages[0].text, "很抱歉，没找到!!");
     EXPECT_EQ(w.surface.messages[0].caption, "提示");
     EXPECT_EQ(w.surface.messages[0].style, static_cast<unsigned>(kMbOk));
     EXPECT_EQ(w.window.LastFound(), 10);
-    EXPECT_EQ(w.surface.focus, IDC_MIDU_SEARCH);
+    EXPECT_EQ(w.surface.focus, IDC_AILIAOMIDU_SEARCH);
     // The search goes on after the row found last.
     EXPECT_EQ(w.Find("黄铜"), "铸造黄铜");
 }
 
-TEST(CAILIAOMIDU, AClickedRowDoesNotMoveTheSearch) {
+TEST(AILIAOMIDU, AClickedRowDoesNotMoveTheSearch) {
     DensityWindow w;
     EXPECT_EQ(w.Find("铝"), "铝");
-    w.surface.Choose(IDC_MIDU_TABLE, 100);  // the user clicks 酒精
+    w.surface.Choose(IDC_AILIAOMIDU_TABLE, 100);  // the user clicks 酒精
     EXPECT_EQ(w.Find("铝"), "锌铝合金");
-    EXPECT_EQ(w.surface.Selection(IDC_MIDU_TABLE), 29);
+    EXPECT_EQ(w.surface.Selection(IDC_AILIAOMIDU_TABLE), 29);
 }
 
 }  // namespace

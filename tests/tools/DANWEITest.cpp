@@ -31,7 +31,7 @@ struct UnitWindow {
     CDANWEI window{surface};
 };
 
-TEST(CDANWEI, StartsWithOneMetreInMetres) {
+TEST(DANWEI, StartsWithOneMetreInMetres) {
     UnitWindow w;
     ASSERT_EQ(w.surface.ItemCount(IDC_DANWEI_QUANTITY), 23);
     EXPECT_EQ(w.surface.ItemText(IDC_DANWEI_QUANTITY, 0), "长度");
@@ -45,7 +45,7 @@ TEST(CDANWEI, StartsWithOneMetreInMetres) {
     EXPECT_EQ(w.Result(), "1");
 }
 
-TEST(CDANWEI, ChangingTheQuantityRefillsBothListsAtTheirFirstUnit) {
+TEST(DANWEI, ChangingTheQuantityRefillsBothListsAtTheirFirstUnit) {
     UnitWindow w;
     int total = 0;
     for (int quantity = 0; quantity < 23; ++quantity) {
@@ -66,7 +66,7 @@ TEST(CDANWEI, ChangingTheQuantityRefillsBothListsAtTheirFirstUnit) {
     EXPECT_EQ(w.surface.ItemText(IDC_DANWEI_TO, 3), "[角]秒 (\")");
 }
 
-TEST(CDANWEI, ConvertsAtEveryChange) {
+TEST(DANWEI, ConvertsAtEveryChange) {
     UnitWindow w;
     EXPECT_EQ(w.Convert(kLength, "英寸 (in)", "米 (m)", "1"), "0.0254");
     EXPECT_EQ(w.Convert(kLength, "英尺 (ft)", "米 (m)", "1"), "0.3048");
@@ -84,7 +84,7 @@ TEST(CDANWEI, ConvertsAtEveryChange) {
     EXPECT_EQ(w.Result(), "0.0000000000016022");
 }
 
-TEST(CDANWEI, SquareFeetConvertByTheRoundedFigureFromAndTheExactOneTo) {
+TEST(DANWEI, SquareFeetConvertByTheRoundedFigureFromAndTheExactOneTo) {
     UnitWindow w;
     EXPECT_EQ(w.Convert(kArea, "平方英尺 (ft^2)", "平方米 (m^2)", "1"), "0.092903");
     const std::string toFeet = w.Convert(kArea, "平方米 (m^2)", "平方英尺 (ft^2)", "1");
@@ -95,7 +95,7 @@ TEST(CDANWEI, SquareFeetConvertByTheRoundedFigureFromAndTheExactOneTo) {
     EXPECT_EQ(w.Convert(kArea, "平方英尺 (ft^2)", "平方英尺 (ft^2)", "3"), "3");
 }
 
-TEST(CDANWEI, TheValueIsReadAsAPlainLeadingNumber) {
+TEST(DANWEI, TheValueIsReadAsAPlainLeadingNumber) {
     UnitWindow w;
     EXPECT_EQ(w.Convert(kLength, "米 (m)", "毫米 (mm)", "12abc"), "12000");
     EXPECT_EQ(w.Convert(kLength, "米 (m)", "毫米 (mm)", "  +1.5e2m"), "150000");
@@ -106,7 +106,7 @@ TEST(CDANWEI, TheValueIsReadAsAPlainLeadingNumber) {
     EXPECT_EQ(w.Convert(kLength, "米 (m)", "毫米 (mm)", "１２"), "0");  // full-width digits are no number
 }
 
-TEST(CDANWEI, OnlyTheFirstFortyFourCharactersAreRead) {
+TEST(DANWEI, OnlyTheFirstFortyFourCharactersAreRead) {
     UnitWindow w;
     const std::string fortyFour = "1" + std::string(43, '0');
     const std::string shown = w.Convert(kLength, "米 (m)", "米 (m)", fortyFour);
@@ -114,7 +114,7 @@ TEST(CDANWEI, OnlyTheFirstFortyFourCharactersAreRead) {
     EXPECT_EQ(w.Convert(kLength, "米 (m)", "米 (m)", fortyFour + "5"), shown);
 }
 
-TEST(CDANWEI, ValuesBeyondADoubleShowThePlatformsInfinity) {
+TEST(DANWEI, ValuesBeyondADoubleShowThePlatformsInfinity) {
     UnitWindow w;
     EXPECT_EQ(w.Convert(kLength, "米 (m)", "米 (m)", "1e400"), "inf");
     EXPECT_EQ(w.Convert(kLength, "海里 (n mile)", "费密 (无)", "1e300"), "inf");
@@ -122,7 +122,7 @@ TEST(CDANWEI, ValuesBeyondADoubleShowThePlatformsInfinity) {
     EXPECT_TRUE(w.surface.messages.empty());
 }
 
-TEST(CDANWEI, FormatKeepsTheZerosOfTheIntegerPart) {
+TEST(DANWEI, FormatKeepsTheZerosOfTheIntegerPart) {
     EXPECT_EQ(CDANWEI::FormatConverted(100), "100");
     EXPECT_EQ(CDANWEI::FormatConverted(0), "0");
     EXPECT_EQ(CDANWEI::FormatConverted(0.5), "0.5");

@@ -19,7 +19,7 @@ std::vector<std::string> Filled(int list) {
     return surface.At(list).items;
 }
 
-TEST(CHANGUAN, ThinWallList) {
+TEST(HANGUAN, ThinWallList) {
     EXPECT_EQ(Filled(IDC_HANGUAN_THIN), (std::vector<std::string>{
         "1/8×2.00→φ10.0×2.00", "1/4×2.25→φ13.5×2.25", "3/8×2.25→φ17.0×2.25", "1/2×2.75→φ21.3×2.75",
         "3/4×2.75→φ26.8×2.75", "1×3.25  →φ33.5×3.25", "5/4×3.25→φ42.3×3.25", "3/2×3.50→φ48.0×3.50",
@@ -27,7 +27,7 @@ TEST(CHANGUAN, ThinWallList) {
         "5×4.50 →φ140.0×4.50", "6×4.50 →φ165.0×4.50"}));
 }
 
-TEST(CHANGUAN, ThickWallList) {
+TEST(HANGUAN, ThickWallList) {
     EXPECT_EQ(Filled(IDC_HANGUAN_THICK), (std::vector<std::string>{
         "1/8×2.50→φ10.0×2.50", "1/4×2.75→φ13.5×2.75", "3/8×2.75→φ17.0×2.75", "1/2×3.25→φ21.3×3.25",
         "3/4×3.50→φ26.8×3.50", "1×4.00  →φ33.5×4.00", "5/4×4.00→φ42.3×4.00", "3/2×4.25→φ48.0×4.25",
@@ -43,7 +43,7 @@ std::string PipeModel(const std::string& item) {
     return model.insert(model.find("×"), "'");
 }
 
-TEST(CHANGUAN, SameSizesAndWallsAsThePipeCalculator) {
+TEST(HANGUAN, SameSizesAndWallsAsThePipeCalculator) {
     const std::vector<std::string> thin = Filled(IDC_HANGUAN_THIN), thick = Filled(IDC_HANGUAN_THICK);
     ASSERT_EQ(kPipeSizes.count, 2 * thin.size());
     for (std::size_t i = 0; i < thin.size(); ++i) {

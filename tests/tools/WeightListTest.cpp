@@ -10,13 +10,13 @@ namespace {
 
 const char kPath[] = "/app/WeightListKq.txt";
 
-struct Lists : testing::Test {
+struct WeightListFile : testing::Test {
     MemoryFileSystem files;
     WeightList list{files, kPath};
     std::string setAside;
 };
 
-TEST_F(Lists, PricesCostsAndTotalsInKilogramsOrTonnes) {
+TEST_F(WeightListFile, PricesCostsAndTotalsInKilogramsOrTonnes) {
     ASSERT_TRUE(list.Load(setAside));
     list.Add({"钢板一", "1000×1000×10", "", 78.5}, "2026-12-09 10:00:00");
     list.Add({"角钢(热轧)", "∠50×5", "6000 mm", 22.656}, "2026-12-09 10:01:00");
@@ -45,7 +45,7 @@ TEST_F(Lists, PricesCostsAndTotalsInKilogramsOrTonnes) {
     EXPECT_DOUBLE_EQ(list.DefaultPrice(), 4200);
 }
 
-TEST_F(Lists, EveryChangeIsWrittenAndReadsBackExactly) {
+TEST_F(WeightListFile, EveryChangeIsWrittenAndReadsBackExactly) {
     list.Add({"钢丝绳", "6×19\tFC\\x", "2.5\r\nm", 0.1 + 0.2}, "2026-12-09 10:00:00");
     list.Add({"螺栓/螺母/垫圈/开口销", "LS 5782-2000 M12×80", "1 件", 1e-9}, "");
     list.SetRowPrice(0, 3999.99);
@@ -67,7 +67,7 @@ TEST_F(Lists, EveryChangeIsWrittenAndReadsBackExactly) {
     EXPECT_EQ(again.FileText(), written);
 }
 
-TEST_F(Lists, DamagedOrForeignFilesAreSetAsideNotDropped) {
+TEST_F(WeightListFile, DamagedOrForeignFilesAreSetAsideNotDropped) {
     const std::string foreign = "名称,重量\r\n钢板,12\r\n";
     files.files[kPath] = foreign;
     EXPECT_FALSE(list.Load(setAside));
@@ -92,7 +92,7 @@ TEST_F(Lists, DamagedOrForeignFilesAreSetAsideNotDropped) {
     EXPECT_TRUE(files.Exists(std::string(kPath) + ".damaged-5"));
 }
 
-TEST_F(Lists, AFileThatCannotBeWrittenKeepsTheRowsInMemory) {
+TEST_F(WeightListFile, AFileThatCannotBeWrittenKeepsTheRowsInMemory) {
     files.readOnly = true;
     EXPECT_FALSE(list.Add({"螺纹钢", "Φ12", "9 m", 8.0}, "t"));
     EXPECT_FALSE(list.Saved());
@@ -102,7 +102,7 @@ TEST_F(Lists, AFileThatCannotBeWrittenKeepsTheRowsInMemory) {
     EXPECT_TRUE(list.Saved());
 }
 
-TEST_F(Lists, TabTextAndCsvForSpreadsheets) {
+TEST_F(WeightListFile, TabTextAndCsvForSpreadsheets) {
     list.Add({"钢板一", "1,000×\"2\"", "", 78.5}, "2026-12-09 10:00:00");
     list.Add({"钢丝绳", "6×19\nFC", "6 m", 1234.5}, "2026-12-09 10:01:00");
     list.SetDefaultPrice(4000);

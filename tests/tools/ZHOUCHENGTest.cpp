@@ -13,17 +13,17 @@
 namespace mw {
 namespace {
 
-class ZhouchengTest : public ::testing::Test {
+class ZHOUCHENG : public ::testing::Test {
 protected:
-    ZhouchengTest() : window(surface, clipboard) {
+    ZHOUCHENG() : window(surface, clipboard) {
         surface.Bind(&window);
         window.OnInitDialog();
     }
-    int Line() const { return surface.Selection(IDC_ZC_LIST); }
-    int Kind() const { return surface.Selection(IDC_ZC_KIND); }
+    int Line() const { return surface.Selection(IDC_ZHOUCHENG_LIST); }
+    int Kind() const { return surface.Selection(IDC_ZHOUCHENG_KIND); }
     void Find(const std::string& text) {
-        surface.Type(IDC_ZC_SEARCH, text);
-        surface.Click(IDC_ZC_FIND);
+        surface.Type(IDC_ZHOUCHENG_SEARCH, text);
+        surface.Click(IDC_ZHOUCHENG_FIND);
     }
 
     MemorySurface surface;
@@ -31,30 +31,30 @@ protected:
     CZHOUCHENG window;
 };
 
-TEST_F(ZhouchengTest, StartsWithEveryLineAndTheWholeKindChosen) {
-    ASSERT_EQ(surface.ItemCount(IDC_ZC_LIST), kBearingLineCount);
-    EXPECT_EQ(surface.ItemText(IDC_ZC_LIST, 55), "6204   204       20×47×14    0.103 ");
-    ASSERT_EQ(surface.ItemCount(IDC_ZC_KIND), 13);
-    EXPECT_EQ(surface.ItemText(IDC_ZC_KIND, 0), "全部滚动轴承");
-    EXPECT_EQ(surface.ItemText(IDC_ZC_KIND, 1), "深沟球轴承(GB/T276-94)");
-    EXPECT_EQ(surface.ItemText(IDC_ZC_KIND, 12), "推力圆锥滚子轴承(GB/T4663-1994)");
+TEST_F(ZHOUCHENG, StartsWithEveryLineAndTheWholeKindChosen) {
+    ASSERT_EQ(surface.ItemCount(IDC_ZHOUCHENG_LIST), kBearingLineCount);
+    EXPECT_EQ(surface.ItemText(IDC_ZHOUCHENG_LIST, 55), "6204   204       20×47×14    0.103 ");
+    ASSERT_EQ(surface.ItemCount(IDC_ZHOUCHENG_KIND), 13);
+    EXPECT_EQ(surface.ItemText(IDC_ZHOUCHENG_KIND, 0), "全部滚动轴承");
+    EXPECT_EQ(surface.ItemText(IDC_ZHOUCHENG_KIND, 1), "深沟球轴承(GB/T276-94)");
+    EXPECT_EQ(surface.ItemText(IDC_ZHOUCHENG_KIND, 12), "推力圆锥滚子轴承(GB/T4663-1994)");
     EXPECT_EQ(Kind(), 0);
     EXPECT_EQ(Line(), -1);
 }
 
-TEST_F(ZhouchengTest, ChoosingAKindSelectsItsHeader) {
-    surface.Choose(IDC_ZC_KIND, 12);
+TEST_F(ZHOUCHENG, ChoosingAKindSelectsItsHeader) {
+    surface.Choose(IDC_ZHOUCHENG_KIND, 12);
     EXPECT_EQ(Line(), 2099);
-    surface.Choose(IDC_ZC_KIND, 7);
+    surface.Choose(IDC_ZHOUCHENG_KIND, 7);
     EXPECT_EQ(Line(), 1695);
-    surface.Choose(IDC_ZC_KIND, 1);
+    surface.Choose(IDC_ZHOUCHENG_KIND, 1);
     EXPECT_EQ(Line(), 0);
-    surface.Choose(IDC_ZC_KIND, 12);
-    surface.Choose(IDC_ZC_KIND, 0);
+    surface.Choose(IDC_ZHOUCHENG_KIND, 12);
+    surface.Choose(IDC_ZHOUCHENG_KIND, 0);
     EXPECT_EQ(Line(), 0);
 }
 
-TEST_F(ZhouchengTest, EveryLineMapsToTheKindWhoseRangeHoldsIt) {
+TEST_F(ZHOUCHENG, EveryLineMapsToTheKindWhoseRangeHoldsIt) {
     const int firsts[] = {1, 257, 349, 1165, 1458, 1618, 1695, 1804, 1856, 2030, 2084, 2099};
     EXPECT_EQ(CZHOUCHENG::KindOfLine(0), 0);
     for (int k = 0; k < 12; ++k) {
@@ -63,30 +63,30 @@ TEST_F(ZhouchengTest, EveryLineMapsToTheKindWhoseRangeHoldsIt) {
     }
     EXPECT_EQ(CZHOUCHENG::KindOfLine(2109), 12);
     // Picking a line sets the combo; line 0 leaves it.
-    surface.Choose(IDC_ZC_LIST, 1700);
+    surface.Choose(IDC_ZHOUCHENG_LIST, 1700);
     EXPECT_EQ(Kind(), 7);
-    surface.Choose(IDC_ZC_LIST, 0);
+    surface.Choose(IDC_ZHOUCHENG_LIST, 0);
     EXPECT_EQ(Kind(), 7);
 }
 
-TEST_F(ZhouchengTest, FindNextStepsThroughMatchesAndTheComboFollows) {
+TEST_F(ZHOUCHENG, FindNextStepsThroughMatchesAndTheComboFollows) {
     Find("6204");
     EXPECT_EQ(Line(), 55);
     EXPECT_EQ(Kind(), 1);
-    surface.Click(IDC_ZC_FIND);
+    surface.Click(IDC_ZHOUCHENG_FIND);
     EXPECT_EQ(Line(), 1706);
-    EXPECT_EQ(surface.ItemText(IDC_ZC_LIST, 1706).substr(0, 6), "7204C ");
+    EXPECT_EQ(surface.ItemText(IDC_ZHOUCHENG_LIST, 1706).substr(0, 6), "7204C ");
     EXPECT_EQ(Kind(), 7);
     EXPECT_TRUE(surface.messages.empty());
 }
 
-TEST_F(ZhouchengTest, ADimensionIsFoundInSeveralKinds) {
+TEST_F(ZHOUCHENG, ADimensionIsFoundInSeveralKinds) {
     std::set<int> kinds;
     int previous = -1;
     for (int i = 0; i < 40; ++i) {
         Find("20×47");
         ASSERT_NE(Line(), previous);
-        EXPECT_NE(surface.ItemText(IDC_ZC_LIST, Line()).find("20×47"), std::string::npos);
+        EXPECT_NE(surface.ItemText(IDC_ZHOUCHENG_LIST, Line()).find("20×47"), std::string::npos);
         EXPECT_EQ(Kind(), CZHOUCHENG::KindOfLine(Line()));
         kinds.insert(Kind());
         previous = Line();
@@ -94,7 +94,7 @@ TEST_F(ZhouchengTest, ADimensionIsFoundInSeveralKinds) {
     EXPECT_GE(kinds.size(), 4u);   // deep groove, cylindrical, tapered, angular contact …
 }
 
-TEST_F(ZhouchengTest, SearchingTheWordBearingStepsFromHeaderToHeader) {
+TEST_F(ZHOUCHENG, SearchingTheWordBearingStepsFromHeaderToHeader) {
     for (int k = 1; k < 12; ++k) {
         Find("轴承");
         EXPECT_EQ(Line(), CZHOUCHENG::kHeaderLines[k]);
@@ -105,17 +105,17 @@ TEST_F(ZhouchengTest, SearchingTheWordBearingStepsFromHeaderToHeader) {
     EXPECT_EQ(Kind(), 12);
 }
 
-TEST_F(ZhouchengTest, SearchGoesOnFromTheLineTheUserPicked) {
-    surface.Choose(IDC_ZC_LIST, 1000);
+TEST_F(ZHOUCHENG, SearchGoesOnFromTheLineTheUserPicked) {
+    surface.Choose(IDC_ZHOUCHENG_LIST, 1000);
     Find("6204");
     EXPECT_EQ(Line(), 1706);
-    surface.Choose(IDC_ZC_LIST, kBearingLineCount - 1);
+    surface.Choose(IDC_ZHOUCHENG_LIST, kBearingLineCount - 1);
     Find("6204");
     EXPECT_EQ(Line(), 55);
 }
 
-TEST_F(ZhouchengTest, TextFoundNowhereSaysSoAndKeepsTheSelection) {
-    surface.Choose(IDC_ZC_LIST, 300);
+TEST_F(ZHOUCHENG, TextFoundNowhereSaysSoAndKeepsTheSelection) {
+    surface.Choose(IDC_ZHOUCHENG_LIST, 300);
     Find("XYZ-none");
     EXPECT_EQ(Line(), 300);
     ASSERT_EQ(surface.messages.size(), 1u);
@@ -124,24 +124,24 @@ TEST_F(ZhouchengTest, TextFoundNowhereSaysSoAndKeepsTheSelection) {
     EXPECT_EQ(surface.messages[0].style, static_cast<unsigned>(kMbOk));
 }
 
-TEST_F(ZhouchengTest, DoubleClickCopiesTheSelectedLine) {
-    surface.Choose(IDC_ZC_LIST, 55);
-    surface.DoubleClick(IDC_ZC_LIST);
+TEST_F(ZHOUCHENG, DoubleClickCopiesTheSelectedLine) {
+    surface.Choose(IDC_ZHOUCHENG_LIST, 55);
+    surface.DoubleClick(IDC_ZHOUCHENG_LIST);
     EXPECT_EQ(clipboard.text, "6204   204       20×47×14    0.103 ");
     clipboard.busy = true;
-    surface.Choose(IDC_ZC_LIST, 56);
-    surface.DoubleClick(IDC_ZC_LIST);   // a busy clipboard: nothing happens
+    surface.Choose(IDC_ZHOUCHENG_LIST, 56);
+    surface.DoubleClick(IDC_ZHOUCHENG_LIST);   // a busy clipboard: nothing happens
     EXPECT_EQ(clipboard.text, "6204   204       20×47×14    0.103 ");
 }
 
-TEST(Zhoucheng, DoubleClickWithoutASelectionCopiesNothing) {
+TEST(ZHOUCHENGAlone, DoubleClickWithoutASelectionCopiesNothing) {
     MemorySurface surface;
     MemoryClipboard clipboard;
     CZHOUCHENG window(surface, clipboard);
     surface.Bind(&window);
     window.OnInitDialog();
     clipboard.text = "before";
-    surface.DoubleClick(IDC_ZC_LIST);
+    surface.DoubleClick(IDC_ZHOUCHENG_LIST);
     EXPECT_EQ(clipboard.text, "before");
 }
 

@@ -1,0 +1,39 @@
+// The About window: the usage notes, the change log, and buttons to the maker's download page
+// (followed by the update check) and web shop.
+#pragma once
+
+#include <string>
+
+#include "kit/ControlSurface.h"
+#include "app/WebPages.h"
+
+namespace mw {
+
+// What the About window asks of the platform.
+class AboutActions {
+public:
+    virtual ~AboutActions() = default;
+    virtual void OpenWebPage(const std::string& address) = 0;  // in the default browser
+    virtual void StartUpdateCheck() = 0;
+    virtual void Close() = 0;
+};
+
+// The two texts, each one string with CR LF line ends.
+std::string UsageNotes();
+std::string ChangeLog();
+
+class CWeightAboutDlg : public CommandTarget {
+public:
+    CWeightAboutDlg(ControlSurface& surface, AboutActions& actions, const WebPages& pages = kWebPages);
+
+    void OnInitDialog();
+    void OnCommand(int id, Notify what) override;
+    void OnClose() { actions_.Close(); }
+
+private:
+    ControlSurface& surface_;
+    AboutActions& actions_;
+    WebPages pages_;
+};
+
+}  // namespace mw

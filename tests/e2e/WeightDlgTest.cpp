@@ -1,0 +1,128 @@
+// The real main window under Wine: start state, settings bar, statistics, tool windows,
+// collapse, Esc, the settings file, a second copy.
+#include <gtest/gtest.h>
+
+#include "res/resource.h"
+#include "tests/e2e/support/AppUnderTest.h"
+
+namespace mw::e2e {
+namespace {
+
+TEST(WeightDlg, StartStateAndSettingsBar) {
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    EXPECT_EQ(Text(r.main, IDC_DENSITY), "7.85");
+    EXPECT_EQ(ItemText(r.main, IDC_DECIMALS, Selection(r.main, IDC_DECIMALS)), "2");
+    EXPECT_EQ(ItemText(r.main, IDC_UNITSYSTEM, Selection(r.main, IDC_UNITSYSTEM)), "kg;mm");
+    EXPECT_EQ(Text(r.main, IDC_TOPMOST), "置 顶");
+    EXPECT_FALSE(Enabled(r.main, IDC_COLLAPSE));
+    EXPECT_TRUE(Checked(r.main, IDC_STAT_SWITCH));
+
+    SetText(r.main, IDC_STAT_EXPR, "12.5+7.5");
+    EXPECT_EQ(Text(r.main, IDC_STAT_TOTAL), "20.00");
+    SetClipboardText("");
+    Click(r.main, IDC_STAT_COPY);
+    EXPECT_EQ(ClipboardText(), "20.00");
+    Choose(r.main, IDC_DECIMALS, 4);
+    EXPECT_EQ(Text(r.main, IDC_STAT_TOTAL), "20.0000");
+
+    // Wine without a window manager keeps no top-most state for the window; the button's text
+    // is the state the program itself keeps.
+    Click(r.main, IDC_TOPMOST);
+    EXPECT_EQ(Text(r.main, IDC_TOPMOST), "不置顶");
+    Click(r.main, IDC_TOPMOST);
+    EXPECT_FALSE(IsTopMost(r.main));
+    EXPECT_EQ(Text(r.main, IDC_TOPMOST), "置 顶");
+
+    Key(GetDlgItem(r.main, IDC_STAT_EXPR), VK_ESCAPE);
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(r.main));
+    EXPECT_TRUE(r.app.Running());
+}
+
+TEST(WeightDlg, ToolWindowShowsBesideAndFollows) {
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    const RECT main = WindowRect(r.main);
+    Command(r.main, IDM_AILIAOMIDU);
+    HWND tool = r.app.WaitForWindow("常用材料密度", 3000);
+    ASSERT_NE(tool, nullptr);
+    RECT at = WindowRect(tool);
+    EXPECT_EQ(at.left, main.right);
+    EXPECT_EQ(at.top, main.top);
+
+    SetWindowPos(r.main, nullptr, main.left + 40, main.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_TRUE(WaitUntil([&] { return WindowRect(tool).top == main.top + 30; }, 2000));
+    EXPECT_EQ(WindowRect(tool).left, main.right + 40);
+
+    Click(r.main, IDC_ATTACH);  // detached: the tool window stays
+    SetWindowPos(r.main, nullptr, main.left, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Sleep(600);
+    EXPECT_EQ(WindowRect(tool).top, main.top + 30);
+
+    Command(r.main, IDM_AILIAOMIDU);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(tool); }, 2000));
+}
+
+TEST(WeightDlg, CollapsesAfterTenSeconds) {
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    const RECT full = WindowRect(r.main);
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(r.main, IDC_COLLAPSE); }, 14000));
+    EXPECT_EQ(Text(r.main, IDC_COLLAPSE), "↓");
+    const RECT collapsed = WindowRect(r.main);
+    EXPECT_LT(collapsed.bottom - collapsed.top, full.bottom - full.top);
+    Click(r.main, IDC_COLLAPSE);
+    EXPECT_EQ(WindowRect(r.main).bottom - WindowRect(r.main).top, full.bottom - full.top);
+    EXPECT_EQ(Text(r.main, IDC_COLLAPSE), "↑");
+}
+
+TEST(WeightDlg, UnitSystemIsStoredHiddenAndSurvivesARestart) {
+    {
+        RunningApp r;
+        ASSERT_NE(r.main, nullptr);
+        Choose(r.main, IDC_UNITSYSTEM, 1);
+        EXPECT_EQ(r.app.SettingsBytes(), "[Setting]\r\ndanwei=1\r\n");
+        EXPECT_TRUE(r.app.SettingsAttributes() & FILE_ATTRIBUTE_HIDDEN);
+        Choose(r.main, IDC_UNITSYSTEM, 2);  // writing a hidden file works
+        EXPECT_EQ(r.app.SettingsBytes(), "[Setting]\r\ndanwei=2\r\n");
+        r.app.Kill();
+        ASSERT_TRUE(r.app.Start());
+        HWND again = r.app.MainWindow();
+        ASSERT_NE(again, nullptr);
+        EXPECT_EQ(Selection(again, IDC_UNITSYSTEM), 2);
+        Choose(again, IDC_UNITSYSTEM, 0);
+        EXPECT_FALSE(r.app.SettingsExists());  // nothing else stored: the file goes
+    }
+    RunningApp r;
+    r.app.Kill();
+    r.app.WriteSettings("[Setting]\r\nhidetubiao=1\r\ndanwei=1\r\n");
+    ASSERT_TRUE(r.app.Start());
+    HWND main = r.app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    Choose(main, IDC_UNITSYSTEM, 0);
+    EXPECT_EQ(r.app.SettingsBytes(), "[Setting]\r\nhidetubiao=1\r\n");
+}
+
+TEST(WeightDlg, SecondCopyWarnsAndStillOpens) {
+    RunningApp first;
+    ASSERT_NE(first.main, nullptr);
+    AppUnderTest second;
+    ASSERT_TRUE(second.Start());
+    HWND warning = second.WaitForWindow("Telvar材料重量计算器", 10000);
+    ASSERT_NE(warning, nullptr);
+    PostMessageW(warning, WM_COMMAND, IDOK, 0);
+    EXPECT_NE(second.MainWindow(), nullptr);
+}
+
+TEST(WeightDlg, RenamedExeFindsItsSettingsBeside) {
+    AppUnderTest app("Weight2.exe");
+    app.WriteSettings("[Setting]\r\ndanwei=2\r\n");
+    ASSERT_TRUE(app.Start());
+    HWND main = app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(Selection(main, IDC_UNITSYSTEM), 2);
+}
+
+}  // namespace
+}  // namespace mw::e2e

@@ -1,0 +1,32 @@
+// SHA-256 against the published test vectors and lengths around the block boundaries.
+#include <gtest/gtest.h>
+
+#include "update/Sha256.h"
+
+namespace mw {
+namespace {
+
+TEST(Sha256, MatchesKnownDigests) {
+    EXPECT_EQ(Sha256Hex(""), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    EXPECT_EQ(Sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(Sha256Hex("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
+    EXPECT_EQ(Sha256Hex(std::string(1000000, 'a')),
+              "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
+    EXPECT_EQ(Sha256Hex(std::string("\0\xff", 2)), Sha256Hex(std::string("\0\xff", 2)));
+    EXPECT_NE(Sha256Hex(std::string("\0", 1)), Sha256Hex(""));
+}
+
+TEST(Sha256, LengthsAroundTheLastBlock) {
+    const struct { std::size_t length; const char* digest; } cases[] = {
+        {55,  "9f4390f8d30c2dd92ec9f095b65e2b9ae9b0a925a5258e241c9f1e910f734318"},
+        {56,  "b35439a4ac6f0948b6d6f9e3c6af0f5f590ce20f1bde7090ef7970686ec6738a"},
+        {63,  "7d3e74a05d7db15bce4ad9ec0658ea98e3f06eeecf16b4c6fff2da457ddc2f34"},
+        {64,  "ffe054fe7ae0cb6dc65c3af9b61d5209f439851db43d0ba5997337df154668eb"},
+        {119, "31eba51c313a5c08226adf18d4a359cfdfd8d2e816b13f4af952f7ea6584dcfb"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Sha256Hex(std::string(c.length, 'a')), c.digest) << c.length;
+}
+
+}  // namespace
+}  // namespace mw

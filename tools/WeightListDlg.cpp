@@ -1,0 +1,113 @@
+// The weight list window's behaviour.
+#include "tools/WeightListDlg.h"
+
+#include "expr/CalcExpression.h"
+#include "res/resource.h"
+
+namespace mw {
+
+namespace {
+
+// Pixels, in the order of WeightList::kColumnTitles.
+const int kColumnWidths[WeightList::kColumnCount] = {36, 90, 120, 92, 86, 76, 76, 124};
+
+const char kChooseRow[] = "请先在清单中选中一行。";
+const char kConfirmClear[] = "清空重量清单中的全部记录吗?";
+const char kExportName[] = "重量清单.csv";
+
+}  // namespace
+
+CWeightListDlg::CWeightListDlg(ControlSurface& surface, WeightList& list, const CalcSettings& settings,
+                   Clipboard& clipboard, ExportFiles& exports)
+    : surface_(surface), list_(list), settings_(settings), clipboard_(clipboard), exports_(exports) {
+    list_.onChange = [this] { Refresh(); };
+}
+
+void CWeightListDlg::OnInitDialog(const std::string& setAside) {
+    for (std::size_t i = 0; i < WeightList::kColumnCount; ++i)
+        surface_.AddColumn(IDC_WEIGHTLIST_LIST, WeightList::kColumnTitles[i], kColumnWidths[i]);
+    surface_.SetText(IDC_WEIGHTLIST_PRICE, PlainNumber(list_.DefaultPrice(), 2));
+    Refresh();
+    if (!setAside.empty())
+        surface_.ShowMessage("重量清单文件已损坏或不是本程序的清单,原文件已另存为:\n" + setAside +
+                                 "\n清单从空白开始。",
+                             "警告", kMbOk | kMbIconWarning);
+}
+
+void CWeightListDlg::OnCommand(int id, Notify what) {
+    switch (id) {
+        case IDC_WEIGHTLIST_PRICE:     if (what == Notify::Change) OnDefaultPrice(); break;
+        case IDC_WEIGHTLIST_LIST:      if (what == Notify::SelChange) OnRowSelected(); break;
+        case IDC_WEIGHTLIST_SET_PRICE: if (what == Notify::Click) OnSetRowPrice(); break;
+        case IDC_WEIGHTLIST_DELETE:    if (what == Notify::Click) OnDelete(); break;
+        case IDC_WEIGHTLIST_CLEAR:     if (what == Notify::Click) OnClear(); break;
+        case IDC_WEIGHTLIST_COPY:      if (what == Notify::Click) clipboard_.SetText(list_.TabText(Display())); break;
+        case IDC_WEIGHTLIST_EXPORT:    if (what == Notify::Click) OnExport(); break;
+        default: break;
+    }
+}
+
+void CWeightListDlg::Refresh() {
+    const WeightDisplay display = Display();
+    const int selected = surface_.Selection(IDC_WEIGHTLIST_LIST);
+    surface_.ClearItems(IDC_WEIGHTLIST_LIST);
+    const int count = static_cast<int>(list_.Rows().size());
+    for (int i = 0; i < count; ++i) {
+        std::vector<std::string> cells = list_.RowCells(i, display);
+        cells[WeightList::kWeightCell] += std::string(" ") + display.Unit();  // the header names no unit here
+        surface_.AddRow(IDC_WEIGHTLIST_LIST, cells);
+    }
+    if (selected >= 0 && count > 0) surface_.SetSelection(IDC_WEIGHTLIST_LIST, selected < count ? selected : count - 1);
+    std::string total = "共 " + std::to_string(count) + " 项  合计重量 " + display.Weight(list_.TotalKilograms()) +
+                        " " + display.Unit() + "  金额 " + Money(list_.TotalCost()) + " 元";
+    if (!list_.Saved()) total += "  (清单文件无法写入,记录只在本次运行中)";
+    surface_.SetText(IDC_WEIGHTLIST_TOTAL, total);
+}
+
+// The default price follows the edit as it is typed; rows with a price of their own keep it.
+void CWeightListDlg::OnDefaultPrice() {
+    const double price = CalcExpression(surface_.Text(IDC_WEIGHTLIST_PRICE));
+    if (price != list_.DefaultPrice()) list_.SetDefaultPrice(price);
+}
+
+void CWeightListDlg::OnRowSelected() {
+    const int row = surface_.Selection(IDC_WEIGHTLIST_LIST);
+    const auto& rows = list_.Rows();
+    const bool own = row >= 0 && row < static_cast<int>(rows.size()) && rows[row].price;
+    surface_.SetText(IDC_WEIGHTLIST_ROW_PRICE, own ? PlainNumber(*rows[row].price, 2) : std::string());
+}
+
+// An empty row price returns the row to the default price.
+void CWeightListDlg::OnSetRowPrice() {
+    const int row = SelectedRow();
+    if (row < 0) return;
+    const std::string text = surface_.Text(IDC_WEIGHTLIST_ROW_PRICE);
+    if (text.find_first_not_of(' ') == std::string::npos) list_.SetRowPrice(row, std::nullopt);
+    else list_.SetRowPrice(row, CalcExpression(text));
+}
+
+void CWeightListDlg::OnDelete() {
+    const int row = SelectedRow();
+    if (row >= 0) list_.Remove(row);
+}
+
+void CWeightListDlg::OnClear() {
+    if (list_.Rows().empty()) return;
+    if (surface_.ShowMessage(kConfirmClear, "提示", kMbYesNo | kMbIconQuestion) == kIdYes) list_.Clear();
+}
+
+void CWeightListDlg::OnExport() {
+    const std::optional<std::string> path = exports_.AskSavePath(kExportName);
+    if (!path) return;
+    if (!exports_.Write(*path, list_.CsvText(Display())))
+        surface_.ShowMessage("无法写入文件:\n" + *path, "警告", kMbOk | kMbIconWarning);
+}
+
+int CWeightListDlg::SelectedRow() {
+    const int row = surface_.Selection(IDC_WEIGHTLIST_LIST);
+    if (row >= 0 && row < static_cast<int>(list_.Rows().size())) return row;
+    surface_.ShowMessage(kChooseRow, "输入提示", kMbOk | kMbIconInformation);
+    return -1;
+}
+
+}  // namespace mw

@@ -1,0 +1,64 @@
+// Weight list window plumbing: list view styles, its selection notification, the save dialog.
+#include "tools/WeightListDlgWin32.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include "kit/Utf16Win32.h"
+#include "res/resource.h"
+#include "settings/FileSystemWin32.h"
+
+namespace mw {
+
+WeightListDlgWindow::WeightListDlgWindow(std::function<void()> onClosed, WeightList& list,
+                                   const CalcSettings& settings, std::string setAside)
+    : ToolWindowFrame(std::move(onClosed)),
+      logic_(Surface(), list, settings, clipboard_, *this),
+      setAside_(std::move(setAside)) {
+    SetLogic(&logic_);
+}
+
+void WeightListDlgWindow::OnInit() {
+    HWND list = GetDlgItem(Hwnd(), IDC_WEIGHTLIST_LIST);
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    logic_.OnInitDialog(setAside_);
+}
+
+bool WeightListDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_NOTIFY) {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == IDC_WEIGHTLIST_LIST && header->code == LVN_ITEMCHANGED) {
+            const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+            if ((change->uNewState ^ change->uOldState) & LVIS_SELECTED)
+                logic_.OnCommand(IDC_WEIGHTLIST_LIST, Notify::SelChange);
+            result = 0;
+            return true;
+        }
+        return false;
+    }
+    return ToolWindowFrame::OnMessage(message, wParam, lParam, result);
+}
+
+std::optional<std::string> WeightListDlgWindow::AskSavePath(const std::string& suggestedName) {
+    std::wstring file = Widen(suggestedName);
+    file.resize(MAX_PATH * 4, L'\0');
+    static const wchar_t kFilter[] = L"CSV 文件 (*.csv)\0*.csv\0所有文件 (*.*)\0*.*\0";
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Hwnd();
+    dialog.lpstrFilter = kFilter;
+    dialog.lpstrFile = &file[0];
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrDefExt = L"csv";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+    file.resize(wcslen(file.c_str()));
+    return Narrow(file);
+}
+
+bool WeightListDlgWindow::Write(const std::string& path, const std::string& bytes) {
+    Win32FileSystem files;
+    return files.ReplaceWhole(path, bytes);
+}
+
+}  // namespace mw

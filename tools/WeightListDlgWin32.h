@@ -1,0 +1,32 @@
+// The weight list window as a real dialog: template 181, its list view, the save dialog.
+#pragma once
+
+#include <string>
+
+#include "kit/ClipboardWin32.h"
+#include "kit/ToolWindowWin32.h"
+#include "tools/WeightListDlg.h"
+
+namespace mw {
+
+class WeightListDlgWindow : public ToolWindowFrame, private ExportFiles {
+public:
+    WeightListDlgWindow(std::function<void()> onClosed, WeightList& list, const CalcSettings& settings,
+                     std::string setAside);
+
+    CWeightListDlg& Logic() { return logic_; }
+
+protected:
+    void OnInit() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    std::optional<std::string> AskSavePath(const std::string& suggestedName) override;
+    bool Write(const std::string& path, const std::string& bytes) override;
+
+    Win32Clipboard clipboard_{nullptr};
+    CWeightListDlg logic_;
+    std::string setAside_;
+};
+
+}  // namespace mw

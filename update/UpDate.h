@@ -1,0 +1,98 @@
+// The update check: asks the server's list whether a newer version exists and, if the user
+// agrees, fetches it into the program folder and starts it; at its own start the new copy ends
+// the old one and removes its file.
+#pragma once
+
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "update/UpdateList.h"
+
+namespace mw {
+
+class FileSystem;
+class FtpClient;
+class ProcessStarter;
+class ProfileStore;
+
+// The two messages of the update.
+class UpdateQuestions {
+public:
+    virtual ~UpdateQuestions() = default;
+    virtual bool AskToUpdate() = 0;     // Yes or No
+    virtual void TellDownloaded() = 0;  // the new version is in place and will be started
+};
+
+class UpdateProcesses {
+public:
+    virtual ~UpdateProcesses() = default;
+    // Ends the program `folder` + `name` if a copy of it runs, other than this process.
+    virtual void KillOldProcess(const std::string& folder, const std::string& name) = 0;
+};
+
+// Where the program lives: its folder, ending in its separator, and its file name.
+struct ProgramPlace {
+    std::string folder;
+    std::string exe;
+};
+
+// One check at a time in a process (they share the list and the files), and none once a new
+// version has been put in place.
+struct UpdateTurn {
+    std::mutex checking;
+    bool updated = false;
+};
+
+// The server the check asks: the settings key, or the compiled-in default (empty unless the
+// build names one; with no server there is no check). The key is only read, never written.
+std::string UpdateServerAddress(ProfileStore& settings);
+
+class CUpDate {
+public:
+    // `exitThisCopy` is this program's exit sequence.
+    CUpDate(const ProgramPlace& place, FileSystem& files, FtpClient& ftp, UpdateQuestions& questions,
+            ProcessStarter& starter, std::function<void()> exitThisCopy, UpdateTurn& turn,
+            std::string ownVersion, std::string server);
+
+    // 1 when a new version has been fetched, checked and put in place, with the local list
+    // naming this program as the old one; otherwise 0 and every file as it was.
+    int CheckUpdate();
+    // The worker thread's work: the check, then the new executable in place of this copy, which
+    // runs its exit sequence just before the new one runs (so that the new one starts as a first
+    // copy would). When the new one cannot start, this copy goes on.
+    void Run();
+
+private:
+    int FetchNewVersion();
+    bool FetchList(const std::string& incoming, UpdateList& list, std::string& bytes);
+    bool FetchFiles(const UpdateList& list, const std::string& incoming);
+    bool PutInPlace(const std::vector<std::string>& names, const std::string& incoming,
+                    const std::string& localList);
+
+    ProgramPlace place_;
+    FileSystem& files_;
+    FtpClient& ftp_;
+    UpdateQuestions& questions_;
+    ProcessStarter& starter_;
+    std::function<void()> exitThisCopy_;
+    UpdateTurn& turn_;
+    std::string ownVersion_;
+    std::string server_;
+};
+
+// At the new copy's start: when the local list names an old executable other than this one that
+// still lies in the folder, ends it if it still runs, deletes its file and then the list.
+void CleanUpAfterUpdate(const ProgramPlace& place, FileSystem& files, UpdateProcesses& processes);
+
+struct RunningProgram {
+    unsigned long id;
+    std::string path;  // of its executable
+};
+// The process to end for the old copy at `path`: never this one, never a program of the same
+// name elsewhere; 0 when none runs.
+unsigned long ChooseOldProcess(const std::vector<RunningProgram>& running, unsigned long ownId,
+                               const std::string& path);
+
+}  // namespace mw
