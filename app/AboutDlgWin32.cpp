@@ -39,7 +39,7 @@ void AboutWindow::OpenWebPage(const std::string& address) {
 }
 
 // The check's questions have no owner, so that no window waits for them.
-void AboutWindow::StartUpdateCheck() { mw::StartUpdateCheck(); }
+void AboutWindow::StartUpdateCheck() { mw::StartUpdateCheck(CheckStart::ByUser); }
 
 void AboutWindow::Close() { EndDialog(Hwnd(), IDOK); }
 

@@ -2,6 +2,7 @@
 #include "periphery/FtpGetWin32.h"
 
 #include "app/Utf16Win32.h"
+#include "periphery/Sha256.h"
 
 namespace mw {
 
@@ -40,11 +41,39 @@ bool CFtpGet::Connect(const std::string& server) {
     return connection_ != nullptr;
 }
 
-bool CFtpGet::GetFile(const std::string& remotePath, const std::string& localPath) {
-    if (!connection_) return false;
-    return FtpGetFileW(connection_, Widen(remotePath).c_str(), Widen(localPath).c_str(), FALSE,
-                       FILE_ATTRIBUTE_NORMAL,
-                       FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0) != FALSE;
+TransferEnd CFtpGet::GetFile(const std::string& remotePath, const std::string& localPath, long long limit,
+                             std::string& digest) {
+    digest.clear();
+    if (!connection_) return TransferEnd::Broken;
+    HINTERNET remote = FtpOpenFileW(connection_, Widen(remotePath).c_str(), GENERIC_READ,
+                                    FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD, 0);
+    if (!remote) return TransferEnd::Broken;
+    const std::wstring path = Widen(localPath);
+    HANDLE local = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (local == INVALID_HANDLE_VALUE) {
+        InternetCloseHandle(remote);
+        return TransferEnd::Broken;
+    }
+    Sha256 hash;
+    auto read = [remote](char* buffer, std::size_t size) -> long long {
+        // TRUE with nothing read is the end of the file.
+        DWORD got = 0;
+        return InternetReadFile(remote, buffer, static_cast<DWORD>(size), &got) ? static_cast<long long>(got) : -1;
+    };
+    auto write = [local](const char* bytes, std::size_t size) {
+        DWORD written = 0;
+        return ::WriteFile(local, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    };
+    TransferEnd end = CopyTransfer(read, write, limit, hash);
+    if (!CloseHandle(local) && end == TransferEnd::Whole) end = TransferEnd::Broken;
+    // Closing the handle early ends the transfer: the server is told to stop sending.
+    InternetCloseHandle(remote);
+    if (end != TransferEnd::Whole) {
+        DeleteFileW(path.c_str());
+        return end;
+    }
+    digest = hash.Hex();
+    return end;
 }
 
 bool CFtpGet::Disconnect() {
