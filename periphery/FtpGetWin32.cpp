@@ -45,7 +45,16 @@ TransferEnd CFtpGet::GetFile(const std::string& remotePath, const std::string& l
                              std::string& digest) {
     digest.clear();
     if (!connection_) return TransferEnd::Broken;
-    HINTERNET remote = FtpOpenFileW(connection_, Widen(remotePath).c_str(), GENERIC_READ,
+    // The size the server lists for the file: a transfer that ends before it was broken off (the
+    // end of the data is all the client sees; the server's reply after it is not reported).
+    const std::wstring remotePathW = Widen(remotePath);
+    WIN32_FIND_DATAW found = {};
+    HINTERNET listing = FtpFindFirstFileW(connection_, remotePathW.c_str(), &found, INTERNET_FLAG_RELOAD, 0);
+    if (!listing) return TransferEnd::Broken;
+    InternetCloseHandle(listing);  // one request at a time on a connection
+    const long long listed = (static_cast<long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    if (listed > limit) return TransferEnd::TooLarge;
+    HINTERNET remote = FtpOpenFileW(connection_, remotePathW.c_str(), GENERIC_READ,
                                     FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD, 0);
     if (!remote) return TransferEnd::Broken;
     const std::wstring path = Widen(localPath);
@@ -60,11 +69,14 @@ TransferEnd CFtpGet::GetFile(const std::string& remotePath, const std::string& l
         DWORD got = 0;
         return InternetReadFile(remote, buffer, static_cast<DWORD>(size), &got) ? static_cast<long long>(got) : -1;
     };
-    auto write = [local](const char* bytes, std::size_t size) {
+    long long stored = 0;
+    auto write = [local, &stored](const char* bytes, std::size_t size) {
         DWORD written = 0;
+        stored += size;
         return ::WriteFile(local, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
     };
     TransferEnd end = CopyTransfer(read, write, limit, hash);
+    if (end == TransferEnd::Whole && stored != listed) end = TransferEnd::Broken;
     if (!CloseHandle(local) && end == TransferEnd::Whole) end = TransferEnd::Broken;
     // Closing the handle early ends the transfer: the server is told to stop sending.
     InternetCloseHandle(remote);

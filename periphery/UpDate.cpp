@@ -56,6 +56,18 @@ CUpDate::CUpDate(const ProgramPlace& place, FileSystem& files, FtpClient& ftp, U
       server_(std::move(server)), kept_(std::move(kept)), start_(start) {}
 
 int CUpDate::CheckUpdate() {
+    const int result = Check();
+    Flush();
+    return result;
+}
+
+void CUpDate::Flush() {
+    std::vector<std::pair<std::string, bool>> told;
+    told.swap(told_);
+    for (const auto& message : told) questions_.Tell(message.first, message.second);
+}
+
+int CUpDate::Check() {
     std::unique_lock<std::mutex> only(turn_.checking, std::try_to_lock);
     if (!only.owns_lock() || turn_.updated) {
         Answer(kBusy, false);
@@ -79,19 +91,16 @@ int CUpDate::CheckUpdate() {
 void CUpDate::Run() {
     try {
         if (CheckUpdate() == 1) StartNewCopy();
+        Flush();
     } catch (...) {
         // Out of memory or anything else: a failed check, never the end of the process.
         try {
             ClearDownloads();
-            if (!placed_.empty() || !saved_.empty()) {
-                const std::vector<std::string> stranded = RollBack();
-                if (!stranded.empty()) {
-                    Tell(Stranded(kNotRestored, stranded), true);
-                    return;
-                }
-            }
-            if (agreed_) Tell(kUpdateCheckFailed, true);
+            const std::vector<std::string> stranded = placing_ ? RollBack() : std::vector<std::string>();
+            if (!stranded.empty()) Tell(Stranded(kNotRestored, stranded), true);
+            else if (agreed_) Tell(kUpdateCheckFailed, true);
             else Answer(kUpdateCheckFailed, true);
+            Flush();
         } catch (...) {
         }
     }
@@ -231,6 +240,7 @@ bool CUpDate::PutInPlace(const std::vector<std::string>& names, const std::strin
     const std::string saved = Backups() + place_.folder.back();
     placed_.clear();
     saved_.clear();
+    placing_ = true;
     // The list is this update's record once written; one left by an earlier update is not.
     bool whole = !files_.Exists(listPath) || files_.Remove(listPath);
     for (const std::string& name : names) {
@@ -263,6 +273,7 @@ std::vector<std::string> CUpDate::RollBack() {
     files_.RemoveFolder(Backups());
     placed_.clear();
     saved_.clear();
+    placing_ = false;
     return stranded;
 }
 
@@ -272,6 +283,7 @@ void CUpDate::ClearBackups() {
     files_.RemoveFolder(Backups());
     placed_.clear();
     saved_.clear();
+    placing_ = false;
 }
 
 void CUpDate::StartNewCopy() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "periphery/UpdateList.h"
@@ -82,6 +83,7 @@ public:
     void Run();
 
 private:
+    int Check();
     void ClearDownloads();
     bool ResolveLeftovers();
     int FetchNewVersion();
@@ -95,9 +97,11 @@ private:
     void ClearBackups();
     void StartNewCopy();
     std::string Stranded(const char* lead, const std::vector<std::string>& names) const;
-    // An answer only the user's check gives; a message every check gives.
+    // An answer only the user's check gives; a message every check gives. Both wait for Flush,
+    // so that none holds the connection or the check's files while the user reads it.
     void Answer(const std::string& text, bool warning);
-    void Tell(const std::string& text, bool warning) { questions_.Tell(text, warning); }
+    void Tell(const std::string& text, bool warning) { told_.emplace_back(text, warning); }
+    void Flush();
     std::string Backups() const;
 
     ProgramPlace place_;
@@ -112,9 +116,11 @@ private:
     std::vector<KeptFile> kept_;
     CheckStart start_;
     bool agreed_ = false;             // the user said Yes: every failure is told from then on
+    bool placing_ = false;            // files are being put in place, or are, until started
     UpdateList list_;                 // the offer being fetched
     std::vector<std::string> placed_;  // new files put in place by this check
     std::vector<std::string> saved_;   // old files it moved into the backup folder
+    std::vector<std::pair<std::string, bool>> told_;  // messages not yet shown, and whether warnings
 };
 
 // At the new copy's start: when the local list names an old executable other than this one that

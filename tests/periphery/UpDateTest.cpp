@@ -93,9 +93,14 @@ class ScriptedUser : public UpdateQuestions {
 public:
     bool AskToUpdate() override { ++asked; return yes; }
     void TellDownloaded() override { ++told; }
-    void Tell(const std::string& text, bool warning) override { said.push_back((warning ? "警告 " : "提示 ") + text); }
+    void Tell(const std::string& text, bool warning) override {
+        said.push_back((warning ? "警告 " : "提示 ") + text);
+        if (connected && *connected) ++saidWhileConnected;
+    }
     bool yes = true;
     int asked = 0, told = 0;
+    const bool* connected = nullptr;  // the server's state: no message may wait with the connection open
+    int saidWhileConnected = 0;
     std::vector<std::string> said;  // every other message, after its caption
 };
 
@@ -157,6 +162,7 @@ protected:
         Write(root_ / kOldExe, "old program");
         Write(root_ / "readme.txt", "old readme");
         before_ = Listing();
+        user.connected = &server.connected;
     }
     void TearDown() override { fs::remove_all(root_); }
 
@@ -537,6 +543,8 @@ TEST_F(Update, TransfersStopAtTheirLimits) {
     exits = 0;
     Run();
     EXPECT_EQ(user.said, (std::vector<std::string>{"警告 新版本下载失败,原文件未作改动。"}));
+    EXPECT_EQ(user.saidWhileConnected, 0);
+    EXPECT_FALSE(fs::exists(root_ / "~update"));
     ExpectNothingChanged();
 
     // A list larger than any real one is refused without being read whole.
@@ -582,6 +590,7 @@ TEST_F(Update, TheUsersCheckAlwaysAnswers) {
     server.reachable = false;
     Run();
     EXPECT_TRUE(user.said.empty());
+    EXPECT_EQ(user.saidWhileConnected, 0);
 }
 
 TEST_F(Update, NothingThrownLeavesTheCheck) {
