@@ -96,7 +96,12 @@ void CUpDate::Run() {
         // Out of memory or anything else: a failed check, never the end of the process.
         try {
             ClearDownloads();
-            const std::vector<std::string> stranded = placing_ ? RollBack() : std::vector<std::string>();
+            std::vector<std::string> stranded;
+            if (placing_) {
+                std::lock_guard<std::mutex> only(turn_.checking);
+                stranded = RollBack();
+                turn_.updated = false;
+            }
             if (!stranded.empty()) Tell(Stranded(kNotRestored, stranded), true);
             else if (agreed_) Tell(kUpdateCheckFailed, true);
             else Answer(kUpdateCheckFailed, true);
