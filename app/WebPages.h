@@ -1,6 +1,17 @@
-// The maker's web pages that the program opens in the default browser, in one place. A button
-// or link whose address is empty is disabled.
+// The maker's web pages that the program opens in the default browser, in one place. Each is
+// set when the program is built (empty by default); a button or link whose address is empty is
+// disabled.
 #pragma once
+
+#ifndef MW_DOWNLOAD_PAGE
+#define MW_DOWNLOAD_PAGE ""
+#endif
+#ifndef MW_SHOP_PAGE
+#define MW_SHOP_PAGE ""
+#endif
+#ifndef MW_HOME_PAGE
+#define MW_HOME_PAGE ""
+#endif
 
 namespace mw {
 
@@ -10,10 +21,6 @@ struct WebPages {
     const char* home;      // the maker's page, from the banner link
 };
 
-inline constexpr WebPages kWebPages = {
-    "https://www.telvar.example/download/",
-    "https://www.telvar.example/shop/",
-    "https://www.telvar.example/",
-};
+inline constexpr WebPages kWebPages = {MW_DOWNLOAD_PAGE, MW_SHOP_PAGE, MW_HOME_PAGE};
 
 }  // namespace mw

@@ -54,7 +54,8 @@ CWeightAboutDlg::CWeightAboutDlg(ControlSurface& surface, AboutActions& actions,
 void CWeightAboutDlg::OnInitDialog() {
     surface_.SetText(IDC_ABOUT_NOTES, UsageNotes());
     surface_.SetText(IDC_ABOUT_CHANGES, ChangeLog());
-    surface_.SetEnabled(IDC_ABOUT_UPDATE, !Empty(pages_.download));
+    // The check answers even when no server is set, so its button stays usable.
+    surface_.SetEnabled(IDC_ABOUT_UPDATE, true);
     surface_.SetEnabled(IDC_ABOUT_SHOP, !Empty(pages_.shop));
     // The focus on the close button keeps both texts unselected and scrolled to their start.
     surface_.SetFocus(IDC_ABOUT_CLOSE);
@@ -64,8 +65,7 @@ void CWeightAboutDlg::OnCommand(int id, Notify what) {
     if (what != Notify::Click) return;
     switch (id) {
         case IDC_ABOUT_UPDATE:
-            if (Empty(pages_.download)) return;
-            actions_.OpenWebPage(pages_.download);
+            if (!Empty(pages_.download)) actions_.OpenWebPage(pages_.download);
             actions_.StartUpdateCheck();
             break;
         case IDC_ABOUT_SHOP:

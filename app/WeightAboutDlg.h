@@ -1,5 +1,5 @@
-// The About window: the usage notes, the change log, and buttons to the maker's download page
-// (followed by the update check) and web shop.
+// The About window: the usage notes, the change log, and buttons to the update check (after the
+// maker's download page, when there is one) and to the web shop.
 #pragma once
 
 #include <string>

@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "app/ProgramFiles.h"
 #include "kit/Utf16Win32.h"
 #include "update/UpDateWin32.h"
 #include "res/resource.h"
@@ -39,7 +40,7 @@ void WeightAboutDlgWindow::OpenWebPage(const std::string& address) {
 }
 
 // The check's questions have no owner, so that no window waits for them.
-void WeightAboutDlgWindow::StartUpdateCheck() { mw::StartUpdateCheck(); }
+void WeightAboutDlgWindow::StartUpdateCheck() { mw::StartUpdateCheck(ProgramFiles(), CheckStart::ByUser); }
 
 void WeightAboutDlgWindow::Close() { EndDialog(Hwnd(), IDOK); }
 

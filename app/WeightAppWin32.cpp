@@ -23,7 +23,6 @@ const wchar_t kMutexName[] = L"renwu";
 const char kAlreadyRunning[] = "该程序已经在运行了!";
 const char kOlderMainCaption[] = "Telvar材料重量计算器V3.76";
 const wchar_t kOwnerClass[] = L"MaterialWeightOwner";
-const char kWeightListFileName[] = "WeightListKq.txt";
 
 // Opens the instance mutex, or creates it when this is the first copy. A second copy warns,
 // brings the older program's window forward if there is one, and starts all the same.
@@ -59,7 +58,7 @@ int CWeightApp::Run() {
     const std::string executable = ExecutablePath();
     SettingsFile settings(files, SettingsPathFor(executable));
     HANDLE mutex = TakeInstanceMutex();
-    WeightList weights(files, PathBesideExecutable(executable, kWeightListFileName));
+    WeightList weights(files, PathBesideExecutable(executable, kWeightListFile.name));
     std::string weightsSetAside;
     weights.Load(weightsSetAside);
 

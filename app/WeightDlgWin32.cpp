@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include "app/ProgramFiles.h"
 #include "app/WeightAboutDlgWin32.h"
 #include "kit/ClipboardWin32.h"
 #include "kit/Utf16Win32.h"
@@ -150,7 +151,7 @@ void WeightDlgWindow::ContinueStart() {
             break;
         case 4:
             CleanUpAfterUpdate(RefreshTrayArea);
-            StartUpdateCheck();
+            StartUpdateCheck(ProgramFiles());
             EnableTooltips(Hwnd());
             break;
         default:

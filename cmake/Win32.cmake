@@ -57,3 +57,13 @@ target_link_options(wine_bench PRIVATE ${MW_STATIC_LINK})
 set(MW_UPDATE_SERVER "" CACHE STRING "Update server compiled into the program")
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/update/UpDate.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS MW_UPDATE_SERVER="${MW_UPDATE_SERVER}")
+# The maker's web pages: the About window's download and shop buttons and the banner link, each
+# disabled while its address is empty (the default): -DMW_DOWNLOAD_PAGE=https://... and so on.
+set(MW_DOWNLOAD_PAGE "" CACHE STRING "Download page opened by the About window's update button")
+set(MW_SHOP_PAGE "" CACHE STRING "Web shop opened by the About window's shop button")
+set(MW_HOME_PAGE "" CACHE STRING "Maker's page opened by the banner link")
+foreach(page MW_DOWNLOAD_PAGE MW_SHOP_PAGE MW_HOME_PAGE)
+  if(NOT "${${page}}" STREQUAL "")
+    add_compile_definitions(${page}="${${page}}")
+  endif()
+endforeach()

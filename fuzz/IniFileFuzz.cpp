@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/ProgramFiles.h"
 #include "update/FtpGet.h"
 #include "update/UpdateList.h"
 #include "settings/IniFile.h"
@@ -25,7 +26,7 @@ void CheckAccepted(const mw::UpdateList& list) {
         const std::string& name = list.files[i];
         Require(mw::IsPlainFileName(name));
         Require(name.find_first_of("\\/:") == std::string::npos && name != "." && name != "..");
-        Require(!mw::SameFileName(name, "MaterialWeight.exe") && !mw::SameFileName(name, mw::kListFileName));
+        Require(!mw::IsKeptFileName(name, "MaterialWeight.exe", mw::ProgramFiles()));
         for (std::size_t k = 0; k < i; ++k) Require(!mw::SameFileName(name, list.files[k]));
         exeListed = exeListed || mw::SameFileName(name, list.exe);
     }
@@ -54,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ini.FindLine("[");
 
     mw::UpdateList list;
-    if (mw::ReadUpdateList(ini, "MaterialWeight.exe", list) == mw::ListRefusal::None) CheckAccepted(list);
+    if (mw::ReadUpdateList(ini, "MaterialWeight.exe", mw::ProgramFiles(), list) == mw::ListRefusal::None)
+        CheckAccepted(list);
     return 0;
 }

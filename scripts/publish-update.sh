@@ -28,7 +28,8 @@ for file in "$@"; do
   base=${base%"${base##*[! ]}"}
   [[ $base =~ ^(con|prn|aux|nul|com[1-9]|lpt[1-9]|conin\$|conout\$|clock\$)$ ]] && die "'$name' is a device name"
   case $lower in
-    list.ini|configkq.ini|~update|~replaced) die "'$name' is a name the program keeps for itself" ;;
+    list.ini|list.ini.tmp|configkq.ini|configkq.ini.tmp|weightlistkq.txt|weightlistkq.txt.tmp|weightlistkq.txt.damaged*|~update|~replaced)
+      die "'$name' is a name the program keeps for itself" ;;
     materialweight.exe) die "'$name' is the name of the copies already installed: give the new one a name of its own" ;;
   esac
   [ -z "${seen[$lower]:-}" ] || die "'$name' is named twice"

@@ -3,11 +3,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace mw {
 
 class FileSystem {
 public:
+    // ReplaceWhole writes `path` + this first and then moves it over `path`: a name the program
+    // writes beside each of its files.
+    static constexpr const char* kReplacingSuffix = ".tmp";
+
     virtual ~FileSystem() = default;
     virtual bool ReadFile(const std::string& path, std::string& bytes) const = 0;
     // Replaces the whole file at once: a crash leaves either the old or the new file whole.
@@ -22,6 +27,14 @@ public:
     // True when the folder exists afterwards, new or not.
     virtual bool MakeFolder(const std::string& path) { return false; }
     virtual bool RemoveFolder(const std::string& path) { return false; }  // an empty folder only
+    // Whether `path` is an existing folder.
+    virtual bool IsFolder(const std::string& path) const { return false; }
+    // The names of a folder's files and folders ("." and ".." left out); empty when it has none.
+    virtual std::vector<std::string> FolderNames(const std::string& folder) const { return {}; }
+    // The name the entry reached through `path` has in its folder: what Windows resolves an
+    // alias to (a short 8.3 name, another case of the letters), the entry's own name elsewhere.
+    // Empty when nothing is there or the name cannot be told, which callers take as "unknown".
+    virtual std::string NameOnDisk(const std::string& path) const { return std::string(); }
 };
 
 }  // namespace mw

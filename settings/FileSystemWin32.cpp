@@ -22,7 +22,7 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) cons
 
 bool Win32FileSystem::ReplaceWhole(const std::string& path, const std::string& bytes) {
     const std::wstring target = Widen(path);
-    const std::wstring temp = target + L".tmp";
+    const std::wstring temp = target + Widen(kReplacingSuffix);
     HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -76,6 +76,40 @@ bool Win32FileSystem::MakeFolder(const std::string& path) {
 
 bool Win32FileSystem::RemoveFolder(const std::string& path) {
     return RemoveDirectoryW(Widen(path).c_str()) != FALSE;
+}
+
+bool Win32FileSystem::IsFolder(const std::string& path) const {
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<std::string> Win32FileSystem::FolderNames(const std::string& folder) const {
+    std::vector<std::string> names;
+    std::wstring pattern = Widen(folder);
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+    pattern += L'*';
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(Narrow(name));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::string Win32FileSystem::NameOnDisk(const std::string& path) const {
+    // FindFirstFileW without wildcards finds the one entry the name reaches, short name or long,
+    // and reports its long name as stored. A name with wildcards is no alias of anything.
+    const std::wstring name = Widen(path);
+    const std::size_t last = name.find_last_of(L"\\/");
+    if (name.find_first_of(L"*?", last == std::wstring::npos ? 0 : last + 1) != std::wstring::npos) return std::string();
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(name.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return std::string();
+    FindClose(search);
+    return Narrow(found.cFileName);
 }
 
 }  // namespace mw

@@ -16,6 +16,9 @@ public:
     bool Rename(const std::string& from, const std::string& to) override;
     bool MakeFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
+    bool IsFolder(const std::string& path) const override;
+    std::vector<std::string> FolderNames(const std::string& folder) const override;
+    std::string NameOnDisk(const std::string& path) const override;
 };
 
 }  // namespace mw

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #if !defined(_WIN32)
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -27,7 +28,7 @@ bool PosixFileSystem::ReplaceWhole(const std::string& path, const std::string& b
     (void)path; (void)bytes;
     return false;
 #else
-    const std::string temp = path + ".tmp";
+    const std::string temp = path + kReplacingSuffix;
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return false;
     std::size_t done = 0;
@@ -79,6 +80,33 @@ bool PosixFileSystem::RemoveFolder(const std::string& path) {
 #else
     return ::rmdir(path.c_str()) == 0;
 #endif
+}
+
+bool PosixFileSystem::IsFolder(const std::string& path) const {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::vector<std::string> PosixFileSystem::FolderNames(const std::string& folder) const {
+    std::vector<std::string> names;
+#if !defined(_WIN32)
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    ::closedir(dir);
+#else
+    (void)folder;
+#endif
+    return names;
+}
+
+std::string PosixFileSystem::NameOnDisk(const std::string& path) const {
+    if (!Exists(path)) return std::string();
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace mw

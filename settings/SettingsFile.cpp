@@ -5,7 +5,6 @@ namespace mw {
 
 namespace {
 const char* const kOptions[] = {"autorun", "minirun", "danwei", "hidetubiao"};
-const char kFileName[] = "ConfigKq.ini";
 }  // namespace
 
 std::string PathBesideExecutable(const std::string& executablePath, const std::string& fileName) {
@@ -15,7 +14,7 @@ std::string PathBesideExecutable(const std::string& executablePath, const std::s
 }
 
 std::string SettingsPathFor(const std::string& executablePath) {
-    return PathBesideExecutable(executablePath, kFileName);
+    return PathBesideExecutable(executablePath, kSettingsFile.name);
 }
 
 void SettingsFile::SaveOption(const char* key, int value) {

@@ -9,6 +9,18 @@
 
 namespace mw {
 
+// A file or folder the program keeps beside its executable, as its owner declares it. Its owner
+// also writes `name` + FileSystem::kReplacingSuffix on the way, and, when `copies` is not
+// empty, copies whose names begin with `name` + `copies`. Nothing from outside (the update) may
+// write any of these names.
+struct KeptFile {
+    const char* name;
+    const char* copies;
+};
+
+// The settings file.
+inline constexpr KeptFile kSettingsFile = {"ConfigKq.ini", ""};
+
 // A file of the program's in the folder of the given executable.
 std::string PathBesideExecutable(const std::string& executablePath, const std::string& fileName);
 // The settings file in the folder of the given executable.

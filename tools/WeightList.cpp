@@ -117,7 +117,7 @@ bool WeightList::Load(std::string& setAside) {
     defaultPrice_ = 0;
     // Kept whole under the first free name, then the damaged file goes.
     for (int n = 1; n < 1000; ++n) {
-        const std::string candidate = path_ + ".damaged" + (n > 1 ? "-" + std::to_string(n) : "");
+        const std::string candidate = path_ + kWeightListFile.copies + (n > 1 ? "-" + std::to_string(n) : "");
         if (files_.Exists(candidate)) continue;
         if (files_.ReplaceWhole(candidate, text)) {
             setAside = candidate;

@@ -9,6 +9,7 @@
 
 #include "pages/Weighing.h"
 #include "settings/FileSystem.h"
+#include "settings/SettingsFile.h"
 
 namespace mw {
 
@@ -30,6 +31,10 @@ struct WeightDisplay {
 std::string PlainNumber(double value, int maxDecimals = 6);
 // Yuan with two decimals.
 std::string Money(double yuan);
+
+// The list's file beside the exe, and the copies a damaged one is kept under (".damaged",
+// ".damaged-2" …).
+inline constexpr KeptFile kWeightListFile = {"WeightListKq.txt", ".damaged"};
 
 class WeightList {
 public:

@@ -2,6 +2,7 @@
 #include "update/FtpGetWin32.h"
 
 #include "kit/Utf16Win32.h"
+#include "update/Sha256.h"
 
 namespace mw {
 
@@ -40,11 +41,51 @@ bool CFtpGet::Connect(const std::string& server) {
     return connection_ != nullptr;
 }
 
-bool CFtpGet::GetFile(const std::string& remotePath, const std::string& localPath) {
-    if (!connection_) return false;
-    return FtpGetFileW(connection_, Widen(remotePath).c_str(), Widen(localPath).c_str(), FALSE,
-                       FILE_ATTRIBUTE_NORMAL,
-                       FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0) != FALSE;
+TransferEnd CFtpGet::GetFile(const std::string& remotePath, const std::string& localPath, long long limit,
+                             std::string& digest) {
+    digest.clear();
+    if (!connection_) return TransferEnd::Broken;
+    // The size the server lists for the file: a transfer that ends before it was broken off (the
+    // end of the data is all the client sees; the server's reply after it is not reported).
+    const std::wstring remotePathW = Widen(remotePath);
+    WIN32_FIND_DATAW found = {};
+    HINTERNET listing = FtpFindFirstFileW(connection_, remotePathW.c_str(), &found, INTERNET_FLAG_RELOAD, 0);
+    if (!listing) return TransferEnd::Broken;
+    InternetCloseHandle(listing);  // one request at a time on a connection
+    const long long listed = (static_cast<long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    if (listed > limit) return TransferEnd::TooLarge;
+    HINTERNET remote = FtpOpenFileW(connection_, remotePathW.c_str(), GENERIC_READ,
+                                    FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD, 0);
+    if (!remote) return TransferEnd::Broken;
+    const std::wstring path = Widen(localPath);
+    HANDLE local = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (local == INVALID_HANDLE_VALUE) {
+        InternetCloseHandle(remote);
+        return TransferEnd::Broken;
+    }
+    Sha256 hash;
+    auto read = [remote](char* buffer, std::size_t size) -> long long {
+        // TRUE with nothing read is the end of the file.
+        DWORD got = 0;
+        return InternetReadFile(remote, buffer, static_cast<DWORD>(size), &got) ? static_cast<long long>(got) : -1;
+    };
+    long long stored = 0;
+    auto write = [local, &stored](const char* bytes, std::size_t size) {
+        DWORD written = 0;
+        stored += size;
+        return ::WriteFile(local, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size;
+    };
+    TransferEnd end = CopyTransfer(read, write, limit, hash);
+    if (end == TransferEnd::Whole && stored != listed) end = TransferEnd::Broken;
+    if (!CloseHandle(local) && end == TransferEnd::Whole) end = TransferEnd::Broken;
+    // Closing the handle early ends the transfer: the server is told to stop sending.
+    InternetCloseHandle(remote);
+    if (end != TransferEnd::Whole) {
+        DeleteFileW(path.c_str());
+        return end;
+    }
+    digest = hash.Hex();
+    return end;
 }
 
 bool CFtpGet::Disconnect() {

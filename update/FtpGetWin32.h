@@ -1,4 +1,5 @@
-// CFtpGet: the FTP client on the platform's internet functions (active mode, binary, no cache).
+// CFtpGet: the FTP client on the platform's internet functions (active mode, binary, no cache,
+// each transfer read piece by piece so that it can be stopped at its limit).
 #pragma once
 
 #include <windows.h>
@@ -18,7 +19,8 @@ public:
     CFtpGet& operator=(const CFtpGet&) = delete;
 
     bool Connect(const std::string& server) override;
-    bool GetFile(const std::string& remotePath, const std::string& localPath) override;
+    TransferEnd GetFile(const std::string& remotePath, const std::string& localPath, long long limit,
+                        std::string& digest) override;
     bool Disconnect() override;
 
 private:

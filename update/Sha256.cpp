@@ -45,28 +45,53 @@ void Compress(std::uint32_t state[8], const unsigned char* block) {
 
 }  // namespace
 
-std::string Sha256Hex(const std::string& bytes) {
-    std::uint32_t state[8] = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
-                              0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    std::size_t whole = bytes.size() / 64 * 64;
-    for (std::size_t i = 0; i < whole; i += 64) Compress(state, data + i);
+Sha256::Sha256()
+    : state_{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a, 0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19} {}
 
+void Sha256::Add(const void* bytes, std::size_t size) {
+    const auto* data = static_cast<const unsigned char*>(bytes);
+    length_ += size;
+    while (size > 0) {
+        if (filled_ == 0 && size >= 64) {  // whole blocks straight from the input
+            Compress(state_, data);
+            data += 64;
+            size -= 64;
+            continue;
+        }
+        const std::size_t take = size < 64 - filled_ ? size : 64 - filled_;
+        for (std::size_t i = 0; i < take; ++i) block_[filled_ + i] = data[i];
+        filled_ += take;
+        data += take;
+        size -= take;
+        if (filled_ == 64) {
+            Compress(state_, block_);
+            filled_ = 0;
+        }
+    }
+}
+
+std::string Sha256::Hex() {
     // The tail, a 1 bit, zeros, and the length in bits: one or two more blocks.
+    const std::uint64_t bits = length_ * 8;
     unsigned char tail[128] = {};
-    const std::size_t rest = bytes.size() - whole;
-    for (std::size_t i = 0; i < rest; ++i) tail[i] = data[whole + i];
-    tail[rest] = 0x80;
-    const std::size_t blocks = rest < 56 ? 1 : 2;
-    const std::uint64_t bits = static_cast<std::uint64_t>(bytes.size()) * 8;
+    for (std::size_t i = 0; i < filled_; ++i) tail[i] = block_[i];
+    tail[filled_] = 0x80;
+    const std::size_t blocks = filled_ < 56 ? 1 : 2;
     for (int i = 0; i < 8; ++i) tail[blocks * 64 - 1 - i] = static_cast<unsigned char>(bits >> (8 * i));
-    for (std::size_t i = 0; i < blocks; ++i) Compress(state, tail + 64 * i);
+    for (std::size_t i = 0; i < blocks; ++i) Compress(state_, tail + 64 * i);
+    filled_ = 0;
 
     static const char kHex[] = "0123456789abcdef";
     std::string hex;
-    for (std::uint32_t word : state)
+    for (std::uint32_t word : state_)
         for (int shift = 28; shift >= 0; shift -= 4) hex += kHex[(word >> shift) & 0xF];
     return hex;
+}
+
+std::string Sha256Hex(const std::string& bytes) {
+    Sha256 digest;
+    digest.Add(bytes.data(), bytes.size());
+    return digest.Hex();
 }
 
 }  // namespace mw

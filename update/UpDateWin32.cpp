@@ -4,13 +4,13 @@
 
 #include <cwchar>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "kit/ProcessStarterWin32.h"
 #include "res/ProductName.h"
 #include "kit/Utf16Win32.h"
 #include "update/FtpGetWin32.h"
-#include "update/UpDate.h"
 #include "res/resource.h"
 #include "settings/FileSystemWin32.h"
 #include "settings/IniProfileStore.h"
@@ -23,6 +23,8 @@ namespace {
 const char kAskToUpdate[] = "有新版本发布,是否更新?";
 const char kDownloaded[] = "新版本下载成功,将运行新版本程序!";
 const char kNoVersion[] = "None VerSion Supprot";
+const char kHint[] = "提示";
+const char kWarning[] = "警告";
 constexpr DWORD kExitWaitMs = 5000;       // for the old copy to run its own exit sequence
 constexpr DWORD kTerminateWaitMs = 2000;
 constexpr DWORD kMostProcesses = 1024;
@@ -31,6 +33,8 @@ constexpr UINT kStartReplacement = WM_APP + 1;
 struct CheckRequest {
     std::string server;
     HWND starter;  // UiThreadStarter's window
+    CheckStart start;
+    std::vector<KeptFile> kept;
 };
 
 UpdateTurn& Turn() {
@@ -47,12 +51,15 @@ ProgramPlace ThisProgram() {
 // No owner: the main window stays usable while a question waits.
 class MessageBoxQuestions : public UpdateQuestions {
 public:
-    bool AskToUpdate() override { return Show(kAskToUpdate, MB_YESNO | MB_ICONQUESTION) == IDYES; }
-    void TellDownloaded() override { Show(kDownloaded, MB_OK | MB_ICONINFORMATION); }
+    bool AskToUpdate() override { return Show(kAskToUpdate, kProductName, MB_YESNO | MB_ICONQUESTION) == IDYES; }
+    void TellDownloaded() override { Show(kDownloaded, kProductName, MB_OK | MB_ICONINFORMATION); }
+    void Tell(const std::string& text, bool warning) override {
+        Show(text, warning ? kWarning : kHint, MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
+    }
 
 private:
-    static int Show(const char* text, UINT style) {
-        return MessageBoxW(nullptr, Widen(text).c_str(), Widen(kProductName).c_str(), style | MB_SETFOREGROUND);
+    static int Show(const std::string& text, const char* caption, UINT style) {
+        return MessageBoxW(nullptr, Widen(text).c_str(), Widen(caption).c_str(), style | MB_SETFOREGROUND);
     }
 };
 
@@ -178,25 +185,42 @@ private:
 
 }  // namespace
 
-void StartUpdateCheck() {
-    Win32FileSystem files;
-    IniProfileStore settings(files, SettingsPathFor(ExecutablePath()));
-    auto request = std::make_unique<CheckRequest>(CheckRequest{UpdateServerAddress(settings), nullptr});
-    if (request->server.empty()) return;  // no server, no check
-    request->starter = UiThreadStarterWindow();
-    if (HANDLE thread = CreateThread(nullptr, 0, UpdateThread, request.get(), 0, nullptr)) {
-        request.release();
-        CloseHandle(thread);
+void StartUpdateCheck(std::vector<KeptFile> kept, CheckStart start) {
+    try {
+        Win32FileSystem files;
+        IniProfileStore settings(files, SettingsPathFor(ExecutablePath()));
+        auto request = std::make_unique<CheckRequest>(
+            CheckRequest{UpdateServerAddress(settings), nullptr, start, std::move(kept)});
+        // No server, no check at start; the user's check says so itself.
+        if (request->server.empty() && start == CheckStart::AtStart) return;
+        request->starter = UiThreadStarterWindow();
+        if (HANDLE thread = CreateThread(nullptr, 0, UpdateThread, request.get(), 0, nullptr)) {
+            request.release();
+            CloseHandle(thread);
+            return;
+        }
+    } catch (...) {
     }
+    if (start == CheckStart::ByUser) MessageBoxQuestions().Tell(kUpdateCheckFailed, true);
 }
 
 DWORD WINAPI UpdateThread(LPVOID parameter) {
     const std::unique_ptr<CheckRequest> request(static_cast<CheckRequest*>(parameter));
-    Win32FileSystem files;
-    CFtpGet ftp(kProductName);
     MessageBoxQuestions questions;
-    UiThreadStarter starter(request->starter);
-    CUpDate(ThisProgram(), files, ftp, questions, starter, ExitThisCopy, Turn(), GetFileVersion(), request->server).Run();
+    // Nothing may leave a thread function: it would end the process.
+    try {
+        Win32FileSystem files;
+        CFtpGet ftp(kProductName);
+        UiThreadStarter starter(request->starter);
+        CUpDate(ThisProgram(), files, ftp, questions, starter, ExitThisCopy, Turn(), GetFileVersion(), request->server,
+                request->kept, request->start)
+            .Run();
+    } catch (...) {
+        try {
+            if (request->start == CheckStart::ByUser) questions.Tell(kUpdateCheckFailed, true);
+        } catch (...) {
+        }
+    }
     return 0;
 }
 

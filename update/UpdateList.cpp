@@ -7,8 +7,8 @@
 #include "expr/Atof.h"
 #include "update/FtpGet.h"
 #include "settings/Cp936.h"
+#include "settings/FileSystem.h"
 #include "settings/IniFile.h"
-#include "settings/SettingsFile.h"
 
 namespace mw {
 
@@ -36,6 +36,10 @@ bool IsHexDigest(const std::string& text) {
     return text.size() == 64 && text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
 }
 
+bool StartsWithName(const std::string& name, const std::string& start) {
+    return name.size() >= start.size() && SameFileName(name.substr(0, start.size()), start);
+}
+
 std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
@@ -58,11 +62,37 @@ bool IsPlainFileName(const std::string& name) {
 
 bool SameFileName(const std::string& a, const std::string& b) { return Upper(a) == Upper(b); }
 
+const char* RefusalReason(ListRefusal refusal) {
+    switch (refusal) {
+        case ListRefusal::OldExe: return "列表含有旧程序项";
+        case ListRefusal::Count: return "文件数目无效";
+        case ListRefusal::FileName: return "文件名无效";
+        case ListRefusal::KeptFile: return "文件名指向本程序自己的文件";
+        case ListRefusal::Folder: return "文件名指向已有的文件夹";
+        case ListRefusal::UpExe: return "新程序名无效";
+        case ListRefusal::Digest: return "校验值无效";
+        case ListRefusal::TooLarge: return "列表过大";
+        case ListRefusal::None: break;
+    }
+    return "";
+}
+
+bool IsKeptFileName(const std::string& name, const std::string& runningExe, const std::vector<KeptFile>& kept) {
+    if (SameFileName(name, runningExe)) return true;
+    for (const KeptFile& file : kept) {
+        const std::string own = file.name;
+        if (SameFileName(name, own) || SameFileName(name, own + FileSystem::kReplacingSuffix)) return true;
+        if (*file.copies && StartsWithName(name, own + file.copies)) return true;
+    }
+    return false;
+}
+
 bool IsNewerVersion(const std::string& offered, const std::string& own) {
     return AtofPrefix(offered) > AtofPrefix(own);
 }
 
-ListRefusal ReadUpdateList(CIniFile& ini, const std::string& runningExe, UpdateList& list) {
+ListRefusal ReadUpdateList(CIniFile& ini, const std::string& runningExe, const std::vector<KeptFile>& kept,
+                           UpdateList& list) {
     list = UpdateList();
     std::string ignored;
     // Found here, the entry would be taken for ours at the next start, which ends that program
@@ -75,16 +105,12 @@ ListRefusal ReadUpdateList(CIniFile& ini, const std::string& runningExe, UpdateL
     if (!ini.ReadInt("upnumber", "upnumber", count) || count < 0 || count > FtpClient::kMaxFiles)
         return ListRefusal::Count;
 
-    // The settings file's path beside a bare exe name is its bare name.
-    const std::string reserved[] = {runningExe, kListFileName, SettingsPathFor(runningExe),
-                                    kDownloadFolder, kBackupFolder};
     for (int i = 1; i <= count; ++i) {
         const std::string name = ReadListValue(ini, "filelist", std::to_string(i));
         if (!IsPlainFileName(name)) return ListRefusal::FileName;
+        if (IsKeptFileName(name, runningExe, kept)) return ListRefusal::KeptFile;
         auto same = [&](const std::string& other) { return SameFileName(name, other); };
-        if (std::any_of(std::begin(reserved), std::end(reserved), same) ||
-            std::any_of(list.files.begin(), list.files.end(), same))
-            return ListRefusal::FileName;
+        if (std::any_of(list.files.begin(), list.files.end(), same)) return ListRefusal::FileName;
         list.files.push_back(name);
     }
 

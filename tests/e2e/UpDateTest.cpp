@@ -1,8 +1,10 @@
 // The update check against a real FTP server on 127.0.0.1: nothing offered for the same version; a
 // newer one asked for, fetched and started in place of the old copy, which the new one removes;
-// lists and transfers that must change nothing; no server at all.
+// lists and transfers that must change nothing, the user's files under any of their names above
+// all; no server at all; the answers of a check the user starts.
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,8 @@ namespace {
 const char kAsk[] = "有新版本发布,是否更新?";
 const char kDownloaded[] = "新版本下载成功,将运行新版本程序!";
 const char kAlreadyRunning[] = "该程序已经在运行了!";
+const char kNotFetched[] = "新版本下载失败,原文件未作改动。";
+const char kRefused[] = "更新列表被拒绝: ";
 const char kNewExe[] = "MaterialWeight90.exe";
 constexpr int kSlowMs = 60000;  // a program's start or a whole transfer, through qemu on a busy machine
 
@@ -68,6 +72,28 @@ protected:
     }
 
     static std::wstring In(const AppUnderTest& app, const std::string& name) { return app.Folder() + L"\\" + Widen(name); }
+
+    // Presses "检查更新" in a new About window of `main`; the one message the check answers with
+    // (closed again), empty when none came.
+    static std::string AskByHand(HWND main, const std::vector<std::string>& answers) {
+        PostMessageW(main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        HWND about = OwnedDialog(main);
+        if (!about) return "no About window";
+        PostClick(about, IDC_ABOUT_UPDATE);
+        std::string answer;
+        WaitUntil([&] {
+            for (const std::string& text : answers)
+                if (HWND box = FindMessageBox(text, 0)) {
+                    Command(box, text == kAsk ? IDNO : IDOK);
+                    answer = text;
+                    return true;
+                }
+            return false;
+        }, kSlowMs);
+        PostClick(about, IDC_ABOUT_CLOSE);
+        WaitUntil([&] { return !IsWindow(about); });
+        return answer;
+    }
 
     // The folder holds exactly the program, the settings and `others`, nothing fetched on the way.
     static void ExpectFolder(const AppUnderTest& app, const std::vector<std::string>& others) {
@@ -205,6 +231,7 @@ TEST_F(UpDate, ATransferCutOffHalfWayReplacesAndStartsNothing) {
     ASSERT_TRUE(server.WaitFor("cut updateKq/data.bin"));
     EXPECT_EQ(server.Count("sent updateKq/" + std::string(kNewExe)), 1);  // whole, and still not used
     EXPECT_TRUE(WaitUntil([&] { return !FileExists(In(app, "~update")); }, kSlowMs));
+    EXPECT_NE(FindMessageBox(kNotFetched, kSlowMs), nullptr);  // the user who said Yes is told
     EXPECT_EQ(FindMessageBox(kDownloaded, 500), nullptr);
     EXPECT_EQ(ReadBytes(In(app, "data.bin")), "old data");
     ExpectFolder(app, {"MaterialWeight.exe", "data.bin"});
@@ -237,6 +264,89 @@ TEST_F(UpDate, WithoutAServerTheProgramStartsAndWorksSilently) {
     EXPECT_EQ(FindMessageBox(kAsk, 2000), nullptr);
     ExpectFolder(app, {"MaterialWeight.exe"});
     EXPECT_TRUE(app.Running());
+}
+
+TEST_F(UpDate, NoListReachesTheUsersFilesByAnyOfTheirNames) {
+    const std::vector<Offered> nothing = {newProgram};
+    Publish(List("8.8", nothing), nothing);
+    AppUnderTest app;
+    HWND main = Start(app);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(server.WaitFor("disconnect"));  // the check at start, with nothing to offer
+    const std::string weights = "the user's weights, not a list the program reads at this point";
+    WriteBytes(In(app, "WeightListKq.txt"), weights);
+    ASSERT_TRUE(CreateDirectoryW(In(app, "data").c_str(), nullptr));
+    WriteBytes(In(app, "data\\mine.txt"), "mine");
+    const std::string settings = ReadBytes(app.SettingsPath());
+    // The weight list's short name, as this system makes it (Windows: WEIGHT~1.TXT).
+    wchar_t shortPath[MAX_PATH] = {};
+    ASSERT_NE(GetShortPathNameW(In(app, "WeightListKq.txt").c_str(), shortPath, MAX_PATH), 0u);
+    const std::wstring shortName = std::wstring(shortPath).substr(std::wstring(shortPath).find_last_of(L'\\') + 1);
+    ASSERT_NE(shortName, L"WeightListKq.txt");
+    std::cout << "the weight list's short name: " << Narrow(shortName) << "\n";
+
+    const struct { std::string name, reason; } cases[] = {
+        {Narrow(shortName), "文件名指向本程序自己的文件。"},
+        {"ConfigKq.ini.", "文件名无效。"},
+        {"WeightListKq.txt", "文件名指向本程序自己的文件。"},
+        {"data", "文件名指向已有的文件夹。"},
+    };
+    for (const auto& c : cases) {
+        const std::vector<Offered> files = {newProgram, {c.name, "from the server"}};
+        server.Put(newProgram.name, newProgram.bytes);
+        if (c.name.back() != '.') server.Put(c.name, "from the server");
+        server.Put("list.ini", List("9.0", files));
+        EXPECT_EQ(AskByHand(main, {kRefused + c.reason, kAsk}), kRefused + c.reason) << c.name;
+        EXPECT_EQ(ReadBytes(In(app, "WeightListKq.txt")), weights) << c.name;
+        EXPECT_EQ(ReadBytes(app.SettingsPath()), settings) << c.name;
+        EXPECT_EQ(ReadBytes(In(app, "data\\mine.txt")), "mine") << c.name;
+        EXPECT_EQ(server.Count("sent updateKq/" + c.name), 0) << c.name;
+        ExpectFolder(app, {"MaterialWeight.exe", "WeightListKq.txt", "data"});
+    }
+    EXPECT_EQ(server.Count("sent updateKq/" + std::string(kNewExe)), 0);
+    EXPECT_TRUE(app.Running());
+}
+
+TEST_F(UpDate, AListWithoutEndIsStoppedAtItsLimitAndChangesNothing) {
+    server.Put("list.ini", List("9.0", {newProgram}));
+    server.Put("list.ini.endless", "");
+    server.Put(newProgram.name, newProgram.bytes);
+    AppUnderTest app;
+    HWND main = Start(app);
+    ASSERT_NE(main, nullptr);
+    // The check at start stops reading, says nothing and offers nothing.
+    ASSERT_TRUE(server.WaitFor("stopped updateKq/list.ini"));
+    ASSERT_TRUE(server.WaitFor("disconnect"));
+    EXPECT_EQ(FindMessageBox(kAsk, 0), nullptr);
+    // The user's check says why.
+    EXPECT_EQ(AskByHand(main, {kRefused + std::string("列表过大。"), kAsk}), kRefused + std::string("列表过大。"));
+    EXPECT_EQ(server.Count("sent updateKq/list.ini"), 0);
+    EXPECT_EQ(server.Count("sent updateKq/" + std::string(kNewExe)), 0);
+    ExpectFolder(app, {"MaterialWeight.exe"});
+    EXPECT_TRUE(app.Running());
+}
+
+TEST_F(UpDate, TheUsersCheckAnswersWithoutAServerAndWhileAnotherRuns) {
+    const char kNoServer[] = "未设置更新服务器。";
+    const char kBusy[] = "正在检查更新,请稍候。";
+    {
+        RunningApp plain;  // as built by default: no server anywhere
+        ASSERT_NE(plain.main, nullptr);
+        EXPECT_EQ(AskByHand(plain.main, {kNoServer, kAsk}), kNoServer);
+    }
+    const std::vector<Offered> files = {newProgram};
+    Publish(List("9.0", files), files);
+    AppUnderTest app;
+    HWND main = Start(app);
+    ASSERT_NE(main, nullptr);
+    HWND ask = FindMessageBox(kAsk, kSlowMs);  // the check at start waits for its answer
+    ASSERT_NE(ask, nullptr);
+    EXPECT_EQ(AskByHand(main, {kBusy}), kBusy);
+    Command(ask, IDNO);
+    ASSERT_TRUE(server.WaitFor("disconnect"));
+    EXPECT_EQ(AskByHand(main, {"当前已是最新版本。", kAsk}), kAsk);  // an offer is an answer too
+    EXPECT_TRUE(server.WaitFor("disconnect", 2));
+    ExpectFolder(app, {"MaterialWeight.exe"});
 }
 
 }  // namespace

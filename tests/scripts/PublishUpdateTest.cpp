@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/ProgramFiles.h"
 #include "update/Sha256.h"
 #include "update/UpdateList.h"
 #include "settings/IniFile.h"
@@ -52,7 +53,7 @@ TEST_F(PublishUpdate, LaysOutAListTheProgramAccepts) {
     CIniFile ini;
     ASSERT_TRUE(ini.OpenReadWrite((folder / "list.ini").string()));
     UpdateList list;
-    ASSERT_EQ(ReadUpdateList(ini, "MaterialWeight.exe", list), ListRefusal::None);
+    ASSERT_EQ(ReadUpdateList(ini, "MaterialWeight.exe", ProgramFiles(), list), ListRefusal::None);
     EXPECT_EQ(list.version, "9.0");
     EXPECT_EQ(list.exe, "MaterialWeight-9.0.exe");
     EXPECT_EQ(list.files, (std::vector<std::string>{"MaterialWeight-9.0.exe", "readme.txt"}));
@@ -70,7 +71,8 @@ TEST_F(PublishUpdate, LaysOutAListTheProgramAccepts) {
 }
 
 TEST_F(PublishUpdate, RefusesWhatTheProgramWouldRefuse) {
-    for (const char* name : {"CON.txt", "list.ini", "MaterialWeight.exe", "a.dll."}) {
+    for (const char* name : {"CON.txt", "list.ini", "MaterialWeight.exe", "a.dll.", "WeightListKq.txt",
+                             "weightlistkq.txt.damaged-2", "ConfigKq.ini.tmp"}) {
         std::ofstream(root_ / "release" / name) << "x";
         EXPECT_NE(Publish("9.0", {"MaterialWeight-9.0.exe", name}), 0) << name;
     }

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "settings/FileSystem.h"
 
@@ -52,6 +53,22 @@ public:
         return true;
     }
     bool RemoveFolder(const std::string& path) override { return !readOnly && folders.erase(path) != 0; }
+    bool IsFolder(const std::string& path) const override { return folders.count(path) != 0; }
+    std::vector<std::string> FolderNames(const std::string& folder) const override {
+        const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+        std::vector<std::string> names;
+        auto add = [&](const std::string& path) {
+            if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 &&
+                path.find('/', prefix.size()) == std::string::npos)
+                names.push_back(path.substr(prefix.size()));
+        };
+        for (const auto& file : files) add(file.first);
+        for (const std::string& path : folders) add(path);
+        return names;
+    }
+    std::string NameOnDisk(const std::string& path) const override {
+        return Exists(path) ? path.substr(path.find_last_of('/') + 1) : std::string();
+    }
 
     std::map<std::string, std::string> files;
     std::set<std::string> hidden;

@@ -1,6 +1,8 @@
 // SHA-256 against the published test vectors and lengths around the block boundaries.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "update/Sha256.h"
 
 namespace mw {
@@ -13,8 +15,12 @@ TEST(Sha256, MatchesKnownDigests) {
               "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
     EXPECT_EQ(Sha256Hex(std::string(1000000, 'a')),
               "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0");
-    EXPECT_EQ(Sha256Hex(std::string("\0\xff", 2)), Sha256Hex(std::string("\0\xff", 2)));
-    EXPECT_NE(Sha256Hex(std::string("\0", 1)), Sha256Hex(""));
+    EXPECT_EQ(Sha256Hex("abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmnoijklmnopjklmnopqklmnopqr"
+                        "lmnopqrsmnopqrstnopqrstu"),
+              "cf5b16a778af8380036ce59e7b0492370b249b11e8f07a51afac45037afee9d1");
+    // Zero and high bytes are data like any other.
+    EXPECT_EQ(Sha256Hex(std::string("\0", 1)), "6e340b9cffb37a989ca544e6bb780a2c78901d3fb33738768511a30617afa01d");
+    EXPECT_EQ(Sha256Hex(std::string("\0\xff", 2)), "06eb7d6a69ee19e5fbdf749018d3d2abfa04bcbd1365db312eb86dc7169389b8");
 }
 
 TEST(Sha256, LengthsAroundTheLastBlock) {
@@ -26,6 +32,27 @@ TEST(Sha256, LengthsAroundTheLastBlock) {
         {119, "31eba51c313a5c08226adf18d4a359cfdfd8d2e816b13f4af952f7ea6584dcfb"},
     };
     for (const auto& c : cases) EXPECT_EQ(Sha256Hex(std::string(c.length, 'a')), c.digest) << c.length;
+}
+
+// A file is hashed as it arrives, in pieces of whatever size the transfer delivers.
+TEST(Sha256, PiecesOfAnySizeGiveTheDigestOfTheWhole) {
+    std::string text(300, '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char>(i * 31 + 7);
+    const std::string whole = Sha256Hex(text);
+    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+        Sha256 digest;
+        digest.Add(text.data(), cut);
+        digest.Add(text.data() + cut, 0);
+        digest.Add(text.data() + cut, text.size() - cut);
+        EXPECT_EQ(digest.Hex(), whole) << cut;
+    }
+    for (std::size_t piece : {1u, 63u, 64u, 65u, 4096u}) {
+        Sha256 digest;
+        const std::string million(1000000, 'a');
+        for (std::size_t at = 0; at < million.size(); at += piece)
+            digest.Add(million.data() + at, std::min(piece, million.size() - at));
+        EXPECT_EQ(digest.Hex(), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0") << piece;
+    }
 }
 
 }  // namespace

@@ -1,16 +1,20 @@
 // The update check from list to started program, in a real folder with a scripted server: what is
-// fetched, asked, put in place, started, and what stays as it was when anything goes wrong; then
-// the clean-up in the new copy.
+// fetched, asked, put in place, started, and what stays as it was when anything goes wrong; what
+// the user's own check answers; then the clean-up in the new copy.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <new>
 #include <set>
 #include <sstream>
 #include <thread>
 
+#include "app/ProgramFiles.h"
 #include "update/FtpGet.h"
 #include "update/Sha256.h"
 #include "update/UpDate.h"
@@ -29,7 +33,9 @@ const char kServer[] = "127.0.0.1:40021";
 const char kOldExe[] = "MaterialWeight.exe";
 const char kNewExe[] = "MaterialWeight9.exe";
 
-// Serves files from memory; a transfer named in `cut` delivers half the file and fails.
+// Serves files from memory through the real piecewise copy; a transfer named in `cut` delivers
+// half the file and fails; one in `sizes` is that large (checked against the limit only); one in
+// `throwing` runs out of memory.
 class ScriptedServer : public FtpClient {
 public:
     bool Connect(const std::string& server) override {
@@ -38,13 +44,34 @@ public:
         connected = reachable && server == kServer;
         return connected;
     }
-    bool GetFile(const std::string& remote, const std::string& local) override {
+    TransferEnd GetFile(const std::string& remote, const std::string& local, long long limit,
+                        std::string& digest) override {
         fetched.push_back(remote);
+        limits[remote] = limit;
+        if (throwing.count(remote)) throw std::bad_alloc();
         const auto found = files.find(remote);
-        if (!connected || found == files.end()) return false;
-        const bool whole = !cut.count(remote);
-        std::ofstream(local, std::ios::binary) << found->second.substr(0, whole ? std::string::npos : found->second.size() / 2);
-        return whole;
+        if (!connected || found == files.end()) return TransferEnd::Broken;
+        const auto size = sizes.find(remote);
+        if (size != sizes.end() && size->second > limit) return TransferEnd::TooLarge;
+        const std::string& bytes = found->second;
+        const bool broken = cut.count(remote) != 0;
+        const std::size_t end = broken ? bytes.size() / 2 : bytes.size();
+        std::size_t at = 0;
+        auto read = [&](char* buffer, std::size_t room) -> long long {
+            if (at == end) return broken ? -1 : 0;
+            const std::size_t n = std::min(room, std::min<std::size_t>(end - at, 1000));
+            bytes.copy(buffer, n, at);
+            at += n;
+            return static_cast<long long>(n);
+        };
+        std::ofstream out(local, std::ios::binary);
+        auto write = [&](const char* piece, std::size_t n) { return static_cast<bool>(out.write(piece, n)); };
+        Sha256 hash;
+        const TransferEnd result = CopyTransfer(read, write, limit, hash);
+        out.close();
+        if (result == TransferEnd::Whole) digest = hash.Hex();
+        else std::remove(local.c_str());
+        return result;
     }
     bool Disconnect() override {
         const bool was = connected;
@@ -54,7 +81,8 @@ public:
     }
 
     std::map<std::string, std::string> files;
-    std::set<std::string> cut;
+    std::set<std::string> cut, throwing;
+    std::map<std::string, long long> sizes, limits;
     bool reachable = true, connected = false;
     int connects = 0, disconnects = 0;
     std::vector<std::string> fetched;
@@ -65,8 +93,15 @@ class ScriptedUser : public UpdateQuestions {
 public:
     bool AskToUpdate() override { ++asked; return yes; }
     void TellDownloaded() override { ++told; }
+    void Tell(const std::string& text, bool warning) override {
+        said.push_back((warning ? "警告 " : "提示 ") + text);
+        if (connected && *connected) ++saidWhileConnected;
+    }
     bool yes = true;
     int asked = 0, told = 0;
+    const bool* connected = nullptr;  // the server's state: no message may wait with the connection open
+    int saidWhileConnected = 0;
+    std::vector<std::string> said;  // every other message, after its caption
 };
 
 class RecordedProcesses : public UpdateProcesses {
@@ -75,7 +110,8 @@ public:
     std::vector<std::string> ended;
 };
 
-// Real files, with single operations made to fail.
+// Real files, with single operations made to fail, and names that reach another entry as
+// Windows' short names do.
 class FailingFiles : public PosixFileSystem {
 public:
     bool Rename(const std::string& from, const std::string& to) override {
@@ -83,17 +119,27 @@ public:
             failRenameTo.clear();  // once: the way back works
             return false;
         }
+        if (to == failRenamesTo) return false;  // every time
         return PosixFileSystem::Rename(from, to);
     }
+    bool Exists(const std::string& path) const override { return PosixFileSystem::Exists(Resolve(path)); }
+    bool IsFolder(const std::string& path) const override { return PosixFileSystem::IsFolder(Resolve(path)); }
+    std::string NameOnDisk(const std::string& path) const override { return PosixFileSystem::NameOnDisk(Resolve(path)); }
     bool ReplaceWhole(const std::string& path, const std::string& bytes) override {
         return !failListWrite && PosixFileSystem::ReplaceWhole(path, bytes);
     }
     bool Remove(const std::string& path) override { return !Ends(path, failRemove) && PosixFileSystem::Remove(path); }
 
-    std::string failRenameTo, failRemove;  // a full path; a name at the end
+    std::string failRenameTo, failRenamesTo, failRemove;  // a full path; a full path; a name at the end
     bool failListWrite = false;
+    std::map<std::string, std::string> aliases;  // a name in the folder, and the name it reaches
 
 private:
+    std::string Resolve(const std::string& path) const {
+        const std::size_t slash = path.find_last_of('/');
+        const auto found = aliases.find(path.substr(slash + 1));
+        return found == aliases.end() ? path : path.substr(0, slash + 1) + found->second;
+    }
     static bool Ends(const std::string& path, const std::string& name) {
         return !name.empty() && path.size() >= name.size() && path.compare(path.size() - name.size(), name.size(), name) == 0;
     }
@@ -116,6 +162,7 @@ protected:
         Write(root_ / kOldExe, "old program");
         Write(root_ / "readme.txt", "old readme");
         before_ = Listing();
+        user.connected = &server.connected;
     }
     void TearDown() override { fs::remove_all(root_); }
 
@@ -130,12 +177,20 @@ protected:
         server.files["updateKq/readme.txt"] = "new readme";
     }
 
-    CUpDate Updater(FtpClient& ftp) {
-        return CUpDate(Place(), files, ftp, user, starter, [this] { ++exits; }, turn, "8.8", kServer);
+    CUpDate Updater(FtpClient& ftp, CheckStart start = CheckStart::AtStart, const std::string& address = kServer) {
+        return CUpDate(Place(), files, ftp, user, starter, [this] { ++exits; }, turn, "8.8", address, ProgramFiles(),
+                       start);
     }
     int Check(FtpClient& ftp) { return Updater(ftp).CheckUpdate(); }
     int Check() { return Check(server); }
     void Run() { Updater(server).Run(); }
+    // The user's check from the About window: its one answer.
+    std::string Ask(const std::string& address = kServer) {
+        user.said.clear();
+        Updater(server, CheckStart::ByUser, address).Run();
+        EXPECT_EQ(user.said.size(), 1u);
+        return user.said.empty() ? std::string() : user.said.back();
+    }
 
     // Every name in the folder and below, with file contents.
     std::map<std::string, std::string> Listing() const {
@@ -196,13 +251,40 @@ TEST_F(UpDate, ANewVersionIsAskedForFetchedPutInPlaceAndStarted) {
     EXPECT_EQ(server.connects, 1);
 }
 
-TEST_F(UpDate, ThisCopyGoesOnWhenTheNewOneCannotStart) {
+TEST_F(UpDate, WhenTheNewCopyCannotStartTheOldFilesComeBackAndThisCopyGoesOn) {
     Offer("9.0");
     starter.fails = true;
     Run();
+    EXPECT_EQ(user.said, (std::vector<std::string>{"警告 新版本程序无法运行,已恢复原文件。"}));
+    ExpectNothingChanged();  // never "downloaded, will be started"
+    // The check may run again and succeed.
+    starter.fails = false;
+    user.said.clear();
+    Run();
     EXPECT_EQ(user.told, 1);
-    EXPECT_EQ(exits, 0);
-    EXPECT_TRUE(fs::exists(root_ / "list.ini"));  // the next start of either copy sorts it out
+    EXPECT_TRUE(user.said.empty());
+    EXPECT_EQ(starter.started.size(), 1u);
+}
+
+TEST_F(UpDate, TheDownloadedMessageComesOnceTheNewCopyExistsBeforeItRuns) {
+    Offer("9.0");
+    class Watching : public FakeProcessStarter {
+    public:
+        bool StartAfter(const std::string& path, const std::function<void()>& beforeItRuns) override {
+            toldBefore = user->told;
+            const bool started = FakeProcessStarter::StartAfter(path, beforeItRuns);
+            toldAfter = user->told;
+            return started;
+        }
+        ScriptedUser* user = nullptr;
+        int toldBefore = -1, toldAfter = -1;
+    } watching;
+    watching.user = &user;
+    CUpDate(Place(), files, server, user, watching, [this] { ++exits; }, turn, "8.8", kServer, ProgramFiles()).Run();
+    EXPECT_EQ(watching.toldBefore, 0);
+    EXPECT_EQ(watching.toldAfter, 1);
+    EXPECT_FALSE(fs::exists(root_ / "~replaced"));  // what it replaced goes once the new copy exists
+    EXPECT_EQ(exits, 1);
 }
 
 TEST_F(UpDate, DigestsThatMatchAndANameHoldingTheMarkerWord) {
@@ -273,6 +355,29 @@ TEST_F(UpDate, AFailedReplacementPutsBackWhatWasThere) {
     files.failListWrite = true;  // every file in place, but the list for the next start not written
     Run();
     ExpectNothingChanged();
+    EXPECT_EQ(user.said, (std::vector<std::string>(2, "警告 新版本无法放入程序文件夹,原文件未作改动。")));
+}
+
+TEST_F(UpDate, AFailedRestoreSaysWhatIsWhere) {
+    Offer("9.0");
+    files.failListWrite = true;
+    files.failRenamesTo = (root_ / "readme.txt").string();  // the old readme cannot go back
+    Run();
+    ASSERT_EQ(user.said.size(), 1u);
+    EXPECT_EQ(user.said[0], "警告 更新失败,以下原文件未能恢复,现存于 " + Place().folder + "~replaced 中:\r\nreadme.txt");
+    EXPECT_EQ(Read(root_ / "~replaced" / "readme.txt"), "old readme");
+    EXPECT_FALSE(fs::exists(root_ / "list.ini"));
+    EXPECT_FALSE(fs::exists(root_ / kNewExe));
+    EXPECT_TRUE(starter.started.empty());
+
+    // The next check puts it back before anything else, then updates as usual.
+    files.failListWrite = false;
+    files.failRenamesTo.clear();
+    user.said.clear();
+    Run();
+    EXPECT_TRUE(user.said.empty());
+    EXPECT_EQ(user.told, 1);
+    EXPECT_EQ(Read(root_ / "readme.txt"), "new readme");
 }
 
 TEST_F(UpDate, NoServerNoChange) {
@@ -327,6 +432,182 @@ TEST_F(UpDate, CleanUpKeepsTheListWhileTheOldFileStays) {
     CleanUpAfterUpdate(Place(), files, processes);  // the next start
     EXPECT_FALSE(fs::exists(root_ / "旧版.exe"));
     EXPECT_FALSE(fs::exists(root_ / "list.ini"));
+}
+
+TEST_F(UpDate, LeftoversOfABrokenOffRunGoBackBeforeTheNextUpdate) {
+    // An update ended half-way (power lost): the old readme aside, a new one half in its place,
+    // downloads lying about, no record of a finished update.
+    fs::create_directory(root_ / "~replaced");
+    fs::create_directory(root_ / "~update");
+    Write(root_ / "~replaced" / "readme.txt", "old readme");
+    Write(root_ / "readme.txt", "half a new readme");
+    Write(root_ / "~update" / "stale.bin", "stale");
+    Offer("8.8");
+    EXPECT_EQ(Ask(), "提示 当前已是最新版本。");
+    ExpectNothingChanged();
+
+    // One that could not go back stops the check, with what is where; the next start tries again.
+    fs::create_directory(root_ / "~replaced");
+    Write(root_ / "~replaced" / "readme.txt", "old readme");
+    files.failRenamesTo = (root_ / "readme.txt").string();
+    fs::remove(root_ / "readme.txt");
+    Offer("9.0");
+    server.fetched.clear();
+    Run();
+    EXPECT_EQ(user.said.back(), "警告 上次更新未完成,以下原文件未能恢复,现存于 " + Place().folder + "~replaced 中:\r\nreadme.txt");
+    EXPECT_TRUE(server.fetched.empty());
+    EXPECT_EQ(user.asked, 0);
+    files.failRenamesTo.clear();
+    Run();
+    EXPECT_EQ(user.told, 1);
+    EXPECT_EQ(Read(root_ / "readme.txt"), "new readme");
+    EXPECT_FALSE(fs::exists(root_ / "~replaced"));
+}
+
+TEST_F(UpDate, LeftoversOfAFinishedUpdateAreCleared) {
+    // The new copy could not clear what the update replaced; the list still records the update.
+    Offer("9.0");
+    Write(root_ / "list.ini", "[oldexe]\r\noldexe=Gone.exe\r\n");
+    fs::create_directory(root_ / "~replaced");
+    Write(root_ / "~replaced" / "readme.txt", "an older readme");
+    EXPECT_EQ(Check(), 1);
+    EXPECT_EQ(Read(root_ / "readme.txt"), "new readme");
+    EXPECT_EQ(Read(root_ / "~replaced" / "readme.txt"), "old readme");  // this update's, until the start
+
+    // The new copy's start clears them with the old program, then the list.
+    RecordedProcesses newCopy;
+    CleanUpAfterUpdate(Place(kNewExe), files, newCopy);
+    EXPECT_FALSE(fs::exists(root_ / "~replaced"));
+    EXPECT_FALSE(fs::exists(root_ / "list.ini"));
+}
+
+TEST_F(UpDate, NoListMayTouchTheUsersFilesByAnyOfTheirNames) {
+    Write(root_ / "WeightListKq.txt", "the user's weights");
+    Write(root_ / "WeightListKq.txt.damaged-2", "an older list set aside");
+    Write(root_ / "ConfigKq.ini", "[Setting]\r\ndanwei=1\r\n");
+    fs::create_directory(root_ / "data");
+    Write(root_ / "data" / "mine.txt", "mine");
+    // What Windows' short names of these would reach.
+    files.aliases = {{"WEIGHT~1.TXT", "WeightListKq.txt"}, {"WEIGHT~2.DAM", "WeightListKq.txt.damaged-2"},
+                     {"CONFIG~1.INI", "ConfigKq.ini"}, {"MATERI~1.EXE", kOldExe}, {"DATA~1", "data"}};
+    before_ = Listing();
+    const struct { const char* name; const char* reason; } cases[] = {
+        {"WeightListKq.txt", "文件名指向本程序自己的文件"},      {"weightlistkq.TXT", "文件名指向本程序自己的文件"},
+        {"WeightListKq.txt.damaged", "文件名指向本程序自己的文件"}, {"WEIGHT~1.TXT", "文件名指向本程序自己的文件"},
+        {"WEIGHT~2.DAM", "文件名指向本程序自己的文件"},          {"CONFIG~1.INI", "文件名指向本程序自己的文件"},
+        {"MATERI~1.EXE", "文件名指向本程序自己的文件"},          {"ConfigKq.ini.", "文件名无效"},
+        {"ConfigKq.ini . .", "文件名无效"},                     {"data", "文件名指向已有的文件夹"},
+        {"DATA~1", "文件名指向已有的文件夹"},
+    };
+    for (const auto& c : cases) {
+        Offer("9.0");
+        std::string& list = server.files["updateKq/list.ini"];
+        list.replace(list.find("2=readme.txt"), 12, std::string("2=") + c.name);
+        server.files[std::string("updateKq/") + c.name] = "from the server";
+        server.fetched.clear();
+        EXPECT_EQ(Ask(), std::string("警告 更新列表被拒绝: ") + c.reason + "。") << c.name;
+        EXPECT_EQ(server.fetched, (std::vector<std::string>{"updateKq/list.ini"})) << c.name;
+        // The check at start says nothing of it.
+        user.said.clear();
+        Run();
+        EXPECT_TRUE(user.said.empty()) << c.name;
+    }
+    EXPECT_EQ(user.asked, 0);
+    ExpectNothingChanged();
+
+    // Two names of one file.
+    Write(root_ / "readme.txt", "old readme");
+    files.aliases["README~1.TXT"] = "readme.txt";
+    Offer("9.0");
+    server.files["updateKq/list.ini"] += "";
+    std::string& list = server.files["updateKq/list.ini"];
+    list.replace(list.find("upnumber=2"), 10, "upnumber=3");
+    list += "3=README~1.TXT\r\n";
+    EXPECT_EQ(Ask(), "警告 更新列表被拒绝: 文件名无效。");
+}
+
+TEST_F(UpDate, TransfersStopAtTheirLimits) {
+    Offer("9.0");
+    Run();
+    EXPECT_EQ(server.limits["updateKq/list.ini"], 64 * 1024);
+    EXPECT_EQ(server.limits[std::string("updateKq/") + kNewExe], 256LL * 1024 * 1024);
+    EXPECT_EQ(server.limits["updateKq/readme.txt"], 256LL * 1024 * 1024);
+
+    // A file larger than its limit: nothing is replaced, and the user who said Yes is told.
+    SetUp();
+    turn.updated = false;
+    Offer("9.0");
+    server.sizes["updateKq/readme.txt"] = 256LL * 1024 * 1024 + 1;
+    user = ScriptedUser();
+    starter.started.clear();
+    exits = 0;
+    Run();
+    EXPECT_EQ(user.said, (std::vector<std::string>{"警告 新版本下载失败,原文件未作改动。"}));
+    EXPECT_EQ(user.saidWhileConnected, 0);
+    EXPECT_FALSE(fs::exists(root_ / "~update"));
+    ExpectNothingChanged();
+
+    // A list larger than any real one is refused without being read whole.
+    server.files["updateKq/list.ini"] += std::string(64 * 1024, ';');
+    EXPECT_EQ(Ask(), "警告 更新列表被拒绝: 列表过大。");
+    EXPECT_FALSE(fs::exists(root_ / "~update"));
+}
+
+TEST_F(UpDate, TheUsersCheckAlwaysAnswers) {
+    Offer("8.8");
+    EXPECT_EQ(Ask(), "提示 当前已是最新版本。");
+    EXPECT_EQ(Ask(""), "提示 未设置更新服务器。");
+    EXPECT_EQ(Ask(" "), "提示 未设置更新服务器。");
+    server.reachable = false;
+    EXPECT_EQ(Ask(), "警告 无法连接更新服务器。");
+    server.reachable = true;
+    server.files.erase("updateKq/list.ini");
+    EXPECT_EQ(Ask(), "警告 无法连接更新服务器。");
+    Offer("9.0", "[oldexe]\r\noldexe=readme.txt\r\n");
+    EXPECT_EQ(Ask(), "警告 更新列表被拒绝: 列表含有旧程序项。");
+
+    // While another check runs (its question open, say).
+    Offer("9.0");
+    std::string second;
+    server.onConnect = [&] { std::thread button([&] { second = Ask(); }); button.join(); };
+    user.yes = false;
+    Run();
+    EXPECT_EQ(second, "提示 正在检查更新,请稍候。");
+    server.onConnect = nullptr;
+
+    // An offer is the answer: the question, and nothing more after No.
+    user.said.clear();
+    Updater(server, CheckStart::ByUser).Run();
+    EXPECT_EQ(user.asked, 2);
+    EXPECT_TRUE(user.said.empty());
+    ExpectNothingChanged();
+
+    // The check at start says none of these.
+    Offer("8.8");
+    user.said.clear();
+    Run();
+    Updater(server, CheckStart::AtStart, "").Run();
+    server.reachable = false;
+    Run();
+    EXPECT_TRUE(user.said.empty());
+    EXPECT_EQ(user.saidWhileConnected, 0);
+}
+
+TEST_F(UpDate, NothingThrownLeavesTheCheck) {
+    Offer("9.0");
+    server.throwing = {"updateKq/list.ini"};
+    EXPECT_NO_THROW(Run());
+    EXPECT_TRUE(user.said.empty());
+    EXPECT_EQ(Ask(), "警告 检查更新失败。");
+    // Out of memory half-way through the files the user agreed to: nothing changes, and he is told.
+    server.throwing = {"updateKq/readme.txt"};
+    user.said.clear();
+    EXPECT_NO_THROW(Run());
+    EXPECT_EQ(user.said, (std::vector<std::string>{"警告 检查更新失败。"}));
+    ExpectNothingChanged();
+    server.throwing.clear();  // and the next check is not held up
+    EXPECT_EQ(Check(), 1);
+    EXPECT_EQ(user.asked, 2);
 }
 
 TEST(UpdateProcesses, TheOldCopyIsTheOneInThisFolderAndNeverThisProcess) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/ProgramFiles.h"
 #include "update/UpdateList.h"
 #include "settings/Cp936.h"
 #include "settings/IniFile.h"
@@ -15,7 +16,8 @@ namespace {
 
 const char kRunning[] = "MaterialWeight.exe";
 
-ListRefusal Judge(const std::string& text, UpdateList& list, const std::string& running = kRunning) {
+ListRefusal Judge(const std::string& text, UpdateList& list, const std::string& running = kRunning,
+                  const std::vector<KeptFile>& kept = ProgramFiles()) {
     char name[] = "/tmp/mw-update-list-XXXXXX";
     const int fd = mkstemp(name);
     EXPECT_GE(fd, 0);
@@ -23,7 +25,7 @@ ListRefusal Judge(const std::string& text, UpdateList& list, const std::string& 
     close(fd);
     CIniFile ini;
     EXPECT_TRUE(ini.OpenReadWrite(name));
-    const ListRefusal verdict = ReadUpdateList(ini, running, list);
+    const ListRefusal verdict = ReadUpdateList(ini, running, kept, list);
     ini.Close();
     unlink(name);
     return verdict;
@@ -76,7 +78,9 @@ TEST(UpdateList, PlainFileNames) {
 }
 
 TEST(UpdateList, RefusesWholeListsWithAFileNameThatIsNotPlain) {
-    for (const char* bad : {"..\\x.exe", "../x.exe", "C:\\Windows\\x.dll", "sub\\x.dll", "CON", "nul.txt", "a.dll."})
+    // Windows drops trailing dots and blanks: "ConfigKq.ini." and "ConfigKq.ini .. " open the settings.
+    for (const char* bad : {"..\\x.exe", "../x.exe", "C:\\Windows\\x.dll", "sub\\x.dll", "CON", "nul.txt", "a.dll.",
+                            "ConfigKq.ini.", "WeightListKq.txt. .", "ConfigKq.ini..", "list.ini . "})
         EXPECT_EQ(Judge(Offer({"New.exe", bad})), ListRefusal::FileName) << bad;
     // A key that is missing or empty.
     std::string missing = Offer({"New.exe"});
@@ -86,13 +90,39 @@ TEST(UpdateList, RefusesWholeListsWithAFileNameThatIsNotPlain) {
     EXPECT_EQ(Judge(Offer({"New.exe", "\xFF\xFF.dat"})), ListRefusal::FileName);
 }
 
-TEST(UpdateList, RefusesNamesTheProgramKeepsForItself) {
-    for (const char* own : {"MaterialWeight.exe", "materialweight.EXE", "list.ini", "LIST.INI", "ConfigKq.ini",
-                            "~update", "~replaced"})
-        EXPECT_EQ(Judge(Offer({"New.exe", own})), ListRefusal::FileName) << own;
+TEST(UpdateList, RefusesEveryNameOfAFileTheProgramKeeps) {
+    // The program, the settings, the weight list with its set-aside copies, the update's own
+    // files and folders, and the temporary name each file is written under.
+    for (const char* own : {"MaterialWeight.exe", "materialweight.EXE", "list.ini", "LIST.INI", "list.ini.tmp",
+                            "ConfigKq.ini", "configkq.INI", "ConfigKq.ini.tmp", "WeightListKq.txt",
+                            "weightlistkq.TXT", "WeightListKq.txt.tmp", "WeightListKq.txt.damaged",
+                            "WeightListKq.txt.damaged-2", "WEIGHTLISTKQ.TXT.DAMAGED-999", "WeightListKq.txt.damaged-3.tmp",
+                            "~update", "~UPDATE", "~replaced"})
+        EXPECT_EQ(Judge(Offer({"New.exe", own})), ListRefusal::KeptFile) << own;
+    // Names that only begin like one are other files.
+    for (const char* other : {"WeightListKq.txt.bak", "ConfigKq.ini.old", "ConfigKq.ini2", "list.ini.txt", "~update2"})
+        EXPECT_EQ(Judge(Offer({"New.exe", other})), ListRefusal::None) << other;
     EXPECT_EQ(Judge(Offer({"New.exe", "a.dll", "A.DLL"})), ListRefusal::FileName);  // one file twice
     UpdateList list;
     EXPECT_EQ(Judge(Offer({"New.exe", "MaterialWeight.exe"}), list, "Other.exe"), ListRefusal::None);
+    EXPECT_EQ(Judge(Offer({"New.exe", "MaterialWeight.exe"}), list, "Other.exe", {}), ListRefusal::None);
+}
+
+TEST(UpdateList, AFileItsOwnerDeclaresIsRefusedWithItsCopies) {
+    // What any owner declares is covered, with nothing else to change.
+    const std::vector<KeptFile> kept = {{"Notes.dat", ".old"}};
+    UpdateList list;
+    for (const char* own : {"notes.DAT", "Notes.dat.tmp", "Notes.dat.old", "Notes.dat.old7"})
+        EXPECT_EQ(Judge(Offer({"New.exe", own}), list, kRunning, kept), ListRefusal::KeptFile) << own;
+    EXPECT_EQ(Judge(Offer({"New.exe", "ConfigKq.ini"}), list, kRunning, kept), ListRefusal::None);
+    EXPECT_TRUE(IsKeptFileName("Old.exe", "old.EXE", {}));
+    EXPECT_FALSE(IsKeptFileName("Old.exe.tmp", "Old.exe", {}));
+}
+
+TEST(UpdateList, EveryRefusalHasAReasonForTheUser) {
+    for (ListRefusal refusal : {ListRefusal::OldExe, ListRefusal::Count, ListRefusal::FileName, ListRefusal::KeptFile,
+                                ListRefusal::Folder, ListRefusal::UpExe, ListRefusal::Digest, ListRefusal::TooLarge})
+        EXPECT_STRNE(RefusalReason(refusal), "") << static_cast<int>(refusal);
 }
 
 TEST(UpdateList, RefusesFileCountsOutOfRange) {
