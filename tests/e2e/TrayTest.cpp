@@ -62,6 +62,15 @@ HWND OpenMenu(const AppUnderTest& app) {
     });
 }
 
+// Puts the cursor at (x, y) and waits until the system reports it there.
+void MoveCursor(int x, int y) {
+    SetCursorPos(x, y);
+    WaitUntil([&] {
+        POINT at = {};
+        return GetCursorPos(&at) && at.x == x && at.y == y;
+    }, 2000);
+}
+
 // Another program holds Windows key + A while this object lives.
 struct HotKeyTaken {
     HotKeyTaken() : held(RegisterHotKey(nullptr, 1, MOD_WIN, 'A') != FALSE) {}
@@ -238,22 +247,28 @@ TEST(Tray, DockedAtTheTopItSlidesAwayAndBackWithTheCursor) {
     SendMessageW(r.main, WM_TIMER, 11, 0);
     // The cursor comes and goes along the window's middle, wherever the window started.
     const int x = (WindowRect(r.main).left + WindowRect(r.main).right) / 2;
-    // The drag: the cursor near the top edge, the system asks where the window may go.
-    SetCursorPos(x, 5);
-    RECT proposed = WindowRect(r.main);
-    SendMessageW(r.main, WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&proposed));
+    // The drag: the cursor near the top edge, the system asks where the window may go. As in a
+    // drag it asks again while the cursor moves: the program may first see a position from
+    // before the cursor was moved, left by the events of its window's appearance.
     const int edge = GetSystemMetrics(SM_CYEDGE), sliver = GetSystemMetrics(SM_CXFRAME);
+    RECT proposed = {};
+    WaitUntil([&] {
+        MoveCursor(x, 5);
+        proposed = WindowRect(r.main);
+        SendMessageW(r.main, WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&proposed));
+        return proposed.top == -edge;
+    }, 2000);
     ASSERT_EQ(proposed.top, -edge);
     const int height = proposed.bottom - proposed.top;
     SetWindowPos(r.main, nullptr, proposed.left, proposed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
     SendMessageW(r.main, WM_NCHITTEST, 0, MAKELPARAM(x, 5));
-    SetCursorPos(x, 900);
+    MoveCursor(x, 900);
     EXPECT_TRUE(WaitUntil([&] { return WindowRect(r.main).bottom == sliver; }, 10000));
     EXPECT_EQ(WindowRect(r.main).bottom - WindowRect(r.main).top, height);
     EXPECT_TRUE(IsTopMost(r.main));  // the sliver stays above other windows
 
-    SetCursorPos(x, 1);
+    MoveCursor(x, 1);
     SendMessageW(r.main, WM_NCHITTEST, 0, MAKELPARAM(x, 1));
     EXPECT_TRUE(WaitUntil([&] { return WindowRect(r.main).top == -edge; }, 10000));
 }
