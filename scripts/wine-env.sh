@@ -66,16 +66,25 @@ mw_display() {
 # It runs with the project's own configuration, never the user's, and is ready once it has taken
 # the display.
 mw_window_manager() {
-  local config
+  local config log attempt
   config=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/openbox-rc.xml
-  openbox --sm-disable --config-file "$config" >/dev/null 2>&1 &
-  mw_started_wm=$!
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-    kill -0 "$mw_started_wm" 2>/dev/null || break
-    sleep 0.1
+  log=$(mktemp)
+  for attempt in 1 2 3; do
+    openbox --sm-disable --config-file "$config" >/dev/null 2>"$log" &
+    mw_started_wm=$!
+    for _ in $(seq 100); do
+      if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        rm -f "$log"
+        return 0
+      fi
+      kill -0 "$mw_started_wm" 2>/dev/null || break
+      sleep 0.1
+    done
+    mw_stop_window_manager
   done
-  echo "the window manager (openbox) did not take the display" >&2
+  echo "the window manager (openbox) did not take the display:" >&2
+  cat "$log" >&2
+  rm -f "$log"
   mw_cleanup
   return 1
 }
