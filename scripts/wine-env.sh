@@ -35,6 +35,16 @@ mw_wine_prefix() {
     "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /t REG_SZ /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1 || true
     wineserver -w
   fi
+  mw_own_frames
+}
+
+# Windows draw their own captions and frames, as on Windows, rather than asking the window
+# manager for its own: pictures of windows look as they do on Windows, and a dialog gets no
+# buttons it does not have.
+mw_own_frames() {
+  grep -q '^"Decorated"="N"' "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
+  wineserver -w
 }
 
 mw_display() {
