@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the Windows test binary under Wine against the shipped 32-bit exe, offline (loopback only)
-# beside the tests' own update server; always ends every Wine process and the server.
+# beside the tests' own update server, on a display with a window manager; a few tests run apart
+# (see below). Always ends every Wine process, the server and the display.
 # Usage: wine-test.sh BUILD_DIR [GTEST_FILTER]
 set -uo pipefail
 [ -n "${MW_IN_WINE_NS:-}" ] || MW_NS_OFFLINE=1 exec "$(dirname "$0")/wine-ns.sh" "$0" "$@"
