@@ -11,6 +11,7 @@ cd "$(dirname "$0")/.."
 scripts/wine-mode.sh --explain >/dev/null
 MW_BUILD=build source scripts/wine-env.sh
 source scripts/ftp-test-env.sh
+source scripts/gtest-filter.sh
 trap 'mw_cleanup; mw_ftp_stop' EXIT
 mw_display || exit 1
 mw_wine_prefix || exit 1
@@ -20,19 +21,6 @@ export MW_EXE="$(mw_windows_path "$win32/MaterialWeight.exe")"
 shots=$PWD/build/screenshots
 rm -rf "$shots" && mkdir -p "$shots"
 export MW_SHOTS="$(mw_windows_path "$shots")"
-
-# Whether gtest's FILTER (POSITIVE[-NEGATIVE], patterns split by ':') selects the test NAME.
-selects() (
-  set -f
-  local name=$1 f=${2:-*} positive negative pattern hit=""
-  positive=${f%%-*}; negative=""
-  [[ $f == *-* ]] && negative=${f#*-}
-  local IFS=:
-  for pattern in ${positive:-*}; do [[ $name == $pattern ]] && hit=1; done
-  [ -n "$hit" ] || return 1
-  for pattern in $negative; do [[ $name == $pattern ]] && return 1; done
-  return 0
-)
 
 # Runs the tests that match PATTERN on their own, with a wineserver of their own that starts
 # through the rest of the arguments (a command prefix; none for a plain start).
@@ -72,18 +60,14 @@ at_uptime=(StartHidden.TheWindowStartsHiddenRightAfterTheSystemStarted 60
 bare=(Tray.DockedAtTheTopItSlidesAwayAndBackWithTheCursor)
 apart=StartHidden.*
 for name in "${bare[@]}"; do apart+=":$name"; done
-main_filter=${filter:-*}
-[[ $main_filter == *-* ]] || main_filter+=-
-[[ $main_filter == *- ]] || main_filter+=:
-main_filter+=$apart
-mw_wine_run "$win32/e2e_tests.exe" --gtest_color=no "--gtest_filter=$main_filter"
+mw_wine_run "$win32/e2e_tests.exe" --gtest_color=no "--gtest_filter=$(mw_filter_without "$filter" "$apart")"
 rc=$?
 for ((i = 0; i < ${#at_uptime[@]}; i += 2)); do
-  selects "${at_uptime[i]}" "$filter" || continue
+  mw_filter_selects "${at_uptime[i]}" "$filter" || continue
   run_at_uptime "${at_uptime[i]}" "${at_uptime[i + 1]}" || rc=1
 done
 for name in "${bare[@]}"; do
-  selects "$name" "$filter" || continue
+  mw_filter_selects "$name" "$filter" || continue
   mw_stop_window_manager
   run_apart "$name" || rc=1
 done
