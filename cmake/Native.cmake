@@ -48,6 +48,8 @@ endif()
 
 # The set-up's package steps against a stub apt-get (no network, nothing installed).
 add_test(NAME scripts.setup-apt COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/setup-apt-test.sh)
+# The Wine test script's reading of test filters.
+add_test(NAME scripts.gtest-filter COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/gtest-filter-test.sh)
 
 # Fuzz smoke runs: each target of the fuzz tree runs for a short while on its seed corpus.
 set(MW_FUZZ_DIR "${CMAKE_SOURCE_DIR}/build/fuzz" CACHE PATH "Build tree of the fuzz targets")

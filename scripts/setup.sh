@@ -15,6 +15,7 @@ declare -A needs=(
   [i686-w64-mingw32-windres]=binutils-mingw-w64-i686
   [wine]=wine
   [Xvfb]=xvfb
+  [openbox]=openbox
   [xauth]=xauth
   [import]=imagemagick
   [xdpyinfo]=x11-utils

@@ -2,7 +2,10 @@
 //   start-up    the program to its main window shown and painted, against the empty dialog
 //               program (and, for scale, against the main window's template without any code);
 //   keystrokes  a change in a page's input edit and in the density edit, against the same round
-//               trip to the hint line (a static: no handler).
+//               trip to the hint line (a static: no handler);
+//   exit        the program's exit command to the end of its process (a figure, no yardstick: the
+//               exit sequence hides the window and removes the notification-area icon, which
+//               under Wine costs what the desktop's window manager makes it cost).
 // MW_EXE and MW_EMPTY_EXE name the two programs (Windows paths).
 #include <windows.h>
 
@@ -48,6 +51,7 @@ BOOL CALLBACK FindPaintedPage(HWND child, LPARAM param) {
 struct StartTimes {
     double shown = -1;      // the window visible and painted
     double pageShown = -1;  // and a page in it painted as well (the window itself for a program without pages)
+    double exited = -1;     // the exit command to the end of the process
 };
 
 // Milliseconds from process creation to its main window shown, in a fresh folder of its own.
@@ -81,8 +85,11 @@ StartTimes StartUp(const std::string& exe, bool hasPages) {
     }
     // Ended the way a user ends it: a process killed with its notification-area icon still in
     // place slows the next start of every program by seconds under Wine.
+    const double exitStart = Now();
     if (window) PostMessageW(window, WM_COMMAND, kExitCommand, 0);
-    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
+    if (window && WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) {
+        times.exited = Now() - exitStart;
+    } else {
         TerminateProcess(process.hProcess, 0);
         WaitForSingleObject(process.hProcess, 5000);
     }
@@ -116,7 +123,7 @@ int Run() {
     }
     const int rounds = std::getenv("MW_BENCH_ROUNDS") ? std::atoi(std::getenv("MW_BENCH_ROUNDS")) : 7;
 
-    std::vector<double> programTimes, programPageTimes, emptyTimes, templateTimes;
+    std::vector<double> programTimes, programPageTimes, programExitTimes, emptyTimes, templateTimes;
     StartUp(program, true);  // warm-up: the first start of each fills Wine's caches
     StartUp(empty, false);
     StartUp(bareTemplate, false);
@@ -124,14 +131,17 @@ int Run() {
         const StartTimes times = StartUp(program, true);
         programTimes.push_back(times.shown);
         programPageTimes.push_back(times.pageShown);
+        programExitTimes.push_back(times.exited);
         emptyTimes.push_back(StartUp(empty, false).shown);
         templateTimes.push_back(StartUp(bareTemplate, false).shown);
         if (std::getenv("MW_BENCH_VERBOSE"))
-            std::printf("round %d: program %.1f (page one %.1f), empty dialog %.1f, template %.1f\n", round,
-                        programTimes.back(), programPageTimes.back(), emptyTimes.back(), templateTimes.back());
+            std::printf("round %d: program %.1f (page one %.1f, exit %.1f), empty dialog %.1f, template %.1f\n",
+                        round, programTimes.back(), programPageTimes.back(), programExitTimes.back(),
+                        emptyTimes.back(), templateTimes.back());
     }
     const double programStart = Median(programTimes), emptyStart = Median(emptyTimes);
     const double programPage = Median(programPageTimes), templateStart = Median(templateTimes);
+    const double programExit = Median(programExitTimes);
 
     AppUnderTest app;
     if (!app.Start()) return 1;
@@ -155,6 +165,7 @@ int Run() {
     std::printf("start-up to the main window shown and painted, median of %d (ms): program %.1f "
                 "(page one painted %.1f), empty dialog %.1f, the main window's template alone %.1f\n", rounds,
                 programStart, programPage, emptyStart, templateStart);
+    std::printf("exit command to the end of the process, median of %d (ms): program %.1f\n", rounds, programExit);
     std::printf("keystroke round trip, median of %d (ms): page edit %.2f, density edit %.2f, "
                 "hint line alone %.2f\n", count, pageKey, densityKey, bare);
     std::printf("ratio start-up        %6.2f   (target <= 1.5; to page one painted %.2f; template alone %.2f)\n",

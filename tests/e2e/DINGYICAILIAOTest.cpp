@@ -26,6 +26,13 @@ void AddEntry(HWND editor, int type, const std::string& model, const std::string
     Click(editor, IDC_CUSTOM_ADD);
 }
 
+// The items of a size list once its page has filled it: a page shows a moment before its lists
+// are filled at start.
+int FilledCount(HWND page, int id) {
+    WaitUntil([&] { return ItemCount(page, id) > 0; }, 5000);
+    return ItemCount(page, id);
+}
+
 // Restarts through the editor and returns the new copy's main window.
 HWND Restart(AppUnderTest& app, HWND editor) {
     Click(editor, IDC_CUSTOM_RESTART);
@@ -41,8 +48,8 @@ TEST(DINGYICAILIAO, AddedSizesJoinTheirListsAfterRestartAndRemovedOnesGo) {
     ASSERT_NE(r.main, nullptr);
     HWND page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
     ASSERT_NE(page, nullptr);
-    const int angles = ItemCount(page, IDC_ANGLE_COMBO);
-    const int channels = ItemCount(page, IDC_CHANNEL_COMBO);
+    const int angles = FilledCount(page, IDC_ANGLE_COMBO);
+    const int channels = FilledCount(page, IDC_CHANNEL_COMBO);
 
     HWND editor = OpenEditor(r.app, r.main);
     ASSERT_NE(editor, nullptr);
@@ -65,11 +72,11 @@ TEST(DINGYICAILIAO, AddedSizesJoinTheirListsAfterRestartAndRemovedOnesGo) {
     ASSERT_NE(r.main, nullptr);
     page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
     ASSERT_NE(page, nullptr);
-    ASSERT_EQ(ItemCount(page, IDC_ANGLE_COMBO), angles + 1);
+    ASSERT_EQ(FilledCount(page, IDC_ANGLE_COMBO), angles + 1);
     EXPECT_EQ(ItemText(page, IDC_ANGLE_COMBO, angles), "∠55×4");
     Choose(page, IDC_ANGLE_COMBO, angles);
     EXPECT_EQ(Text(page, IDC_ANGLE_UNIT_WEIGHT), "3.400");
-    ASSERT_EQ(ItemCount(page, IDC_CHANNEL_COMBO), channels + 1);
+    ASSERT_EQ(FilledCount(page, IDC_CHANNEL_COMBO), channels + 1);
     Choose(page, IDC_CHANNEL_COMBO, channels);
     EXPECT_EQ(Text(page, IDC_CHANNEL_SPEC), "300×90×10");
     EXPECT_EQ(Text(page, IDC_CHANNEL_UNIT_WEIGHT), "40.500");
@@ -90,8 +97,8 @@ TEST(DINGYICAILIAO, AddedSizesJoinTheirListsAfterRestartAndRemovedOnesGo) {
     ASSERT_NE(r.main, nullptr);
     page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(ItemCount(page, IDC_ANGLE_COMBO), angles);
-    EXPECT_EQ(ItemCount(page, IDC_CHANNEL_COMBO), channels);
+    EXPECT_EQ(FilledCount(page, IDC_ANGLE_COMBO), angles);
+    EXPECT_EQ(FilledCount(page, IDC_CHANNEL_COMBO), channels);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The real main window in the notification area under Wine: the icon's messages, the tray
 // menu, the hot key, minimising, the options that start it hidden or without an icon, edge
-// docking and the exit sequence. The test plays the shell: it sends the icon's callback
+// docking, the top-most placements and the exit sequence. The test plays the shell: it sends the icon's callback
 // message and the hot key message itself, as the notification area and the system would.
 #include "tests/e2e/support/AppUnderTest.h"
 
@@ -62,6 +62,15 @@ HWND OpenMenu(const AppUnderTest& app) {
     });
 }
 
+// Puts the cursor at (x, y) and waits until the system reports it there.
+void MoveCursor(int x, int y) {
+    SetCursorPos(x, y);
+    WaitUntil([&] {
+        POINT at = {};
+        return GetCursorPos(&at) && at.x == x && at.y == y;
+    }, 2000);
+}
+
 // Another program holds Windows key + A while this object lives.
 struct HotKeyTaken {
     HotKeyTaken() : held(RegisterHotKey(nullptr, 1, MOD_WIN, 'A') != FALSE) {}
@@ -89,15 +98,19 @@ TEST(TrayShell, DoubleClickAndTheHotKeyShowTheWindowAt300And200) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     const int width = WindowRect(r.main).right - WindowRect(r.main).left;
+    ASSERT_FALSE(IsTopMost(r.main));
     Minimise(r.main);
     IconMessage(r.main, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(At(r.main, 300, 200));
+    EXPECT_TRUE(IsTopMost(r.main));
     EXPECT_EQ(WindowRect(r.main).right - WindowRect(r.main).left, width);
 
-    SetWindowPos(r.main, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(r.main, HWND_NOTOPMOST, 40, 30, 0, 0, SWP_NOSIZE);
+    ASSERT_FALSE(IsTopMost(r.main));
     Minimise(r.main);
     PostMessageW(r.main, WM_HOTKEY, 0, MAKELPARAM(MOD_WIN, 'A'));
     EXPECT_TRUE(WaitUntil([&] { return At(r.main, 300, 200); }, 3000));
+    EXPECT_TRUE(IsTopMost(r.main));
 }
 
 TEST(TrayShell, IconMenuShowsTheWindowAndExitEndsTheProgram) {
@@ -140,7 +153,8 @@ TEST(TrayShell, IconMenuShowsTheWindowAndExitEndsTheProgram) {
     GetExitCodeProcess(r.app.Process(), &code);
     EXPECT_EQ(code, 0u);
     // Wine's notification area also drops the icons of destroyed windows by itself, so this
-    // shows no more than that no icon outlives the program.
+    // shows no more than that no icon outlives the program. That the exit sequence itself asks
+    // for the removal is checked against the fake host (TrayShell.ExitSequenceRunsInItsOrderOnce).
     EXPECT_FALSE(IconShown(r.main));
 }
 
@@ -187,46 +201,75 @@ TEST(TrayShell, IconComesBackWhenTheNotificationAreaIsCreatedAnew) {
     EXPECT_TRUE(IconShown(r.main));
 }
 
-TEST(TrayShell, StartHiddenOptionHidesTheWindowOnlyRightAfterTheSystemStarted) {
+// The start-hidden option hides the window only within six minutes of the system's start. The
+// machine's own uptime decides neither test: scripts/wine-test.sh runs each at an uptime of its
+// own (a Linux time namespace with a wineserver of its own, whose clock Wine's tick count follows),
+// and the main run leaves them out.
+constexpr ULONGLONG kStartHiddenWithin = 360000;
+
+TEST(StartHidden, TheWindowStartsHiddenRightAfterTheSystemStarted) {
+    ASSERT_LT(Uptime(), kStartHiddenWithin - 60000) << "scripts/wine-test.sh runs this at a fresh system uptime";
     AppUnderTest app;
     app.WriteSettings("[Setting]\r\nminirun=1\r\n");
-    const ULONGLONG uptime = Uptime();
-    constexpr ULONGLONG kWithin = 360000, kMargin = 30000;
-    if (uptime + kMargin >= kWithin && uptime < kWithin) GTEST_SKIP() << "too close to 6 minutes";
     ASSERT_TRUE(app.Start());
     HWND main = MainWindowEvenHidden(app);
     ASSERT_NE(main, nullptr);
-    if (uptime < kWithin) {
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, 5000));
-        EXPECT_TRUE(IconShown(main));
-    } else {
-        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000));
-        Sleep(500);
-        EXPECT_TRUE(IsWindowVisible(main));
-    }
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, 5000));
+    EXPECT_FALSE(IsIconic(main));
+    EXPECT_TRUE(IconShown(main));
+    EXPECT_LT(Uptime(), kStartHiddenWithin);  // the program's own look at the clock came earlier
+    // Put away, not gone: the icon calls it back, and it stays.
+    EXPECT_EQ(IconMessage(main, WM_LBUTTONUP), 0);
+    EXPECT_TRUE(IsWindowVisible(main));
+    Sleep(500);
+    EXPECT_TRUE(IsWindowVisible(main));
 }
 
+TEST(StartHidden, TheWindowShowsWhenTheSystemHasRunLonger) {
+    ASSERT_GE(Uptime(), kStartHiddenWithin) << "scripts/wine-test.sh runs this at a system uptime of hours";
+    AppUnderTest app;
+    app.WriteSettings("[Setting]\r\nminirun=1\r\n");
+    ASSERT_TRUE(app.Start());
+    HWND main = MainWindowEvenHidden(app);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000));
+    Sleep(500);
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_TRUE(IconShown(main));
+}
+
+// Run on a display without a window manager (scripts/wine-test.sh): the slide ends with all but a
+// sliver of the window above the screen, where Windows lets a program put its window.
 TEST(TrayShell, DockedAtTheTopItSlidesAwayAndBackWithTheCursor) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
     // The delayed collapse would change the height in the middle of a slow run: have it now.
     SendMessageW(r.main, WM_TIMER, 11, 0);
-    // The drag: the cursor near the top edge, the system asks where the window may go.
-    SetCursorPos(640, 5);
-    RECT proposed = WindowRect(r.main);
-    SendMessageW(r.main, WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&proposed));
+    // The cursor comes and goes along the window's middle, wherever the window started.
+    const int x = (WindowRect(r.main).left + WindowRect(r.main).right) / 2;
+    // The drag: the cursor near the top edge, the system asks where the window may go. As in a
+    // drag it asks again while the cursor moves: the program may first see a position from
+    // before the cursor was moved, left by the events of its window's appearance.
     const int edge = GetSystemMetrics(SM_CYEDGE), sliver = GetSystemMetrics(SM_CXFRAME);
+    RECT proposed = {};
+    WaitUntil([&] {
+        MoveCursor(x, 5);
+        proposed = WindowRect(r.main);
+        SendMessageW(r.main, WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&proposed));
+        return proposed.top == -edge;
+    }, 2000);
     ASSERT_EQ(proposed.top, -edge);
     const int height = proposed.bottom - proposed.top;
     SetWindowPos(r.main, nullptr, proposed.left, proposed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
-    SendMessageW(r.main, WM_NCHITTEST, 0, MAKELPARAM(640, 5));
-    SetCursorPos(640, 900);
+    SendMessageW(r.main, WM_NCHITTEST, 0, MAKELPARAM(x, 5));
+    MoveCursor(x, 900);
     EXPECT_TRUE(WaitUntil([&] { return WindowRect(r.main).bottom == sliver; }, 10000));
     EXPECT_EQ(WindowRect(r.main).bottom - WindowRect(r.main).top, height);
+    EXPECT_TRUE(IsTopMost(r.main));  // the sliver stays above other windows
 
-    SetCursorPos(640, 1);
-    SendMessageW(r.main, WM_NCHITTEST, 0, MAKELPARAM(640, 1));
+    MoveCursor(x, 1);
+    SendMessageW(r.main, WM_NCHITTEST, 0, MAKELPARAM(x, 1));
     EXPECT_TRUE(WaitUntil([&] { return WindowRect(r.main).top == -edge; }, 10000));
 }
 

@@ -1,4 +1,4 @@
-// The real main window under Wine: start state, settings bar, statistics, tool windows,
+// The real main window under Wine: start state, settings bar, statistics, on top, tool windows,
 // collapse, Esc, the settings file, a second copy.
 #include <gtest/gtest.h>
 
@@ -26,13 +26,26 @@ TEST(WeightDlg, StartStateAndSettingsBar) {
     Choose(r.main, IDC_DECIMALS, 4);
     EXPECT_EQ(Text(r.main, IDC_STAT_TOTAL), "20.0000");
 
-    // Wine without a window manager keeps no top-most state for the window; the button's text
-    // is the state the program itself keeps.
+    // The button's text is the state: it says what the next click does.
+    const RECT before = WindowRect(r.main);
     Click(r.main, IDC_TOPMOST);
+    EXPECT_TRUE(IsTopMost(r.main));
     EXPECT_EQ(Text(r.main, IDC_TOPMOST), "不置顶");
     Click(r.main, IDC_TOPMOST);
     EXPECT_FALSE(IsTopMost(r.main));
     EXPECT_EQ(Text(r.main, IDC_TOPMOST), "置 顶");
+    Click(r.main, IDC_TOPMOST);
+    EXPECT_TRUE(IsTopMost(r.main));
+    EXPECT_EQ(Text(r.main, IDC_TOPMOST), "不置顶");
+    Click(r.main, IDC_TOPMOST);
+    EXPECT_FALSE(IsTopMost(r.main));
+    EXPECT_EQ(Text(r.main, IDC_TOPMOST), "置 顶");
+    // Neither moved nor resized.
+    const RECT after = WindowRect(r.main);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    EXPECT_EQ(after.right, before.right);
+    EXPECT_EQ(after.bottom, before.bottom);
 
     Key(GetDlgItem(r.main, IDC_STAT_EXPR), VK_ESCAPE);
     Sleep(300);
@@ -113,6 +126,75 @@ TEST(WeightDlg, SecondCopyWarnsAndStillOpens) {
     ASSERT_NE(warning, nullptr);
     PostMessageW(warning, WM_COMMAND, IDOK, 0);
     EXPECT_NE(second.MainWindow(), nullptr);
+}
+
+// A window of another program, owned by a thread of this process that answers its messages
+// (showing or moving it from another process waits for that).
+class ForeignWindow {
+public:
+    explicit ForeignWindow(const std::string& caption) : caption_(Widen(caption)) {
+        ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        thread_ = CreateThread(nullptr, 0, &ForeignWindow::Run, this, 0, &threadId_);
+        WaitForSingleObject(ready_, 5000);
+    }
+    ~ForeignWindow() {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        WaitForSingleObject(thread_, 5000);
+        CloseHandle(thread_);
+        CloseHandle(ready_);
+    }
+    HWND window() const { return window_; }
+
+private:
+    static DWORD WINAPI Run(void* param) {
+        auto* self = static_cast<ForeignWindow*>(param);
+        WNDCLASSW cls = {};
+        cls.lpfnWndProc = DefWindowProcW;
+        cls.hInstance = GetModuleHandleW(nullptr);
+        cls.lpszClassName = L"MwE2eForeignWindow";
+        RegisterClassW(&cls);
+        self->window_ = CreateWindowExW(0, cls.lpszClassName, self->caption_.c_str(), WS_OVERLAPPEDWINDOW,
+                                        20, 20, 240, 160, nullptr, nullptr, cls.hInstance, nullptr);
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, before anyone posts to it
+        SetEvent(self->ready_);
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        DestroyWindow(self->window_);
+        return 0;
+    }
+
+    std::wstring caption_;
+    HWND window_ = nullptr;
+    HANDLE ready_ = nullptr;
+    HANDLE thread_ = nullptr;
+    DWORD threadId_ = 0;
+};
+
+TEST(WeightDlg, SecondCopyBringsTheOlderProgramForwardOnTop) {
+    // The older program: its window, hidden, and its instance mutex.
+    ForeignWindow older("Telvar材料重量计算器V3.76");
+    ASSERT_NE(older.window(), nullptr);
+    ASSERT_FALSE(IsWindowVisible(older.window()));
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, L"renwu");
+    ASSERT_NE(mutex, nullptr);
+    AppUnderTest second;
+    ASSERT_TRUE(second.Start());
+    HWND warning = second.WaitForWindow("Telvar材料重量计算器", 10000);
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(Caption(older.window()), "Telvar材料重量计算器V3.76");
+    EXPECT_FALSE(IsWindowVisible(older.window()));  // only once the warning is answered
+    PostMessageW(warning, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(older.window()) && IsTopMost(older.window()); }, 5000));
+    const RECT at = WindowRect(older.window());
+    EXPECT_EQ(at.left, 300);
+    EXPECT_EQ(at.top, 200);
+    EXPECT_EQ(at.right - at.left, 240);
+    EXPECT_EQ(at.bottom - at.top, 160);
+    EXPECT_NE(second.MainWindow(), nullptr);
+    CloseHandle(mutex);
 }
 
 TEST(WeightDlg, RenamedExeFindsItsSettingsBeside) {
