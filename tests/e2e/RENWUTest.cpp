@@ -295,5 +295,26 @@ TEST(RENWU, StartWithWindowsFallsBackToTheUsersRunKey) {
     }
 }
 
+// Enter goes to the focused control as a plain key: the button "添加任务", which has the focus
+// after its click, is not pressed again, and neither Enter nor Esc hides the window.
+TEST(RENWU, EnterAfterAddingDoesNotAddTheTaskAgain) {
+    TasksWindow w;
+    ASSERT_NE(w.window, nullptr);
+    SYSTEMTIME at = {};
+    at.wMonth = 2;
+    at.wDay = 30;  // never due
+    w.Add(0, 0, at, "开会");
+    ASSERT_EQ(ItemCount(w.window, IDC_RENWU_LIST), 1);
+    HWND focus = FocusOf(w.window);
+    ASSERT_NE(focus, nullptr);
+    Key(focus, VK_RETURN);
+    Key(GetDlgItem(w.window, IDC_RENWU_TEXT), VK_RETURN);
+    Key(GetDlgItem(w.window, IDC_RENWU_TEXT), VK_ESCAPE);
+    Sleep(500);
+    Text(w.window, IDC_RENWU_TEXT);  // a round trip: the keys posted before have been handled
+    EXPECT_EQ(ItemCount(w.window, IDC_RENWU_LIST), 1);
+    EXPECT_TRUE(IsWindowVisible(w.window));
+}
+
 }  // namespace
 }  // namespace mw::e2e

@@ -408,6 +408,18 @@ std::string ClipboardText() {
     return text;
 }
 
+DWORD ClipboardOwnerProcess() {
+    HWND owner = GetClipboardOwner();
+    return owner ? ProcessOf(owner) : 0;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
 namespace {
 
 // The screen's pixels under a window: a 24-bit bottom-up picture and its size.
