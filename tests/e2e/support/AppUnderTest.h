@@ -37,6 +37,8 @@ public:
     DWORD ProcessId() const { return process_.dwProcessId; }
     // The machine type in the PE header of the exe this object started.
     WORD ImageMachine() const;
+    // The functions the exe imports by name, each as "dll!function" (dll name in lower case).
+    std::vector<std::string> ImportedFunctions() const;
 
     const std::wstring& Folder() const { return folder_; }
     std::wstring SettingsPath() const { return folder_ + L"\\ConfigKq.ini"; }
