@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <memory>
 
@@ -27,8 +28,14 @@ const wchar_t kOwnerClass[] = L"MaterialWeightOwner";
 // Opens the instance mutex, or creates it when this is the first copy. A second copy warns,
 // brings the older program's window forward if there is one, and starts all the same.
 HANDLE TakeInstanceMutex() {
-    HANDLE mutex = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kMutexName);
-    if (!mutex) return CreateMutexW(nullptr, FALSE, kMutexName);
+    // Only the mutex's being there counts, so only the right to wait on it is asked for: a copy
+    // started with other rights (as administrator, say) may refuse all others.
+    HANDLE mutex = OpenMutexW(SYNCHRONIZE, FALSE, kMutexName);
+    if (!mutex && GetLastError() != ERROR_ACCESS_DENIED) {
+        mutex = CreateMutexW(nullptr, FALSE, kMutexName);
+        const DWORD error = GetLastError();
+        if (mutex ? error != ERROR_ALREADY_EXISTS : error != ERROR_ACCESS_DENIED) return mutex;  // the first copy
+    }
     MessageBoxW(nullptr, Widen(kAlreadyRunning).c_str(), Widen(kProductName).c_str(),
                 MB_ICONWARNING | MB_OK);
     if (HWND older = FindWindowW(nullptr, Widen(kOlderMainCaption).c_str())) {
@@ -51,6 +58,9 @@ HWND CreateHiddenOwner() {
 }  // namespace
 
 int CWeightApp::Run() {
+    // The shell (ShellExecute, the file dialogs) and the picture loader expect COM on the thread
+    // that calls them: a single-threaded apartment, as for any window thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -71,6 +81,7 @@ int CWeightApp::Run() {
     }
     main.reset();
     DestroyWindow(owner);
+    if (SUCCEEDED(com)) CoUninitialize();
     return code;
 }
 

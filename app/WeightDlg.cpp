@@ -148,7 +148,8 @@ void CWeightDlg::OnDecimalsChange() {
 
 void CWeightDlg::OnUnitSystemChange() {
     settings_.unitSystem = surface_.Selection(IDC_UNITSYSTEM);
-    settingsFile_.SaveUnitSystem(settings_.unitSystem);
+    // Should the file refuse it, the choice still holds for this run; the user learns it is not kept.
+    settingsFile_.Told(settingsFile_.SaveUnitSystem(settings_.unitSystem), surface_);
     RecomputeAll();
     if (displayChanged_) displayChanged_();
 }
@@ -166,7 +167,9 @@ void CWeightDlg::OnStatisticsChange() {
 
 void CWeightDlg::OnStatisticsSwitch() { statisticsOn_ = surface_.Checked(IDC_STAT_SWITCH); }
 
-void CWeightDlg::OnCopyTotal() { clipboard_.SetText(surface_.Text(IDC_STAT_TOTAL)); }
+void CWeightDlg::OnCopyTotal() { CopyText(surface_.Text(IDC_STAT_TOTAL)); }
+
+bool CWeightDlg::CopyText(const std::string& text) { return CopyOrSay(clipboard_, surface_, text); }
 
 void CWeightDlg::OnTopMost() {
     const bool makeTopMost = surface_.Text(IDC_TOPMOST) == kTopMostOff;

@@ -77,7 +77,7 @@ public:
     int AddSubtractChoice() override;
     std::string StatisticsExpression() const override { return statistics_; }
     void SetStatisticsExpression(const std::string& text) override;
-    Clipboard& GetClipboard() override { return clipboard_; }
+    bool CopyText(const std::string& text) override;
     ProfileStore& Profile() override;
     void RecordWeighing(const Weighing& weighing) override;
 

@@ -47,7 +47,7 @@ TrayMouse TrayMouseOf(LPARAM message) {
 
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
                                  HANDLE instanceMutex)
-    : clipboard_(new Win32Clipboard(nullptr)),
+    : clipboard_(new Win32Clipboard()),
       logic_(surface_, *this, *clipboard_, settings),
       settings_(settings),
       weights_(weights),
@@ -107,6 +107,7 @@ bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
 void WeightDlgWindow::OnInitDialog() {
     Building building(building_);
     surface_.Attach(Hwnd());
+    clipboard_->SetOwner(Hwnd());  // the window owns what it copies
     tab_.Attach(GetDlgItem(Hwnd(), IDC_TAB));
     trayWindow_.Attach(Hwnd());
     dock_.Measure();

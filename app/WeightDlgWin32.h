@@ -8,6 +8,7 @@
 
 #include "controls/BannerLinkWin32.h"
 #include "kit/DialogSurfaceWin32.h"
+#include "kit/ClipboardWin32.h"
 #include "kit/DesktopWin32.h"
 #include "kit/DialogWin32.h"
 #include "app/EdgeDock.h"
@@ -90,7 +91,7 @@ private:
     CXPTabCtrl tab_;
     CPictureEx banner_;
     BannerLink bannerLink_;
-    std::unique_ptr<Clipboard> clipboard_;
+    std::unique_ptr<Win32Clipboard> clipboard_;
     CWeightDlg logic_;
     SettingsFile& settings_;
     std::array<PageWindow, CWeightDlg::kPageCount> pages_;

@@ -50,7 +50,7 @@ bool BannerLink::Attach(HWND control) {
                                GetModuleHandleW(nullptr), nullptr);
     if (tip) {
         TTTOOLINFOW tool = {};
-        tool.cbSize = sizeof tool;
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;  // the whole structure is refused by tooltips before version 6
         tool.uFlags = TTF_SUBCLASS;
         tool.hwnd = control;
         tool.uId = 1;

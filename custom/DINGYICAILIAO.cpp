@@ -70,21 +70,24 @@ void CDINGYICAILIAO::LoadStore() {
     store.CommitBatch();
 }
 
-void CDINGYICAILIAO::SaveStore() {
-    surface_.ClearItems(IDC_CUSTOM_LIST);
+bool CDINGYICAILIAO::SaveStore() {
+    ShowList();
     ProfileStore& store = settings_.Store();
     // One replace of the file: a rewrite cut short would lose every entry not yet written back.
     store.BeginBatch();
     for (const CustomSource& source : kCustomSources) store.DeleteSection(source.section);
     int numbers[kCustomKindCount] = {};
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const CustomEntry& entry = entries_[i];
-        surface_.AddItem(IDC_CUSTOM_LIST, CustomListLine(static_cast<int>(i) + 1, entry));
-        WriteCustomEntry(store, entry, ++numbers[entry.kind]);
-    }
-    store.CommitBatch();
+    for (const CustomEntry& entry : entries_) WriteCustomEntry(store, entry, ++numbers[entry.kind]);
+    const bool written = store.CommitBatch();
     settings_.Hide();
     settings_.RemoveIfEmpty();
+    return written;
+}
+
+void CDINGYICAILIAO::ShowList() {
+    surface_.ClearItems(IDC_CUSTOM_LIST);
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        surface_.AddItem(IDC_CUSTOM_LIST, CustomListLine(static_cast<int>(i) + 1, entries_[i]));
 }
 
 void CDINGYICAILIAO::OnCommand(int id, Notify what) {
@@ -133,12 +136,17 @@ void CDINGYICAILIAO::OnAdd() {
         surface_.ShowMessage(kNoUnitWeight, kInputHint, kMbOk);
         return;
     }
-    surface_.AddItem(IDC_CUSTOM_LIST, CustomListLine(static_cast<int>(entries_.size()) + 1, entry));
     ProfileStore& store = settings_.Store();
     store.BeginBatch();  // the entry's keys land together
     WriteCustomEntry(store, entry, CountOf(kind) + 1);
-    store.CommitBatch();
+    const bool written = store.CommitBatch();
     settings_.Hide();
+    if (!settings_.Told(written, surface_)) {
+        LoadStore();  // the list shows what the file holds, without the entry
+        ShowList();
+        return;
+    }
+    surface_.AddItem(IDC_CUSTOM_LIST, CustomListLine(static_cast<int>(entries_.size()) + 1, entry));
     entries_.push_back(std::move(entry));
 }
 
@@ -146,7 +154,9 @@ void CDINGYICAILIAO::OnRemove() {
     const int position = surface_.Selection(IDC_CUSTOM_LIST);
     if (position < 0 || position >= static_cast<int>(entries_.size())) return;
     entries_.erase(entries_.begin() + position);
-    SaveStore();
+    if (settings_.Told(SaveStore(), surface_)) return;
+    LoadStore();  // the entry is still in the file, and so in the list again
+    ShowList();
 }
 
 void CDINGYICAILIAO::OnRestart() {

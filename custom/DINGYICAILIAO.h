@@ -26,8 +26,8 @@ public:
     // Reads every type's entries, in type order, into the list of entries.
     void LoadStore();
     // Rewrites the eight sections from the list of entries, each type numbered from 1 in list
-    // order, and shows the list again.
-    void SaveStore();
+    // order, and shows the list again; false when the file could not be written.
+    bool SaveStore();
 
     void OnCommand(int id, Notify what) override;
     void OnTypeChange();
@@ -39,6 +39,7 @@ public:
 
 private:
     int CountOf(int kind) const;
+    void ShowList();
 
     ControlSurface& surface_;
     SettingsFile& settings_;

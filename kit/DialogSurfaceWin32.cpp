@@ -160,7 +160,7 @@ void DialogSurface::AddColumn(int id, const std::string& title, int widthPixels)
 
 void DialogSurface::AddRow(int id, const std::vector<std::string>& cells) {
     HWND control = Control(id);
-    const int row = static_cast<int>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0));
+    int row = static_cast<int>(SendMessageW(control, LVM_GETITEMCOUNT, 0, 0));
     for (std::size_t column = 0; column < cells.size() || column == 0; ++column) {
         std::wstring wide = column < cells.size() ? Widen(cells[column]) : std::wstring();
         LVITEMW item = {};
@@ -168,8 +168,13 @@ void DialogSurface::AddRow(int id, const std::vector<std::string>& cells) {
         item.iItem = row;
         item.iSubItem = static_cast<int>(column);
         item.pszText = &wide[0];
-        SendMessageW(control, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, row,
-                     reinterpret_cast<LPARAM>(&item));
+        if (column == 0) {
+            // The row lands where the list puts it (-1 when it cannot be added); its cells follow it.
+            row = static_cast<int>(SendMessageW(control, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+            if (row < 0) return;
+        } else {
+            SendMessageW(control, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        }
     }
 }
 

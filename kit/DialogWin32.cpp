@@ -48,6 +48,19 @@ bool IsEditLike(HWND control) {
     return lstrcmpiW(name, L"Edit") == 0 || lstrcmpiW(name, L"ComboBox") == 0;
 }
 
+// The messages whose answer a dialog procedure returns itself; for all others the answer goes into
+// DWLP_MSGRESULT and the procedure returns TRUE.
+bool ReturnsDirectly(UINT message) {
+    switch (message) {
+        case WM_INITDIALOG: case WM_QUERYDRAGICON: case WM_CHARTOITEM: case WM_VKEYTOITEM: case WM_COMPAREITEM:
+        case WM_CTLCOLORBTN: case WM_CTLCOLORDLG: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORMSGBOX: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 DialogWindow::~DialogWindow() {
@@ -98,7 +111,7 @@ INT_PTR CALLBACK DialogWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (!self) return FALSE;
     INT_PTR result = FALSE;
     if (!self->OnMessage(message, wParam, lParam, result)) return FALSE;
-    if (message == WM_INITDIALOG || message == WM_CTLCOLORDLG) return result;
+    if (ReturnsDirectly(message)) return result;
     SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
     return TRUE;
 }

@@ -169,7 +169,8 @@ void CalcPage::Echo(int edit) {
 
 void CalcPage::CopyAndCount(int resultEdit, const WeighingSource& source) {
     const std::string shown = surface_.Text(resultEdit);
-    host_.GetClipboard().SetText(shown);
+    // A press whose copy failed counts nowhere: the user, told so, presses again.
+    if (!host_.CopyText(shown)) return;
     // A weight (not a message such as a wall-thickness error) joins the weight list, in kg.
     if (!shown.empty() && (std::isdigit(static_cast<unsigned char>(shown[0])) || shown[0] == '-')) {
         Weighing weighing;

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "kit/Clipboard.h"
 #include "kit/ControlSurface.h"
 #include "pages/CalcSettings.h"
 
@@ -27,7 +26,8 @@ public:
     virtual std::string StatisticsExpression() const = 0;
     virtual void SetStatisticsExpression(const std::string& text) = 0;
 
-    virtual Clipboard& GetClipboard() = 0;
+    // Puts the text on the clipboard; false (and the user is told) when that failed.
+    virtual bool CopyText(const std::string& text) = 0;
     virtual ProfileStore& Profile() = 0;
     // A "重量" press, for the weight list.
     virtual void RecordWeighing(const Weighing& weighing) = 0;

@@ -44,7 +44,12 @@ bool Win32FileSystem::ReplaceWhole(const std::string& path, const std::string& b
 }
 
 bool Win32FileSystem::SetHidden(const std::string& path) {
-    return SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_HIDDEN) != FALSE;
+    // Hidden alone, except that a read-only mark the user set stays: taking it away here would
+    // let the next write through a file the user meant to keep as it is.
+    const std::wstring target = Widen(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    return SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN | (attributes & FILE_ATTRIBUTE_READONLY)) != FALSE;
 }
 
 bool Win32FileSystem::Exists(const std::string& path) const {

@@ -17,18 +17,31 @@ std::string SettingsPathFor(const std::string& executablePath) {
     return PathBesideExecutable(executablePath, kSettingsFile.name);
 }
 
-void SettingsFile::SaveOption(const char* key, int value) {
+bool SettingsFile::SaveOption(const char* key, int value) {
     if (value != 0) {
-        store_.WriteInt(kSection, key, value);
+        const bool written = store_.WriteInt(kSection, key, value);
         Hide();
-        return;
+        return written;
     }
-    store_.DeleteKey(kSection, key);
+    bool written = store_.DeleteKey(kSection, key);
     Hide();
     bool allZero = true;
     for (const char* option : kOptions) allZero = allZero && store_.ReadInt(kSection, option, 0) == 0;
-    if (allZero) store_.DeleteSection(kSection);
+    if (allZero) written = store_.DeleteSection(kSection) && written;
     RemoveIfEmpty();
+    return written;
+}
+
+bool SettingsFile::Told(bool written, ControlSurface& window) {
+    if (written) {
+        failureTold_ = false;
+        return true;
+    }
+    if (!failureTold_) {
+        failureTold_ = true;  // before the box: its message loop may bring another failure
+        window.ShowMessage(kWriteFailedText, kWriteFailedCaption, kMbOk | kMbIconWarning);
+    }
+    return false;
 }
 
 void SettingsFile::RemoveIfEmpty() {

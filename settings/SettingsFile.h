@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "kit/ControlSurface.h"
 #include "settings/FileSystem.h"
 #include "settings/IniProfileStore.h"
 
@@ -29,27 +30,36 @@ std::string SettingsPathFor(const std::string& executablePath);
 class SettingsFile {
 public:
     static constexpr const char* kSection = "Setting";
+    // What the user is told when a change cannot be written.
+    static constexpr const char* kWriteFailedText = "无法写入设置文件 ConfigKq.ini,更改未保存。";
+    static constexpr const char* kWriteFailedCaption = "警告";
 
     SettingsFile(FileSystem& files, const std::string& path) : files_(files), store_(files, path) {}
 
     ProfileStore& Store() { return store_; }
 
     int ReadUnitSystem() { return store_.ReadInt(kSection, "danwei", 0); }
-    void SaveUnitSystem(int unitSystem) { SaveOption("danwei", unitSystem); }
+    bool SaveUnitSystem(int unitSystem) { return SaveOption("danwei", unitSystem); }
     // One of the window options of section "Setting" ("autorun", "minirun", "hidetubiao"); 0
     // when it is not stored.
     int ReadOption(const char* key) { return store_.ReadInt(kSection, key, 0); }
     // One of the four values of section "Setting" (danwei, autorun, minirun, hidetubiao):
     // stored while it is not 0; at 0 its key goes, then the section and the file once empty.
-    void SaveOption(const char* key, int value);
+    // False when the file could not be written (read-only, locked): the file keeps what it had.
+    bool SaveOption(const char* key, int value);
     // Sets the file hidden, as after every write of the program.
     void Hide() { files_.SetHidden(store_.Path()); }
     // A file left with nothing in it goes.
     void RemoveIfEmpty();
+    // Returns `written`. A failed write is told in a message box of `window`, once: the first
+    // failure, and again only after a write has succeeded in between, so that a file that stays
+    // read-only does not answer every click with a box.
+    bool Told(bool written, ControlSurface& window);
 
 private:
     FileSystem& files_;
     IniProfileStore store_;
+    bool failureTold_ = false;
 };
 
 }  // namespace mw

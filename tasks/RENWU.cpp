@@ -104,11 +104,18 @@ void CRENWU::OnTimer(int id) {
 
 void CRENWU::LoadTasks() {
     tasks_ = store_.Load();
-    SaveTasks(static_cast<int>(tasks_.size()));
+    // The rewrite renumbers what was read; should the file refuse it, what was read stays the
+    // same, so nothing needs saying.
+    store_.Save(tasks_, static_cast<int>(tasks_.size()));
+    ShowTasks();
 }
 
 void CRENWU::SaveTasks(int formerCount) {
-    store_.Save(tasks_, formerCount);
+    if (!settings_.Told(store_.Save(tasks_, formerCount), surface_)) tasks_ = store_.Load();
+    ShowTasks();
+}
+
+void CRENWU::ShowTasks() {
     surface_.ClearItems(IDC_RENWU_LIST);
     for (std::size_t i = 0; i < tasks_.size(); ++i)
         surface_.AddItem(IDC_RENWU_LIST, TaskLine(static_cast<int>(i) + 1, tasks_[i]));
@@ -168,8 +175,14 @@ void CRENWU::OnOptionToggle(int checkBox) {
             on = !on;  // the box and the file say what the registry holds
             surface_.SetChecked(checkBox, on);
         }
+        if (!settings_.Told(settings_.SaveOption(option.key, on ? 1 : 0), surface_)) {
+            // The box shows what the file holds, and so does the Run value.
+            const bool stored = settings_.ReadOption(option.key) == 1;
+            if (checkBox == IDC_RENWU_AUTORUN && stored != on) ApplyStartWithWindows(stored);
+            on = stored;
+            surface_.SetChecked(checkBox, on);
+        }
         this->*option.flag = on;
-        settings_.SaveOption(option.key, on ? 1 : 0);
     }
 }
 
@@ -202,16 +215,23 @@ void CRENWU::RefreshClock() {
 
 void CRENWU::CheckDueTasks() {
     if (!scheduler_.ClaimSecond()) return;
+    // The tasks due in this second are taken first, then the once-only ones leave the list in
+    // one save: a save that fails shows the list as stored, and the loop must not walk a list
+    // that changed under it.
+    std::vector<TimedTask> due, staying;
+    for (const TimedTask& task : tasks_) {
+        const bool isDue = scheduler_.IsDue(task);
+        if (isDue) due.push_back(task);
+        if (!isDue || task.zhouqi != kOnce) staying.push_back(task);
+    }
+    if (due.empty()) return;
+    if (staying.size() != tasks_.size()) {
+        const int formerCount = LastIndex() + 1;
+        tasks_ = std::move(staying);
+        SaveTasks(formerCount);
+    }
     std::string reminders;
-    // A once-only task leaves the list as it fires; the task that moves into its place is next.
-    for (std::size_t i = 0; i < tasks_.size();) {
-        const TimedTask task = tasks_[i];
-        if (!scheduler_.IsDue(task)) {
-            ++i;
-            continue;
-        }
-        if (task.zhouqi == kOnce) RemoveTask(static_cast<int>(i));
-        else ++i;
+    for (const TimedTask& task : due) {
         if (task.renwuxiang == kReminder) reminders += task.txy + "\n";
         else Perform(task, reminders);
     }

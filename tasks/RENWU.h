@@ -43,6 +43,8 @@ public:
 
     void LoadTasks();
     // Writes every task, drops the sections of tasks gone since `formerCount`, shows the list again.
+    // When the file cannot be written the user is told, and the list shows the tasks the file
+    // really holds, which are those of the next start.
     void SaveTasks(int formerCount);
     void AddTask();
     void RemoveTask(int index);
@@ -66,6 +68,7 @@ private:
     static constexpr int kOptionCount = 3;
     static const Option kOptions[kOptionCount];
 
+    void ShowTasks();
     // Writes or removes the Run value; false (and says why) when the registry refuses.
     bool ApplyStartWithWindows(bool on);
     // Performs a due task of kinds 1 to 6; what the user must learn goes into `reminders`.

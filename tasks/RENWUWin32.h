@@ -20,6 +20,9 @@ public:
 protected:
     void OnInit() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    // Enter as well as Esc goes to the focused control as a plain key: Enter on "添加任务",
+    // which keeps the focus after a click, would otherwise add the task again.
+    bool FiltersKey(WPARAM key) const override { return key == VK_RETURN || key == VK_ESCAPE; }
 
 private:
     Win32Clock clock_;

@@ -29,7 +29,9 @@ bool EnableShutdownPrivilege() {
 }
 
 void ExitWindowsWith(UINT flags) {
-    if (EnableShutdownPrivilege()) ExitWindowsEx(flags, 0);
+    // A planned end of the session, so that the system does not log it as an unexpected one.
+    constexpr DWORD kPlannedOther = SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_OTHER | SHTDN_REASON_FLAG_PLANNED;
+    if (EnableShutdownPrivilege()) ExitWindowsEx(flags, kPlannedOther);
 }
 
 bool IsFullPath(const std::wstring& path) {

@@ -56,7 +56,7 @@ std::vector<TimedTask> TaskStore::Load() {
     return tasks;
 }
 
-void TaskStore::Save(const std::vector<TimedTask>& tasks, int formerCount) {
+bool TaskStore::Save(const std::vector<TimedTask>& tasks, int formerCount) {
     assert(tasks.size() <= static_cast<std::size_t>(kMaxTasks));
     ProfileStore& store = settings_.Store();
     // One replace of the file: a rewrite cut short would lose or muddle the tasks after the cut.
@@ -81,9 +81,10 @@ void TaskStore::Save(const std::vector<TimedTask>& tasks, int formerCount) {
         put("second%02d", t.second);
         store.WriteString(section, Numbered("txy%02d", number), StoredText(t));
     }
-    store.CommitBatch();
+    const bool written = store.CommitBatch();
     settings_.Hide();
     settings_.RemoveIfEmpty();
+    return written;
 }
 
 }  // namespace mw

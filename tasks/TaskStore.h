@@ -22,7 +22,8 @@ public:
     // Writes every task's section: kind, period, text and the time keys its period uses; keys the
     // period does not use keep what the file holds. The sections of tasks `tasks.size()` + 1 up to
     // `formerCount` go as a whole. Then the file is hidden, or deleted when nothing is left in it.
-    void Save(const std::vector<TimedTask>& tasks, int formerCount);
+    // False when the file could not be written; it then holds what it held before.
+    bool Save(const std::vector<TimedTask>& tasks, int formerCount);
 
     static std::string SectionName(int number);
 

@@ -41,7 +41,7 @@ void CWeightListDlg::OnCommand(int id, Notify what) {
         case IDC_WEIGHTLIST_SET_PRICE: if (what == Notify::Click) OnSetRowPrice(); break;
         case IDC_WEIGHTLIST_DELETE:    if (what == Notify::Click) OnDelete(); break;
         case IDC_WEIGHTLIST_CLEAR:     if (what == Notify::Click) OnClear(); break;
-        case IDC_WEIGHTLIST_COPY:      if (what == Notify::Click) clipboard_.SetText(list_.TabText(Display())); break;
+        case IDC_WEIGHTLIST_COPY:      if (what == Notify::Click) CopyOrSay(clipboard_, surface_, list_.TabText(Display())); break;
         case IDC_WEIGHTLIST_EXPORT:    if (what == Notify::Click) OnExport(); break;
         default: break;
     }

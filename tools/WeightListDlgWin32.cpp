@@ -19,6 +19,7 @@ WeightListDlgWindow::WeightListDlgWindow(std::function<void()> onClosed, WeightL
 }
 
 void WeightListDlgWindow::OnInit() {
+    clipboard_.SetOwner(Hwnd());
     HWND list = GetDlgItem(Hwnd(), IDC_WEIGHTLIST_LIST);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     logic_.OnInitDialog(setAside_);

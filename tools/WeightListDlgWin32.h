@@ -24,7 +24,7 @@ private:
     std::optional<std::string> AskSavePath(const std::string& suggestedName) override;
     bool Write(const std::string& path, const std::string& bytes) override;
 
-    Win32Clipboard clipboard_{nullptr};
+    Win32Clipboard clipboard_;  // owned by this window once it exists
     CWeightListDlg logic_;
     std::string setAside_;
 };

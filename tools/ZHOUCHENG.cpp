@@ -53,7 +53,7 @@ void CZHOUCHENG::OnLineSelected() {
 void CZHOUCHENG::OnLineDoubleClicked() {
     const int line = surface_.Selection(IDC_ZHOUCHENG_LIST);
     if (line < 0) return;
-    clipboard_.SetText(surface_.ItemText(IDC_ZHOUCHENG_LIST, line));   // a busy clipboard copies nothing
+    CopyOrSay(clipboard_, surface_, surface_.ItemText(IDC_ZHOUCHENG_LIST, line));
 }
 
 void CZHOUCHENG::OnFindNext() {

@@ -7,7 +7,7 @@
 namespace mw {
 
 ZHOUCHENGWindow::ZHOUCHENGWindow(std::function<void()> onClosed)
-    : ToolWindowFrame(std::move(onClosed)), clipboard_(nullptr), logic_(Surface(), clipboard_) {
+    : ToolWindowFrame(std::move(onClosed)), logic_(Surface(), clipboard_) {
     SetLogic(&logic_);
 }
 
@@ -16,6 +16,7 @@ ZHOUCHENGWindow::~ZHOUCHENGWindow() {
 }
 
 void ZHOUCHENGWindow::OnInit() {
+    clipboard_.SetOwner(Hwnd());
     // The lines are columns of blanks: they line up only where every half-width character has
     // one width and every Chinese character two.
     HDC screen = GetDC(nullptr);

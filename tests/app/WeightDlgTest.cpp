@@ -61,8 +61,10 @@ TEST(WeightDlg, StatisticsTotalFollowsTheExpressionAndDecimals) {
     EXPECT_EQ(f.clipboard.text, "0");
     f.clipboard.busy = true;
     f.surface.Type(IDC_STAT_EXPR, "5");
-    f.surface.Click(IDC_STAT_COPY);  // busy clipboard: skipped silently
+    f.surface.Click(IDC_STAT_COPY);  // busy clipboard: nothing copied, and the user is told
     EXPECT_EQ(f.clipboard.text, "0");
+    ASSERT_EQ(f.surface.messages.size(), 1u);
+    EXPECT_EQ(f.surface.messages[0].text, "复制到剪贴板失败,请稍后再试。");
 }
 
 TEST(WeightDlg, StatisticsSwitchAndTopMostToggle) {
@@ -96,9 +98,19 @@ TEST(WeightDlg, UnitSystemIsStoredWithTheCleanUpRule) {
     f.surface.Choose(IDC_UNITSYSTEM, 0);
     EXPECT_EQ(f.files.files.at(path), "[Setting]\r\nhidetubiao=1\r\n");
 
-    f.files.readOnly = true;  // the write fails silently; the choice stays in force
+    f.files.readOnly = true;  // the write fails: the user is told once; the choice stays in force
     f.surface.Choose(IDC_UNITSYSTEM, 1);
     EXPECT_EQ(f.dlg.Settings().unitSystem, 1);
+    f.surface.Choose(IDC_UNITSYSTEM, 2);
+    EXPECT_EQ(f.dlg.Settings().unitSystem, 2);
+    ASSERT_EQ(f.surface.messages.size(), 1u);
+    EXPECT_EQ(f.surface.messages[0].text, "无法写入设置文件 ConfigKq.ini,更改未保存。");
+    EXPECT_EQ(f.files.files.at(path), "[Setting]\r\nhidetubiao=1\r\n");
+    f.files.readOnly = false;  // a write that succeeds, then a new failure: told again
+    f.surface.Choose(IDC_UNITSYSTEM, 1);
+    f.files.readOnly = true;
+    f.surface.Choose(IDC_UNITSYSTEM, 2);
+    EXPECT_EQ(f.surface.messages.size(), 2u);
 }
 
 TEST(WeightDlg, ToolWindowsShowBesideAndFollowTheMainWindow) {

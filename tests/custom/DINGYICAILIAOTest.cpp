@@ -256,5 +256,25 @@ TEST(DINGYICAILIAO, TheCalculatorsShowTheEntriesAfterTheBuiltInSizes) {
     EXPECT_EQ(f.page3Surface.Text(IDC_REBAR_UNIT_WEIGHT), "0.888");
 }
 
+TEST(DINGYICAILIAO, AFailedWriteIsSaidOnceAndTheListShowsWhatTheFileHolds) {
+    Editor e("[角钢]\r\n型号1=A\r\n单重1=1\r\n");
+    e.Start();
+    e.files.readOnly = true;
+    e.Add(0, "B", "", "2");
+    EXPECT_EQ(e.Lines(), std::vector<std::string>{"1、角钢(热轧) A  1"});
+    ASSERT_EQ(e.surface.messages.size(), 1u);
+    EXPECT_EQ(e.LastMessage(), "无法写入设置文件 ConfigKq.ini,更改未保存。");
+    EXPECT_EQ(e.surface.messages[0].caption, "警告");
+    e.Remove(0);  // still in the file, so still in the list
+    EXPECT_EQ(e.Lines(), std::vector<std::string>{"1、角钢(热轧) A  1"});
+    EXPECT_EQ(e.editor.Entries().size(), 1u);
+    EXPECT_EQ(e.surface.messages.size(), 1u);  // once
+
+    e.files.readOnly = false;
+    e.Add(0, "B", "", "2");
+    EXPECT_EQ(e.Lines().size(), 2u);
+    EXPECT_NE(e.File().find("型号2=B"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace mw

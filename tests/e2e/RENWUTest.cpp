@@ -295,5 +295,65 @@ TEST(RENWU, StartWithWindowsFallsBackToTheUsersRunKey) {
     }
 }
 
+// Enter goes to the focused control as a plain key: the button "添加任务", which has the focus
+// and is the default button after its click, is not pressed again, and neither Enter nor Esc
+// hides the window.
+TEST(RENWU, EnterAfterAddingDoesNotAddTheTaskAgain) {
+    TasksWindow w;
+    ASSERT_NE(w.window, nullptr);
+    SYSTEMTIME at = {};
+    at.wMonth = 2;
+    at.wDay = 30;  // never due
+    w.Add(0, 0, at, "开会");
+    ASSERT_EQ(ItemCount(w.window, IDC_RENWU_LIST), 1);
+    HWND focus = FocusOf(w.window);
+    ASSERT_NE(focus, nullptr);
+    // A push button clicked becomes the dialog's default button on Windows; Wine leaves that
+    // out, so the test says it to the dialog itself.
+    SendMessageW(w.window, DM_SETDEFID, IDC_RENWU_ADD, 0);
+    Key(focus, VK_RETURN);
+    Key(GetDlgItem(w.window, IDC_RENWU_TEXT), VK_RETURN);
+    Key(GetDlgItem(w.window, IDC_RENWU_TEXT), VK_ESCAPE);
+    Sleep(500);
+    Text(w.window, IDC_RENWU_TEXT);  // a round trip: the keys posted before have been handled
+    EXPECT_EQ(ItemCount(w.window, IDC_RENWU_LIST), 1);
+    EXPECT_TRUE(IsWindowVisible(w.window));
+}
+
+// A settings file the user made read-only: a task added is said not to be kept, once, and the
+// list shows the task the file holds; the file stays as it was, read-only.
+TEST(RENWU, AReadOnlySettingsFileIsSaidOnceAndTheListShowsWhatItHolds) {
+    AppUnderTest app;
+    const std::string stored = Cp936("[任务01]\r\nrenwuxiang01=0\r\nzhouqi01=3\r\nhour01=8\r\nminute01=0\r\n"
+                                     "second01=0\r\ntxy01=早会\r\n");
+    app.WriteSettings(stored);
+    SetFileAttributesW(app.SettingsPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(app.Start());
+    HWND main = app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    Command(main, IDM_RENWU);
+    HWND window = app.WaitForWindow(kCaption, 5000);
+    ASSERT_NE(window, nullptr);
+    const std::vector<std::string> held{"1、每天 08:00:00 早会"};
+    EXPECT_EQ(Lines(window), held);
+
+    SetText(window, IDC_RENWU_TEXT, "不会保存");
+    PostClick(window, IDC_RENWU_ADD);
+    HWND box = OwnedDialog(window);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Text(box, kMessageTextId), "无法写入设置文件 ConfigKq.ini,更改未保存。");
+    EXPECT_EQ(WindowText(box), "警告");
+    Click(box, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
+    EXPECT_EQ(Lines(window), held);
+
+    PostClick(window, IDC_RENWU_ADD);  // said once: no second box
+    EXPECT_EQ(OwnedDialog(window, 1000), nullptr);
+    EXPECT_EQ(Lines(window), held);
+    EXPECT_EQ(app.SettingsBytes(), stored);
+    EXPECT_TRUE(app.SettingsAttributes() & FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(app.SettingsPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 }  // namespace
 }  // namespace mw::e2e

@@ -206,5 +206,49 @@ TEST(WeightDlg, RenamedExeFindsItsSettingsBeside) {
     EXPECT_EQ(Selection(main, IDC_UNITSYSTEM), 2);
 }
 
+// Every copy the program offers leaves its text on the clipboard with a window of the program as
+// the owner: a copy made without an owner leaves the clipboard empty on Windows.
+TEST(WeightDlg, EveryCopyIsOwnedByTheProgram) {
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    const DWORD program = r.app.ProcessId();
+    auto copied = [&](const std::string& what) {
+        EXPECT_EQ(ClipboardOwnerProcess(), program) << what;
+        return ClipboardText();
+    };
+
+    SetText(r.main, IDC_STAT_EXPR, "12.5+7.5");
+    SetClipboardText("");
+    Click(r.main, IDC_STAT_COPY);
+    EXPECT_EQ(copied("statistics total"), "20.00");
+
+    HWND page = ChildDialogWith(r.main, IDC_PLATE1_LENGTH);
+    ASSERT_NE(page, nullptr);
+    SetText(page, IDC_PLATE1_LENGTH, "1000");
+    SetText(page, IDC_PLATE1_WIDTH, "1000");
+    SetText(page, IDC_PLATE1_THICKNESS, "10");
+    SetClipboardText("");
+    Click(page, IDC_PLATE1_BUTTON);
+    EXPECT_EQ(copied("重量 button"), "78.50");
+    EXPECT_EQ(Text(r.main, IDC_STAT_EXPR), "12.5+7.5+78.5");
+
+    SetWindowPos(r.main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Command(r.main, IDM_WEIGHTLIST);
+    HWND list = r.app.WaitForWindow("重量清单", 5000);
+    ASSERT_NE(list, nullptr);
+    SetClipboardText("");
+    Click(list, IDC_WEIGHTLIST_COPY);
+    EXPECT_NE(copied("weight list").find("78.50"), std::string::npos);
+
+    Command(r.main, IDM_ZHOUCHENG);
+    HWND bearings = r.app.WaitForWindow("轴承查询", 5000);
+    ASSERT_NE(bearings, nullptr);
+    SelectLine(bearings, IDC_ZHOUCHENG_LIST, 55);
+    SetClipboardText("");
+    SendMessageW(bearings, WM_COMMAND, MAKEWPARAM(IDC_ZHOUCHENG_LIST, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(GetDlgItem(bearings, IDC_ZHOUCHENG_LIST)));
+    EXPECT_EQ(copied("bearing line"), "6204   204       20×47×14    0.103 ");
+}
+
 }  // namespace
 }  // namespace mw::e2e

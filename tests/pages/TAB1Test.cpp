@@ -163,6 +163,29 @@ TEST(TAB1Frame, EchoAndStatisticsFeed) {
     EXPECT_EQ(p.clipboard.text, p.Shown(IDC_PLATE1_RESULT));
 }
 
+TEST(TAB1Frame, AWeightThatCouldNotBeCopiedIsNotCounted) {
+    TAB1Page p;
+    p.Type(IDC_PLATE2_AREA, "1250000");
+    p.Type(IDC_PLATE2_THICKNESS, "10/7.85");  // 12.50 kg
+    p.pageSurface.Click(IDC_PLATE2_BUTTON);
+    ASSERT_EQ(p.surface.Text(IDC_STAT_EXPR), "12.5");
+    const std::size_t listed = p.weights.Rows().size();
+
+    p.clipboard.busy = true;
+    p.pageSurface.Click(IDC_PLATE2_BUTTON);
+    EXPECT_EQ(p.surface.Text(IDC_STAT_EXPR), "12.5");  // neither counted nor listed
+    EXPECT_EQ(p.weights.Rows().size(), listed);
+    ASSERT_EQ(p.surface.messages.size(), 1u);       // said once, by the main window
+    EXPECT_EQ(p.surface.messages[0].text, "复制到剪贴板失败,请稍后再试。");
+    EXPECT_EQ(p.surface.messages[0].caption, "提示");
+    EXPECT_EQ(p.surface.messages[0].style, static_cast<unsigned>(kMbOk | kMbIconWarning));
+
+    p.clipboard.busy = false;  // the user presses again
+    p.pageSurface.Click(IDC_PLATE2_BUTTON);
+    EXPECT_EQ(p.surface.Text(IDC_STAT_EXPR), "12.5+12.5");
+    EXPECT_EQ(p.weights.Rows().size(), listed + 1);
+}
+
 TEST(TAB1Frame, ResetRestoresDefaultsAndRecomputes) {
     TAB1Page p;
     p.Type(IDC_PLATE1_LENGTH, "5");

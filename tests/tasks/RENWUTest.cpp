@@ -397,5 +397,52 @@ TEST(RENWU, OtherTimersAreNotTheClock) {
     EXPECT_EQ(w.surface.Text(IDC_RENWU_NOW), "现在时间:2012-07-22 08:30:00星期日");
 }
 
+TEST(RENWU, AFileThatCannotBeWrittenIsSaidOnceAndTheListShowsWhatItHolds) {
+    Window w;
+    w.renwu.OnInitDialog();
+    w.Add(kReminder, kEveryDay, 1, 1, 0, 8, 0, 0, "早会");
+    w.files.readOnly = true;
+    w.Add(kReminder, kEveryDay, 1, 1, 0, 9, 0, 0, "不会保存");
+    EXPECT_EQ(w.Lines(), std::vector<std::string>{"1、每天 08:00:00 早会"});
+    EXPECT_EQ(w.renwu.LastIndex(), 0);
+    ASSERT_EQ(w.surface.messages.size(), 1u);
+    EXPECT_EQ(w.surface.messages[0].text, "无法写入设置文件 ConfigKq.ini,更改未保存。");
+    EXPECT_EQ(w.surface.messages[0].caption, "警告");
+
+    w.surface.SetSelection(IDC_RENWU_LIST, 0);
+    w.surface.Click(IDC_RENWU_REMOVE);  // still in the file, so still in the list
+    w.surface.Click(IDC_RENWU_CLEAR);
+    EXPECT_EQ(w.Lines(), std::vector<std::string>{"1、每天 08:00:00 早会"});
+    w.surface.Click(IDC_RENWU_MINIRUN);  // the box shows what is stored
+    EXPECT_FALSE(w.surface.Checked(IDC_RENWU_MINIRUN));
+    EXPECT_FALSE(w.renwu.Minirun());
+    w.surface.Click(IDC_RENWU_AUTORUN);  // and the Run value follows the box back
+    EXPECT_FALSE(w.surface.Checked(IDC_RENWU_AUTORUN));
+    EXPECT_FALSE(w.registry.Has(RunRegistry::kMachine, CRENWU::kRunValueName));
+    EXPECT_EQ(w.surface.messages.size(), 1u);  // said once, not at every click
+
+    w.files.readOnly = false;
+    w.Add(kReminder, kEveryDay, 1, 1, 0, 9, 0, 0, "下午");
+    EXPECT_EQ(w.Lines().size(), 2u);
+    w.files.readOnly = true;  // a new failure after a write that worked is said again
+    w.Add(kReminder, kEveryDay, 1, 1, 0, 10, 0, 0, "不会保存");
+    EXPECT_EQ(w.surface.messages.size(), 2u);
+}
+
+TEST(RENWU, AOnceOnlyTaskThatCannotLeaveTheFileFiresOnceAndStays) {
+    Window w;
+    w.renwu.OnInitDialog();
+    w.Add(kReminder, kOnce, 7, 22, 0, 10, 15, 30, "开会");
+    w.Add(kReminder, kOnce, 7, 22, 0, 10, 15, 30, "同时");
+    w.files.readOnly = true;
+    w.TickAt(10, 15, 30);
+    ASSERT_EQ(w.surface.messages.size(), 2u);  // the failure, then the reminders, each once
+    EXPECT_EQ(w.surface.messages[0].caption, "警告");
+    EXPECT_EQ(w.surface.messages[1].text, "7月22日 10:15:30\n开会\n同时\n");
+    EXPECT_EQ(w.Lines().size(), 2u);
+    w.TickAt(10, 15, 31);
+    EXPECT_EQ(w.surface.messages.size(), 2u);
+}
+
 }  // namespace
 }  // namespace mw

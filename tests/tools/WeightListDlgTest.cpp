@@ -142,6 +142,14 @@ TEST_F(WeightListDlg, DeleteClearCopyAndExport) {
 
     listSurface.Click(IDC_WEIGHTLIST_COPY);
     EXPECT_EQ(listClipboard.text, weights.TabText(window.Display()));
+    listClipboard.text.clear();
+    listClipboard.busy = true;
+    const std::size_t shown = listSurface.messages.size();
+    listSurface.Click(IDC_WEIGHTLIST_COPY);  // a failed copy is reported in the list's own window
+    EXPECT_EQ(listClipboard.text, "");
+    ASSERT_EQ(listSurface.messages.size(), shown + 1);
+    EXPECT_EQ(listSurface.messages.back().text, "复制到剪贴板失败,请稍后再试。");
+    listClipboard.busy = false;
 
     listSurface.Click(IDC_WEIGHTLIST_EXPORT);
     EXPECT_EQ(exports.suggestions, std::vector<std::string>{"重量清单.csv"});

@@ -130,8 +130,10 @@ TEST_F(ZHOUCHENG, DoubleClickCopiesTheSelectedLine) {
     EXPECT_EQ(clipboard.text, "6204   204       20×47×14    0.103 ");
     clipboard.busy = true;
     surface.Choose(IDC_ZHOUCHENG_LIST, 56);
-    surface.DoubleClick(IDC_ZHOUCHENG_LIST);   // a busy clipboard: nothing happens
+    surface.DoubleClick(IDC_ZHOUCHENG_LIST);   // a busy clipboard: nothing copied, the user told
     EXPECT_EQ(clipboard.text, "6204   204       20×47×14    0.103 ");
+    ASSERT_EQ(surface.messages.size(), 1u);
+    EXPECT_EQ(surface.messages[0].text, "复制到剪贴板失败,请稍后再试。");
 }
 
 TEST(ZHOUCHENGAlone, DoubleClickWithoutASelectionCopiesNothing) {

@@ -233,6 +233,44 @@ WORD AppUnderTest::ImageMachine() const {
     return machine;
 }
 
+std::vector<std::string> AppUnderTest::ImportedFunctions() const {
+    std::vector<std::string> names;
+    const std::string image = ReadBytes(exe_);
+    if (image.size() < sizeof(IMAGE_DOS_HEADER)) return names;
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+    if (dos->e_lfanew < 0 || image.size() < dos->e_lfanew + sizeof(IMAGE_NT_HEADERS32)) return names;
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(image.data() + dos->e_lfanew);
+    const auto* sections = IMAGE_FIRST_SECTION(nt);
+    // The file offset of an address of the loaded image; 0 when no section holds it.
+    auto at = [&](DWORD rva) -> std::size_t {
+        for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+            const IMAGE_SECTION_HEADER& section = sections[i];
+            if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.SizeOfRawData)
+                return rva - section.VirtualAddress + section.PointerToRawData;
+        }
+        return 0;
+    };
+    auto text = [&](DWORD rva) {
+        const std::size_t offset = at(rva);
+        return offset && offset < image.size() ? std::string(image.c_str() + offset) : std::string();
+    };
+    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (std::size_t d = at(imports); d && d + sizeof(IMAGE_IMPORT_DESCRIPTOR) <= image.size();
+         d += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+        const auto* descriptor = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(image.data() + d);
+        if (!descriptor->Name) break;
+        std::string dll = text(descriptor->Name);
+        for (char& c : dll) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+        const DWORD thunks = descriptor->OriginalFirstThunk ? descriptor->OriginalFirstThunk : descriptor->FirstThunk;
+        for (std::size_t t = at(thunks); t && t + 4 <= image.size(); t += 4) {
+            const DWORD thunk = *reinterpret_cast<const DWORD*>(image.data() + t);
+            if (!thunk) break;
+            if (!(thunk & IMAGE_ORDINAL_FLAG32)) names.push_back(dll + "!" + text(thunk + 2));  // past the hint
+        }
+    }
+    return names;
+}
+
 std::string AppUnderTest::SettingsBytes() const { return ReadBytes(SettingsPath()); }
 
 bool AppUnderTest::SettingsExists() const { return FileExists(SettingsPath()); }
@@ -406,6 +444,18 @@ std::string ClipboardText() {
     }
     CloseClipboard();
     return text;
+}
+
+DWORD ClipboardOwnerProcess() {
+    HWND owner = GetClipboardOwner();
+    return owner ? ProcessOf(owner) : 0;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
 }
 
 namespace {

@@ -37,6 +37,8 @@ public:
     DWORD ProcessId() const { return process_.dwProcessId; }
     // The machine type in the PE header of the exe this object started.
     WORD ImageMachine() const;
+    // The functions the exe imports by name, each as "dll!function" (dll name in lower case).
+    std::vector<std::string> ImportedFunctions() const;
 
     const std::wstring& Folder() const { return folder_; }
     std::wstring SettingsPath() const { return folder_ + L"\\ConfigKq.ini"; }
@@ -107,6 +109,10 @@ RECT WindowRect(HWND window);
 bool IsTopMost(HWND window);
 HWND ChildDialogWith(HWND parent, int controlId);             // the page that holds a control
 std::string ClipboardText();
+// The process of the clipboard's owner window; 0 when the clipboard has no owner.
+DWORD ClipboardOwnerProcess();
+// The control that has the keyboard focus in the thread of `window`, or null.
+HWND FocusOf(HWND window);
 // Saves what the screen shows of a window as a 24-bit BMP file named `name`.bmp in the folder
 // given by MW_SHOTS (nothing without it); scripts/wine-test.sh turns them into PNG files.
 void SaveScreenshot(HWND window, const std::string& name);
