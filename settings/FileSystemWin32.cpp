@@ -15,9 +15,12 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes) cons
     if (file == INVALID_HANDLE_VALUE) return false;
     char buffer[4096];
     DWORD got = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
+    // A read that fails part-way is a failed read, not a shorter file.
+    bool whole = true;
+    while ((whole = ::ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got) bytes.append(buffer, got);
     CloseHandle(file);
-    return true;
+    if (!whole) bytes.clear();
+    return whole;
 }
 
 bool Win32FileSystem::ReplaceWhole(const std::string& path, const std::string& bytes) {

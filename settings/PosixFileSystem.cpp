@@ -19,8 +19,11 @@ bool PosixFileSystem::ReadFile(const std::string& path, std::string& bytes) cons
     char buffer[4096];
     std::size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    // A read that fails part-way is a failed read, not a shorter file.
+    const bool whole = !std::ferror(file);
     std::fclose(file);
-    return true;
+    if (!whole) bytes.clear();
+    return whole;
 }
 
 bool PosixFileSystem::ReplaceWhole(const std::string& path, const std::string& bytes) {
