@@ -37,6 +37,7 @@ constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
 constexpr int kPageLeftShift = 2;     // and reach this far left of the tab's client area
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
 constexpr int kBitmapMargin = 4;      // the calculator button's edge around its bitmap
+constexpr int kTabPaddingX = 6, kTabPaddingY = 3;  // the tab control's own padding at 96
 const wchar_t kBannerType[] = L"Gif";
 
 TrayMouse TrayMouseOf(LPARAM message) {
@@ -113,6 +114,9 @@ void WeightDlgWindow::OnInitDialog() {
     Building building(building_);
     surface_.Attach(Hwnd());
     tab_.Attach(GetDlgItem(Hwnd(), IDC_TAB));
+    // The tab control pads its items by fixed pixels; at the display's scale the titles keep room.
+    SendMessageW(GetDlgItem(Hwnd(), IDC_TAB), TCM_SETPADDING, 0,
+                 MAKELPARAM(ScaledPixels(kTabPaddingX), ScaledPixels(kTabPaddingY)));
     trayWindow_.Attach(Hwnd());
     dock_.Measure();
     logic_.InitTabs();
