@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -249,6 +250,24 @@ HWND ShownPage(HWND main) {
     for (HWND page : Children(GetDlgItem(main, IDC_TAB)))
         if (ClassOf(page) == kDialogClass && IsWindowVisible(page)) return page;
     return nullptr;
+}
+
+// The exe tells the system it lays itself out at the display's scale, so that the system does not
+// stretch its windows as pictures; per-monitor awareness is not declared.
+TEST(DisplayScaling, ProgramDeclaresItselfSystemAware) {
+    const char* exe = std::getenv("MW_EXE");
+    ASSERT_NE(exe, nullptr);
+    HMODULE module = LoadLibraryExW(Widen(exe).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    std::string manifest;
+    if (HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24))) {
+        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+        if (bytes) manifest.assign(bytes, SizeofResource(module, found));
+    }
+    FreeLibrary(module);
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos) << manifest;
+    EXPECT_EQ(manifest.find("dpiAwareness"), std::string::npos);
+    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
 }
 
 TEST(DisplayScaling, MainWindowAndPagesFitAtTheDisplaysScale) {
