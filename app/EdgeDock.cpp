@@ -30,7 +30,7 @@ void EdgeDock::Measure() {
         taskbarHeight_ = alongBottom ? taskbar->Height() : 0;
     }
     edgeWidth_ = desktop_.EdgeHeight();
-    sliver_ = desktop_.FrameWidth();
+    sliver_ = std::max(desktop_.FrameWidth(), ScaledPixels(kMinSliver, dpi));
 }
 
 ScreenRect EdgeDock::OnMoving(const ScreenRect& proposed) {

@@ -29,11 +29,14 @@ public:
     static constexpr int kSnapDistance = 20;  // cursor this close to an edge docks the window
     static constexpr int kWatchMargin = 10;   // the cursor may stray this far before it slides away
     static constexpr int kDefaultTaskbarHeight = 30;
+    static constexpr int kMinSliver = 4;  // the classic sizing frame's width
 
     EdgeDock(DockWindow& window, const Desktop& desktop) : window_(window), desktop_(desktop) {}
 
     // At window creation: the taskbar height, the edge width, the sliver and the distances at
-    // the screen's scale. The frame metrics come from the system already at that scale.
+    // the screen's scale. The frame metrics come from the system already at that scale; the
+    // sliver is at least the classic frame's width at that scale, where a system scales its
+    // frame less.
     void Measure();
     // While the window is dragged: the proposed rectangle, snapped to an edge the cursor is near.
     ScreenRect OnMoving(const ScreenRect& proposed);

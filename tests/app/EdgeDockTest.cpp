@@ -190,11 +190,12 @@ TEST(EdgeDock, OnlyATaskbarAlongTheBottomTakesRoomFromTheBottomEdge) {
 }
 
 // At 192 dots per inch the snap distance, the watch margin and the taskbar height assumed when
-// there is none are twice their pixels at 96; the sliver is the system's frame, already scaled.
+// there is none are twice their pixels at 96; the sliver is the system's frame, already scaled,
+// and at least the classic frame of 4 pixels at the scale.
 TEST(EdgeDock, DistancesFollowTheScreensDotsPerInch) {
     Docking d;
     d.desktop.dpi = 192;
-    d.desktop.frame = 8;
+    d.desktop.frame = 5;
     d.desktop.taskbar = std::nullopt;
     d.dock.Measure();
     EXPECT_EQ(d.dock.SnapDistance(), 40);
@@ -224,6 +225,9 @@ TEST(EdgeDock, DistancesFollowTheScreensDotsPerInch) {
         d.dock.Measure();
         EXPECT_EQ(d.dock.SnapDistance(), snap) << dpi;
     }
+    d.desktop.frame = 10;
+    d.dock.Measure();
+    EXPECT_EQ(d.dock.Sliver(), 10);
 }
 
 }  // namespace

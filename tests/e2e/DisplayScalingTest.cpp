@@ -283,7 +283,14 @@ TEST(DisplayScaling, MainWindowAndPagesFitAtTheDisplaysScale) {
     Checker main("main window at " + std::to_string(dpi));
     main.CheckWindow(r.main);
     const RECT whole = WindowRect(r.main);
-    std::cout << "main window: " << whole.right - whole.left << " x " << whole.bottom - whole.top << std::endl;
+    std::cout << "main window: " << whole.right - whole.left << " x " << whole.bottom - whole.top
+              << "; frame " << GetSystemMetrics(SM_CXFRAME) << ", check box " << GetSystemMetrics(SM_CXMENUCHECK)
+              << " pixels" << std::endl;
+    // The banner's picture is 425 x 87 pixels at 96 dots per inch; its control takes that size at
+    // the display's scale.
+    const RECT banner = WindowRect(GetDlgItem(r.main, IDC_BANNER));
+    EXPECT_EQ(banner.right - banner.left, Scaled(425));
+    EXPECT_EQ(banner.bottom - banner.top, Scaled(87));
 
     const char* names[3] = {"page1", "page2", "page3"};
     for (int index = 0; index < 3; ++index) {
