@@ -333,6 +333,13 @@ TEST(DisplayScaling, ToolWindowsOpenBesideTheMainWindowAndFit) {
             check.Problem("covers the main window: " + Describe(at) + " and " + Describe(main));
         EXPECT_EQ(at.left, main.right) << tool.caption;
         check.CheckWindow(window);
+        // Column widths are given in pixels at 96 dots per inch.
+        if (tool.command == IDM_AILIAOMIDU) {
+            EXPECT_EQ(SendMessageW(GetDlgItem(window, IDC_AILIAOMIDU_TABLE), LVM_GETCOLUMNWIDTH, 1, 0), Scaled(120));
+        }
+        if (tool.command == IDM_WEIGHTLIST) {
+            EXPECT_EQ(SendMessageW(GetDlgItem(window, IDC_WEIGHTLIST_LIST), LVM_GETCOLUMNWIDTH, 2, 0), Scaled(120));
+        }
         std::cout << tool.name << ": " << Describe(at) << ", " << check.measured << " texts measured" << std::endl;
         // A large scale on a small screen puts the window partly past the screen's edge; its
         // picture is taken where the whole of it shows.
