@@ -18,6 +18,10 @@ bool Contains(const ScreenRect& r, ScreenPoint p, int margin) {
 }  // namespace
 
 void EdgeDock::Measure() {
+    const int dpi = desktop_.Dpi();
+    snapDistance_ = ScaledPixels(kSnapDistance, dpi);
+    watchMargin_ = ScaledPixels(kWatchMargin, dpi);
+    taskbarHeight_ = ScaledPixels(kDefaultTaskbarHeight, dpi);
     if (const std::optional<ScreenRect> taskbar = desktop_.TaskbarRect()) {
         // Only a taskbar along the bottom edge takes room from the bottom docking place; one at
         // a side is as high as the screen and would push the docked window above the screen.
@@ -26,7 +30,7 @@ void EdgeDock::Measure() {
         taskbarHeight_ = alongBottom ? taskbar->Height() : 0;
     }
     edgeWidth_ = desktop_.EdgeHeight();
-    sliver_ = desktop_.FrameWidth();
+    sliver_ = std::max(desktop_.FrameWidth(), ScaledPixels(kMinSliver, dpi));
 }
 
 ScreenRect EdgeDock::OnMoving(const ScreenRect& proposed) {
@@ -34,20 +38,20 @@ ScreenRect EdgeDock::OnMoving(const ScreenRect& proposed) {
     const int screenWidth = desktop_.ScreenWidth(), screenHeight = desktop_.ScreenHeight();
     const int w = proposed.Width(), h = proposed.Height();
     ScreenRect r = proposed;
-    if (cursor.y <= kSnapDistance) {
+    if (cursor.y <= snapDistance_) {
         r.top = -edgeWidth_;
         r.bottom = h - edgeWidth_;
         side_ = kTop;
-    } else if (cursor.y >= screenHeight - kSnapDistance - taskbarHeight_) {
+    } else if (cursor.y >= screenHeight - snapDistance_ - taskbarHeight_) {
         r.top = screenHeight - taskbarHeight_ - h;
         r.bottom = screenHeight - taskbarHeight_;
         side_ = kBottom;
-    } else if (cursor.x < kSnapDistance) {
+    } else if (cursor.x < snapDistance_) {
         SaveHeight(h);
         r.left = 0;
         r.right = w;
         side_ = kLeft;
-    } else if (cursor.x >= screenWidth - kSnapDistance) {
+    } else if (cursor.x >= screenWidth - snapDistance_) {
         SaveHeight(h);
         r.left = screenWidth - w;
         r.right = screenWidth;
@@ -72,7 +76,7 @@ void EdgeDock::SaveHeight(int height) {
 }
 
 void EdgeDock::OnHitTest(int x) {
-    if (side_ == kFree || watching_ || x >= desktop_.ScreenWidth() + kWatchMargin) return;
+    if (side_ == kFree || watching_ || x >= desktop_.ScreenWidth() + watchMargin_) return;
     window_.StartTimer(kWatchTimer, kWatchPeriodMs);
     watching_ = true;
     finished_ = false;
@@ -86,7 +90,7 @@ void EdgeDock::OnTimer(int id) {
 }
 
 void EdgeDock::Watch() {
-    if (Contains(window_.WindowRect(), desktop_.CursorPos(), kWatchMargin)) return;
+    if (Contains(window_.WindowRect(), desktop_.CursorPos(), watchMargin_)) return;
     window_.StopTimer(kWatchTimer);
     watching_ = false;
     finished_ = false;

@@ -25,13 +25,18 @@ public:
     static constexpr unsigned kWatchPeriodMs = 200;
     static constexpr int kSlideTimer = 2;
     static constexpr unsigned kSlidePeriodMs = 5;
+    // Distances in pixels at 96 dots per inch; the docking uses them at the screen's scale.
     static constexpr int kSnapDistance = 20;  // cursor this close to an edge docks the window
     static constexpr int kWatchMargin = 10;   // the cursor may stray this far before it slides away
     static constexpr int kDefaultTaskbarHeight = 30;
+    static constexpr int kMinSliver = 4;  // the classic sizing frame's width
 
     EdgeDock(DockWindow& window, const Desktop& desktop) : window_(window), desktop_(desktop) {}
 
-    // At window creation: the taskbar height, the edge width and the sliver.
+    // At window creation: the taskbar height, the edge width, the sliver and the distances at
+    // the screen's scale. The frame metrics come from the system already at that scale; the
+    // sliver is at least the classic frame's width at that scale, where a system scales its
+    // frame less.
     void Measure();
     // While the window is dragged: the proposed rectangle, snapped to an edge the cursor is near.
     ScreenRect OnMoving(const ScreenRect& proposed);
@@ -45,6 +50,8 @@ public:
     int SavedHeight() const { return savedHeight_; }
     int TaskbarHeight() const { return taskbarHeight_; }
     int Sliver() const { return sliver_; }
+    int SnapDistance() const { return snapDistance_; }
+    int WatchMargin() const { return watchMargin_; }
 
 private:
     void Watch();
@@ -64,6 +71,8 @@ private:
     int savedHeight_ = 400;
     int taskbarHeight_ = kDefaultTaskbarHeight;
     int edgeWidth_ = 0;
+    int snapDistance_ = kSnapDistance;
+    int watchMargin_ = kWatchMargin;
     int sliver_ = 0;
     bool finished_ = true;
     bool hiding_ = false;

@@ -27,7 +27,8 @@ public:
 
     virtual void Show() = 0;             // shown where it is
     virtual void ShowNormal() = 0;       // shown, restored if it was minimised
-    virtual void ShowOnTop(int x, int y) = 0;  // shown top-most with its top-left corner here
+    // Shown top-most with its top-left corner here, in pixels at 96 dots per inch.
+    virtual void ShowOnTop(int x, int y) = 0;
     virtual void Hide() = 0;
     virtual void MinimiseToTaskbar() = 0;  // an ordinary minimise, with a taskbar button
 

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "kit/DialogWin32.h"
+#include "kit/DpiWin32.h"
 #include "res/ProductName.h"
 #include "kit/Utf16Win32.h"
 #include "res/resource.h"
@@ -77,7 +78,8 @@ void TrayShellWindow::ShowNormal() { ShowWindow(hwnd_, SW_SHOWNORMAL); }
 void TrayShellWindow::ShowOnTop(int x, int y) {
     if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
     ShowWindow(hwnd_, SW_SHOW);
-    SetWindowPos(hwnd_, HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE);
+    // The place is given in pixels at 96 dots per inch: the same spot of a scaled screen.
+    SetWindowPos(hwnd_, HWND_TOPMOST, ScaledPixels(x), ScaledPixels(y), 0, 0, SWP_NOSIZE);
 }
 
 void TrayShellWindow::Hide() { ShowWindow(hwnd_, SW_HIDE); }

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "kit/DpiWin32.h"
 #include "kit/ProcessStarterWin32.h"
 #include "res/ProductName.h"
 #include "kit/Utf16Win32.h"
@@ -40,7 +41,7 @@ HANDLE TakeInstanceMutex() {
                 MB_ICONWARNING | MB_OK);
     if (HWND older = FindWindowW(nullptr, Widen(kOlderMainCaption).c_str())) {
         ShowWindow(older, SW_SHOWNORMAL);
-        SetWindowPos(older, HWND_TOPMOST, 300, 200, 0, 0, SWP_NOSIZE);
+        SetWindowPos(older, HWND_TOPMOST, ScaledPixels(300), ScaledPixels(200), 0, 0, SWP_NOSIZE);
     }
     return mutex;
 }

@@ -5,9 +5,12 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/ProgramFiles.h"
 #include "app/WeightAboutDlgWin32.h"
 #include "kit/ClipboardWin32.h"
+#include "kit/DpiWin32.h"
 #include "kit/Utf16Win32.h"
 #include "app/WebPages.h"
 #include "custom/DINGYICAILIAOWin32.h"
@@ -30,8 +33,12 @@ namespace {
 const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_AILIAOMIDU, IDD_DANWEI,
                                         IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO, IDD_WEIGHTLIST};
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
+// Pixels at 96 dots per inch, scaled to the screen where they are used.
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
+constexpr int kPageLeftShift = 2;     // and reach this far left of the tab's client area
 constexpr int kToolsMenuLift = 115;   // the tools menu opens this far above the cursor
+constexpr int kBitmapMargin = 4;      // the calculator button's edge around its bitmap
+constexpr int kTabPaddingX = 6, kTabPaddingY = 3;  // the tab control's own padding at 96
 const wchar_t kBannerType[] = L"Gif";
 
 TrayMouse TrayMouseOf(LPARAM message) {
@@ -109,17 +116,19 @@ void WeightDlgWindow::OnInitDialog() {
     surface_.Attach(Hwnd());
     clipboard_->SetOwner(Hwnd());  // the window owns what it copies
     tab_.Attach(GetDlgItem(Hwnd(), IDC_TAB));
+    // The tab control pads its items by fixed pixels; at the display's scale the titles keep room.
+    SendMessageW(GetDlgItem(Hwnd(), IDC_TAB), TCM_SETPADDING, 0,
+                 MAKELPARAM(ScaledPixels(kTabPaddingX), ScaledPixels(kTabPaddingY)));
     trayWindow_.Attach(Hwnd());
     dock_.Measure();
     logic_.InitTabs();
-    calculatorBitmap_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-        MAKEINTRESOURCEW(IDB_CALCULATOR), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    calculatorBitmap_ = LoadScaledBitmap(IDB_CALCULATOR);
     HWND calculator = GetDlgItem(Hwnd(), IDC_CALCULATOR);
     SendMessageW(calculator, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(calculatorBitmap_));
     BITMAP bitmap = {};
     if (calculatorBitmap_ && GetObjectW(calculatorBitmap_, sizeof bitmap, &bitmap))
-        SetWindowPos(calculator, nullptr, 0, 0, bitmap.bmWidth + 4, bitmap.bmHeight + 4,
-                     SWP_NOMOVE | SWP_NOZORDER);
+        SetWindowPos(calculator, nullptr, 0, 0, bitmap.bmWidth + ScaledPixels(kBitmapMargin),
+                     bitmap.bmHeight + ScaledPixels(kBitmapMargin), SWP_NOMOVE | SWP_NOZORDER);
     logic_.MeasureFullSize();
     logic_.InitSettingsBar();
     AppendAboutToSystemMenu();
@@ -185,12 +194,50 @@ void WeightDlgWindow::CreatePage(int index) {
     }
     HWND tab = GetDlgItem(Hwnd(), IDC_TAB);
     page.Create(kPageTemplates[index], tab);
-    RECT area;
-    GetClientRect(tab, &area);
-    area.top += kTabHeaderHeight;
-    area.left -= 2;
+    const RECT area = PageArea(tab);
     MoveWindow(page.Hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
     logic_.AddPage(index, page.Logic());
+}
+
+// The pages' place in the tab control's client area: below the tab row and below the settings
+// bar that shares the row's height, both of which grow with the screen's dots per inch.
+RECT WeightDlgWindow::PageArea(HWND tab) const {
+    RECT area;
+    GetClientRect(tab, &area);
+    RECT tabOnScreen = area;
+    MapWindowPoints(tab, nullptr, reinterpret_cast<POINT*>(&tabOnScreen), 2);
+    int top = area.top + ScaledPixels(kTabHeaderHeight);
+    const int items = static_cast<int>(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < items; ++i) {
+        RECT item;
+        if (SendMessageW(tab, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item)))
+            top = std::max(top, static_cast<int>(item.bottom));
+    }
+    const int middle = (tabOnScreen.top + tabOnScreen.bottom) / 2;
+    for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        if (child == tab || !GetWindowRect(child, &r)) continue;
+        if (r.right <= tabOnScreen.left || r.left >= tabOnScreen.right || r.top >= middle ||
+            r.bottom <= tabOnScreen.top)
+            continue;  // not in the tab control's upper half
+        top = std::max(top, static_cast<int>(r.bottom - tabOnScreen.top));
+    }
+    area.top = std::min(top, static_cast<int>(area.bottom));
+    area.left -= ScaledPixels(kPageLeftShift);
+    return area;
+}
+
+// A bitmap resource at the screen's scale.
+HBITMAP WeightDlgWindow::LoadScaledBitmap(int id) const {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    auto bitmap = static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    BITMAP size = {};
+    if (!bitmap || SystemDpi() == kDesignDpi || !GetObjectW(bitmap, sizeof size, &size)) return bitmap;
+    auto scaled = static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP,
+        ScaledPixels(size.bmWidth), ScaledPixels(size.bmHeight), LR_DEFAULTCOLOR));
+    if (!scaled) return bitmap;
+    DeleteObject(bitmap);
+    return scaled;
 }
 
 // The window of a tool with content, the bare frame for the others.
@@ -320,7 +367,7 @@ void WeightDlgWindow::ShowPage(int index, bool shown) {
 void WeightDlgWindow::TrackToolsMenu() {
     POINT cursor = {};
     GetCursorPos(&cursor);
-    TrackMenu(Hwnd(), IDR_TOOLSMENU, cursor.x, cursor.y - kToolsMenuLift);
+    TrackMenu(Hwnd(), IDR_TOOLSMENU, cursor.x, cursor.y - ScaledPixels(kToolsMenuLift));
 }
 
 void WeightDlgWindow::ShowToolWindow(ToolWindow tool, bool shown) {

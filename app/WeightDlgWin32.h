@@ -49,6 +49,8 @@ private:
     void ContinueStart();
     void FinishStart();
     void CreatePage(int index);
+    RECT PageArea(HWND tab) const;
+    HBITMAP LoadScaledBitmap(int id) const;
     void CreateToolWindow(ToolWindow tool);
     std::unique_ptr<ToolWindowFrame> NewToolWindow(ToolWindow tool, std::function<void()> onClosed);
     void AppendAboutToSystemMenu();

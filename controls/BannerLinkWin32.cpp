@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "kit/DpiWin32.h"
+
 namespace mw {
 
 namespace {
@@ -15,7 +17,7 @@ constexpr int kHelpHandCursor = 106;  // the hand among the help program's curso
 constexpr COLORREF kHoverColour = RGB(255, 0, 0);
 constexpr COLORREF kLinkColour = RGB(0, 0, 238);
 constexpr int kTipDelayMs = 100;
-constexpr int kTipWidth = 200;
+constexpr int kTipWidth = 200;  // pixels at 96 dots per inch
 
 // The hand cursor of the help program in the Windows folder, copied so that the program can be
 // freed at once; null when there is none.
@@ -58,7 +60,7 @@ bool BannerLink::Attach(HWND control) {
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOMATIC, kTipDelayMs);
-        SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+        SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, ScaledPixels(kTipWidth));
     }
     return true;
 }

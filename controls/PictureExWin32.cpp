@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "kit/DpiWin32.h"
+
 namespace mw {
 
 namespace {
@@ -246,7 +248,7 @@ bool CPictureEx::LoadAnimation(const std::vector<std::uint8_t>& data, const GifI
 
 bool CPictureEx::PrepareCanvas() {
     if (Hwnd())
-        SetWindowPos(Hwnd(), nullptr, 0, 0, pictureSize_.cx, pictureSize_.cy,
+        SetWindowPos(Hwnd(), nullptr, 0, 0, ScaledPixels(pictureSize_.cx), ScaledPixels(pictureSize_.cy),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     HDC screen = GetDC(Hwnd());
     canvas_ = CreateCompatibleDC(screen);
@@ -360,8 +362,18 @@ bool CPictureEx::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(), &paint);
     {
+        // The canvas holds the picture's own pixels; on a screen of more dots per inch it is
+        // stretched to the control, which was sized to the picture at that scale.
         Locked lock(canvasLock_);
-        BitBlt(dc, 0, 0, pictureSize_.cx, pictureSize_.cy, canvas_, 0, 0, SRCCOPY);
+        const int width = ScaledPixels(pictureSize_.cx), height = ScaledPixels(pictureSize_.cy);
+        if (width == pictureSize_.cx && height == pictureSize_.cy) {
+            BitBlt(dc, 0, 0, width, height, canvas_, 0, 0, SRCCOPY);
+        } else {
+            const int oldMode = SetStretchBltMode(dc, HALFTONE);
+            SetBrushOrgEx(dc, 0, 0, nullptr);
+            StretchBlt(dc, 0, 0, width, height, canvas_, 0, 0, pictureSize_.cx, pictureSize_.cy, SRCCOPY);
+            SetStretchBltMode(dc, oldMode);
+        }
     }
     EndPaint(Hwnd(), &paint);
     return true;

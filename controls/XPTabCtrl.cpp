@@ -13,6 +13,9 @@ constexpr int kImageAdvance = 19;  // an image and the gap after it
 
 TabRect Moved(TabRect r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
+// Pixels at 96 dots per inch at `dpi`, rounded to the nearest.
+int Px(int pixels, int dpi) { return (pixels * dpi + (pixels >= 0 ? 1 : -1) * kTabDesignDpi / 2) / kTabDesignDpi; }
+
 }  // namespace
 
 TabOrientation OrientationOf(unsigned style) {
@@ -27,22 +30,22 @@ bool UseThemedPainting(bool extendedDrawing, bool hasWindow, unsigned osVersion,
     return extendedDrawing && hasWindow && SystemAllowsThemes(osVersion) && themeActive;
 }
 
-TabRect PaneRect(const TabRect& client, const TabRect& display, TabOrientation orientation) {
+TabRect PaneRect(const TabRect& client, const TabRect& display, TabOrientation orientation, int dpi) {
     TabRect pane = client;
     switch (orientation) {
-        case kTabTop:    pane.top = display.top - 2; break;
-        case kTabBottom: pane.bottom = display.bottom + 3; break;
-        case kTabLeft:   pane.left = display.left - 1; break;
-        case kTabRight:  pane.right = display.right + 3; break;
+        case kTabTop:    pane.top = display.top - Px(2, dpi); break;
+        case kTabBottom: pane.bottom = display.bottom + Px(3, dpi); break;
+        case kTabLeft:   pane.left = display.left - Px(1, dpi); break;
+        case kTabRight:  pane.right = display.right + Px(3, dpi); break;
     }
     return pane;
 }
 
 std::vector<TabPaintStep> PlanTabPaint(const TabRect& client, const TabRect& display,
                                        TabOrientation orientation, const std::vector<TabRect>& items,
-                                       int hotItem, int selectedItem) {
+                                       int hotItem, int selectedItem, int dpi) {
     std::vector<TabPaintStep> steps;
-    steps.push_back({-1, kTabPartPane, 0, PaneRect(client, display, orientation)});
+    steps.push_back({-1, kTabPartPane, 0, PaneRect(client, display, orientation, dpi)});
     const int count = static_cast<int>(items.size());
     for (int i = 0; i < count; ++i) {
         if (i == selectedItem) continue;
@@ -50,35 +53,36 @@ std::vector<TabPaintStep> PlanTabPaint(const TabRect& client, const TabRect& dis
     }
     if (selectedItem >= 0 && selectedItem < count) {
         TabRect r = items[selectedItem];
-        r.left -= kSelectedGrowth;
-        r.top -= kSelectedGrowth;
-        r.right += kSelectedGrowth;
-        r.bottom += kSelectedGrowth;
-        if (orientation == kTabTop) r.bottom -= 1;
+        const int growth = Px(kSelectedGrowth, dpi);
+        r.left -= growth;
+        r.top -= growth;
+        r.right += growth;
+        r.bottom += growth;
+        if (orientation == kTabTop) r.bottom -= Px(1, dpi);
         steps.push_back({selectedItem, kTabPartItem, kTabStateSelected, r});
     }
     return steps;
 }
 
 TabContentLayout LayoutTabContent(const TabRect& item, TabOrientation orientation, bool selected,
-                                  bool hasImage) {
+                                  bool hasImage, int dpi) {
     const bool bottom = orientation == kTabBottom;
     TabContentLayout layout;
     TabRect& text = layout.text;
     text = item;
-    text.bottom += selected ? -1 : 2;
-    text.left += bottom ? 3 : 6;
-    text.top += 2 + (bottom ? 1 : 0) + (selected ? 1 : (bottom ? 0 : 3));
+    text.bottom += Px(selected ? -1 : 2, dpi);
+    text.left += Px(bottom ? 3 : 6, dpi);
+    text.top += Px(2 + (bottom ? 1 : 0) + (selected ? 1 : (bottom ? 0 : 3)), dpi);
     if (hasImage) {
         layout.drawImage = true;
-        layout.imageX = text.left + (selected ? 2 : 0);
-        layout.imageY = text.top - (selected ? 0 : 2);
-        text.left += kImageAdvance;
+        layout.imageX = text.left + Px(selected ? 2 : 0, dpi);
+        layout.imageY = text.top - Px(selected ? 0 : 2, dpi);
+        text.left += Px(kImageAdvance, dpi);
     } else {
-        text = Moved(text, -2, 0);
+        text = Moved(text, -Px(2, dpi), 0);
     }
-    text.right -= 3;
-    text = Moved(text, 0, selected ? 1 : -1);
+    text.right -= Px(3, dpi);
+    text = Moved(text, 0, Px(selected ? 1 : -1, dpi));
     return layout;
 }
 

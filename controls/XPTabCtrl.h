@@ -40,8 +40,12 @@ constexpr unsigned OsVersionValue(unsigned major, unsigned minor) { return major
 bool UseThemedPainting(bool extendedDrawing, bool hasWindow, unsigned osVersion, bool themeActive);
 bool SystemAllowsThemes(unsigned osVersion);
 
+// The offsets below are pixels at 96 dots per inch; `dpi` scales them to the screen.
+constexpr int kTabDesignDpi = 96;
+
 // The pane: the client rectangle with the edge toward the tabs taken from the display rectangle.
-TabRect PaneRect(const TabRect& client, const TabRect& display, TabOrientation orientation);
+TabRect PaneRect(const TabRect& client, const TabRect& display, TabOrientation orientation,
+                 int dpi = kTabDesignDpi);
 
 // One drawing step of a paint: the pane (item -1) or a tab.
 struct TabPaintStep {
@@ -55,7 +59,7 @@ struct TabPaintStep {
 // 2 pixels larger on every side.
 std::vector<TabPaintStep> PlanTabPaint(const TabRect& client, const TabRect& display,
                                        TabOrientation orientation, const std::vector<TabRect>& items,
-                                       int hotItem, int selectedItem);
+                                       int hotItem, int selectedItem, int dpi = kTabDesignDpi);
 
 // Where an item's image and text go inside its off-screen picture of `item`'s size.
 struct TabContentLayout {
@@ -64,7 +68,7 @@ struct TabContentLayout {
     TabRect text;  // the text is centred in it on one line
 };
 TabContentLayout LayoutTabContent(const TabRect& item, TabOrientation orientation, bool selected,
-                                  bool hasImage);
+                                  bool hasImage, int dpi = kTabDesignDpi);
 
 constexpr int kTabImageSize = 16;
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "kit/DpiWin32.h"
 #include "kit/Utf16Win32.h"
 
 namespace mw {
@@ -143,7 +144,7 @@ bool CXPTabCtrl::OnPaint() {
         hot = TabCtrl_HitTest(tab, &hit);
     }
     for (const TabPaintStep& step : PlanTabPaint(TabRectOf(client), TabRectOf(display), orientation_, items,
-                                                 hot, TabCtrl_GetCurSel(tab)))
+                                                 hot, TabCtrl_GetCurSel(tab), SystemDpi()))
         DrawTabItem(dc, step.item, step.rect, step.part, step.state);
     EndPaint(tab, &paint);
     return true;
@@ -187,7 +188,8 @@ void CXPTabCtrl::DrawItemContent(HDC dc, int item, const TabRect& rect, bool sel
     info.iImage = -1;
     SendMessageW(Hwnd(), TCM_GETITEMW, item, reinterpret_cast<LPARAM>(&info));
     HIMAGELIST images = TabCtrl_GetImageList(Hwnd());
-    const TabContentLayout layout = LayoutTabContent(rect, orientation_, selected, images && info.iImage >= 0);
+    const TabContentLayout layout = LayoutTabContent(rect, orientation_, selected, images && info.iImage >= 0,
+                                                       SystemDpi());
 
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     if (layout.drawImage) ImageList_Draw(images, info.iImage, dc, layout.imageX, layout.imageY, ILD_TRANSPARENT);

@@ -58,7 +58,8 @@ public:
     virtual void SetFont(int id, ListFont font) = 0;
 
     // Report list views: columns, then rows of cells; AddItem adds a row of one cell, ItemText
-    // reads a row's first cell.
+    // reads a row's first cell. Column widths are pixels at 96 dots per inch; the surface scales
+    // them to the screen.
     virtual void AddColumn(int id, const std::string& title, int widthPixels) = 0;
     virtual void AddRow(int id, const std::vector<std::string>& cells) = 0;
     virtual std::string CellText(int id, int row, int column) const = 0;

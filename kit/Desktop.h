@@ -13,6 +13,9 @@ struct ScreenRect {
     int Height() const { return bottom - top; }
 };
 
+// A distance in pixels at 96 dots per inch, at `dpi` (rounded as MulDiv rounds).
+inline int ScaledPixels(int pixelsAt96, int dpi) { return (pixelsAt96 * dpi + (pixelsAt96 >= 0 ? 48 : -48)) / 96; }
+
 struct ScreenPoint {
     int x = 0, y = 0;
 };
@@ -28,6 +31,8 @@ public:
     virtual std::optional<ScreenRect> TaskbarRect() const = 0;
     virtual int EdgeHeight() const = 0;   // the three-dimensional edge
     virtual int FrameWidth() const = 0;   // the sizing frame
+    // The screen's dots per inch: distances the program measures in pixels at 96 scale with it.
+    virtual int Dpi() const = 0;
     // Milliseconds since the system started, in 64 bits so that it never wraps.
     virtual std::uint64_t UptimeMs() const = 0;
 };

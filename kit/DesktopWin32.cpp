@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "kit/DpiWin32.h"
+
 namespace mw {
 
 ScreenPoint Win32Desktop::CursorPos() const {
@@ -25,6 +27,8 @@ std::optional<ScreenRect> Win32Desktop::TaskbarRect() const {
 int Win32Desktop::EdgeHeight() const { return GetSystemMetrics(SM_CYEDGE); }
 
 int Win32Desktop::FrameWidth() const { return GetSystemMetrics(SM_CXFRAME); }
+
+int Win32Desktop::Dpi() const { return SystemDpi(); }
 
 std::uint64_t Win32Desktop::UptimeMs() const {
     // The 64-bit count exists from Vista on; the 32-bit one wraps after 49.7 days, when it

@@ -13,6 +13,7 @@ public:
     std::optional<ScreenRect> TaskbarRect() const override;
     int EdgeHeight() const override;
     int FrameWidth() const override;
+    int Dpi() const override;
     std::uint64_t UptimeMs() const override;
 };
 

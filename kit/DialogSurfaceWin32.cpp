@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "kit/DpiWin32.h"
 #include "kit/Utf16Win32.h"
 
 namespace mw {
@@ -151,7 +152,7 @@ void DialogSurface::AddColumn(int id, const std::string& title, int widthPixels)
     LVCOLUMNW column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
     column.fmt = LVCFMT_LEFT;
-    column.cx = widthPixels;
+    column.cx = ScaledPixels(widthPixels);
     column.pszText = &wide[0];
     HWND header = reinterpret_cast<HWND>(SendMessageW(control, LVM_GETHEADER, 0, 0));
     const int at = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;

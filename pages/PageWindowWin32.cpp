@@ -3,9 +3,15 @@
 
 #include <commctrl.h>
 
+#include "kit/DpiWin32.h"
 #include "kit/Utf16Win32.h"
 
 namespace mw {
+
+namespace {
+constexpr int kTipWidth = 300;        // pixels at 96 dots per inch
+constexpr int kListFontHeight = 13;  // likewise
+}  // namespace
 
 HWND EnableTooltips(HWND dialog) {
     HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -21,7 +27,7 @@ HWND EnableTooltips(HWND dialog) {
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 300);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, ScaledPixels(kTipWidth));
     return tips;
 }
 
@@ -61,10 +67,9 @@ void PageWindow::DeleteListFonts() {
 
 void PageWindow::OnInitDialog() {
     surface_.Attach(Hwnd());
-    constexpr int kListFontHeight = 13;
     for (const FontSpec& spec : fontSpecs_) {
-        HFONT font = CreateFontW(kListFontHeight, spec.width, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                                 GB2312_CHARSET, OUT_TT_ONLY_PRECIS, CLIP_STROKE_PRECIS,
+        HFONT font = CreateFontW(ScaledPixels(kListFontHeight), ScaledPixels(spec.width), 0, 0, FW_DONTCARE,
+                                 FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_TT_ONLY_PRECIS, CLIP_STROKE_PRECIS,
                                  static_cast<DWORD>(spec.quality), VARIABLE_PITCH, L"");
         fonts_.push_back(font);
         surface_.SetListFont(spec.kind, font);

@@ -134,3 +134,11 @@ mw_cleanup() {
   fi
   return 0
 }
+
+# The display's dots per inch for the Windows programs started after it (Wine's LogPixels); a
+# running wineserver keeps the old value, so it is ended and the next program starts a new one.
+mw_set_dpi() {
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${1:?dpi}" /f >/dev/null 2>&1 || return 1
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+}

@@ -3,6 +3,8 @@
 # beside the tests' own update server, on a display with a window manager; a few tests run apart
 # (see below). Always ends every Wine process, the server and the display.
 # Usage: wine-test.sh BUILD_DIR [GTEST_FILTER]
+# MW_DPI: the display's dots per inch for the whole run (96); MW_DPIS: the others at which the
+# display-scaling suite runs as well ("120 144 192"; empty for none).
 set -uo pipefail
 [ -n "${MW_IN_WINE_NS:-}" ] || MW_NS_OFFLINE=1 exec "$(dirname "$0")/wine-ns.sh" "$0" "$@"
 win32=$(cd "${1:?build/win32}" && pwd)
@@ -60,12 +62,23 @@ at_uptime=(StartHidden.TheWindowStartsHiddenRightAfterTheSystemStarted 60
 bare=(TrayShell.DockedAtTheTopItSlidesAwayAndBackWithTheCursor)
 apart=StartHidden.*
 for name in "${bare[@]}"; do apart+=":$name"; done
+# Everything runs at 96 dots per inch (or MW_DPI); the display-scaling suite then runs again at
+# each of MW_DPIS, and the prefix is left at 96.
+mw_set_dpi "${MW_DPI:-96}" || exit 1
 mw_wine_run "$win32/e2e_tests.exe" --gtest_color=no "--gtest_filter=$(mw_filter_without "$filter" "$apart")"
 rc=$?
 for ((i = 0; i < ${#at_uptime[@]}; i += 2)); do
   mw_filter_selects "${at_uptime[i]}" "$filter" || continue
   run_at_uptime "${at_uptime[i]}" "${at_uptime[i + 1]}" || rc=1
 done
+if [ -z "$filter" ] || [[ "$filter" == *DisplayScaling* ]]; then
+  for dpi in ${MW_DPIS-120 144 192}; do
+    echo "== DisplayScaling at $dpi dots per inch"
+    mw_set_dpi "$dpi" || { rc=1; break; }
+    mw_wine_run "$win32/e2e_tests.exe" --gtest_color=no "--gtest_filter=${filter:-DisplayScaling.*}" || rc=1
+  done
+  mw_set_dpi 96 || rc=1
+fi
 for name in "${bare[@]}"; do
   mw_filter_selects "$name" "$filter" || continue
   mw_stop_window_manager

@@ -189,5 +189,46 @@ TEST(EdgeDock, OnlyATaskbarAlongTheBottomTakesRoomFromTheBottomEdge) {
     EXPECT_EQ(side.dock.Sliver(), 4);
 }
 
+// At 192 dots per inch the snap distance, the watch margin and the taskbar height assumed when
+// there is none are twice their pixels at 96; the sliver is the system's frame, already scaled,
+// and at least the classic frame of 4 pixels at the scale.
+TEST(EdgeDock, DistancesFollowTheScreensDotsPerInch) {
+    Docking d;
+    d.desktop.dpi = 192;
+    d.desktop.frame = 5;
+    d.desktop.taskbar = std::nullopt;
+    d.dock.Measure();
+    EXPECT_EQ(d.dock.SnapDistance(), 40);
+    EXPECT_EQ(d.dock.WatchMargin(), 20);
+    EXPECT_EQ(d.dock.TaskbarHeight(), 60);
+    EXPECT_EQ(d.dock.Sliver(), 8);
+    EXPECT_EQ(d.DragTo({640, 41}), (ScreenRect{500, 300, 900, 600}));  // not near enough
+    EXPECT_EQ(d.DragTo({640, 40}), (ScreenRect{500, -2, 900, 298}));
+    EXPECT_EQ(d.DragTo({640, 924}), (ScreenRect{500, 664, 900, 964}));  // above the assumed taskbar
+    EXPECT_EQ(d.DragTo({39, 500}), (ScreenRect{0, 664, 400, 964}));
+    // Pointing at the docked window brings it in; the cursor 20 pixels beside it keeps it there,
+    // 21 pixels away sends it out again.
+    d.dock.OnHitTest(2);
+    EXPECT_TRUE(d.dock.Watching());
+    d.SlideToTheEnd();
+    d.desktop.cursor = {d.window.rect.right + 19, 800};
+    d.dock.OnTimer(EdgeDock::kWatchTimer);
+    EXPECT_TRUE(d.dock.Watching());
+    d.desktop.cursor = {d.window.rect.right + 20, 800};
+    d.dock.OnTimer(EdgeDock::kWatchTimer);
+    EXPECT_FALSE(d.dock.Watching());
+    d.SlideToTheEnd();
+    EXPECT_EQ(d.window.rect.right, 8);
+    // 125 % and 150 % round as the system's own scaling does.
+    for (const auto& [dpi, snap] : {std::pair{120, 25}, std::pair{144, 30}, std::pair{96, 20}}) {
+        d.desktop.dpi = dpi;
+        d.dock.Measure();
+        EXPECT_EQ(d.dock.SnapDistance(), snap) << dpi;
+    }
+    d.desktop.frame = 10;
+    d.dock.Measure();
+    EXPECT_EQ(d.dock.Sliver(), 10);
+}
+
 }  // namespace
 }  // namespace mw

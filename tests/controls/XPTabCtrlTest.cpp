@@ -77,6 +77,20 @@ TEST(XPTabCtrl, ContentSitsByOrientationSelectionAndImage) {
     EXPECT_EQ(bottom.text, (TabRect{22, 2, 59, 23}));
 }
 
+// At 192 dots per inch every offset doubles: a tab twice the size gets its text where the tab of
+// 96 dots per inch has it, at twice the distance; the selected tab grows by 4 pixels.
+TEST(XPTabCtrl, OffsetsFollowTheScreensDotsPerInch) {
+    EXPECT_EQ(LayoutTabContent({0, 0, 124, 44}, kTabTop, false, false, 192).text, (TabRect{8, 8, 114, 46}));
+    TabContentLayout selected = LayoutTabContent({0, 0, 124, 44}, kTabTop, true, true, 192);
+    EXPECT_EQ(selected.imageX, 16);
+    EXPECT_EQ(selected.text, (TabRect{50, 8, 118, 44}));
+    EXPECT_EQ(PaneRect({0, 0, 800, 600}, {8, 48, 792, 592}, kTabTop, 192), (TabRect{0, 44, 800, 600}));
+    const std::vector<TabRect> items = {{4, 4, 124, 44}};
+    const std::vector<TabPaintStep> steps = PlanTabPaint({0, 0, 800, 600}, {8, 48, 792, 592}, kTabTop, items, -1, 0, 192);
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[1].rect, (TabRect{0, 0, 128, 46}));
+}
+
 // A picture of 3 × 2 pixels whose pixels are told apart by their first byte: 10 * row + column.
 std::vector<std::uint8_t> Picture() {
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(DibStride(3)) * 2, 0xEE);

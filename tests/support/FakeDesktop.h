@@ -14,12 +14,14 @@ public:
     std::optional<ScreenRect> TaskbarRect() const override { return taskbar; }
     int EdgeHeight() const override { return edge; }
     int FrameWidth() const override { return frame; }
+    int Dpi() const override { return dpi; }
     std::uint64_t UptimeMs() const override { return uptime; }
 
     ScreenPoint cursor{640, 500};
     int width = 1280, height = 1024;
     std::optional<ScreenRect> taskbar = ScreenRect{0, 994, 1280, 1024};
     int edge = 2, frame = 4;
+    int dpi = 96;
     std::uint64_t uptime = 3600000;
 };
 

@@ -483,7 +483,13 @@ Capture CaptureScreen(HWND window) {
     void* bits = nullptr;
     HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, capture.width, capture.height, screen, r.left, r.top, SRCCOPY);
+    // Only the part on the screen: a copy that reaches past the screen's edge copies nothing
+    // under Wine. The rest stays black.
+    const RECT screenRect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT shown;
+    if (IntersectRect(&shown, &r, &screenRect))
+        BitBlt(memory, shown.left - r.left, shown.top - r.top, shown.right - shown.left, shown.bottom - shown.top,
+               screen, shown.left, shown.top, SRCCOPY);
     GdiFlush();
     const std::size_t stride = (capture.width * 3 + 3) & ~3;
     const auto* first = static_cast<const unsigned char*>(bits);

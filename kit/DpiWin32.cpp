@@ -1,0 +1,18 @@
+// The screen's dots per inch, read once from the screen's device context.
+#include "kit/DpiWin32.h"
+
+namespace mw {
+
+int SystemDpi() {
+    static const int dpi = [] {
+        HDC screen = GetDC(nullptr);
+        const int value = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignDpi;
+        if (screen) ReleaseDC(nullptr, screen);
+        return value > 0 ? value : kDesignDpi;
+    }();
+    return dpi;
+}
+
+int ScaledPixels(int pixelsAt96) { return MulDiv(pixelsAt96, SystemDpi(), kDesignDpi); }
+
+}  // namespace mw
