@@ -28,6 +28,15 @@ if(benchmark_FOUND AND MW_BENCH_SOURCES)
   target_link_libraries(benchmarks PRIVATE mw_test_support benchmark::benchmark benchmark::benchmark_main)
 endif()
 
+# The cutting plan's command line (cutplan FILE) and its report over the bin-packing instances.
+add_executable(cutplan ${CMAKE_SOURCE_DIR}/cutplan/cli/CutPlanMain.cpp)
+target_compile_options(cutplan PRIVATE ${MW_WARNINGS})
+target_link_libraries(cutplan PRIVATE mw_core)
+add_executable(cutstock_report ${CMAKE_SOURCE_DIR}/bench/CutStockReport.cpp)
+target_compile_options(cutstock_report PRIVATE ${MW_WARNINGS})
+target_link_libraries(cutstock_report PRIVATE mw_core)
+target_compile_definitions(cutstock_report PRIVATE MW_CUTSTOCK_DATA="${CMAKE_SOURCE_DIR}/../shared/data/cutstock")
+
 # The set-up's package steps against a stub apt-get (no network, nothing installed).
 add_test(NAME scripts.setup-apt COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/setup-apt-test.sh)
 

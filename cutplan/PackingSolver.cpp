@@ -1,0 +1,431 @@
+// Column generation over cutting patterns, then a dive that fixes the patterns the linear
+// programme uses most and solves the rest again, each step finished off by first-fit decreasing.
+#include "cutplan/PackingSolver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <map>
+#include <numeric>
+#include <set>
+#include <cstdio>
+#include <cstdlib>
+
+#include "cutplan/Knapsack.h"
+#include "cutplan/MasterLp.h"
+
+namespace mw {
+
+namespace {
+
+using Bar = std::pair<int, std::vector<int>>;  // stock, counts per item
+
+struct OpenBar {
+    int stock;
+    std::int64_t room;
+    std::vector<int> items;
+};
+
+double CostOf(const PackProblem& problem, const std::vector<Bar>& bars) {
+    double cost = 0;
+    for (const Bar& bar : bars) cost += problem.stock[bar.first].cost;
+    return cost;
+}
+
+// Equal bars become one pattern; patterns in a fixed order (stock, then contents).
+PackPlan PlanOf(const PackProblem& problem, const std::vector<Bar>& bars) {
+    std::map<Bar, int> times;
+    for (const Bar& bar : bars) ++times[bar];
+    PackPlan plan;
+    plan.found = true;
+    for (const auto& [bar, n] : times) {
+        plan.patterns.push_back({bar.first, n, bar.second});
+        plan.cost += problem.stock[bar.first].cost * n;
+        plan.bars += n;
+    }
+    return plan;
+}
+
+// The stock for a new bar that must hold `size`: least cost per unit of length among those left.
+int StockFor(const PackProblem& problem, const std::vector<int>& left, std::int64_t size) {
+    int chosen = -1;
+    for (int t = 0; t < static_cast<int>(problem.stock.size()); ++t) {
+        const PackStock& s = problem.stock[t];
+        if (left[t] == 0 || s.capacity < size) continue;
+        if (chosen < 0) { chosen = t; continue; }
+        const PackStock& c = problem.stock[chosen];
+        const double a = s.cost / s.capacity, b = c.cost / c.capacity;
+        if (a < b - 1e-12 || (a <= b + 1e-12 && s.capacity > c.capacity)) chosen = t;
+    }
+    return chosen;
+}
+
+// Pieces largest first, each into the first (or the fullest) bar it fits, a new bar otherwise;
+// then each bar moves to the cheapest stock left that still holds it. Empty when stock runs out.
+bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vector<int> left, bool bestFit,
+            std::vector<Bar>& out) {
+    const int m = static_cast<int>(problem.items.size());
+    std::vector<int> order;
+    for (int i = 0; i < m; ++i)
+        if (demand[i] > 0) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
+    std::vector<OpenBar> bars;
+    for (int i : order) {
+        const std::int64_t size = problem.items[i].size;
+        for (int k = 0; k < demand[i]; ++k) {
+            int into = -1;
+            for (int b = 0; b < static_cast<int>(bars.size()); ++b) {
+                if (bars[b].room < size) continue;
+                if (!bestFit) { into = b; break; }
+                if (into < 0 || bars[b].room < bars[into].room) into = b;
+            }
+            if (into < 0) {
+                const int t = StockFor(problem, left, size);
+                if (t < 0) return false;
+                if (left[t] > 0) --left[t];
+                bars.push_back({t, problem.stock[t].capacity, {}});
+                into = static_cast<int>(bars.size()) - 1;
+            }
+            bars[into].room -= size;
+            bars[into].items.push_back(i);
+        }
+    }
+    for (OpenBar& bar : bars) {
+        const std::int64_t used = problem.stock[bar.stock].capacity - bar.room;
+        if (left[bar.stock] >= 0) ++left[bar.stock];
+        int best = bar.stock;
+        for (int t = 0; t < static_cast<int>(problem.stock.size()); ++t) {
+            const PackStock& s = problem.stock[t];
+            if (left[t] == 0 || s.capacity < used) continue;
+            const PackStock& c = problem.stock[best];
+            if (s.cost < c.cost - 1e-12 || (s.cost <= c.cost + 1e-12 && s.capacity < c.capacity)) best = t;
+        }
+        bar.stock = best;
+        if (left[best] > 0) --left[best];
+        std::vector<int> counts(m, 0);
+        for (int i : bar.items) ++counts[i];
+        out.emplace_back(best, std::move(counts));
+    }
+    return true;
+}
+
+bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
+                std::vector<Bar>& out) {
+    std::vector<Bar> first, best;
+    const bool a = Greedy(problem, demand, left, false, first);
+    const bool b = Greedy(problem, demand, left, true, best);
+    if (!a && !b) return false;
+    if (!b || (a && CostOf(problem, first) <= CostOf(problem, best) + 1e-9)) out.insert(out.end(), first.begin(), first.end());
+    else out.insert(out.end(), best.begin(), best.end());
+    return true;
+}
+
+class Solver {
+public:
+    Solver(const PackProblem& problem, const PackControl& control)
+        : problem_(problem), control_(control), start_(std::chrono::steady_clock::now()) {
+        m_ = static_cast<int>(problem.items.size());
+        for (const PackStock& s : problem.stock) {
+            maxCost_ = std::max(maxCost_, s.cost);
+            limitRow_.push_back(s.count >= 0 ? m_ + limits_++ : -1);
+        }
+        if (maxCost_ <= 0) maxCost_ = 1;
+        // Costs that are whole numbers make every plan's cost a multiple of their common divisor.
+        long long g = 0;
+        for (const PackStock& s : problem.stock) {
+            if (std::fabs(s.cost - std::round(s.cost)) > 1e-9 || s.cost < 0.5) { g = 0; break; }
+            g = std::gcd(g, static_cast<long long>(std::llround(s.cost)));
+        }
+        unit_ = static_cast<double>(g);
+        demand_.resize(m_);
+        for (int i = 0; i < m_; ++i) demand_[i] = problem.items[i].demand;
+        for (const PackStock& s : problem.stock) left_.push_back(s.count);
+    }
+
+    PackOutcome Run() {
+        PackOutcome outcome;
+        std::vector<Bar> bars;
+        if (GreedyBest(problem_, demand_, left_, bars)) Offer(PlanOf(problem_, bars));
+        bound_ = RoundUp(SizeBound());
+        for (const Bar& bar : bars) AddToPool(bar.first, bar.second);
+        for (int strategy = 0; strategy < 2 && !Done(); ++strategy) Dive(strategy);
+        if (getenv("CUTPLAN_TRACE")) fprintf(stderr, "piv %d m %d lp %.3f kn %.3f rhs %.3f gen %d steps %d cols %zu best %lld bound %g\n", lastPivots, m_, tLp, tKn, tRhs, gen, steps, pool_.size(), best_.bars, bound_);
+        outcome.plan = best_;
+        outcome.bound = bound_;
+        outcome.lpBound = lpBound_;
+        outcome.infeasible = infeasible_;
+        outcome.stopped = Stopped() && !Done();
+        return outcome;
+    }
+
+private:
+    bool Stopped() {
+        if (stopped_) return true;
+        if (control_.cancel && control_.cancel->load()) stopped_ = true;
+        const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+        if (elapsed > control_.seconds) stopped_ = true;
+        return stopped_;
+    }
+
+    bool Done() { return infeasible_ || (best_.found && best_.cost <= bound_ + 1e-9 * maxCost_) || Stopped(); }
+
+    // Least multiple of the cost unit at or above `cost` (the cost itself when costs are not whole).
+    double RoundUp(double cost) const {
+        if (unit_ <= 0) return cost;
+        return std::ceil(cost / unit_ - 1e-6) * unit_;
+    }
+
+    // Every piece's length at the cheapest price per unit of length any stock offers.
+    double SizeBound() const {
+        double perUnit = HUGE_VAL;
+        for (const PackStock& s : problem_.stock) perUnit = std::min(perUnit, s.cost / s.capacity);
+        double total = 0;
+        for (const PackItem& item : problem_.items) total += static_cast<double>(item.size) * item.demand;
+        return perUnit == HUGE_VAL ? 0 : total * perUnit;
+    }
+
+    void Offer(const PackPlan& plan) {
+        if (!plan.found) return;
+        if (best_.found && (plan.cost > best_.cost + 1e-9 * maxCost_ ||
+                            (plan.cost >= best_.cost - 1e-9 * maxCost_ && plan.patterns.size() >= best_.patterns.size())))
+            return;
+        best_ = plan;
+        if (control_.progress) control_.progress(progress_, best_);
+    }
+
+    void AddToPool(int stock, const std::vector<int>& counts) {
+        if (pooled_.insert({stock, counts}).second) pool_.push_back({stock, counts});
+    }
+
+    void AddColumn(MasterLp& lp, int stock, const std::vector<int>& counts) {
+        std::vector<MasterLp::Entry> entries;
+        for (int i = 0; i < m_; ++i)
+            if (counts[i] > 0) entries.push_back({i, static_cast<double>(counts[i])});
+        if (limitRow_[stock] >= 0) entries.push_back({limitRow_[stock], 1.0});
+        lp.AddPattern(problem_.stock[stock].cost / maxCost_, entries);
+        columnStock_.push_back(stock);
+        columnCounts_.push_back(counts);
+    }
+
+    // Prices patterns until none improves the master (or, without stock limits, until Farley's
+    // bound shows the rounded-up value cannot fall). `bound` gets the proven lower bound of the
+    // current rows in cost units (0 when none was proven).
+    bool Generate(MasterLp& lp, const std::vector<int>& demand, const std::vector<int>& left, double& bound) {
+        bound = 0;
+        std::vector<KnapsackItem> items(m_);
+        for (;;) {
+            auto T0 = std::chrono::steady_clock::now();
+            if (!lp.Optimize() || Stopped()) return false;
+            auto T1 = std::chrono::steady_clock::now();
+            tLp += std::chrono::duration<double>(T1 - T0).count();
+            ++gen;
+            const std::vector<double>& y = lp.Duals();
+            for (int i = 0; i < m_; ++i)
+                items[i] = {problem_.items[i].size, demand[i], demand[i] > 0 ? y[i] : 0.0};
+            std::vector<int> types;
+            std::vector<std::int64_t> capacities;
+            for (int t = 0; t < static_cast<int>(problem_.stock.size()); ++t) {
+                if (left[t] == 0) continue;
+                types.push_back(t);
+                capacities.push_back(problem_.stock[t].capacity);
+            }
+            auto T2 = std::chrono::steady_clock::now();
+            std::vector<KnapsackResult> results = SolveKnapsacks(items, capacities, false);
+            bool added = AddPriced(lp, types, y, results);
+            if (!added) {
+                bool exact = true;
+                for (const KnapsackResult& r : results) exact = exact && r.Exact();
+                if (!exact) {
+                    results = SolveKnapsacks(items, capacities, true);
+                    added = AddPriced(lp, types, y, results);
+                }
+            }
+            tKn += std::chrono::duration<double>(std::chrono::steady_clock::now() - T2).count();
+            bool exact = true;
+            double ratio = 0;
+            for (std::size_t k = 0; k < types.size(); ++k) {
+                exact = exact && results[k].Exact();
+                ratio = std::max(ratio, results[k].upper / (problem_.stock[types[k]].cost / maxCost_));
+            }
+            const double z = lp.Objective() * maxCost_;
+            if (limits_ == 0 && ratio > 0) bound = std::max(bound, z / std::max(1.0, ratio));
+            if (!added) {
+                if (exact) bound = std::max(bound, z);
+                return true;
+            }
+            if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(z)) return true;
+        }
+    }
+
+    // Adds the priced patterns that improve the master; false when none does.
+    bool AddPriced(MasterLp& lp, const std::vector<int>& types, const std::vector<double>& y,
+                   const std::vector<KnapsackResult>& results) {
+        bool added = false;
+        for (std::size_t k = 0; k < types.size(); ++k) {
+            const int t = types[k];
+            const double cost = problem_.stock[t].cost / maxCost_;
+            const double pi = limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0;
+            if (cost - results[k].value - pi >= -1e-9) continue;
+            if (!pooled_.insert({t, results[k].counts}).second) continue;  // rounding: known already
+            pool_.push_back({t, results[k].counts});
+            AddColumn(lp, t, results[k].counts);
+            added = true;
+        }
+        return added;
+    }
+
+    // `shaken`: each count raised by a distinct tiny amount, so that the many counts of zero a dive
+    // leaves behind do not stall the simplex in degenerate steps.
+    std::vector<double> Rhs(const std::vector<int>& demand, const std::vector<int>& left, bool shaken = false) const {
+        std::vector<double> rhs(m_ + limits_, 0.0);
+        for (int i = 0; i < m_; ++i) rhs[i] = demand[i] + (shaken ? 1e-6 * (1 + (i * 7919 % 997) / 997.0) : 0.0);
+        for (int t = 0; t < static_cast<int>(left.size()); ++t)
+            if (limitRow_[t] >= 0) rhs[limitRow_[t]] = left[t];
+        return rhs;
+    }
+
+    // Strategy 0 fixes every pattern the programme cuts at least once; strategy 1 only the one it
+    // cuts most. Either rounds the largest fraction up when nothing is whole.
+    void Dive(int strategy) {
+        MasterLp lp(m_, limits_, 1e4);
+        columnStock_.clear();
+        columnCounts_.clear();
+        for (const Bar& bar : pool_) AddColumn(lp, bar.first, bar.second);
+        // A column of each single piece length, so that every row can be covered from the start.
+        for (int i = 0; i < m_; ++i) {
+            std::vector<int> counts(m_, 0);
+            const int t = StockFor(problem_, std::vector<int>(problem_.stock.size(), -1), problem_.items[i].size);
+            if (t < 0) continue;
+            counts[i] = static_cast<int>(std::min<std::int64_t>(demand_[i], problem_.stock[t].capacity / problem_.items[i].size));
+            if (counts[i] > 0 && pooled_.insert({t, counts}).second) {
+                pool_.push_back({t, counts});
+                AddColumn(lp, t, counts);
+            }
+        }
+        std::vector<int> demand = demand_, left = left_;
+        lp.SetRhs(Rhs(demand, left));
+        double bound = 0;
+        const bool solved = Generate(lp, demand, left, bound);
+        if (solved && bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {
+            bound_ = std::max(bound_, RoundUp(bound));
+            lpBound_ = true;
+        }
+        if (solved && lp.Shortfall() > 1e-6 && bound > 0) {
+            // The programme cannot cover the pieces from the stock on hand even in fractions.
+            infeasible_ = !best_.found;
+            return;
+        }
+        lastPivots = lp.Pivots();
+        if (getenv("CUTPLAN_TRACE")) fprintf(stderr, "root piv %d gen %d z %g\n", lp.Pivots(), gen, lp.Objective());
+        if (Done() || !solved) return;
+
+        long long total = 0;
+        for (int d : demand_) total += d;
+        std::vector<Bar> fixed;
+        double fixedCost = 0;
+        for (;;) {
+            long long rest = 0;
+            for (int d : demand) rest += d;
+            progress_ = total ? 0.05 + 0.9 * (1.0 - static_cast<double>(rest) / total) : 1.0;
+            if (rest == 0) {
+                Offer(PlanOf(problem_, fixed));
+                return;
+            }
+            std::vector<std::pair<int, double>> used;
+            for (const auto& [column, level] : lp.PositivePatterns()) {
+                const std::vector<int>& counts = columnCounts_[column];
+                bool useful = left[columnStock_[column]] != 0;
+                bool covers = false;
+                for (int i = 0; i < m_ && useful && !covers; ++i) covers = counts[i] > 0 && demand[i] > 0;
+                if (useful && covers) used.emplace_back(column, level);
+            }
+            if (used.empty()) break;
+            std::stable_sort(used.begin(), used.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+            int copies = 0;
+            for (const auto& [column, level] : used) {
+                const int whole = static_cast<int>(std::floor(level + 1e-6));
+                if (copies > 0 && (strategy == 1 || whole == 0)) break;
+                for (int k = 0; k < std::max(1, whole); ++k) {
+                    if (!Fix(column, demand, left, fixed, fixedCost)) break;
+                    ++copies;
+                }
+                if (whole == 0) break;
+            }
+            if (copies == 0) break;
+            ++steps;
+            auto S0 = std::chrono::steady_clock::now();
+            lp.SetRhs(Rhs(demand, left, true));
+            tRhs += std::chrono::duration<double>(std::chrono::steady_clock::now() - S0).count();
+            int p1 = lp.Pivots();
+            double restBound = 0;
+            const bool ok = Generate(lp, demand, left, restBound);
+            std::vector<Bar> bars = fixed;
+            if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
+            if (getenv("CUTPLAN_TRACE") && steps < 15) fprintf(stderr, "step %d copies %d dual %d primal %d gen %d\n", steps, copies, p1 - lastPivots, lp.Pivots() - p1, gen);
+            lastPivots = lp.Pivots();
+            if (Done() || !ok) return;
+            const double shake = 1e-3 * maxCost_;  // what the shaken counts may add to the bound
+            if (restBound > 0 && best_.found && RoundUp(fixedCost + restBound - shake) >= best_.cost - 1e-9 * maxCost_)
+                return;
+        }
+        std::vector<Bar> bars = fixed;
+        if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
+    }
+
+    // One more bar of a pattern, holding only the pieces still wanted.
+    bool Fix(int column, std::vector<int>& demand, std::vector<int>& left, std::vector<Bar>& fixed, double& fixedCost) {
+        const int stock = columnStock_[column];
+        if (left[stock] == 0) return false;
+        std::vector<int> counts(m_, 0);
+        bool any = false;
+        for (int i = 0; i < m_; ++i) {
+            counts[i] = std::min(columnCounts_[column][i], demand[i]);
+            demand[i] -= counts[i];
+            any = any || counts[i] > 0;
+        }
+        if (!any) return false;
+        if (left[stock] > 0) --left[stock];
+        fixed.emplace_back(stock, std::move(counts));
+        fixedCost += problem_.stock[stock].cost;
+        return true;
+    }
+
+    const PackProblem& problem_;
+    const PackControl& control_;
+    std::chrono::steady_clock::time_point start_;
+    int m_ = 0;
+    int limits_ = 0;
+    std::vector<int> limitRow_;
+    double maxCost_ = 0;
+    double unit_ = 0;
+    std::vector<int> demand_, left_;
+    std::vector<Bar> pool_;
+    std::set<Bar> pooled_;
+    std::vector<int> columnStock_;
+    std::vector<std::vector<int>> columnCounts_;
+    PackPlan best_;
+    double bound_ = 0;
+    bool lpBound_ = false;
+    bool infeasible_ = false;
+    bool stopped_ = false;
+    double progress_ = 0;
+    int lastPivots = 0; double tLp = 0, tKn = 0, tRhs = 0; int gen = 0, steps = 0;
+};
+
+}  // namespace
+
+PackPlan FirstFitDecreasing(const PackProblem& problem) {
+    std::vector<int> demand, left;
+    for (const PackItem& item : problem.items) demand.push_back(item.demand);
+    for (const PackStock& s : problem.stock) left.push_back(s.count);
+    std::vector<Bar> bars;
+    if (!Greedy(problem, demand, left, false, bars)) return {};
+    return PlanOf(problem, bars);
+}
+
+PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control) {
+    return Solver(problem, control).Run();
+}
+
+}  // namespace mw
