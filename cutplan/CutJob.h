@@ -11,6 +11,8 @@
 namespace mw {
 
 struct StockRow {
+    StockRow(double length = 0, std::optional<double> count = {}, std::optional<double> price = {}, int line = 0)
+        : length(length), count(count), price(price), line(line) {}
     double length = 0;             // mm
     std::optional<double> count;   // bars on hand; none: as many as needed
     std::optional<double> price;   // yuan per bar; none: by weight at the section's price

@@ -121,6 +121,90 @@ bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, cons
     return true;
 }
 
+// Exact search over a few pieces: each piece, largest first, into a bar already begun or a new
+// bar of any stock left; cut off when the pieces' length at the cheapest rate cannot beat the
+// best. Gives up (false) after `nodeLimit` steps.
+class SmallSearch {
+public:
+    SmallSearch(const PackProblem& problem, std::vector<int> pieces, std::vector<int> left, long nodeLimit)
+        : problem_(problem), pieces_(std::move(pieces)), left_(std::move(left)), nodeLimit_(nodeLimit) {
+        std::stable_sort(pieces_.begin(), pieces_.end(),
+                         [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
+        perUnit_ = HUGE_VAL;
+        for (const PackStock& s : problem.stock) perUnit_ = std::min(perUnit_, s.cost / s.capacity);
+        rest_.assign(pieces_.size() + 1, 0.0);
+        for (std::size_t k = pieces_.size(); k-- > 0;) rest_[k] = rest_[k + 1] + problem.items[pieces_[k]].size;
+    }
+
+    // True with `out` when a plan cheaper than `limit` was found within the node limit.
+    bool Run(double limit, std::vector<Bar>& out) {
+        best_ = limit - 1e-9 * std::max(1.0, limit);
+        found_ = false;
+        Place(0, 0.0);
+        if (getenv("CUTPLAN_TRACE")) fprintf(stderr, "small nodes %ld found %d best %g perUnit %g rest %g\n", nodes_, found_, best_, perUnit_, rest_[0]);
+        if (!found_) return false;
+        out = bestBars_;
+        return true;
+    }
+
+private:
+    void Place(std::size_t k, double cost) {
+        if (++nodes_ > nodeLimit_) return;
+        // What the bars begun cannot take needs new bars at the cheapest rate at least.
+        if (cost + std::max<double>(0.0, rest_[k] - openRoom_) * perUnit_ > best_ + 1e-12) return;
+        if (k == pieces_.size()) {
+            best_ = cost;
+            found_ = true;
+            bestBars_.clear();
+            for (const OpenBar& bar : bars_) {
+                std::vector<int> counts(problem_.items.size(), 0);
+                for (int i : bar.items) ++counts[i];
+                bestBars_.emplace_back(bar.stock, std::move(counts));
+            }
+            return;
+        }
+        const int item = pieces_[k];
+        const std::int64_t size = problem_.items[item].size;
+        std::set<std::pair<int, std::int64_t>> tried;  // bars alike in stock and room are one choice
+        for (std::size_t b = 0; b < bars_.size(); ++b) {  // by index: deeper steps add bars
+            if (bars_[b].room < size || !tried.insert({bars_[b].stock, bars_[b].room}).second) continue;
+            bars_[b].room -= size;
+            bars_[b].items.push_back(item);
+            openRoom_ -= size;
+            Place(k + 1, cost);
+            openRoom_ += size;
+            bars_[b].items.pop_back();
+            bars_[b].room += size;
+            if (nodes_ > nodeLimit_) return;
+        }
+        for (int t = 0; t < static_cast<int>(problem_.stock.size()); ++t) {
+            const PackStock& s = problem_.stock[t];
+            if (left_[t] == 0 || s.capacity < size) continue;
+            if (left_[t] > 0) --left_[t];
+            bars_.push_back({t, s.capacity - size, {item}});
+            openRoom_ += s.capacity - size;
+            Place(k + 1, cost + s.cost);
+            openRoom_ -= s.capacity - size;
+            bars_.pop_back();
+            if (left_[t] >= 0) ++left_[t];
+            if (nodes_ > nodeLimit_) return;
+        }
+    }
+
+    const PackProblem& problem_;
+    std::vector<int> pieces_;
+    std::vector<int> left_;
+    long nodeLimit_;
+    long nodes_ = 0;
+    double perUnit_ = 0;
+    std::vector<double> rest_;
+    std::vector<OpenBar> bars_;
+    std::int64_t openRoom_ = 0;
+    double best_ = 0;
+    bool found_ = false;
+    std::vector<Bar> bestBars_;
+};
+
 class Solver {
 public:
     Solver(const PackProblem& problem, const PackControl& control)
@@ -150,12 +234,13 @@ public:
         bound_ = RoundUp(SizeBound());
         for (const Bar& bar : bars) AddToPool(bar.first, bar.second);
         for (int strategy = 0; strategy < 2 && !Done(); ++strategy) Dive(strategy);
+        Repack();
         if (getenv("CUTPLAN_TRACE")) fprintf(stderr, "piv %d m %d lp %.3f kn %.3f rhs %.3f gen %d steps %d cols %zu best %lld bound %g\n", lastPivots, m_, tLp, tKn, tRhs, gen, steps, pool_.size(), best_.bars, bound_);
         outcome.plan = best_;
         outcome.bound = bound_;
         outcome.lpBound = lpBound_;
         outcome.infeasible = infeasible_;
-        outcome.stopped = Stopped() && !Done();
+        outcome.stopped = Stopped() && !infeasible_ && !(best_.found && best_.cost <= bound_ + 1e-9 * maxCost_);
         return outcome;
     }
 
@@ -169,6 +254,51 @@ private:
     }
 
     bool Done() { return infeasible_ || (best_.found && best_.cost <= bound_ + 1e-9 * maxCost_) || Stopped(); }
+
+    // The short search for the last bars: the pieces of the bars that waste most, cut again by
+    // exact search, a few bars at a time.
+    void Repack() {
+        for (int round = 0; round < 8 && best_.found && !Done(); ++round) {
+            std::vector<std::pair<double, Bar>> bars;  // waste, bar
+            for (const PackPattern& p : best_.patterns) {
+                std::int64_t used = 0;
+                for (int i = 0; i < m_; ++i) used += p.counts[i] * problem_.items[i].size;
+                const double waste = static_cast<double>(problem_.stock[p.stock].capacity - used) /
+                                     problem_.stock[p.stock].capacity;
+                for (int k = 0; k < p.times; ++k) bars.push_back({waste, {p.stock, p.counts}});
+            }
+            std::stable_sort(bars.begin(), bars.end(),
+                             [](const auto& a, const auto& b) { return a.first > b.first; });
+            // Every `round` takes a different group: the worst bars with the next ones after them.
+            std::vector<int> left = left_;
+            for (const auto& entry : bars)
+                if (left[entry.second.first] > 0) --left[entry.second.first];
+            std::vector<int> pieces;
+            std::vector<bool> chosen(bars.size(), false);
+            double cost = 0;
+            for (std::size_t b = 0; b < bars.size(); ++b) {
+                if (b > 0 && b < static_cast<std::size_t>(round)) continue;  // keep the worst, vary the rest
+                int n = 0;
+                for (int c : bars[b].second.second) n += c;
+                if (pieces.size() + n > 14) break;
+                chosen[b] = true;
+                cost += problem_.stock[bars[b].second.first].cost;
+                if (left[bars[b].second.first] >= 0 && problem_.stock[bars[b].second.first].count >= 0)
+                    ++left[bars[b].second.first];
+                for (int i = 0; i < m_; ++i)
+                    for (int c = 0; c < bars[b].second.second[i]; ++c) pieces.push_back(i);
+            }
+            std::vector<Bar> better;
+            if (getenv("CUTPLAN_TRACE")) fprintf(stderr, "repack round %d pieces %zu cost %g\n", round, pieces.size(), cost);
+            if (!SmallSearch(problem_, pieces, left, 200000).Run(cost, better)) {
+                if (std::count(chosen.begin(), chosen.end(), true) == static_cast<long>(bars.size())) return;
+                continue;
+            }
+            for (std::size_t b = 0; b < bars.size(); ++b)
+                if (!chosen[b]) better.push_back(bars[b].second);
+            Offer(PlanOf(problem_, better));
+        }
+    }
 
     // Least multiple of the cost unit at or above `cost` (the cost itself when costs are not whole).
     double RoundUp(double cost) const {
