@@ -1,8 +1,10 @@
 // The cutting plan's solver over the published one-dimensional bin-packing instances, beside
 // first-fit decreasing: how many plans meet the lower bound, the largest excess, mean and worst
-// time. Usage: cutstock_report [FOLDER] (default: the shared data folder beside the sources).
+// time. Usage: cutstock_report [FOLDER [SECONDS]] (default: the shared data folder beside the
+// sources, and a budget of one second an instance).
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -58,6 +60,8 @@ struct Tally {
 
 int main(int argc, char** argv) {
     const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::path(MW_CUTSTOCK_DATA);
+    // The solver's own budget, as the window gives it; a plan is due by then.
+    const double seconds = argc > 2 ? std::atof(argv[2]) : 1.0;
     std::error_code error;
     if (!fs::is_directory(folder, error)) {
         std::printf("cutting-plan report: no instances at %s, skipped\n", folder.string().c_str());
@@ -81,7 +85,9 @@ int main(int argc, char** argv) {
         ++instances;
         const std::string name = file.filename().string();
         auto t0 = std::chrono::steady_clock::now();
-        const mw::PackOutcome outcome = mw::SolvePacking(problem);
+        mw::PackControl control;
+        control.seconds = seconds;
+        const mw::PackOutcome outcome = mw::SolvePacking(problem, control);
         auto t1 = std::chrono::steady_clock::now();
         const mw::PackPlan ffd = mw::FirstFitDecreasing(problem);
         auto t2 = std::chrono::steady_clock::now();

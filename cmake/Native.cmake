@@ -35,6 +35,7 @@ target_link_libraries(cutplan PRIVATE mw_core)
 add_executable(cutstock_report ${CMAKE_SOURCE_DIR}/bench/CutStockReport.cpp)
 target_compile_options(cutstock_report PRIVATE ${MW_WARNINGS})
 target_link_libraries(cutstock_report PRIVATE mw_core)
+add_test(NAME cutplan.cli COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cutplan/cutplan-cli-test.sh $<TARGET_FILE:cutplan>)
 target_compile_definitions(cutstock_report PRIVATE MW_CUTSTOCK_DATA="${CMAKE_SOURCE_DIR}/../shared/data/cutstock")
 
 # The set-up's package steps against a stub apt-get (no network, nothing installed).

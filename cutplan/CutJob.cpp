@@ -142,7 +142,8 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error) {
         ++line;
         if (line == 1 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
         const std::string trimmed = Trimmed(raw);
-        if (trimmed.compare(0, 8, "section ") == 0 || trimmed == "section") {
+        if (trimmed.compare(0, 7, "section") == 0 &&
+            (trimmed.size() == 7 || trimmed[7] == ' ' || trimmed[7] == '\t')) {
             // The name runs to the line's end, `#` included.
             if (!Unescape(Trimmed(trimmed.substr(7)), job.section)) return fail("名称中的转义符不对");
             continue;

@@ -41,7 +41,8 @@ CutGrid CutGridOf(const CutJob& job) {
     std::map<double, int, std::greater<double>> pieces;
     for (const PieceRow& row : job.pieces) pieces[row.length] += static_cast<int>(row.count);
     for (const auto& [length, count] : pieces) {
-        grid.problem.items.push_back({Up(length, grid.scale) + kerf, count});
+        // A piece finer than the grid still takes a grid step.
+        grid.problem.items.push_back({std::max<std::int64_t>(1, Up(length, grid.scale)) + kerf, count});
         grid.lengths.push_back(length);
     }
     const PlanMeasure measure = MeasureOf(job);

@@ -46,6 +46,25 @@ void MasterLp::ResetToLogicals() {
     sinceRefactor_ = 0;
 }
 
+bool MasterLp::SetBasis(const std::vector<int>& patternPerRow) {
+    ResetToLogicals();
+    for (int r = 0; r < rows_ && r < static_cast<int>(patternPerRow.size()); ++r) {
+        if (patternPerRow[r] < 0) continue;
+        const int column = logicals_ + patternPerRow[r];
+        if (position_[column] >= 0) continue;
+        position_[basis_[r]] = -1;
+        basis_[r] = column;
+        position_[column] = r;
+    }
+    if (!Refactor()) return false;
+    for (double v : x_)
+        if (v < -kPrimalTol) {
+            ResetToLogicals();
+            return false;
+        }
+    return true;
+}
+
 int MasterLp::AddPattern(double cost, const std::vector<Entry>& entries) {
     columns_.push_back({cost, entries, false});
     position_.push_back(-1);

@@ -25,6 +25,10 @@ public:
     const std::vector<Entry>& PatternEntries(int pattern) const { return columns_[logicals_ + pattern].entries; }
     double PatternCost(int pattern) const { return columns_[logicals_ + pattern].cost; }
 
+    // Starts from a basis of the given pattern per row (-1: the row's own artificial or slack),
+    // e.g. one pattern of each single piece length, which needs no artificial at all. False
+    // (and the logical basis kept) when those patterns do not make a basis.
+    bool SetBasis(const std::vector<int>& patternPerRow);
     // New right-hand sides (counts left to cover, bars left in stock); the basis is kept and
     // made feasible again by dual simplex steps. False when the pivots run out.
     bool SetRhs(const std::vector<double>& rhs);

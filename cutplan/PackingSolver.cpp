@@ -8,8 +8,6 @@
 #include <map>
 #include <numeric>
 #include <set>
-#include <cstdio>
-#include <cstdlib>
 
 #include "cutplan/Knapsack.h"
 #include "cutplan/MasterLp.h"
@@ -141,7 +139,6 @@ public:
         best_ = limit - 1e-9 * std::max(1.0, limit);
         found_ = false;
         Place(0, 0.0);
-        if (getenv("CUTPLAN_TRACE")) fprintf(stderr, "small nodes %ld found %d best %g perUnit %g rest %g\n", nodes_, found_, best_, perUnit_, rest_[0]);
         if (!found_) return false;
         out = bestBars_;
         return true;
@@ -235,7 +232,6 @@ public:
         for (const Bar& bar : bars) AddToPool(bar.first, bar.second);
         for (int strategy = 0; strategy < 2 && !Done(); ++strategy) Dive(strategy);
         Repack();
-        if (getenv("CUTPLAN_TRACE")) fprintf(stderr, "piv %d m %d lp %.3f kn %.3f rhs %.3f gen %d steps %d cols %zu best %lld bound %g\n", lastPivots, m_, tLp, tKn, tRhs, gen, steps, pool_.size(), best_.bars, bound_);
         outcome.plan = best_;
         outcome.bound = bound_;
         outcome.lpBound = lpBound_;
@@ -289,7 +285,6 @@ private:
                     for (int c = 0; c < bars[b].second.second[i]; ++c) pieces.push_back(i);
             }
             std::vector<Bar> better;
-            if (getenv("CUTPLAN_TRACE")) fprintf(stderr, "repack round %d pieces %zu cost %g\n", round, pieces.size(), cost);
             if (!SmallSearch(problem_, pieces, left, 200000).Run(cost, better)) {
                 if (std::count(chosen.begin(), chosen.end(), true) == static_cast<long>(bars.size())) return;
                 continue;
@@ -334,6 +329,7 @@ private:
             if (counts[i] > 0) entries.push_back({i, static_cast<double>(counts[i])});
         if (limitRow_[stock] >= 0) entries.push_back({limitRow_[stock], 1.0});
         lp.AddPattern(problem_.stock[stock].cost / maxCost_, entries);
+        columnIndex_[{stock, counts}] = static_cast<int>(columnStock_.size());
         columnStock_.push_back(stock);
         columnCounts_.push_back(counts);
     }
@@ -345,11 +341,7 @@ private:
         bound = 0;
         std::vector<KnapsackItem> items(m_);
         for (;;) {
-            auto T0 = std::chrono::steady_clock::now();
             if (!lp.Optimize() || Stopped()) return false;
-            auto T1 = std::chrono::steady_clock::now();
-            tLp += std::chrono::duration<double>(T1 - T0).count();
-            ++gen;
             const std::vector<double>& y = lp.Duals();
             for (int i = 0; i < m_; ++i)
                 items[i] = {problem_.items[i].size, demand[i], demand[i] > 0 ? y[i] : 0.0};
@@ -360,7 +352,6 @@ private:
                 types.push_back(t);
                 capacities.push_back(problem_.stock[t].capacity);
             }
-            auto T2 = std::chrono::steady_clock::now();
             std::vector<KnapsackResult> results = SolveKnapsacks(items, capacities, false);
             bool added = AddPriced(lp, types, y, results);
             if (!added) {
@@ -371,17 +362,23 @@ private:
                     added = AddPriced(lp, types, y, results);
                 }
             }
-            tKn += std::chrono::duration<double>(std::chrono::steady_clock::now() - T2).count();
             bool exact = true;
             double ratio = 0;
             for (std::size_t k = 0; k < types.size(); ++k) {
                 exact = exact && results[k].Exact();
                 ratio = std::max(ratio, results[k].upper / (problem_.stock[types[k]].cost / maxCost_));
             }
+            // The bound from the duals and the true counts (the programme's own may be shaken):
+            // duals that price every pattern at most its cost bound every plan.
+            double dual = 0;
+            for (int i = 0; i < m_; ++i) dual += demand[i] * y[i];
+            for (int t = 0; t < static_cast<int>(left.size()); ++t)
+                if (limitRow_[t] >= 0) dual += left[t] * y[limitRow_[t]];
+            dual *= maxCost_;
             const double z = lp.Objective() * maxCost_;
-            if (limits_ == 0 && ratio > 0) bound = std::max(bound, z / std::max(1.0, ratio));
+            if (limits_ == 0 && ratio > 0) bound = std::max(bound, dual / std::max(1.0, ratio));
             if (!added) {
-                if (exact) bound = std::max(bound, z);
+                if (exact) bound = std::max(bound, dual);
                 return true;
             }
             if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(z)) return true;
@@ -421,20 +418,26 @@ private:
         MasterLp lp(m_, limits_, 1e4);
         columnStock_.clear();
         columnCounts_.clear();
+        columnIndex_.clear();
         for (const Bar& bar : pool_) AddColumn(lp, bar.first, bar.second);
-        // A column of each single piece length, so that every row can be covered from the start.
+        // A column of each single piece length, so that every row can be covered from the start;
+        // without stock limits they make the first basis.
+        std::vector<int> single(m_ + limits_, -1);
         for (int i = 0; i < m_; ++i) {
             std::vector<int> counts(m_, 0);
             const int t = StockFor(problem_, std::vector<int>(problem_.stock.size(), -1), problem_.items[i].size);
             if (t < 0) continue;
             counts[i] = static_cast<int>(std::min<std::int64_t>(demand_[i], problem_.stock[t].capacity / problem_.items[i].size));
-            if (counts[i] > 0 && pooled_.insert({t, counts}).second) {
+            if (counts[i] <= 0) continue;
+            if (pooled_.insert({t, counts}).second) {
                 pool_.push_back({t, counts});
                 AddColumn(lp, t, counts);
             }
+            single[i] = columnIndex_[{t, counts}];
         }
         std::vector<int> demand = demand_, left = left_;
         lp.SetRhs(Rhs(demand, left));
+        if (limits_ == 0) lp.SetBasis(single);
         double bound = 0;
         const bool solved = Generate(lp, demand, left, bound);
         if (solved && bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {
@@ -446,8 +449,6 @@ private:
             infeasible_ = !best_.found;
             return;
         }
-        lastPivots = lp.Pivots();
-        if (getenv("CUTPLAN_TRACE")) fprintf(stderr, "root piv %d gen %d z %g\n", lp.Pivots(), gen, lp.Objective());
         if (Done() || !solved) return;
 
         long long total = 0;
@@ -483,17 +484,11 @@ private:
                 if (whole == 0) break;
             }
             if (copies == 0) break;
-            ++steps;
-            auto S0 = std::chrono::steady_clock::now();
             lp.SetRhs(Rhs(demand, left, true));
-            tRhs += std::chrono::duration<double>(std::chrono::steady_clock::now() - S0).count();
-            int p1 = lp.Pivots();
             double restBound = 0;
             const bool ok = Generate(lp, demand, left, restBound);
             std::vector<Bar> bars = fixed;
             if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
-            if (getenv("CUTPLAN_TRACE") && steps < 15) fprintf(stderr, "step %d copies %d dual %d primal %d gen %d\n", steps, copies, p1 - lastPivots, lp.Pivots() - p1, gen);
-            lastPivots = lp.Pivots();
             if (Done() || !ok) return;
             const double shake = 1e-3 * maxCost_;  // what the shaken counts may add to the bound
             if (restBound > 0 && best_.found && RoundUp(fixedCost + restBound - shake) >= best_.cost - 1e-9 * maxCost_)
@@ -534,13 +529,13 @@ private:
     std::set<Bar> pooled_;
     std::vector<int> columnStock_;
     std::vector<std::vector<int>> columnCounts_;
+    std::map<Bar, int> columnIndex_;
     PackPlan best_;
     double bound_ = 0;
     bool lpBound_ = false;
     bool infeasible_ = false;
     bool stopped_ = false;
     double progress_ = 0;
-    int lastPivots = 0; double tLp = 0, tKn = 0, tRhs = 0; int gen = 0, steps = 0;
 };
 
 }  // namespace
