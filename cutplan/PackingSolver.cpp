@@ -16,6 +16,13 @@ namespace mw {
 
 namespace {
 
+constexpr int kDives = 40;
+constexpr int kRepackRounds = 2000;
+constexpr std::size_t kRepackPieces = 16;
+constexpr int kRepackBars = 8;
+// The share of the budget the programme and its dives may take; the rest is the short search's.
+constexpr double kProgrammeShare = 0.7;
+
 using Bar = std::pair<int, std::vector<int>>;  // stock, counts per item
 
 struct OpenBar {
@@ -230,7 +237,8 @@ public:
         if (GreedyBest(problem_, demand_, left_, bars)) Offer(PlanOf(problem_, bars));
         bound_ = RoundUp(SizeBound());
         for (const Bar& bar : bars) AddToPool(bar.first, bar.second);
-        for (int strategy = 0; strategy < 2 && !Done(); ++strategy) Dive(strategy);
+        for (int strategy = 0; strategy < kDives && !Done() && Elapsed() < kProgrammeShare * control_.seconds; ++strategy)
+            Dive(strategy);
         Repack();
         outcome.plan = best_;
         outcome.bound = bound_;
@@ -241,52 +249,72 @@ public:
     }
 
 private:
+    double Elapsed() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+
     bool Stopped() {
         if (stopped_) return true;
         if (control_.cancel && control_.cancel->load()) stopped_ = true;
-        const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-        if (elapsed > control_.seconds) stopped_ = true;
+        if (Elapsed() > control_.seconds) stopped_ = true;
         return stopped_;
     }
 
     bool Done() { return infeasible_ || (best_.found && best_.cost <= bound_ + 1e-9 * maxCost_) || Stopped(); }
 
-    // The short search for the last bars: the pieces of the bars that waste most, cut again by
-    // exact search, a few bars at a time.
+    // The short search for the last bars: a few bars cut again by exact search, first those that
+    // waste most (the whole job when it is small), then one of the worst with partners drawn at
+    // random, while the budget lasts.
     void Repack() {
-        for (int round = 0; round < 8 && best_.found && !Done(); ++round) {
-            std::vector<std::pair<double, Bar>> bars;  // waste, bar
+        std::uint32_t seed = 2463534242u;
+        auto draw = [&seed](std::size_t n) {
+            seed ^= seed << 13;
+            seed ^= seed >> 17;
+            seed ^= seed << 5;
+            return static_cast<std::size_t>(seed % n);
+        };
+        for (int round = 0; round < kRepackRounds && best_.found && !Done(); ++round) {
+            std::vector<std::pair<std::int64_t, Bar>> bars;  // room left, bar
             for (const PackPattern& p : best_.patterns) {
                 std::int64_t used = 0;
                 for (int i = 0; i < m_; ++i) used += p.counts[i] * problem_.items[i].size;
-                const double waste = static_cast<double>(problem_.stock[p.stock].capacity - used) /
-                                     problem_.stock[p.stock].capacity;
-                for (int k = 0; k < p.times; ++k) bars.push_back({waste, {p.stock, p.counts}});
+                for (int k = 0; k < p.times; ++k)
+                    bars.push_back({problem_.stock[p.stock].capacity - used, {p.stock, p.counts}});
             }
-            std::stable_sort(bars.begin(), bars.end(),
-                             [](const auto& a, const auto& b) { return a.first > b.first; });
-            // Every `round` takes a different group: the worst bars with the next ones after them.
+            std::stable_sort(bars.begin(), bars.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+            std::vector<std::size_t> order(bars.size());
+            std::iota(order.begin(), order.end(), 0);
+            if (round > 0) {
+                std::swap(order[0], order[round % std::min<std::size_t>(3, order.size())]);
+                for (std::size_t k = order.size() - 1; k > 1; --k) std::swap(order[k], order[1 + draw(k)]);
+            }
             std::vector<int> left = left_;
             for (const auto& entry : bars)
                 if (left[entry.second.first] > 0) --left[entry.second.first];
             std::vector<int> pieces;
             std::vector<bool> chosen(bars.size(), false);
             double cost = 0;
-            for (std::size_t b = 0; b < bars.size(); ++b) {
-                if (b > 0 && b < static_cast<std::size_t>(round)) continue;  // keep the worst, vary the rest
+            std::int64_t room = 0;
+            int taken = 0;
+            for (std::size_t b : order) {
                 int n = 0;
                 for (int c : bars[b].second.second) n += c;
-                if (pieces.size() + n > 14) break;
+                if (pieces.size() + n > kRepackPieces || taken == kRepackBars) break;
                 chosen[b] = true;
-                cost += problem_.stock[bars[b].second.first].cost;
-                if (left[bars[b].second.first] >= 0 && problem_.stock[bars[b].second.first].count >= 0)
-                    ++left[bars[b].second.first];
+                ++taken;
+                room += bars[b].first;
+                const int stock = bars[b].second.first;
+                cost += problem_.stock[stock].cost;
+                if (left[stock] >= 0) ++left[stock];
                 for (int i = 0; i < m_; ++i)
                     for (int c = 0; c < bars[b].second.second[i]; ++c) pieces.push_back(i);
             }
+            const bool whole = taken == static_cast<int>(bars.size());
+            // With one stock length a bar is saved only when the group wastes a whole bar.
+            if (!whole && problem_.stock.size() == 1 && room < problem_.stock[0].capacity) continue;
             std::vector<Bar> better;
-            if (!SmallSearch(problem_, pieces, left, 200000).Run(cost, better)) {
-                if (std::count(chosen.begin(), chosen.end(), true) == static_cast<long>(bars.size())) return;
+            if (!SmallSearch(problem_, pieces, left, whole ? 1000000 : 20000).Run(cost, better)) {
+                if (whole) return;
                 continue;
             }
             for (std::size_t b = 0; b < bars.size(); ++b)
@@ -341,7 +369,7 @@ private:
         bound = 0;
         std::vector<KnapsackItem> items(m_);
         for (;;) {
-            if (!lp.Optimize() || Stopped()) return false;
+            if (!lp.Optimize() || Stopped() || Elapsed() > kProgrammeShare * control_.seconds) return false;
             const std::vector<double>& y = lp.Duals();
             for (int i = 0; i < m_; ++i)
                 items[i] = {problem_.items[i].size, demand[i], demand[i] > 0 ? y[i] : 0.0};
@@ -473,6 +501,11 @@ private:
             }
             if (used.empty()) break;
             std::stable_sort(used.begin(), used.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+            // Later dives take one of the three largest fractions by lot, so that each dive differs.
+            if (strategy >= 2 && used[0].second < 1 - 1e-6) {
+                seed_ = seed_ * 1103515245u + 12345u;
+                std::swap(used[0], used[(seed_ >> 16) % std::min<std::size_t>(3, used.size())]);
+            }
             int copies = 0;
             for (const auto& [column, level] : used) {
                 const int whole = static_cast<int>(std::floor(level + 1e-6));
@@ -489,6 +522,17 @@ private:
             const bool ok = Generate(lp, demand, left, restBound);
             std::vector<Bar> bars = fixed;
             if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
+            if (Done()) return;
+            // The last few pieces by exact search, when greedy left the plan above the bound.
+            std::vector<int> pieces;
+            for (int i = 0; i < m_; ++i) pieces.insert(pieces.end(), demand[i], i);
+            if (pieces.size() <= kRepackPieces + 4 && best_.found) {
+                std::vector<Bar> last;
+                if (SmallSearch(problem_, pieces, left, 50000).Run(best_.cost - fixedCost, last)) {
+                    last.insert(last.end(), fixed.begin(), fixed.end());
+                    Offer(PlanOf(problem_, last));
+                }
+            }
             if (Done() || !ok) return;
             const double shake = 1e-3 * maxCost_;  // what the shaken counts may add to the bound
             if (restBound > 0 && best_.found && RoundUp(fixedCost + restBound - shake) >= best_.cost - 1e-9 * maxCost_)
@@ -536,6 +580,7 @@ private:
     bool infeasible_ = false;
     bool stopped_ = false;
     double progress_ = 0;
+    std::uint32_t seed_ = 1;
 };
 
 }  // namespace
