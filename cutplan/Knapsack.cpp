@@ -12,9 +12,10 @@ namespace {
 constexpr double kWorthless = 1e-9;
 // Grid cells times item parts above which the table costs more than the search.
 constexpr std::int64_t kMaxTableCells = 3000000;
-constexpr std::int64_t kMaxExactCells = 60000000;
-constexpr std::int64_t kCoarseCells = 2000;
+constexpr std::int64_t kMaxExactCells = 24000000;
+constexpr std::int64_t kCoarseCells = 20000;
 constexpr long kMaxNodes = 2000000;
+constexpr long kQuickNodes = 20000;
 
 struct Part {
     int item;
@@ -53,18 +54,38 @@ std::vector<KnapsackResult> ByTable(const std::vector<KnapsackItem>& items, cons
     for (std::int64_t c : capacities) width = std::max(width, cellsOf(c));
     const std::size_t cells = static_cast<std::size_t>(width) + 1;
     std::vector<double> best(cells, 0.0);
-    std::vector<std::vector<bool>> taken(parts.size(), std::vector<bool>(cells, false));
+    // Which part improved each cell, one byte a cell and part; only a table that is read back
+    // (a set that fits) keeps it.
+    std::vector<std::uint8_t> taken(up ? parts.size() * cells : 0, 0);
     for (std::size_t p = 0; p < parts.size(); ++p) {
         const std::int64_t size = parts[p].size;
         const double value = parts[p].value;
-        for (std::int64_t c = width; c >= size; --c) {
-            const double with = best[c - size] + value;
-            if (size == 0 && with <= best[c]) continue;
-            if (with > best[c] + 1e-12) {
-                best[c] = with;
-                taken[p][c] = true;
-            }
+        if (size == 0) {
+            for (double& b : best) b += value;
+            if (up) std::fill(taken.begin() + p * cells, taken.begin() + (p + 1) * cells, 1);
+            continue;
         }
+        double* cell = best.data();
+        if (up) {
+            std::uint8_t* mark = &taken[p * cells];
+            for (std::int64_t c = width; c >= size; --c) {
+                const double with = cell[c - size] + value;
+                const bool better = with > cell[c] + 1e-12;
+                cell[c] = better ? with : cell[c];
+                mark[c] = better;
+            }
+        } else {
+            for (std::int64_t c = width; c >= size; --c) cell[c] = std::max(cell[c], cell[c - size] + value);
+        }
+    }
+    if (!up) {
+        std::vector<KnapsackResult> bounds;
+        for (std::int64_t capacity : capacities) {
+            KnapsackResult result;
+            result.upper = best[static_cast<std::size_t>(cellsOf(capacity))];
+            bounds.push_back(std::move(result));
+        }
+        return bounds;
     }
     std::vector<KnapsackResult> results;
     for (std::int64_t capacity : capacities) {
@@ -73,7 +94,7 @@ std::vector<KnapsackResult> ByTable(const std::vector<KnapsackItem>& items, cons
         std::size_t c = static_cast<std::size_t>(cellsOf(capacity));
         result.upper = best[c];
         for (std::size_t p = parts.size(); p-- > 0;) {
-            if (!taken[p][c]) continue;
+            if (!taken[p * cells + c]) continue;
             result.counts[parts[p].item] += parts[p].copies;
             c -= static_cast<std::size_t>(parts[p].size);
         }
@@ -87,7 +108,8 @@ std::vector<KnapsackResult> ByTable(const std::vector<KnapsackItem>& items, cons
 
 class Search {
 public:
-    Search(const std::vector<KnapsackItem>& items, std::int64_t capacity) : items_(items), capacity_(capacity) {
+    Search(const std::vector<KnapsackItem>& items, std::int64_t capacity, long nodeLimit)
+        : items_(items), capacity_(capacity), nodeLimit_(nodeLimit) {
         for (int i = 0; i < static_cast<int>(items.size()); ++i)
             if (items[i].value > kWorthless && items[i].bound > 0 && items[i].size <= capacity) order_.push_back(i);
         std::sort(order_.begin(), order_.end(), [&](int a, int b) {
@@ -105,7 +127,7 @@ public:
     KnapsackResult Run() {
         Greedy();
         Dive(0, capacity_, 0.0);
-        best_.upper = nodes_ <= kMaxNodes ? best_.value : best_.value + Bound(0, capacity_);
+        best_.upper = nodes_ <= nodeLimit_ ? best_.value : best_.value + Bound(0, capacity_);
         return best_;
     }
 
@@ -139,7 +161,7 @@ private:
     }
 
     void Dive(std::size_t k, std::int64_t room, double value) {
-        if (++nodes_ > kMaxNodes) return;
+        if (++nodes_ > nodeLimit_) return;
         if (value > best_.value + 1e-12) {
             best_.value = value;
             best_.counts = counts_;
@@ -152,7 +174,7 @@ private:
         for (int take = most; take >= 0; --take) {
             counts_[i] = take;
             Dive(k + 1, room - take * item.size, value + take * item.value);
-            if (nodes_ > kMaxNodes) break;
+            if (nodes_ > nodeLimit_) break;
         }
         counts_[i] = 0;
     }
@@ -163,6 +185,7 @@ private:
     std::vector<std::int64_t> smallest_;
     std::vector<int> counts_;
     KnapsackResult best_;
+    long nodeLimit_;
     long nodes_ = 0;
 };
 
@@ -183,6 +206,15 @@ std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& item
     }
     const std::vector<Part> parts = SplitItems(items, unit, largest);
     const std::int64_t cells = static_cast<std::int64_t>(parts.size()) * (largest / unit + 1);
+    if (cells > kMaxTableCells) {
+        // A short search settles most large grids (few pieces a bar) long before a table would.
+        std::vector<KnapsackResult> results;
+        for (std::int64_t capacity : capacities) {
+            results.push_back(Search(items, capacity, kQuickNodes).Run());
+            if (!results.back().Exact()) break;
+        }
+        if (results.size() == capacities.size() && results.back().Exact()) return results;
+    }
     if (cells <= kMaxTableCells || (exact && cells <= kMaxExactCells)) {
         std::vector<KnapsackResult> results = ByTable(items, parts, unit, capacities);
         for (KnapsackResult& r : results) r.upper = r.value;  // every size a whole number of cells
@@ -198,7 +230,7 @@ std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& item
         return results;
     }
     std::vector<KnapsackResult> results;
-    for (std::int64_t capacity : capacities) results.push_back(Search(items, capacity).Run());
+    for (std::int64_t capacity : capacities) results.push_back(Search(items, capacity, kMaxNodes).Run());
     return results;
 }
 

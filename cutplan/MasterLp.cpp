@@ -6,7 +6,6 @@
 #include <cmath>
 
 namespace mw {
-
 namespace {
 
 constexpr double kPrimalTol = 1e-9;
@@ -145,6 +144,8 @@ void MasterLp::Ftran(const Column& column, std::vector<double>& w) const {
     w.assign(rows_, 0.0);
     for (const Entry& e : column.entries)
         for (int r = 0; r < rows_; ++r) w[r] += inverse_[static_cast<std::size_t>(r) * rows_ + e.row] * e.coef;
+    for (double& v : w)
+        if (std::fabs(v) < 1e-12) v = 0.0;  // cancellation leftovers: no work for the update
 }
 
 double MasterLp::ReducedCost(const Column& column) const {
@@ -171,11 +172,16 @@ void MasterLp::Pivot(int row, int entering, const std::vector<double>& w, double
         prow[k] *= inv;
         nonzeros_.push_back(k);
     }
+    const bool dense = 3 * nonzeros_.size() > static_cast<std::size_t>(rows_);
     for (int r = 0; r < rows_; ++r) {
         if (r == row || w[r] == 0.0) continue;
         const double f = w[r];
         double* rr = &inverse_[static_cast<std::size_t>(r) * rows_];
-        for (int k : nonzeros_) rr[k] -= f * prow[k];
+        if (dense) {
+            for (int k = 0; k < rows_; ++k) rr[k] -= f * prow[k];
+        } else {
+            for (int k : nonzeros_) rr[k] -= f * prow[k];
+        }
     }
     position_[basis_[row]] = -1;
     basis_[row] = entering;

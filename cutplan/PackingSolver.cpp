@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <numeric>
 #include <set>
 
@@ -17,6 +18,8 @@ namespace mw {
 namespace {
 
 constexpr int kDives = 40;
+// Pricing rounds after each fix of a dive: enough to repair the programme, not to prove it.
+constexpr int kDiveRounds = 10;
 constexpr int kRepackRounds = 2000;
 constexpr std::size_t kRepackPieces = 16;
 constexpr int kRepackBars = 8;
@@ -365,10 +368,11 @@ private:
     // Prices patterns until none improves the master (or, without stock limits, until Farley's
     // bound shows the rounded-up value cannot fall). `bound` gets the proven lower bound of the
     // current rows in cost units (0 when none was proven).
-    bool Generate(MasterLp& lp, const std::vector<int>& demand, const std::vector<int>& left, double& bound) {
+    bool Generate(MasterLp& lp, const std::vector<int>& demand, const std::vector<int>& left, double& bound,
+                  int rounds = 1 << 30) {
         bound = 0;
         std::vector<KnapsackItem> items(m_);
-        for (;;) {
+        for (int round = 0;; ++round) {
             if (!lp.Optimize() || Stopped() || Elapsed() > kProgrammeShare * control_.seconds) return false;
             const std::vector<double>& y = lp.Duals();
             for (int i = 0; i < m_; ++i)
@@ -409,6 +413,7 @@ private:
                 if (exact) bound = std::max(bound, dual);
                 return true;
             }
+            if (round >= rounds) return true;
             if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(z)) return true;
         }
     }
@@ -440,16 +445,14 @@ private:
         return rhs;
     }
 
-    // Strategy 0 fixes every pattern the programme cuts at least once; strategy 1 only the one it
-    // cuts most. Either rounds the largest fraction up when nothing is whole.
-    void Dive(int strategy) {
+    // The root programme over the pool and a column of each single piece length (which, without
+    // stock limits, make the first basis); its bound, and whether the stock can hold the pieces.
+    bool SolveRoot() {
         MasterLp lp(m_, limits_, 1e4);
         columnStock_.clear();
         columnCounts_.clear();
         columnIndex_.clear();
         for (const Bar& bar : pool_) AddColumn(lp, bar.first, bar.second);
-        // A column of each single piece length, so that every row can be covered from the start;
-        // without stock limits they make the first basis.
         std::vector<int> single(m_ + limits_, -1);
         for (int i = 0; i < m_; ++i) {
             std::vector<int> counts(m_, 0);
@@ -463,21 +466,41 @@ private:
             }
             single[i] = columnIndex_[{t, counts}];
         }
-        std::vector<int> demand = demand_, left = left_;
-        lp.SetRhs(Rhs(demand, left));
+        lp.SetRhs(Rhs(demand_, left_));
         if (limits_ == 0) lp.SetBasis(single);
         double bound = 0;
-        const bool solved = Generate(lp, demand, left, bound);
-        if (solved && bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {
+        if (!Generate(lp, demand_, left_, bound)) return false;
+        if (bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {
             bound_ = std::max(bound_, RoundUp(bound));
             lpBound_ = true;
         }
-        if (solved && lp.Shortfall() > 1e-6 && bound > 0) {
+        if (lp.Shortfall() > 1e-6 && bound > 0) {
             // The programme cannot cover the pieces from the stock on hand even in fractions.
             infeasible_ = !best_.found;
-            return;
+            return false;
         }
-        if (Done() || !solved) return;
+        root_ = std::make_unique<MasterLp>(lp);
+        rootStock_ = columnStock_;
+        rootCounts_ = columnCounts_;
+        rootIndex_ = columnIndex_;
+        rootPool_ = pool_.size();
+        return true;
+    }
+
+    // Strategy 0 fixes every pattern the programme cuts at least once; strategy 1 only the one it
+    // cuts most. Either rounds the largest fraction up when nothing is whole.
+    void Dive(int strategy) {
+        if (!root_) {
+            if (!SolveRoot()) return;
+        }
+        // Every dive starts from the root programme as solved, with the patterns found since.
+        MasterLp lp = *root_;
+        columnStock_ = rootStock_;
+        columnCounts_ = rootCounts_;
+        columnIndex_ = rootIndex_;
+        for (std::size_t k = rootPool_; k < pool_.size(); ++k) AddColumn(lp, pool_[k].first, pool_[k].second);
+        std::vector<int> demand = demand_, left = left_;
+        if (Done()) return;
 
         long long total = 0;
         for (int d : demand_) total += d;
@@ -519,7 +542,7 @@ private:
             if (copies == 0) break;
             lp.SetRhs(Rhs(demand, left, true));
             double restBound = 0;
-            const bool ok = Generate(lp, demand, left, restBound);
+            const bool ok = Generate(lp, demand, left, restBound, kDiveRounds);
             std::vector<Bar> bars = fixed;
             if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
             if (Done()) return;
@@ -574,6 +597,11 @@ private:
     std::vector<int> columnStock_;
     std::vector<std::vector<int>> columnCounts_;
     std::map<Bar, int> columnIndex_;
+    std::unique_ptr<MasterLp> root_;
+    std::vector<int> rootStock_;
+    std::vector<std::vector<int>> rootCounts_;
+    std::map<Bar, int> rootIndex_;
+    std::size_t rootPool_ = 0;
     PackPlan best_;
     double bound_ = 0;
     bool lpBound_ = false;
