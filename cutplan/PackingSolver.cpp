@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kDives = 40;
 // Pricing rounds after each fix of a dive: enough to repair the programme, not to prove it.
-constexpr int kDiveRounds = 10;
+constexpr int kDiveRounds = 2;
 constexpr int kRepackRounds = 2000;
 constexpr std::size_t kRepackPieces = 16;
 constexpr int kRepackBars = 8;
@@ -134,8 +134,10 @@ bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, cons
 // best. Gives up (false) after `nodeLimit` steps.
 class SmallSearch {
 public:
-    SmallSearch(const PackProblem& problem, std::vector<int> pieces, std::vector<int> left, long nodeLimit)
-        : problem_(problem), pieces_(std::move(pieces)), left_(std::move(left)), nodeLimit_(nodeLimit) {
+    SmallSearch(const PackProblem& problem, std::vector<int> pieces, std::vector<int> left, long nodeLimit,
+                std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel)
+        : problem_(problem), pieces_(std::move(pieces)), left_(std::move(left)), nodeLimit_(nodeLimit),
+          deadline_(deadline), cancel_(cancel) {
         std::stable_sort(pieces_.begin(), pieces_.end(),
                          [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
         perUnit_ = HUGE_VAL;
@@ -157,6 +159,9 @@ public:
 private:
     void Place(std::size_t k, double cost) {
         if (++nodes_ > nodeLimit_) return;
+        if (nodes_ % 1024 == 0 && (std::chrono::steady_clock::now() > deadline_ || (cancel_ && cancel_->load())))
+            nodes_ = nodeLimit_ + 1;
+        if (nodes_ > nodeLimit_) return;
         // What the bars begun cannot take needs new bars at the cheapest rate at least.
         if (cost + std::max<double>(0.0, rest_[k] - openRoom_) * perUnit_ > best_ + 1e-12) return;
         if (k == pieces_.size()) {
@@ -202,6 +207,8 @@ private:
     std::vector<int> pieces_;
     std::vector<int> left_;
     long nodeLimit_;
+    std::chrono::steady_clock::time_point deadline_;
+    const std::atomic<bool>* cancel_;
     long nodes_ = 0;
     double perUnit_ = 0;
     std::vector<double> rest_;
@@ -252,6 +259,11 @@ public:
     }
 
 private:
+    std::chrono::steady_clock::time_point Deadline() const {
+        return start_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                            std::chrono::duration<double>(control_.seconds));
+    }
+
     double Elapsed() const {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
     }
@@ -316,7 +328,7 @@ private:
             // With one stock length a bar is saved only when the group wastes a whole bar.
             if (!whole && problem_.stock.size() == 1 && room < problem_.stock[0].capacity) continue;
             std::vector<Bar> better;
-            if (!SmallSearch(problem_, pieces, left, whole ? 1000000 : 20000).Run(cost, better)) {
+            if (!SmallSearch(problem_, pieces, left, whole ? 1000000 : 20000, Deadline(), control_.cancel).Run(cost, better)) {
                 if (whole) return;
                 continue;
             }
@@ -551,7 +563,7 @@ private:
             for (int i = 0; i < m_; ++i) pieces.insert(pieces.end(), demand[i], i);
             if (pieces.size() <= kRepackPieces + 4 && best_.found) {
                 std::vector<Bar> last;
-                if (SmallSearch(problem_, pieces, left, 50000).Run(best_.cost - fixedCost, last)) {
+                if (SmallSearch(problem_, pieces, left, 50000, Deadline(), control_.cancel).Run(best_.cost - fixedCost, last)) {
                     last.insert(last.end(), fixed.begin(), fixed.end());
                     Offer(PlanOf(problem_, last));
                 }
