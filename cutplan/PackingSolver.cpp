@@ -25,6 +25,8 @@ constexpr std::size_t kRepackPieces = 16;
 constexpr int kRepackBars = 8;
 // The share of the budget the programme and its dives may take; the rest is the short search's.
 constexpr double kProgrammeShare = 0.7;
+// The share the root programme may take; a root not proven by then is dived from as it stands.
+constexpr double kRootShare = 0.4;
 
 using Bar = std::pair<int, std::vector<int>>;  // stock, counts per item
 
@@ -385,7 +387,11 @@ private:
         bound = 0;
         std::vector<KnapsackItem> items(m_);
         for (int round = 0;; ++round) {
-            if (!lp.Optimize() || Stopped() || Elapsed() > kProgrammeShare * control_.seconds) return false;
+            if (!lp.Optimize()) {
+                lpFailed_ = true;
+                return false;
+            }
+            if (Stopped() || Elapsed() > share_ * control_.seconds) return false;
             const std::vector<double>& y = lp.Duals();
             for (int i = 0; i < m_; ++i)
                 items[i] = {problem_.items[i].size, demand[i], demand[i] > 0 ? y[i] : 0.0};
@@ -481,12 +487,16 @@ private:
         lp.SetRhs(Rhs(demand_, left_));
         if (limits_ == 0) lp.SetBasis(single);
         double bound = 0;
-        if (!Generate(lp, demand_, left_, bound)) return false;
-        if (bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {
+        lpFailed_ = false;
+        share_ = kRootShare;
+        const bool proven = Generate(lp, demand_, left_, bound);
+        share_ = kProgrammeShare;
+        if (!proven && (lpFailed_ || Stopped())) return false;
+        if (bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {  // Farley's bound holds unproven too
             bound_ = std::max(bound_, RoundUp(bound));
             lpBound_ = true;
         }
-        if (lp.Shortfall() > 1e-6 && bound > 0) {
+        if (proven && lp.Shortfall() > 1e-6 && bound > 0) {
             // The programme cannot cover the pieces from the stock on hand even in fractions.
             infeasible_ = !best_.found;
             return false;
@@ -610,6 +620,8 @@ private:
     std::vector<std::vector<int>> columnCounts_;
     std::map<Bar, int> columnIndex_;
     std::unique_ptr<MasterLp> root_;
+    bool lpFailed_ = false;
+    double share_ = kProgrammeShare;
     std::vector<int> rootStock_;
     std::vector<std::vector<int>> rootCounts_;
     std::map<Bar, int> rootIndex_;
