@@ -17,7 +17,7 @@ namespace mw {
 
 namespace {
 
-constexpr int kDives = 40;
+constexpr int kDives = 400;
 // Pricing rounds after each fix of a dive: enough to repair the programme, not to prove it.
 constexpr int kDiveRounds = 2;
 constexpr int kRepackRounds = 2000;
@@ -546,10 +546,10 @@ private:
             }
             if (used.empty()) break;
             std::stable_sort(used.begin(), used.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
-            // Later dives take one of the three largest fractions by lot, so that each dive differs.
+            // Later dives take one of the two to five largest fractions by lot, so that each dive differs.
             if (strategy >= 2 && used[0].second < 1 - 1e-6) {
                 seed_ = seed_ * 1103515245u + 12345u;
-                std::swap(used[0], used[(seed_ >> 16) % std::min<std::size_t>(3, used.size())]);
+                std::swap(used[0], used[(seed_ >> 16) % std::min<std::size_t>(2 + strategy % 4, used.size())]);
             }
             int copies = 0;
             for (const auto& [column, level] : used) {
