@@ -386,6 +386,8 @@ private:
                   int rounds = 1 << 30) {
         bound = 0;
         std::vector<KnapsackItem> items(m_);
+        std::vector<double> center;
+        double centerBound = 0;
         for (int round = 0;; ++round) {
             if (!lp.Optimize()) {
                 lpFailed_ = true;
@@ -401,6 +403,28 @@ private:
                 if (left[t] == 0) continue;
                 types.push_back(t);
                 capacities.push_back(problem_.stock[t].capacity);
+            }
+            // Without stock limits the pricing first tries duals halfway to the best seen so far
+            // (by Farley's bound), which keeps them from swinging and saves many rounds.
+            if (limits_ == 0 && !center.empty()) {
+                std::vector<double> smooth(m_);
+                for (int i = 0; i < m_; ++i) {
+                    smooth[i] = 0.5 * (center[i] + y[i]);
+                    items[i].value = demand[i] > 0 ? smooth[i] : 0.0;
+                }
+                const std::vector<KnapsackResult> tried = SolveKnapsacks(items, capacities, false);
+                const double farley = Farley(smooth, demand, types, tried);
+                bound = std::max(bound, farley);
+                if (farley > centerBound) {
+                    center = smooth;
+                    centerBound = farley;
+                }
+                for (int i = 0; i < m_; ++i) items[i].value = demand[i] > 0 ? y[i] : 0.0;
+                if (AddPriced(lp, types, y, tried)) {
+                    if (round >= rounds) return true;
+                    if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(lp.Objective() * maxCost_)) return true;
+                    continue;
+                }
             }
             std::vector<KnapsackResult> results = SolveKnapsacks(items, capacities, false);
             bool added = AddPriced(lp, types, y, results);
@@ -426,7 +450,14 @@ private:
                 if (limitRow_[t] >= 0) dual += left[t] * y[limitRow_[t]];
             dual *= maxCost_;
             const double z = lp.Objective() * maxCost_;
-            if (limits_ == 0 && ratio > 0) bound = std::max(bound, dual / std::max(1.0, ratio));
+            if (limits_ == 0 && ratio > 0) {
+                const double farley = dual / std::max(1.0, ratio);
+                bound = std::max(bound, farley);
+                if (center.empty() || farley > centerBound) {
+                    center.assign(y.begin(), y.begin() + m_);
+                    centerBound = farley;
+                }
+            }
             if (!added) {
                 if (exact) bound = std::max(bound, dual);
                 return true;
@@ -434,6 +465,17 @@ private:
             if (round >= rounds) return true;
             if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(z)) return true;
         }
+    }
+
+    // Farley's bound from duals `y` of the covering rows: scaled down by the most any bar is worth
+    // at those prices, they price every pattern within its cost.
+    double Farley(const std::vector<double>& y, const std::vector<int>& demand, const std::vector<int>& types,
+                  const std::vector<KnapsackResult>& results) const {
+        double ratio = 0, dual = 0;
+        for (std::size_t k = 0; k < types.size(); ++k)
+            ratio = std::max(ratio, results[k].upper / (problem_.stock[types[k]].cost / maxCost_));
+        for (int i = 0; i < m_; ++i) dual += demand[i] * y[i];
+        return ratio > 0 ? dual * maxCost_ / std::max(1.0, ratio) : 0.0;
     }
 
     // Adds the priced patterns that improve the master; false when none does.
@@ -444,7 +486,9 @@ private:
             const int t = types[k];
             const double cost = problem_.stock[t].cost / maxCost_;
             const double pi = limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0;
-            if (cost - results[k].value - pi >= -1e-9) continue;
+            double value = 0;  // at these duals (the pattern may have been priced at others)
+            for (int i = 0; i < m_; ++i) value += results[k].counts[i] * y[i];
+            if (cost - value - pi >= -1e-9) continue;
             if (!pooled_.insert({t, results[k].counts}).second) continue;  // rounding: known already
             pool_.push_back({t, results[k].counts});
             AddColumn(lp, t, results[k].counts);
