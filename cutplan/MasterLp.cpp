@@ -199,6 +199,7 @@ bool MasterLp::Optimize() {
     bool retried = false;
     for (;;) {
         if (pivots_ > pivotLimit) return false;
+        if (pivots_ % 32 == 0 && stop && stop()) return false;
         if (!dualsFresh_) ComputeDuals();
         const bool bland = degenerate >= kDegenerateRun;
         int entering = -1;
@@ -247,8 +248,11 @@ bool MasterLp::SetRhs(const std::vector<double>& rhs) {
         x_[r] = std::fabs(v) < kPrimalTol ? 0.0 : v;
     }
     std::vector<double> w, alpha;
+    // The dual steps have no guard against stalling of their own: a bounded number, then give up.
+    const int most = pivots_ + 5 * rows_ + 50;
     for (;;) {
-        if (pivots_ > pivotLimit) return false;
+        if (pivots_ > pivotLimit || pivots_ > most) return false;
+        if (pivots_ % 32 == 0 && stop && stop()) return false;
         int leaving = -1;
         for (int r = 0; r < rows_; ++r)
             if (x_[r] < -kPrimalTol && (leaving < 0 || x_[r] < x_[leaving])) leaving = r;

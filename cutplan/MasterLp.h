@@ -4,6 +4,7 @@
 // a few hundred rows, warm-started as patterns are added and as counts change.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 namespace mw {
@@ -44,6 +45,8 @@ public:
     std::vector<std::pair<int, double>> PositivePatterns() const;
 
     int pivotLimit = 200000;
+    // Asked every few dozen pivots; true ends Optimize and SetRhs early (false from them).
+    std::function<bool()> stop;
     int Pivots() const { return pivots_; }
 
 private:

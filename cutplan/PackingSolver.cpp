@@ -390,7 +390,7 @@ private:
         double centerBound = 0;
         for (int round = 0;; ++round) {
             if (!lp.Optimize()) {
-                lpFailed_ = true;
+                lpFailed_ = !Stopped() && Elapsed() <= share_ * control_.seconds;
                 return false;
             }
             if (Stopped() || Elapsed() > share_ * control_.seconds) return false;
@@ -511,6 +511,7 @@ private:
     // stock limits, make the first basis); its bound, and whether the stock can hold the pieces.
     bool SolveRoot() {
         MasterLp lp(m_, limits_, 1e4);
+        lp.stop = [this] { return Stopped() || Elapsed() > share_ * control_.seconds; };
         columnStock_.clear();
         columnCounts_.clear();
         columnIndex_.clear();
@@ -606,7 +607,7 @@ private:
                 if (whole == 0) break;
             }
             if (copies == 0) break;
-            lp.SetRhs(Rhs(demand, left, true));
+            if (!lp.SetRhs(Rhs(demand, left, true))) break;  // the programme stalled: greedy finishes
             double restBound = 0;
             const bool ok = Generate(lp, demand, left, restBound, kDiveRounds);
             std::vector<Bar> bars = fixed;
