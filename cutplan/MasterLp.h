@@ -47,7 +47,6 @@ public:
     int pivotLimit = 200000;
     // Asked every few dozen pivots; true ends Optimize and SetRhs early (false from them).
     std::function<bool()> stop;
-    int Pivots() const { return pivots_; }
 
 private:
     struct Column {
