@@ -24,9 +24,9 @@ constexpr int kRepackRounds = 2000;
 constexpr std::size_t kRepackPieces = 16;
 constexpr int kRepackBars = 8;
 // The share of the budget the programme and its dives may take; the rest is the short search's.
-constexpr double kProgrammeShare = 0.7;
+constexpr double kProgrammeShare = 0.8;
 // The share the root programme may take; a root not proven by then is dived from as it stands.
-constexpr double kRootShare = 0.4;
+constexpr double kRootShare = 0.55;
 
 using Bar = std::pair<int, std::vector<int>>;  // stock, counts per item
 
