@@ -45,6 +45,7 @@ run: build
 # Native benchmarks, then the program's responsiveness under Wine (ratios to yardsticks).
 bench: build
 	@$(NATIVE)/benchmarks
+	@$(NATIVE)/cutstock_report
 	@scripts/wine-bench.sh $(WIN32)
 
 # A long fuzz run of one target: make fuzz-long TARGET=CalcExpressionFuzz SECONDS=600

@@ -46,6 +46,16 @@ if(Python3_Interpreter_FOUND)
                    --check ${MW_REFERENCE_DIR})
 endif()
 
+# The cutting plan's command line (cutplan FILE) and its report over the bin-packing instances.
+add_executable(cutplan ${CMAKE_SOURCE_DIR}/cutplan/cli/CutPlanMain.cpp)
+target_compile_options(cutplan PRIVATE ${MW_WARNINGS})
+target_link_libraries(cutplan PRIVATE mw_core)
+add_executable(cutstock_report ${CMAKE_SOURCE_DIR}/bench/CutStockReport.cpp)
+target_compile_options(cutstock_report PRIVATE ${MW_WARNINGS})
+target_link_libraries(cutstock_report PRIVATE mw_core)
+add_test(NAME cutplan.cli COMMAND bash ${CMAKE_SOURCE_DIR}/tests/cutplan/cutplan-cli-test.sh $<TARGET_FILE:cutplan>)
+target_compile_definitions(cutstock_report PRIVATE MW_CUTSTOCK_DATA="${CMAKE_SOURCE_DIR}/../shared/data/cutstock")
+
 # The set-up's package steps against a stub apt-get (no network, nothing installed).
 add_test(NAME scripts.setup-apt COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/setup-apt-test.sh)
 # The Wine test script's reading of test filters.

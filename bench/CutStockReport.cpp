@@ -1,0 +1,110 @@
+// The cutting plan's solver over the published one-dimensional bin-packing instances, beside
+// first-fit decreasing: how many plans meet the lower bound, the largest excess, mean and worst
+// time. Usage: cutstock_report [FOLDER [SECONDS]] (default: the shared data folder beside the
+// sources, and a budget of one second an instance).
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cutplan/PackingSolver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool ReadInstance(const fs::path& path, mw::PackProblem& problem) {
+    std::ifstream in(path);
+    long long n = 0, capacity = 0;
+    if (!(in >> n >> capacity) || n <= 0 || capacity <= 0) return false;
+    std::map<long long, int, std::greater<long long>> sizes;
+    for (long long k = 0; k < n; ++k) {
+        long long size = 0;
+        if (!(in >> size) || size <= 0 || size > capacity) return false;
+        ++sizes[size];
+    }
+    problem = {};
+    for (const auto& [size, count] : sizes) problem.items.push_back({size, count});
+    problem.stock.push_back({capacity, -1, 1.0});
+    return true;
+}
+
+struct Tally {
+    int atBound = 0;
+    long long worstExcess = 0;
+    double totalSeconds = 0, worstSeconds = 0;
+    std::string worstName;
+
+    void Add(long long bars, long long bound, double seconds, const std::string& name) {
+        atBound += bars <= bound;
+        worstExcess = std::max(worstExcess, bars - bound);
+        totalSeconds += seconds;
+        if (seconds > worstSeconds) {
+            worstSeconds = seconds;
+            worstName = name;
+        }
+    }
+    void Print(const char* title, int instances) const {
+        std::printf("%-24s at bound %5d of %d (%.2f %%), largest excess %lld, mean %.2f ms, worst %.1f ms (%s)\n", title,
+                    atBound, instances, 100.0 * atBound / instances, worstExcess, 1e3 * totalSeconds / instances,
+                    1e3 * worstSeconds, worstName.c_str());
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const fs::path folder = argc > 1 ? fs::path(argv[1]) : fs::path(MW_CUTSTOCK_DATA);
+    // The solver's own budget, as the window gives it; a plan is due by then.
+    const double seconds = argc > 2 ? std::atof(argv[2]) : 1.0;
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        std::printf("cutting-plan report: no instances at %s, skipped\n", folder.string().c_str());
+        return 0;
+    }
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder, error)) {
+        std::string ext = entry.path().extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (entry.is_regular_file() && ext == ".bpp") files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    Tally solver, greedy;
+    int instances = 0, lpBounds = 0;
+    for (const fs::path& file : files) {
+        mw::PackProblem problem;
+        if (!ReadInstance(file, problem)) {
+            std::printf("  unreadable: %s\n", file.string().c_str());
+            continue;
+        }
+        ++instances;
+        const std::string name = file.filename().string();
+        auto t0 = std::chrono::steady_clock::now();
+        mw::PackControl control;
+        control.seconds = seconds;
+        const mw::PackOutcome outcome = mw::SolvePacking(problem, control);
+        auto t1 = std::chrono::steady_clock::now();
+        const mw::PackPlan ffd = mw::FirstFitDecreasing(problem);
+        auto t2 = std::chrono::steady_clock::now();
+        const long long bound = static_cast<long long>(outcome.bound + 0.5);
+        lpBounds += outcome.lpBound;
+        solver.Add(outcome.plan.bars, bound, std::chrono::duration<double>(t1 - t0).count(), name);
+        greedy.Add(ffd.bars, bound, std::chrono::duration<double>(t2 - t1).count(), name);
+        if (outcome.plan.bars > bound)
+            std::printf("  above the bound: %s bars %lld bound %lld\n", name.c_str(), outcome.plan.bars, bound);
+    }
+    if (instances == 0) {
+        std::printf("cutting-plan report: no instances at %s, skipped\n", folder.string().c_str());
+        return 0;
+    }
+    std::printf("cutting plan over %d bin-packing instances (bound: rounded-up LP or sizes, %d by LP)\n", instances,
+                lpBounds);
+    solver.Print("column generation", instances);
+    greedy.Print("first-fit decreasing", instances);
+    return 0;
+}

@@ -1,0 +1,237 @@
+// The cutting job's checks, its directive text and its file.
+#include "cutplan/CutJob.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+namespace mw {
+
+namespace {
+
+// Far beyond any job of this kind; keeps the solver's grid and the counts in range.
+constexpr double kMaxLength = 100000;  // mm
+constexpr double kMaxPieces = 100000;
+
+std::string Number(double value) {
+    // The shortest plain decimal that reads back to the same value.
+    for (int places = 0; places <= 17; ++places) {
+        char text[400];
+        std::snprintf(text, sizeof text, "%.*f", places, value);
+        if (std::strtod(text, nullptr) == value) return text;
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string Row(const char* table, int line) { return std::string(table) + "第" + std::to_string(line) + "行: "; }
+
+bool Whole(double value) { return std::isfinite(value) && value == std::floor(value); }
+
+// A whole token that is a finite number; nothing else counts.
+bool ParseNumber(const std::string& text, double& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size() && std::isfinite(value);
+}
+
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '\\': out += "\\\\"; break;
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            default:   out += c;
+        }
+    }
+    return out;
+}
+
+bool Unescape(const std::string& text, std::string& out) {
+    out.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') { out += text[i]; continue; }
+        if (++i == text.size()) return false;
+        switch (text[i]) {
+            case '\\': out += '\\'; break;
+            case 't':  out += '\t'; break;
+            case 'n':  out += '\n'; break;
+            case 'r':  out += '\r'; break;
+            default:   return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : line) {
+        if (c == ' ' || c == '\t' || c == '\r') {
+            if (!word.empty()) words.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty()) words.push_back(word);
+    return words;
+}
+
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+}  // namespace
+
+std::string CheckCutJob(const CutJob& job) {
+    if (!std::isfinite(job.kilogramsPerMetre) || job.kilogramsPerMetre < 0) return "米重不能为负数";
+    if (!std::isfinite(job.pricePerTonne) || job.pricePerTonne < 0) return "单价不能为负数";
+    if (!std::isfinite(job.kerf) || job.kerf < 0 || job.kerf > kMaxLength) return "锯缝必须在0到100000 mm之间";
+    if (!std::isfinite(job.trim) || job.trim < 0 || job.trim > kMaxLength) return "端头余量必须在0到100000 mm之间";
+    if (!std::isfinite(job.reusableLength) || job.reusableLength < 0) return "余料可用长度不能为负数";
+    if (job.stock.empty()) return "请输入至少一种原料长度";
+    if (job.pieces.empty()) return "请输入零件";
+    const bool weighed = job.kilogramsPerMetre > 0 && job.pricePerTonne > 0;
+    bool anyPrice = false;
+    double longest = 0;
+    for (const StockRow& row : job.stock) {
+        const std::string at = Row("原料", row.line);
+        if (!std::isfinite(row.length) || row.length <= 0) return at + "长度必须大于0";
+        if (row.length > kMaxLength) return at + "长度不能超过100000 mm";
+        if (row.length <= job.trim) return at + "长度必须大于端头余量";
+        if (row.count && (!Whole(*row.count) || *row.count < 0 || *row.count > kMaxPieces))
+            return at + "数量必须是不小于0的整数(不填为不限)";
+        if (row.price && (!std::isfinite(*row.price) || *row.price < 0)) return at + "单价不能为负数";
+        anyPrice = anyPrice || row.price;
+        if (!row.count || *row.count > 0) longest = std::max(longest, row.length - job.trim);
+    }
+    if (anyPrice && !weighed)
+        for (const StockRow& row : job.stock)
+            if (!row.price) return Row("原料", row.line) + "其他原料有单价, 此行也要填单价(或填写米重和吨价)";
+    double total = 0;
+    for (const PieceRow& row : job.pieces) {
+        const std::string at = Row("零件", row.line);
+        if (!std::isfinite(row.length) || row.length <= 0) return at + "长度必须大于0";
+        if (!Whole(row.count) || row.count <= 0) return at + "数量必须是正整数";
+        total += row.count;
+        if (total > kMaxPieces) return at + "零件总数不能超过100000";
+        if (row.length > longest) return at + "长度" + Number(row.length) + "比所有原料的可用长度都长";
+    }
+    return "";
+}
+
+bool ParseCutJob(const std::string& text, CutJob& job, std::string& error) {
+    job = CutJob();
+    error.clear();
+    std::istringstream in(text);
+    std::string raw;
+    int line = 0;
+    auto fail = [&](const std::string& message) {
+        error = "第" + std::to_string(line) + "行: " + message;
+        return false;
+    };
+    while (std::getline(in, raw)) {
+        ++line;
+        if (line == 1 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
+        const std::string trimmed = Trimmed(raw);
+        if (trimmed.compare(0, 7, "section") == 0 &&
+            (trimmed.size() == 7 || trimmed[7] == ' ' || trimmed[7] == '\t')) {
+            // The name runs to the line's end, `#` included.
+            if (!Unescape(Trimmed(trimmed.substr(7)), job.section)) return fail("名称中的转义符不对");
+            continue;
+        }
+        const std::vector<std::string> words = Words(trimmed.substr(0, trimmed.find('#')));
+        if (words.empty()) continue;
+        const std::string& name = words[0];
+        std::vector<double> values;
+        std::vector<bool> given;
+        for (std::size_t k = 1; k < words.size(); ++k) {
+            double value = 0;
+            const bool blank = words[k] == "-";
+            if (!blank && !ParseNumber(words[k], value)) return fail("“" + words[k] + "”不是数字");
+            values.push_back(value);
+            given.push_back(!blank);
+        }
+        auto needs = [&](std::size_t least, std::size_t most, std::size_t blanksFrom) {
+            if (values.size() < least || values.size() > most) return false;
+            for (std::size_t k = 0; k < given.size(); ++k)
+                if (!given[k] && k < blanksFrom) return false;
+            return true;
+        };
+        if (name == "stock") {
+            if (!needs(1, 3, 1)) return fail("格式为 stock 长度 [数量|-] [单价]");
+            StockRow row;
+            row.length = values[0];
+            if (values.size() > 1 && given[1]) row.count = values[1];
+            if (values.size() > 2 && given[2]) row.price = values[2];
+            row.line = line;
+            job.stock.push_back(row);
+        } else if (name == "piece") {
+            if (!needs(2, 2, 2)) return fail("格式为 piece 长度 数量");
+            job.pieces.push_back({values[0], values[1], line});
+        } else if (name == "kerf" || name == "trim" || name == "weight" || name == "price" || name == "reusable") {
+            if (!needs(1, 1, 1)) return fail("格式为 " + name + " 数值");
+            double& target = name == "kerf" ? job.kerf : name == "trim" ? job.trim
+                           : name == "weight" ? job.kilogramsPerMetre : name == "price" ? job.pricePerTonne
+                           : job.reusableLength;
+            target = values[0];
+        } else {
+            return fail("不认识的指令“" + name + "”");
+        }
+    }
+    return true;
+}
+
+std::string CutJobText(const CutJob& job) {
+    std::string text = "# 下料任务\r\n";
+    if (!job.section.empty()) text += "section " + Escape(job.section) + "\r\n";
+    text += "weight " + Number(job.kilogramsPerMetre) + "\r\n";
+    text += "price " + Number(job.pricePerTonne) + "\r\n";
+    text += "reusable " + Number(job.reusableLength) + "\r\n";
+    text += "kerf " + Number(job.kerf) + "\r\n";
+    text += "trim " + Number(job.trim) + "\r\n";
+    for (const StockRow& row : job.stock) {
+        text += "stock " + Number(row.length);
+        if (row.count || row.price) text += " " + (row.count ? Number(*row.count) : std::string("-"));
+        if (row.price) text += " " + Number(*row.price);
+        text += "\r\n";
+    }
+    for (const PieceRow& row : job.pieces) text += "piece " + Number(row.length) + " " + Number(row.count) + "\r\n";
+    return text;
+}
+
+bool CutJobFile::Load(CutJob& job, std::string& setAside) {
+    setAside.clear();
+    job = CutJob();
+    std::string text, error;
+    if (!files_.ReadFile(path_, text)) return true;  // no job yet
+    if (ParseCutJob(text, job, error)) {
+        // The window names rows by their place in its tables.
+        for (std::size_t i = 0; i < job.stock.size(); ++i) job.stock[i].line = static_cast<int>(i) + 1;
+        for (std::size_t i = 0; i < job.pieces.size(); ++i) job.pieces[i].line = static_cast<int>(i) + 1;
+        return true;
+    }
+    job = CutJob();
+    for (int n = 1; n < 1000; ++n) {
+        const std::string candidate = path_ + ".damaged" + (n > 1 ? "-" + std::to_string(n) : "");
+        if (files_.Exists(candidate)) continue;
+        if (files_.ReplaceWhole(candidate, text)) {
+            setAside = candidate;
+            files_.Remove(path_);
+        }
+        break;
+    }
+    return false;
+}
+
+bool CutJobFile::Save(const CutJob& job) { return files_.ReplaceWhole(path_, CutJobText(job)); }
+
+}  // namespace mw

@@ -1,0 +1,67 @@
+// A cutting job: the section, the stock lengths on offer, the saw's kerf and the end trim, the
+// pieces wanted; its checks, and its text (the command line's input and the window's saved job).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/FileSystem.h"
+
+namespace mw {
+
+struct StockRow {
+    StockRow(double length = 0, std::optional<double> count = {}, std::optional<double> price = {}, int line = 0)
+        : length(length), count(count), price(price), line(line) {}
+    double length = 0;             // mm
+    std::optional<double> count;   // bars on hand; none: as many as needed
+    std::optional<double> price;   // yuan per bar; none: by weight at the section's price
+    int line = 0;                  // row number that messages name
+};
+
+struct PieceRow {
+    double length = 0;  // mm
+    double count = 0;   // a whole number once checked
+    int line = 0;
+};
+
+// Lengths in mm. Each cut takes `kerf`, except after a piece that ends at the bar's end.
+// `trim` is taken once from every bar, in total (the squared end), before any piece.
+struct CutJob {
+    std::string section;           // name and size as the weight list writes them
+    double kilogramsPerMetre = 0;
+    double pricePerTonne = 0;      // yuan
+    double reusableLength = 0;     // offcuts at least this long are listed (0: none listed)
+    std::vector<StockRow> stock;
+    double kerf = 0;
+    double trim = 0;
+    std::vector<PieceRow> pieces;
+};
+
+// The first fault of the job in the user's terms, naming the row; empty when it can be planned.
+std::string CheckCutJob(const CutJob& job);
+
+// The directives, one a line, `#` starting a comment:
+//   stock LENGTH [COUNT|-] [PRICE]   kerf MM   trim MM   piece LENGTH COUNT
+// and for the saved job also: section TEXT, weight KG_PER_M, price YUAN_PER_TONNE, reusable MM.
+// Rows get their file line as `line`. False with `error` naming the line on any fault of form
+// (a value out of range is left to CheckCutJob).
+bool ParseCutJob(const std::string& text, CutJob& job, std::string& error);
+// The whole job as directives (UTF-8, CRLF), read back by ParseCutJob to the same job.
+std::string CutJobText(const CutJob& job);
+
+// The window's last job, kept whole in a file of its own.
+class CutJobFile {
+public:
+    CutJobFile(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+    // False when the file was damaged: it is kept under a new name (in `setAside`) and the job
+    // starts empty. A missing file gives an empty job and true.
+    bool Load(CutJob& job, std::string& setAside);
+    bool Save(const CutJob& job);
+
+private:
+    FileSystem& files_;
+    std::string path_;
+};
+
+}  // namespace mw

@@ -1,0 +1,115 @@
+// The cutting plan's totals, its soundness check and its text.
+#include "cutplan/CutPlan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+namespace mw {
+
+namespace {
+
+std::string Number(double value) {
+    // The shortest plain decimal that reads back to the same value.
+    for (int places = 0; places <= 17; ++places) {
+        char text[400];
+        std::snprintf(text, sizeof text, "%.*f", places, value);
+        if (std::strtod(text, nullptr) == value) return text;
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string Fixed(double value, int places) {
+    char text[352];
+    std::snprintf(text, sizeof text, "%.*f", places, value);
+    return text;
+}
+
+double BarPrice(const CutJob& job, const StockRow& row) {
+    if (row.price) return *row.price;
+    return row.length / 1000.0 * job.kilogramsPerMetre * job.pricePerTonne / 1000.0;
+}
+
+}  // namespace
+
+void SumUpCutPlan(const CutJob& job, CutPlan& plan) {
+    plan.perStock.assign(job.stock.size(), StockTotal());
+    for (std::size_t t = 0; t < job.stock.size(); ++t) plan.perStock[t].length = job.stock[t].length;
+    plan.bars = 0;
+    plan.boughtLength = plan.cost = 0;
+    double used = 0;
+    std::map<double, long long, std::greater<double>> offcuts;
+    for (const CutPattern& pattern : plan.patterns) {
+        StockTotal& total = plan.perStock[pattern.stock];
+        total.bars += pattern.times;
+        total.cost += pattern.times * BarPrice(job, job.stock[pattern.stock]);
+        plan.bars += pattern.times;
+        plan.boughtLength += pattern.times * pattern.stockLength;
+        for (double piece : pattern.pieces) used += pattern.times * piece;
+        if (job.reusableLength > 0 && pattern.offcut >= job.reusableLength) offcuts[pattern.offcut] += pattern.times;
+    }
+    for (const StockTotal& total : plan.perStock) plan.cost += total.cost;
+    plan.boughtKilograms = plan.boughtLength / 1000.0 * job.kilogramsPerMetre;
+    plan.usedKilograms = used / 1000.0 * job.kilogramsPerMetre;
+    plan.wastePercent = plan.boughtLength > 0 ? 100.0 * (plan.boughtLength - used) / plan.boughtLength : 0;
+    plan.reusableOffcuts.assign(offcuts.begin(), offcuts.end());
+    plan.value = plan.measure == PlanMeasure::Bars ? static_cast<double>(plan.bars)
+               : plan.measure == PlanMeasure::Yuan ? plan.cost : plan.boughtLength;
+    plan.optimal = plan.found && plan.value <= plan.bound + 1e-6 * std::max(1.0, std::fabs(plan.bound));
+}
+
+std::string CheckCutPlan(const CutJob& job, const CutPlan& plan) {
+    std::map<double, long long> wanted;
+    for (const PieceRow& row : job.pieces) wanted[row.length] += static_cast<long long>(row.count);
+    std::vector<long long> bars(job.stock.size(), 0);
+    for (const CutPattern& pattern : plan.patterns) {
+        if (pattern.times < 1) return "a pattern cut no times";
+        if (pattern.stock < 0 || pattern.stock >= static_cast<int>(job.stock.size())) return "a pattern of no stock";
+        const StockRow& stock = job.stock[pattern.stock];
+        if (pattern.stockLength != stock.length) return "a pattern's stock length is not its row's";
+        if (pattern.pieces.empty()) return "a pattern without pieces";
+        double length = 0;
+        for (double piece : pattern.pieces) {
+            length += piece;
+            wanted[piece] -= pattern.times;
+        }
+        length += job.kerf * (pattern.pieces.size() - 1);
+        if (length > stock.length - job.trim + 1e-6) return "a bar of " + Number(stock.length) + " is overfull";
+        const double offcut = std::max(0.0, stock.length - job.trim - length - job.kerf);
+        if (std::fabs(offcut - pattern.offcut) > 1e-6) return "a pattern's offcut is wrong";
+        bars[pattern.stock] += pattern.times;
+    }
+    for (const auto& [length, left] : wanted)
+        if (left != 0) return "pieces of " + Number(length) + (left > 0 ? " missing" : " too many");
+    for (std::size_t t = 0; t < job.stock.size(); ++t)
+        if (job.stock[t].count && bars[t] > *job.stock[t].count) return "more bars of " + Number(job.stock[t].length) + " than on hand";
+    return "";
+}
+
+std::string CutPlanText(const CutPlan& plan) {
+    std::string text;
+    for (const CutPattern& pattern : plan.patterns) {
+        text += "pattern " + std::to_string(pattern.times) + " " + Number(pattern.stockLength);
+        for (double piece : pattern.pieces) text += " " + Number(piece);
+        text += "\n";
+    }
+    text += "bars " + std::to_string(plan.bars) + "\n";
+    switch (plan.measure) {
+        case PlanMeasure::Bars:
+            text += "bound " + Number(std::round(plan.bound)) + "\n";
+            break;
+        case PlanMeasure::Yuan:
+            text += "cost " + Fixed(plan.cost, 2) + "\nbound " + Fixed(plan.bound, 2) + "\n";
+            break;
+        case PlanMeasure::Millimetres:
+            text += "length " + Number(plan.boughtLength) + "\nbound " + Number(plan.bound) + "\n";
+            break;
+    }
+    return text;
+}
+
+}  // namespace mw

@@ -1,0 +1,60 @@
+// A cutting plan: the distinct patterns with how many bars each, and the totals a buyer reads.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cutplan/CutJob.h"
+
+namespace mw {
+
+struct CutPattern {
+    int times = 0;
+    int stock = 0;               // row of the job's stock
+    double stockLength = 0;      // mm
+    std::vector<double> pieces;  // mm, longest first
+    double offcut = 0;           // mm left after the last cut; 0 when the last piece ends at the bar's end
+};
+
+struct StockTotal {
+    double length = 0;  // mm
+    long long bars = 0;
+    double cost = 0;    // yuan
+};
+
+// What the plan is measured by: bars with one stock length, else yuan when bars have prices
+// (their own or by weight), else millimetres of stock bought.
+enum class PlanMeasure { Bars, Yuan, Millimetres };
+
+struct CutPlan {
+    bool found = false;
+    std::string message;   // why there is no plan (bad job, not enough stock, cancelled)
+    bool stopped = false;  // cancelled or out of time: the best plan found by then
+    std::vector<CutPattern> patterns;
+    std::vector<StockTotal> perStock;  // one per stock row
+    long long bars = 0;
+    double boughtLength = 0;     // mm
+    double boughtKilograms = 0;
+    double usedKilograms = 0;    // the pieces
+    double wastePercent = 0;     // of the bought length
+    double cost = 0;             // yuan; 0 without prices
+    std::vector<std::pair<double, long long>> reusableOffcuts;  // length, number of bars; longest first
+    PlanMeasure measure = PlanMeasure::Bars;
+    double value = 0;            // the plan in its measure
+    double bound = 0;            // no plan measures less
+    bool optimal = false;        // the plan meets the bound
+};
+
+// Fills the totals of `plan` from its patterns.
+void SumUpCutPlan(const CutJob& job, CutPlan& plan);
+
+// The first way the plan breaks the job (a piece missing or extra, a bar overfull, more bars of
+// a length than are on hand); empty for a sound plan.
+std::string CheckCutPlan(const CutJob& job, const CutPlan& plan);
+
+// The command line's output: `pattern TIMES STOCK LEN LEN …` a line, then `bars N` and
+// `bound N` (bars with one stock length; otherwise `cost` and `bound` in yuan or mm).
+std::string CutPlanText(const CutPlan& plan);
+
+}  // namespace mw

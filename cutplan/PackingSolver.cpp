@@ -1,0 +1,698 @@
+// Column generation over cutting patterns, then a dive that fixes the patterns the linear
+// programme uses most and solves the rest again, each step finished off by first-fit decreasing.
+#include "cutplan/PackingSolver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <numeric>
+#include <set>
+
+#include "cutplan/Knapsack.h"
+#include "cutplan/MasterLp.h"
+
+namespace mw {
+
+namespace {
+
+constexpr int kDives = 400;
+// Pricing rounds after each fix of a dive: enough to repair the programme, not to prove it.
+constexpr int kDiveRounds = 2;
+constexpr int kRepackRounds = 2000;
+constexpr std::size_t kRepackPieces = 16;
+constexpr int kRepackBars = 8;
+// The share of the budget the programme and its dives may take; the rest is the short search's.
+constexpr double kProgrammeShare = 0.8;
+// The share the root programme may take; a root not proven by then is dived from as it stands.
+constexpr double kRootShare = 0.55;
+
+using Bar = std::pair<int, std::vector<int>>;  // stock, counts per item
+
+struct OpenBar {
+    int stock;
+    std::int64_t room;
+    std::vector<int> items;
+};
+
+double CostOf(const PackProblem& problem, const std::vector<Bar>& bars) {
+    double cost = 0;
+    for (const Bar& bar : bars) cost += problem.stock[bar.first].cost;
+    return cost;
+}
+
+// Equal bars become one pattern; patterns in a fixed order (stock, then contents).
+PackPlan PlanOf(const PackProblem& problem, const std::vector<Bar>& bars) {
+    std::map<Bar, int> times;
+    for (const Bar& bar : bars) ++times[bar];
+    PackPlan plan;
+    plan.found = true;
+    for (const auto& [bar, n] : times) {
+        plan.patterns.push_back({bar.first, n, bar.second});
+        plan.cost += problem.stock[bar.first].cost * n;
+        plan.bars += n;
+    }
+    return plan;
+}
+
+// The stock for a new bar that must hold `size`: least cost per unit of length among those left.
+int StockFor(const PackProblem& problem, const std::vector<int>& left, std::int64_t size) {
+    int chosen = -1;
+    for (int t = 0; t < static_cast<int>(problem.stock.size()); ++t) {
+        const PackStock& s = problem.stock[t];
+        if (left[t] == 0 || s.capacity < size) continue;
+        if (chosen < 0) { chosen = t; continue; }
+        const PackStock& c = problem.stock[chosen];
+        const double a = s.cost / s.capacity, b = c.cost / c.capacity;
+        if (a < b - 1e-12 || (a <= b + 1e-12 && s.capacity > c.capacity)) chosen = t;
+    }
+    return chosen;
+}
+
+// Pieces largest first, each into the first (or the fullest) bar it fits, a new bar otherwise;
+// then each bar moves to the cheapest stock left that still holds it. Empty when stock runs out.
+bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vector<int> left, bool bestFit,
+            std::vector<Bar>& out) {
+    const int m = static_cast<int>(problem.items.size());
+    std::vector<int> order;
+    for (int i = 0; i < m; ++i)
+        if (demand[i] > 0) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
+    std::vector<OpenBar> bars;
+    for (int i : order) {
+        const std::int64_t size = problem.items[i].size;
+        for (int k = 0; k < demand[i]; ++k) {
+            int into = -1;
+            for (int b = 0; b < static_cast<int>(bars.size()); ++b) {
+                if (bars[b].room < size) continue;
+                if (!bestFit) { into = b; break; }
+                if (into < 0 || bars[b].room < bars[into].room) into = b;
+            }
+            if (into < 0) {
+                const int t = StockFor(problem, left, size);
+                if (t < 0) return false;
+                if (left[t] > 0) --left[t];
+                bars.push_back({t, problem.stock[t].capacity, {}});
+                into = static_cast<int>(bars.size()) - 1;
+            }
+            bars[into].room -= size;
+            bars[into].items.push_back(i);
+        }
+    }
+    for (OpenBar& bar : bars) {
+        const std::int64_t used = problem.stock[bar.stock].capacity - bar.room;
+        if (left[bar.stock] >= 0) ++left[bar.stock];
+        int best = bar.stock;
+        for (int t = 0; t < static_cast<int>(problem.stock.size()); ++t) {
+            const PackStock& s = problem.stock[t];
+            if (left[t] == 0 || s.capacity < used) continue;
+            const PackStock& c = problem.stock[best];
+            if (s.cost < c.cost - 1e-12 || (s.cost <= c.cost + 1e-12 && s.capacity < c.capacity)) best = t;
+        }
+        bar.stock = best;
+        if (left[best] > 0) --left[best];
+        std::vector<int> counts(m, 0);
+        for (int i : bar.items) ++counts[i];
+        out.emplace_back(best, std::move(counts));
+    }
+    return true;
+}
+
+bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
+                std::vector<Bar>& out) {
+    std::vector<Bar> first, best;
+    const bool a = Greedy(problem, demand, left, false, first);
+    const bool b = Greedy(problem, demand, left, true, best);
+    if (!a && !b) return false;
+    if (!b || (a && CostOf(problem, first) <= CostOf(problem, best) + 1e-9)) out.insert(out.end(), first.begin(), first.end());
+    else out.insert(out.end(), best.begin(), best.end());
+    return true;
+}
+
+// Exact search over a few pieces: each piece, largest first, into a bar already begun or a new
+// bar of any stock left; cut off when the pieces' length at the cheapest rate cannot beat the
+// best. Gives up (false) after `nodeLimit` steps.
+class SmallSearch {
+public:
+    SmallSearch(const PackProblem& problem, std::vector<int> pieces, std::vector<int> left, long nodeLimit,
+                std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel)
+        : problem_(problem), pieces_(std::move(pieces)), left_(std::move(left)), nodeLimit_(nodeLimit),
+          deadline_(deadline), cancel_(cancel) {
+        std::stable_sort(pieces_.begin(), pieces_.end(),
+                         [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
+        perUnit_ = HUGE_VAL;
+        for (const PackStock& s : problem.stock) perUnit_ = std::min(perUnit_, s.cost / s.capacity);
+        rest_.assign(pieces_.size() + 1, 0.0);
+        for (std::size_t k = pieces_.size(); k-- > 0;) rest_[k] = rest_[k + 1] + problem.items[pieces_[k]].size;
+    }
+
+    // True with `out` when a plan cheaper than `limit` was found within the node limit.
+    bool Run(double limit, std::vector<Bar>& out) {
+        best_ = limit - 1e-9 * std::max(1.0, limit);
+        found_ = false;
+        Place(0, 0.0);
+        if (!found_) return false;
+        out = bestBars_;
+        return true;
+    }
+
+private:
+    void Place(std::size_t k, double cost) {
+        if (++nodes_ > nodeLimit_) return;
+        if (nodes_ % 1024 == 0 && (std::chrono::steady_clock::now() > deadline_ || (cancel_ && cancel_->load())))
+            nodes_ = nodeLimit_ + 1;
+        if (nodes_ > nodeLimit_) return;
+        // What the bars begun cannot take needs new bars at the cheapest rate at least.
+        if (cost + std::max<double>(0.0, rest_[k] - openRoom_) * perUnit_ > best_ + 1e-12) return;
+        if (k == pieces_.size()) {
+            best_ = cost;
+            found_ = true;
+            bestBars_.clear();
+            for (const OpenBar& bar : bars_) {
+                std::vector<int> counts(problem_.items.size(), 0);
+                for (int i : bar.items) ++counts[i];
+                bestBars_.emplace_back(bar.stock, std::move(counts));
+            }
+            return;
+        }
+        const int item = pieces_[k];
+        const std::int64_t size = problem_.items[item].size;
+        std::set<std::pair<int, std::int64_t>> tried;  // bars alike in stock and room are one choice
+        for (std::size_t b = 0; b < bars_.size(); ++b) {  // by index: deeper steps add bars
+            if (bars_[b].room < size || !tried.insert({bars_[b].stock, bars_[b].room}).second) continue;
+            bars_[b].room -= size;
+            bars_[b].items.push_back(item);
+            openRoom_ -= size;
+            Place(k + 1, cost);
+            openRoom_ += size;
+            bars_[b].items.pop_back();
+            bars_[b].room += size;
+            if (nodes_ > nodeLimit_) return;
+        }
+        for (int t = 0; t < static_cast<int>(problem_.stock.size()); ++t) {
+            const PackStock& s = problem_.stock[t];
+            if (left_[t] == 0 || s.capacity < size) continue;
+            if (left_[t] > 0) --left_[t];
+            bars_.push_back({t, s.capacity - size, {item}});
+            openRoom_ += s.capacity - size;
+            Place(k + 1, cost + s.cost);
+            openRoom_ -= s.capacity - size;
+            bars_.pop_back();
+            if (left_[t] >= 0) ++left_[t];
+            if (nodes_ > nodeLimit_) return;
+        }
+    }
+
+    const PackProblem& problem_;
+    std::vector<int> pieces_;
+    std::vector<int> left_;
+    long nodeLimit_;
+    std::chrono::steady_clock::time_point deadline_;
+    const std::atomic<bool>* cancel_;
+    long nodes_ = 0;
+    double perUnit_ = 0;
+    std::vector<double> rest_;
+    std::vector<OpenBar> bars_;
+    std::int64_t openRoom_ = 0;
+    double best_ = 0;
+    bool found_ = false;
+    std::vector<Bar> bestBars_;
+};
+
+class Solver {
+public:
+    Solver(const PackProblem& problem, const PackControl& control)
+        : problem_(problem), control_(control), start_(std::chrono::steady_clock::now()) {
+        m_ = static_cast<int>(problem.items.size());
+        for (const PackStock& s : problem.stock) {
+            maxCost_ = std::max(maxCost_, s.cost);
+            limitRow_.push_back(s.count >= 0 ? m_ + limits_++ : -1);
+        }
+        if (maxCost_ <= 0) maxCost_ = 1;
+        // Costs that are whole numbers make every plan's cost a multiple of their common divisor.
+        long long g = 0;
+        for (const PackStock& s : problem.stock) {
+            if (std::fabs(s.cost - std::round(s.cost)) > 1e-9 || s.cost < 0.5) { g = 0; break; }
+            g = std::gcd(g, static_cast<long long>(std::llround(s.cost)));
+        }
+        unit_ = static_cast<double>(g);
+        demand_.resize(m_);
+        for (int i = 0; i < m_; ++i) demand_[i] = problem.items[i].demand;
+        for (const PackStock& s : problem.stock) left_.push_back(s.count);
+    }
+
+    PackOutcome Run() {
+        PackOutcome outcome;
+        std::vector<Bar> bars;
+        if (GreedyBest(problem_, demand_, left_, bars)) Offer(PlanOf(problem_, bars));
+        bound_ = RoundUp(SizeBound());
+        for (const Bar& bar : bars) AddToPool(bar.first, bar.second);
+        for (int strategy = 0; strategy < kDives && !Done() && Elapsed() < kProgrammeShare * control_.seconds; ++strategy)
+            Dive(strategy);
+        Repack();
+        outcome.plan = best_;
+        outcome.bound = bound_;
+        outcome.lpBound = lpBound_;
+        outcome.infeasible = infeasible_;
+        outcome.stopped = Stopped() && !infeasible_ && !(best_.found && best_.cost <= bound_ + 1e-9 * maxCost_);
+        return outcome;
+    }
+
+private:
+    std::chrono::steady_clock::time_point Deadline() const {
+        return start_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                            std::chrono::duration<double>(control_.seconds));
+    }
+
+    double Elapsed() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+
+    bool Stopped() {
+        if (stopped_) return true;
+        if (control_.cancel && control_.cancel->load()) stopped_ = true;
+        if (Elapsed() > control_.seconds) stopped_ = true;
+        return stopped_;
+    }
+
+    bool Done() { return infeasible_ || (best_.found && best_.cost <= bound_ + 1e-9 * maxCost_) || Stopped(); }
+
+    // The short search for the last bars: a few bars cut again by exact search, first those that
+    // waste most (the whole job when it is small), then one of the worst with partners drawn at
+    // random, while the budget lasts.
+    void Repack() {
+        std::uint32_t seed = 2463534242u;
+        auto draw = [&seed](std::size_t n) {
+            seed ^= seed << 13;
+            seed ^= seed >> 17;
+            seed ^= seed << 5;
+            return static_cast<std::size_t>(seed % n);
+        };
+        for (int round = 0; round < kRepackRounds && best_.found && !Done(); ++round) {
+            std::vector<std::pair<std::int64_t, Bar>> bars;  // room left, bar
+            for (const PackPattern& p : best_.patterns) {
+                std::int64_t used = 0;
+                for (int i = 0; i < m_; ++i) used += p.counts[i] * problem_.items[i].size;
+                for (int k = 0; k < p.times; ++k)
+                    bars.push_back({problem_.stock[p.stock].capacity - used, {p.stock, p.counts}});
+            }
+            std::stable_sort(bars.begin(), bars.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+            std::vector<std::size_t> order(bars.size());
+            std::iota(order.begin(), order.end(), 0);
+            if (round > 0) {
+                std::swap(order[0], order[round % std::min<std::size_t>(3, order.size())]);
+                for (std::size_t k = order.size() - 1; k > 1; --k) std::swap(order[k], order[1 + draw(k)]);
+            }
+            std::vector<int> left = left_;
+            for (const auto& entry : bars)
+                if (left[entry.second.first] > 0) --left[entry.second.first];
+            std::vector<int> pieces;
+            std::vector<bool> chosen(bars.size(), false);
+            double cost = 0;
+            std::int64_t room = 0;
+            int taken = 0;
+            for (std::size_t b : order) {
+                int n = 0;
+                for (int c : bars[b].second.second) n += c;
+                if (pieces.size() + n > kRepackPieces || taken == kRepackBars) break;
+                chosen[b] = true;
+                ++taken;
+                room += bars[b].first;
+                const int stock = bars[b].second.first;
+                cost += problem_.stock[stock].cost;
+                if (left[stock] >= 0) ++left[stock];
+                for (int i = 0; i < m_; ++i)
+                    for (int c = 0; c < bars[b].second.second[i]; ++c) pieces.push_back(i);
+            }
+            const bool whole = taken == static_cast<int>(bars.size());
+            // With one stock length a bar is saved only when the group wastes a whole bar.
+            if (!whole && problem_.stock.size() == 1 && room < problem_.stock[0].capacity) continue;
+            std::vector<Bar> better;
+            if (!SmallSearch(problem_, pieces, left, whole ? 1000000 : 20000, Deadline(), control_.cancel).Run(cost, better)) {
+                if (whole) return;
+                continue;
+            }
+            for (std::size_t b = 0; b < bars.size(); ++b)
+                if (!chosen[b]) better.push_back(bars[b].second);
+            Offer(PlanOf(problem_, better));
+        }
+    }
+
+    // Least multiple of the cost unit at or above `cost` (the cost itself when costs are not whole).
+    double RoundUp(double cost) const {
+        if (unit_ <= 0) return cost;
+        return std::ceil(cost / unit_ - 1e-6) * unit_;
+    }
+
+    // Every piece's length at the cheapest price per unit of length any stock offers.
+    double SizeBound() const {
+        double perUnit = HUGE_VAL;
+        for (const PackStock& s : problem_.stock) perUnit = std::min(perUnit, s.cost / s.capacity);
+        double total = 0;
+        for (const PackItem& item : problem_.items) total += static_cast<double>(item.size) * item.demand;
+        return perUnit == HUGE_VAL ? 0 : total * perUnit;
+    }
+
+    void Offer(const PackPlan& plan) {
+        if (!plan.found) return;
+        if (best_.found && (plan.cost > best_.cost + 1e-9 * maxCost_ ||
+                            (plan.cost >= best_.cost - 1e-9 * maxCost_ && plan.patterns.size() >= best_.patterns.size())))
+            return;
+        best_ = plan;
+        if (control_.progress) control_.progress(progress_, best_);
+    }
+
+    void AddToPool(int stock, const std::vector<int>& counts) {
+        if (pooled_.insert({stock, counts}).second) pool_.push_back({stock, counts});
+    }
+
+    void AddColumn(MasterLp& lp, int stock, const std::vector<int>& counts) {
+        std::vector<MasterLp::Entry> entries;
+        for (int i = 0; i < m_; ++i)
+            if (counts[i] > 0) entries.push_back({i, static_cast<double>(counts[i])});
+        if (limitRow_[stock] >= 0) entries.push_back({limitRow_[stock], 1.0});
+        lp.AddPattern(problem_.stock[stock].cost / maxCost_, entries);
+        columnIndex_[{stock, counts}] = static_cast<int>(columnStock_.size());
+        columnStock_.push_back(stock);
+        columnCounts_.push_back(counts);
+    }
+
+    // Prices patterns until none improves the master (or, without stock limits, until Farley's
+    // bound shows the rounded-up value cannot fall). `bound` gets the proven lower bound of the
+    // current rows in cost units (0 when none was proven).
+    bool Generate(MasterLp& lp, const std::vector<int>& demand, const std::vector<int>& left, double& bound,
+                  int rounds = 1 << 30) {
+        bound = 0;
+        std::vector<KnapsackItem> items(m_);
+        std::vector<double> center;
+        double centerBound = 0;
+        for (int round = 0;; ++round) {
+            if (!lp.Optimize()) {
+                lpFailed_ = !Stopped() && Elapsed() <= share_ * control_.seconds;
+                return false;
+            }
+            if (Stopped() || Elapsed() > share_ * control_.seconds) return false;
+            const std::vector<double>& y = lp.Duals();
+            for (int i = 0; i < m_; ++i)
+                items[i] = {problem_.items[i].size, demand[i], demand[i] > 0 ? y[i] : 0.0};
+            std::vector<int> types;
+            std::vector<std::int64_t> capacities;
+            for (int t = 0; t < static_cast<int>(problem_.stock.size()); ++t) {
+                if (left[t] == 0) continue;
+                types.push_back(t);
+                capacities.push_back(problem_.stock[t].capacity);
+            }
+            // Without stock limits the pricing first tries duals halfway to the best seen so far
+            // (by Farley's bound), which keeps them from swinging and saves many rounds.
+            if (limits_ == 0 && !center.empty()) {
+                std::vector<double> smooth(m_);
+                for (int i = 0; i < m_; ++i) {
+                    smooth[i] = 0.5 * (center[i] + y[i]);
+                    items[i].value = demand[i] > 0 ? smooth[i] : 0.0;
+                }
+                const std::vector<KnapsackResult> tried = SolveKnapsacks(items, capacities, false);
+                const double farley = Farley(smooth, demand, types, tried);
+                bound = std::max(bound, farley);
+                if (farley > centerBound) {
+                    center = smooth;
+                    centerBound = farley;
+                }
+                for (int i = 0; i < m_; ++i) items[i].value = demand[i] > 0 ? y[i] : 0.0;
+                if (AddPriced(lp, types, y, tried)) {
+                    if (round >= rounds) return true;
+                    if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(lp.Objective() * maxCost_)) return true;
+                    continue;
+                }
+            }
+            std::vector<KnapsackResult> results = SolveKnapsacks(items, capacities, false);
+            bool added = AddPriced(lp, types, y, results);
+            if (!added) {
+                bool exact = true;
+                for (const KnapsackResult& r : results) exact = exact && r.Exact();
+                if (!exact) {
+                    results = SolveKnapsacks(items, capacities, true);
+                    added = AddPriced(lp, types, y, results);
+                }
+            }
+            bool exact = true;
+            double ratio = 0;
+            for (std::size_t k = 0; k < types.size(); ++k) {
+                exact = exact && results[k].Exact();
+                ratio = std::max(ratio, results[k].upper / (problem_.stock[types[k]].cost / maxCost_));
+            }
+            // The bound from the duals and the true counts (the programme's own may be shaken):
+            // duals that price every pattern at most its cost bound every plan.
+            double dual = 0;
+            for (int i = 0; i < m_; ++i) dual += demand[i] * y[i];
+            for (int t = 0; t < static_cast<int>(left.size()); ++t)
+                if (limitRow_[t] >= 0) dual += left[t] * y[limitRow_[t]];
+            dual *= maxCost_;
+            const double z = lp.Objective() * maxCost_;
+            if (limits_ == 0 && ratio > 0) {
+                const double farley = dual / std::max(1.0, ratio);
+                bound = std::max(bound, farley);
+                if (center.empty() || farley > centerBound) {
+                    center.assign(y.begin(), y.begin() + m_);
+                    centerBound = farley;
+                }
+            }
+            if (!added) {
+                if (exact) bound = std::max(bound, dual);
+                return true;
+            }
+            if (round >= rounds) return true;
+            if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(z)) return true;
+        }
+    }
+
+    // Farley's bound from duals `y` of the covering rows: scaled down by the most any bar is worth
+    // at those prices, they price every pattern within its cost.
+    double Farley(const std::vector<double>& y, const std::vector<int>& demand, const std::vector<int>& types,
+                  const std::vector<KnapsackResult>& results) const {
+        double ratio = 0, dual = 0;
+        for (std::size_t k = 0; k < types.size(); ++k)
+            ratio = std::max(ratio, results[k].upper / (problem_.stock[types[k]].cost / maxCost_));
+        for (int i = 0; i < m_; ++i) dual += demand[i] * y[i];
+        return ratio > 0 ? dual * maxCost_ / std::max(1.0, ratio) : 0.0;
+    }
+
+    // Adds the priced patterns that improve the master; false when none does.
+    bool AddPriced(MasterLp& lp, const std::vector<int>& types, const std::vector<double>& y,
+                   const std::vector<KnapsackResult>& results) {
+        bool added = false;
+        for (std::size_t k = 0; k < types.size(); ++k) {
+            const int t = types[k];
+            const double cost = problem_.stock[t].cost / maxCost_;
+            const double pi = limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0;
+            double value = 0;  // at these duals (the pattern may have been priced at others)
+            for (int i = 0; i < m_; ++i) value += results[k].counts[i] * y[i];
+            if (cost - value - pi >= -1e-9) continue;
+            if (!pooled_.insert({t, results[k].counts}).second) continue;  // rounding: known already
+            pool_.push_back({t, results[k].counts});
+            AddColumn(lp, t, results[k].counts);
+            added = true;
+        }
+        return added;
+    }
+
+    // `shaken`: each count raised by a distinct tiny amount, so that the many counts of zero a dive
+    // leaves behind do not stall the simplex in degenerate steps.
+    std::vector<double> Rhs(const std::vector<int>& demand, const std::vector<int>& left, bool shaken = false) const {
+        std::vector<double> rhs(m_ + limits_, 0.0);
+        for (int i = 0; i < m_; ++i) rhs[i] = demand[i] + (shaken ? 1e-6 * (1 + (i * 7919 % 997) / 997.0) : 0.0);
+        for (int t = 0; t < static_cast<int>(left.size()); ++t)
+            if (limitRow_[t] >= 0) rhs[limitRow_[t]] = left[t];
+        return rhs;
+    }
+
+    // The root programme over the pool and a column of each single piece length (which, without
+    // stock limits, make the first basis); its bound, and whether the stock can hold the pieces.
+    bool SolveRoot() {
+        MasterLp lp(m_, limits_, 1e4);
+        lp.stop = [this] { return Stopped() || Elapsed() > share_ * control_.seconds; };
+        columnStock_.clear();
+        columnCounts_.clear();
+        columnIndex_.clear();
+        for (const Bar& bar : pool_) AddColumn(lp, bar.first, bar.second);
+        std::vector<int> single(m_ + limits_, -1);
+        for (int i = 0; i < m_; ++i) {
+            std::vector<int> counts(m_, 0);
+            const int t = StockFor(problem_, std::vector<int>(problem_.stock.size(), -1), problem_.items[i].size);
+            if (t < 0) continue;
+            counts[i] = static_cast<int>(std::min<std::int64_t>(demand_[i], problem_.stock[t].capacity / problem_.items[i].size));
+            if (counts[i] <= 0) continue;
+            if (pooled_.insert({t, counts}).second) {
+                pool_.push_back({t, counts});
+                AddColumn(lp, t, counts);
+            }
+            single[i] = columnIndex_[{t, counts}];
+        }
+        lp.SetRhs(Rhs(demand_, left_));
+        if (limits_ == 0) lp.SetBasis(single);
+        double bound = 0;
+        lpFailed_ = false;
+        share_ = kRootShare;
+        const bool proven = Generate(lp, demand_, left_, bound);
+        share_ = kProgrammeShare;
+        if (!proven && (lpFailed_ || Stopped())) return false;
+        if (bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {  // Farley's bound holds unproven too
+            bound_ = std::max(bound_, RoundUp(bound));
+            lpBound_ = true;
+        }
+        if (proven && lp.Shortfall() > 1e-6 && bound > 0) {
+            // The programme cannot cover the pieces from the stock on hand even in fractions.
+            infeasible_ = !best_.found;
+            return false;
+        }
+        root_ = std::make_unique<MasterLp>(lp);
+        rootStock_ = columnStock_;
+        rootCounts_ = columnCounts_;
+        rootIndex_ = columnIndex_;
+        rootPool_ = pool_.size();
+        return true;
+    }
+
+    // Strategy 0 fixes every pattern the programme cuts at least once; strategy 1 only the one it
+    // cuts most. Either rounds the largest fraction up when nothing is whole.
+    void Dive(int strategy) {
+        if (!root_) {
+            if (!SolveRoot()) return;
+        }
+        // Every dive starts from the root programme as solved, with the patterns found since.
+        MasterLp lp = *root_;
+        columnStock_ = rootStock_;
+        columnCounts_ = rootCounts_;
+        columnIndex_ = rootIndex_;
+        for (std::size_t k = rootPool_; k < pool_.size(); ++k) AddColumn(lp, pool_[k].first, pool_[k].second);
+        std::vector<int> demand = demand_, left = left_;
+        if (Done()) return;
+
+        long long total = 0;
+        for (int d : demand_) total += d;
+        std::vector<Bar> fixed;
+        double fixedCost = 0;
+        for (;;) {
+            long long rest = 0;
+            for (int d : demand) rest += d;
+            progress_ = total ? 0.05 + 0.9 * (1.0 - static_cast<double>(rest) / total) : 1.0;
+            if (rest == 0) {
+                Offer(PlanOf(problem_, fixed));
+                return;
+            }
+            std::vector<std::pair<int, double>> used;
+            for (const auto& [column, level] : lp.PositivePatterns()) {
+                const std::vector<int>& counts = columnCounts_[column];
+                bool useful = left[columnStock_[column]] != 0;
+                bool covers = false;
+                for (int i = 0; i < m_ && useful && !covers; ++i) covers = counts[i] > 0 && demand[i] > 0;
+                if (useful && covers) used.emplace_back(column, level);
+            }
+            if (used.empty()) break;
+            std::stable_sort(used.begin(), used.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+            // Later dives take one of the two to five largest fractions by lot, so that each dive differs.
+            if (strategy >= 2 && used[0].second < 1 - 1e-6) {
+                seed_ = seed_ * 1103515245u + 12345u;
+                std::swap(used[0], used[(seed_ >> 16) % std::min<std::size_t>(2 + strategy % 4, used.size())]);
+            }
+            int copies = 0;
+            for (const auto& [column, level] : used) {
+                const int whole = static_cast<int>(std::floor(level + 1e-6));
+                if (copies > 0 && (strategy == 1 || whole == 0)) break;
+                for (int k = 0; k < std::max(1, whole); ++k) {
+                    if (!Fix(column, demand, left, fixed, fixedCost)) break;
+                    ++copies;
+                }
+                if (whole == 0) break;
+            }
+            if (copies == 0) break;
+            if (!lp.SetRhs(Rhs(demand, left, true))) break;  // the programme stalled: greedy finishes
+            double restBound = 0;
+            const bool ok = Generate(lp, demand, left, restBound, kDiveRounds);
+            std::vector<Bar> bars = fixed;
+            if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
+            if (Done()) return;
+            // The last few pieces by exact search, when greedy left the plan above the bound.
+            std::vector<int> pieces;
+            for (int i = 0; i < m_; ++i) pieces.insert(pieces.end(), demand[i], i);
+            if (pieces.size() <= kRepackPieces + 4 && best_.found) {
+                std::vector<Bar> last;
+                if (SmallSearch(problem_, pieces, left, 50000, Deadline(), control_.cancel).Run(best_.cost - fixedCost, last)) {
+                    last.insert(last.end(), fixed.begin(), fixed.end());
+                    Offer(PlanOf(problem_, last));
+                }
+            }
+            if (Done() || !ok) return;
+            const double shake = 1e-3 * maxCost_;  // what the shaken counts may add to the bound
+            if (restBound > 0 && best_.found && RoundUp(fixedCost + restBound - shake) >= best_.cost - 1e-9 * maxCost_)
+                return;
+        }
+        std::vector<Bar> bars = fixed;
+        if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
+    }
+
+    // One more bar of a pattern, holding only the pieces still wanted.
+    bool Fix(int column, std::vector<int>& demand, std::vector<int>& left, std::vector<Bar>& fixed, double& fixedCost) {
+        const int stock = columnStock_[column];
+        if (left[stock] == 0) return false;
+        std::vector<int> counts(m_, 0);
+        bool any = false;
+        for (int i = 0; i < m_; ++i) {
+            counts[i] = std::min(columnCounts_[column][i], demand[i]);
+            demand[i] -= counts[i];
+            any = any || counts[i] > 0;
+        }
+        if (!any) return false;
+        if (left[stock] > 0) --left[stock];
+        fixed.emplace_back(stock, std::move(counts));
+        fixedCost += problem_.stock[stock].cost;
+        return true;
+    }
+
+    const PackProblem& problem_;
+    const PackControl& control_;
+    std::chrono::steady_clock::time_point start_;
+    int m_ = 0;
+    int limits_ = 0;
+    std::vector<int> limitRow_;
+    double maxCost_ = 0;
+    double unit_ = 0;
+    std::vector<int> demand_, left_;
+    std::vector<Bar> pool_;
+    std::set<Bar> pooled_;
+    std::vector<int> columnStock_;
+    std::vector<std::vector<int>> columnCounts_;
+    std::map<Bar, int> columnIndex_;
+    std::unique_ptr<MasterLp> root_;
+    bool lpFailed_ = false;
+    double share_ = kProgrammeShare;
+    std::vector<int> rootStock_;
+    std::vector<std::vector<int>> rootCounts_;
+    std::map<Bar, int> rootIndex_;
+    std::size_t rootPool_ = 0;
+    PackPlan best_;
+    double bound_ = 0;
+    bool lpBound_ = false;
+    bool infeasible_ = false;
+    bool stopped_ = false;
+    double progress_ = 0;
+    std::uint32_t seed_ = 1;
+};
+
+}  // namespace
+
+PackPlan FirstFitDecreasing(const PackProblem& problem) {
+    std::vector<int> demand, left;
+    for (const PackItem& item : problem.items) demand.push_back(item.demand);
+    for (const PackStock& s : problem.stock) left.push_back(s.count);
+    std::vector<Bar> bars;
+    if (!Greedy(problem, demand, left, false, bars)) return {};
+    return PlanOf(problem, bars);
+}
+
+PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control) {
+    return Solver(problem, control).Run();
+}
+
+}  // namespace mw

@@ -1,0 +1,157 @@
+// The cutting job's checks and messages, its directive text and its saved file.
+#include "cutplan/CutJob.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/MemoryFileSystem.h"
+
+namespace mw {
+namespace {
+
+CutJob Parsed(const std::string& text) {
+    CutJob job;
+    std::string error;
+    EXPECT_TRUE(ParseCutJob(text, job, error)) << error;
+    return job;
+}
+
+std::string ParseError(const std::string& text) {
+    CutJob job;
+    std::string error;
+    EXPECT_FALSE(ParseCutJob(text, job, error)) << text;
+    return error;
+}
+
+TEST(CutJobText, DirectivesCommentsAndOptionalFields) {
+    const CutJob job = Parsed("\xEF\xBB\xBF# a job\r\n"
+                              "stock 6000\r\n"
+                              "stock 9000 5   # five on hand\r\n"
+                              "\tstock 12000 - 310.5\r\n"
+                              "\r\n"
+                              "kerf 2.5\n"
+                              "trim 10\n"
+                              "piece 1500 4 #\n"
+                              "piece 1e3 1");
+    ASSERT_EQ(job.stock.size(), 3u);
+    EXPECT_EQ(job.stock[1].count, 5);
+    EXPECT_FALSE(job.stock[2].count);
+    EXPECT_EQ(job.stock[2].price, 310.5);
+    EXPECT_EQ(job.stock[2].line, 4);
+    EXPECT_EQ(job.kerf, 2.5);
+    EXPECT_EQ(job.trim, 10);
+    ASSERT_EQ(job.pieces.size(), 2u);
+    EXPECT_EQ(job.pieces[1].length, 1000);
+    EXPECT_EQ(job.pieces[1].line, 9);
+    EXPECT_EQ(ParseError("stock 6000\nkerf 3 trim 10\n"), "第2行: “trim”不是数字");
+}
+
+TEST(CutJobText, ReadsWhatItWrites) {
+    CutJob job;
+    job.section = "角钢(热轧) ∠50×5 #1\t\\";
+    job.kilogramsPerMetre = 3.77;
+    job.pricePerTonne = 4200;
+    job.reusableLength = 500;
+    job.kerf = 2.5;
+    job.trim = 10;
+    StockRow a{6000}, b{9000}, c{12000};
+    b.count = 5;
+    c.price = 310.5;
+    job.stock = {a, b, c};
+    job.pieces = {{1500, 4}, {0.1 + 0.2, 3}};
+    CutJob back;
+    std::string error;
+    ASSERT_TRUE(ParseCutJob(CutJobText(job), back, error)) << error;
+    EXPECT_EQ(back.section, job.section);
+    EXPECT_EQ(back.kilogramsPerMetre, job.kilogramsPerMetre);
+    EXPECT_EQ(back.pricePerTonne, job.pricePerTonne);
+    EXPECT_EQ(back.reusableLength, 500);
+    EXPECT_EQ(back.kerf, 2.5);
+    EXPECT_EQ(back.trim, 10);
+    ASSERT_EQ(back.stock.size(), 3u);
+    EXPECT_FALSE(back.stock[0].count || back.stock[0].price);
+    EXPECT_EQ(back.stock[1].count, 5);
+    EXPECT_FALSE(back.stock[1].price);
+    EXPECT_FALSE(back.stock[2].count);
+    EXPECT_EQ(back.stock[2].price, 310.5);
+    ASSERT_EQ(back.pieces.size(), 2u);
+    EXPECT_EQ(back.pieces[1].length, 0.1 + 0.2);  // exactly
+    EXPECT_EQ(back.pieces[1].count, 3);
+    EXPECT_EQ(CutJobText(back), CutJobText(job));
+}
+
+TEST(CutJobText, FaultsNameTheLine) {
+    EXPECT_EQ(ParseError("stock 6000\n\n# c\nsaw 3\n"), "第4行: 不认识的指令“saw”");
+    EXPECT_EQ(ParseError("stock 6000\npiece 1500\n"), "第2行: 格式为 piece 长度 数量");
+    EXPECT_EQ(ParseError("stock 6000\npiece 1500 4 4\n"), "第2行: 格式为 piece 长度 数量");
+    EXPECT_EQ(ParseError("stock 6000\npiece 1,5 4\n"), "第2行: “1,5”不是数字");
+    EXPECT_EQ(ParseError("stock 6000\npiece 1500 nan\n"), "第2行: “nan”不是数字");
+    EXPECT_EQ(ParseError("stock 6000\npiece 1e999 2\n"), "第2行: “1e999”不是数字");
+    EXPECT_EQ(ParseError("stock - 5\n"), "第1行: 格式为 stock 长度 [数量|-] [单价]");
+    EXPECT_EQ(ParseError("stock 6000 1 2 3\n"), "第1行: 格式为 stock 长度 [数量|-] [单价]");
+    EXPECT_EQ(ParseError("piece - 2\n"), "第1行: 格式为 piece 长度 数量");
+    EXPECT_EQ(ParseError("section a\\q\n"), "第1行: 名称中的转义符不对");
+    // Rows carry their file line, so the checks name it too.
+    const CutJob job = Parsed("stock 6000\n# pieces\npiece 1500 2\npiece 0 3\n");
+    EXPECT_EQ(CheckCutJob(job), "零件第4行: 长度必须大于0");
+}
+
+TEST(CutJobCheck, EachFaultGetsItsMessage) {
+    auto check = [](const std::string& text) { return CheckCutJob(Parsed(text)); };
+    EXPECT_EQ(check("stock 6000\npiece 1500 2\n"), "");
+    EXPECT_EQ(check("piece 1500 2\n"), "请输入至少一种原料长度");
+    EXPECT_EQ(check("stock 6000\n"), "请输入零件");
+    EXPECT_EQ(check("stock 6000\npiece -1 2\n"), "零件第2行: 长度必须大于0");
+    EXPECT_EQ(check("stock 6000\npiece 100 2.5\n"), "零件第2行: 数量必须是正整数");
+    EXPECT_EQ(check("stock 6000\npiece 100 0\n"), "零件第2行: 数量必须是正整数");
+    EXPECT_EQ(check("stock 6000\npiece 100 -3\n"), "零件第2行: 数量必须是正整数");
+    EXPECT_EQ(check("stock 6000\nstock 9000\npiece 9001 1\n"), "零件第3行: 长度9001比所有原料的可用长度都长");
+    EXPECT_EQ(check("stock 6000\ntrim 10\npiece 5995 1\n"), "零件第3行: 长度5995比所有原料的可用长度都长");
+    EXPECT_EQ(check("stock 6000\nstock 9000 0\npiece 7000 1\n"), "零件第3行: 长度7000比所有原料的可用长度都长");
+    EXPECT_EQ(check("stock 0\npiece 100 1\n"), "原料第1行: 长度必须大于0");
+    EXPECT_EQ(check("stock 10\ntrim 10\npiece 100 1\n"), "原料第1行: 长度必须大于端头余量");
+    EXPECT_EQ(check("stock 6000 1.5\npiece 100 1\n"), "原料第1行: 数量必须是不小于0的整数(不填为不限)");
+    EXPECT_EQ(check("stock 6000 - -2\npiece 100 1\n"), "原料第1行: 单价不能为负数");
+    EXPECT_EQ(check("stock 6000 - 20\nstock 9000\npiece 100 1\n"),
+              "原料第2行: 其他原料有单价, 此行也要填单价(或填写米重和吨价)");
+    EXPECT_EQ(check("stock 6000 - 20\nstock 9000\nweight 2\nprice 4000\npiece 100 1\n"), "");
+    EXPECT_EQ(check("stock 6000\nkerf -1\npiece 100 1\n"), "锯缝必须在0到100000 mm之间");
+    EXPECT_EQ(check("stock 6000\ntrim -1\npiece 100 1\n"), "端头余量必须在0到100000 mm之间");
+    EXPECT_EQ(check("stock 6000\npiece 100 60000\npiece 100 50000\n"), "零件第3行: 零件总数不能超过100000");
+    EXPECT_EQ(check("stock 200000\npiece 100 1\n"), "原料第1行: 长度不能超过100000 mm");
+}
+
+TEST(CutJobFile, KeepsTheJobWholeAndSetsADamagedOneAside) {
+    MemoryFileSystem files;
+    CutJobFile file(files, "/app/CutJobKq.txt");
+    CutJob job;
+    std::string setAside;
+    EXPECT_TRUE(file.Load(job, setAside));  // none yet
+    EXPECT_TRUE(job.stock.empty());
+
+    job.section = "圆钢 Φ20";
+    job.kilogramsPerMetre = 2.466;
+    job.stock = {{6000}};
+    job.pieces = {{1500, 3}, {0, 2}};  // unfinished rows are kept as typed
+    ASSERT_TRUE(file.Save(job));
+    CutJob back;
+    ASSERT_TRUE(file.Load(back, setAside));
+    EXPECT_EQ(CutJobText(back), CutJobText(job));
+    EXPECT_EQ(back.pieces[1].line, 2);  // rows numbered as the window's table
+
+    files.files["/app/CutJobKq.txt"] = "stock 6000\npiece 1500 zwei\n";
+    EXPECT_FALSE(file.Load(back, setAside));
+    EXPECT_EQ(setAside, "/app/CutJobKq.txt.damaged");
+    EXPECT_EQ(files.files[setAside], "stock 6000\npiece 1500 zwei\n");
+    EXPECT_FALSE(files.Exists("/app/CutJobKq.txt"));
+    EXPECT_TRUE(back.stock.empty() && back.pieces.empty());
+
+    files.files["/app/CutJobKq.txt"] = "garbage";
+    EXPECT_FALSE(file.Load(back, setAside));
+    EXPECT_EQ(setAside, "/app/CutJobKq.txt.damaged-2");
+
+    files.readOnly = true;
+    EXPECT_FALSE(file.Save(job));
+}
+
+}  // namespace
+}  // namespace mw
