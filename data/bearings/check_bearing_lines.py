@@ -13,7 +13,7 @@ only the finished lines, so a hand edit or a generator fault that breaks a rule 
 import math
 import re
 
-from gen_bearing_tables import BOUND, PLANS, TAPERED_INNER, TREND, envelope_kg
+from bearing_rules import BOUND, PLANS, TAPERED_INNER, TREND, envelope_kg
 
 SUFFIXES = ('AC', 'C', 'B', 'K')
 
