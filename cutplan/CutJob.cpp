@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "settings/TextFields.h"
+
 namespace mw {
 
 namespace {
@@ -13,60 +15,14 @@ namespace {
 // Far beyond any job of this kind; keeps the solver's grid and the counts in range.
 constexpr double kMaxLength = 100000;  // mm
 constexpr double kMaxPieces = 100000;
-
-std::string Number(double value) {
-    // The shortest plain decimal that reads back to the same value.
-    for (int places = 0; places <= 17; ++places) {
-        char text[400];
-        std::snprintf(text, sizeof text, "%.*f", places, value);
-        if (std::strtod(text, nullptr) == value) return text;
-    }
-    char text[64];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
-}
+// Prices and weights far beyond any steel, low enough that a plan's cost stays a whole number
+// of fen in 64 bits: 100000 kg/m × 100 m × 1e8 元/t is 1e12 元 a bar.
+constexpr double kMaxPrice = 1e8;        // 元 a bar, or 元/t
+constexpr double kMaxKilogramsPerMetre = 100000;
 
 std::string Row(const char* table, int line) { return std::string(table) + "第" + std::to_string(line) + "行: "; }
 
 bool Whole(double value) { return std::isfinite(value) && value == std::floor(value); }
-
-// A whole token that is a finite number; nothing else counts.
-bool ParseNumber(const std::string& text, double& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size() && std::isfinite(value);
-}
-
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default:   out += c;
-        }
-    }
-    return out;
-}
-
-bool Unescape(const std::string& text, std::string& out) {
-    out.clear();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') { out += text[i]; continue; }
-        if (++i == text.size()) return false;
-        switch (text[i]) {
-            case '\\': out += '\\'; break;
-            case 't':  out += '\t'; break;
-            case 'n':  out += '\n'; break;
-            case 'r':  out += '\r'; break;
-            default:   return false;
-        }
-    }
-    return true;
-}
 
 std::vector<std::string> Words(const std::string& line) {
     std::vector<std::string> words;
@@ -93,7 +49,9 @@ std::string Trimmed(const std::string& text) {
 
 std::string CheckCutJob(const CutJob& job) {
     if (!std::isfinite(job.kilogramsPerMetre) || job.kilogramsPerMetre < 0) return "米重不能为负数";
+    if (job.kilogramsPerMetre > kMaxKilogramsPerMetre) return "米重不能超过100000 kg/m";
     if (!std::isfinite(job.pricePerTonne) || job.pricePerTonne < 0) return "单价不能为负数";
+    if (job.pricePerTonne > kMaxPrice) return "单价不能超过100000000元";
     if (!std::isfinite(job.kerf) || job.kerf < 0 || job.kerf > kMaxLength) return "锯缝必须在0到100000 mm之间";
     if (!std::isfinite(job.trim) || job.trim < 0 || job.trim > kMaxLength) return "端头余量必须在0到100000 mm之间";
     if (!std::isfinite(job.reusableLength) || job.reusableLength < 0) return "余料可用长度不能为负数";
@@ -110,6 +68,7 @@ std::string CheckCutJob(const CutJob& job) {
         if (row.count && (!Whole(*row.count) || *row.count < 0 || *row.count > kMaxPieces))
             return at + "数量必须是不小于0的整数(不填为不限)";
         if (row.price && (!std::isfinite(*row.price) || *row.price < 0)) return at + "单价不能为负数";
+        if (row.price && *row.price > kMaxPrice) return at + "单价不能超过100000000元";
         anyPrice = anyPrice || row.price;
         if (!row.count || *row.count > 0) longest = std::max(longest, row.length - job.trim);
     }
@@ -123,7 +82,7 @@ std::string CheckCutJob(const CutJob& job) {
         if (!Whole(row.count) || row.count <= 0) return at + "数量必须是正整数";
         total += row.count;
         if (total > kMaxPieces) return at + "零件总数不能超过100000";
-        if (row.length > longest) return at + "长度" + Number(row.length) + "比所有原料的可用长度都长";
+        if (row.length > longest) return at + "长度" + ShortestNumber(row.length) + "比所有原料的可用长度都长";
     }
     return "";
 }
@@ -145,7 +104,7 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error) {
         if (trimmed.compare(0, 7, "section") == 0 &&
             (trimmed.size() == 7 || trimmed[7] == ' ' || trimmed[7] == '\t')) {
             // The name runs to the line's end, `#` included.
-            if (!Unescape(Trimmed(trimmed.substr(7)), job.section)) return fail("名称中的转义符不对");
+            if (!UnescapeField(Trimmed(trimmed.substr(7)), job.section)) return fail("名称中的转义符不对");
             continue;
         }
         const std::vector<std::string> words = Words(trimmed.substr(0, trimmed.find('#')));
@@ -156,7 +115,7 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error) {
         for (std::size_t k = 1; k < words.size(); ++k) {
             double value = 0;
             const bool blank = words[k] == "-";
-            if (!blank && !ParseNumber(words[k], value)) return fail("“" + words[k] + "”不是数字");
+            if (!blank && !ParseNumberField(words[k], value)) return fail("“" + words[k] + "”不是数字");
             values.push_back(value);
             given.push_back(!blank);
         }
@@ -192,19 +151,19 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error) {
 
 std::string CutJobText(const CutJob& job) {
     std::string text = "# 下料任务\r\n";
-    if (!job.section.empty()) text += "section " + Escape(job.section) + "\r\n";
-    text += "weight " + Number(job.kilogramsPerMetre) + "\r\n";
-    text += "price " + Number(job.pricePerTonne) + "\r\n";
-    text += "reusable " + Number(job.reusableLength) + "\r\n";
-    text += "kerf " + Number(job.kerf) + "\r\n";
-    text += "trim " + Number(job.trim) + "\r\n";
+    if (!job.section.empty()) text += "section " + EscapeField(job.section) + "\r\n";
+    text += "weight " + ShortestNumber(job.kilogramsPerMetre) + "\r\n";
+    text += "price " + ShortestNumber(job.pricePerTonne) + "\r\n";
+    text += "reusable " + ShortestNumber(job.reusableLength) + "\r\n";
+    text += "kerf " + ShortestNumber(job.kerf) + "\r\n";
+    text += "trim " + ShortestNumber(job.trim) + "\r\n";
     for (const StockRow& row : job.stock) {
-        text += "stock " + Number(row.length);
-        if (row.count || row.price) text += " " + (row.count ? Number(*row.count) : std::string("-"));
-        if (row.price) text += " " + Number(*row.price);
+        text += "stock " + ShortestNumber(row.length);
+        if (row.count || row.price) text += " " + (row.count ? ShortestNumber(*row.count) : std::string("-"));
+        if (row.price) text += " " + ShortestNumber(*row.price);
         text += "\r\n";
     }
-    for (const PieceRow& row : job.pieces) text += "piece " + Number(row.length) + " " + Number(row.count) + "\r\n";
+    for (const PieceRow& row : job.pieces) text += "piece " + ShortestNumber(row.length) + " " + ShortestNumber(row.count) + "\r\n";
     return text;
 }
 

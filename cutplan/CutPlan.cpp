@@ -7,21 +7,11 @@
 #include <cstdlib>
 #include <map>
 
+#include "settings/TextFields.h"
+
 namespace mw {
 
 namespace {
-
-std::string Number(double value) {
-    // The shortest plain decimal that reads back to the same value.
-    for (int places = 0; places <= 17; ++places) {
-        char text[400];
-        std::snprintf(text, sizeof text, "%.*f", places, value);
-        if (std::strtod(text, nullptr) == value) return text;
-    }
-    char text[64];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
-}
 
 std::string Fixed(double value, int places) {
     char text[352];
@@ -78,35 +68,35 @@ std::string CheckCutPlan(const CutJob& job, const CutPlan& plan) {
             wanted[piece] -= pattern.times;
         }
         length += job.kerf * (pattern.pieces.size() - 1);
-        if (length > stock.length - job.trim + 1e-6) return "a bar of " + Number(stock.length) + " is overfull";
+        if (length > stock.length - job.trim + 1e-6) return "a bar of " + ShortestNumber(stock.length) + " is overfull";
         const double offcut = std::max(0.0, stock.length - job.trim - length - job.kerf);
         if (std::fabs(offcut - pattern.offcut) > 1e-6) return "a pattern's offcut is wrong";
         bars[pattern.stock] += pattern.times;
     }
     for (const auto& [length, left] : wanted)
-        if (left != 0) return "pieces of " + Number(length) + (left > 0 ? " missing" : " too many");
+        if (left != 0) return "pieces of " + ShortestNumber(length) + (left > 0 ? " missing" : " too many");
     for (std::size_t t = 0; t < job.stock.size(); ++t)
-        if (job.stock[t].count && bars[t] > *job.stock[t].count) return "more bars of " + Number(job.stock[t].length) + " than on hand";
+        if (job.stock[t].count && bars[t] > *job.stock[t].count) return "more bars of " + ShortestNumber(job.stock[t].length) + " than on hand";
     return "";
 }
 
 std::string CutPlanText(const CutPlan& plan) {
     std::string text;
     for (const CutPattern& pattern : plan.patterns) {
-        text += "pattern " + std::to_string(pattern.times) + " " + Number(pattern.stockLength);
-        for (double piece : pattern.pieces) text += " " + Number(piece);
+        text += "pattern " + std::to_string(pattern.times) + " " + ShortestNumber(pattern.stockLength);
+        for (double piece : pattern.pieces) text += " " + ShortestNumber(piece);
         text += "\n";
     }
     text += "bars " + std::to_string(plan.bars) + "\n";
     switch (plan.measure) {
         case PlanMeasure::Bars:
-            text += "bound " + Number(std::round(plan.bound)) + "\n";
+            text += "bound " + ShortestNumber(std::round(plan.bound)) + "\n";
             break;
         case PlanMeasure::Yuan:
             text += "cost " + Fixed(plan.cost, 2) + "\nbound " + Fixed(plan.bound, 2) + "\n";
             break;
         case PlanMeasure::Millimetres:
-            text += "length " + Number(plan.boughtLength) + "\nbound " + Number(plan.bound) + "\n";
+            text += "length " + ShortestNumber(plan.boughtLength) + "\nbound " + ShortestNumber(plan.bound) + "\n";
             break;
     }
     return text;

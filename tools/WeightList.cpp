@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "expr/TrimZeros.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 
@@ -15,38 +16,6 @@ namespace {
 const char kSignature[] = "材料重量清单\t1";
 const char kDefaultPriceKey[] = "默认单价";
 constexpr std::size_t kRowFields = 6;
-
-// File fields are tab-separated on lines of their own: tabs, line ends and backslashes in a
-// text are written as \t, \n, \r and \\.
-std::string Escape(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default:   out += c;
-        }
-    }
-    return out;
-}
-
-bool Unescape(const std::string& text, std::string& out) {
-    out.clear();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') { out += text[i]; continue; }
-        if (++i == text.size()) return false;
-        switch (text[i]) {
-            case '\\': out += '\\'; break;
-            case 't':  out += '\t'; break;
-            case 'n':  out += '\n'; break;
-            case 'r':  out += '\r'; break;
-            default:   return false;
-        }
-    }
-    return true;
-}
 
 std::vector<std::string> Split(const std::string& line, char separator) {
     std::vector<std::string> fields(1);
@@ -61,24 +30,6 @@ std::string ExactNumber(double value) {
     char text[64];
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;
-}
-
-// A whole field that is a finite number; nothing else counts.
-bool ParseNumber(const std::string& text, double& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size() && std::isfinite(value);
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
 }
 
 }  // namespace
@@ -177,9 +128,9 @@ std::string WeightList::FileText() const {
     std::string text = std::string(kSignature) + "\r\n";
     text += std::string(kDefaultPriceKey) + "\t" + ExactNumber(defaultPrice_) + "\r\n";
     for (const WeightRow& row : rows_) {
-        text += Escape(row.item.calculator) + "\t" + Escape(row.item.size) + "\t" +
-                Escape(row.item.quantity) + "\t" + ExactNumber(row.item.kilograms) + "\t" +
-                Escape(row.time) + "\t" + (row.price ? ExactNumber(*row.price) : std::string()) + "\r\n";
+        text += EscapeField(row.item.calculator) + "\t" + EscapeField(row.item.size) + "\t" +
+                EscapeField(row.item.quantity) + "\t" + ExactNumber(row.item.kilograms) + "\t" +
+                EscapeField(row.time) + "\t" + (row.price ? ExactNumber(*row.price) : std::string()) + "\r\n";
     }
     return text;
 }
@@ -193,19 +144,19 @@ bool WeightList::ParseFileText(const std::string& text, std::vector<WeightRow>& 
     }
     if (lines.size() < 2 || lines[0] != kSignature) return false;
     const std::vector<std::string> price = Split(lines[1], '\t');
-    if (price.size() != 2 || price[0] != kDefaultPriceKey || !ParseNumber(price[1], defaultPrice)) return false;
+    if (price.size() != 2 || price[0] != kDefaultPriceKey || !ParseNumberField(price[1], defaultPrice)) return false;
     rows.clear();
     for (std::size_t i = 2; i < lines.size(); ++i) {
         const std::vector<std::string> fields = Split(lines[i], '\t');
         if (fields.size() != kRowFields) return false;
         WeightRow row;
         double number = 0;
-        if (!Unescape(fields[0], row.item.calculator) || !Unescape(fields[1], row.item.size) ||
-            !Unescape(fields[2], row.item.quantity) || !ParseNumber(fields[3], row.item.kilograms) ||
-            !Unescape(fields[4], row.time))
+        if (!UnescapeField(fields[0], row.item.calculator) || !UnescapeField(fields[1], row.item.size) ||
+            !UnescapeField(fields[2], row.item.quantity) || !ParseNumberField(fields[3], row.item.kilograms) ||
+            !UnescapeField(fields[4], row.time))
             return false;
         if (!fields[5].empty()) {
-            if (!ParseNumber(fields[5], number)) return false;
+            if (!ParseNumberField(fields[5], number)) return false;
             row.price = number;
         }
         rows.push_back(std::move(row));

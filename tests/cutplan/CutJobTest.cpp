@@ -118,6 +118,10 @@ TEST(CutJobCheck, EachFaultGetsItsMessage) {
     EXPECT_EQ(check("stock 6000\ntrim -1\npiece 100 1\n"), "端头余量必须在0到100000 mm之间");
     EXPECT_EQ(check("stock 6000\npiece 100 60000\npiece 100 50000\n"), "零件第3行: 零件总数不能超过100000");
     EXPECT_EQ(check("stock 200000\npiece 100 1\n"), "原料第1行: 长度不能超过100000 mm");
+    // Prices and weights past any steel would overflow the plan's whole-number costs.
+    EXPECT_EQ(check("stock 12000 2 777777777777777777150\npiece 100 1\n"), "原料第1行: 单价不能超过100000000元");
+    EXPECT_EQ(check("stock 6000\nprice 1e9\npiece 100 1\n"), "单价不能超过100000000元");
+    EXPECT_EQ(check("stock 6000\nweight 1e6\npiece 100 1\n"), "米重不能超过100000 kg/m");
 }
 
 TEST(CutJobFile, KeepsTheJobWholeAndSetsADamagedOneAside) {
