@@ -18,7 +18,6 @@ constexpr std::int64_t kCoarseCells = 20000;
 constexpr long kMaxNodes = 2000000;
 constexpr long kQuickNodes = 20000;
 constexpr std::size_t kFrontierStates = 1000000;
-constexpr std::size_t kOtherSets = 4;
 
 struct Part {
     int item;
@@ -166,16 +165,8 @@ bool ByFrontier(const std::vector<KnapsackItem>& items, std::vector<Part> parts,
         int best = 0;
         for (int k : frontier)
             if (states[k].size <= capacity / unit) best = k;
-        auto countsOf = [&](int k) {
-            std::vector<int> counts(items.size(), 0);
-            for (; states[k].parent >= 0; k = states[k].parent) counts[parts[states[k].part].item] += parts[states[k].part].copies;
-            return counts;
-        };
-        result.counts = countsOf(best);
-        // The next best of the sets kept, for more than one pattern a pricing round.
-        for (int k : frontier)
-            if (k != best && states[k].size <= capacity / unit && result.others.size() < kOtherSets)
-                result.others.push_back(countsOf(k));
+        for (int k = best; states[k].parent >= 0; k = states[k].parent)
+            result.counts[parts[states[k].part].item] += parts[states[k].part].copies;
         for (std::size_t i = 0; i < items.size(); ++i) result.value += items[i].value * result.counts[i];
         result.upper = result.value;
         out.push_back(std::move(result));

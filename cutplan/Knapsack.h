@@ -17,7 +17,6 @@ struct KnapsackResult {
     double value = 0;         // of `counts`, which always fit
     std::vector<int> counts;  // per item
     double upper = 0;         // no set that fits is worth more
-    std::vector<std::vector<int>> others;  // other sets that fit, worth nearly as much (may be none)
     bool Exact() const { return upper <= value + 1e-12; }
 };
 

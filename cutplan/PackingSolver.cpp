@@ -512,16 +512,13 @@ private:
             const int t = types[k];
             const double cost = problem_.stock[t].cost / maxCost_;
             const double pi = limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0;
-            for (std::size_t n = 0; n <= results[k].others.size(); ++n) {
-                const std::vector<int>& counts = n == 0 ? results[k].counts : results[k].others[n - 1];
-                double value = 0;  // at these duals (the pattern may have been priced at others)
-                for (int i = 0; i < m_; ++i) value += counts[i] * y[i];
-                if (cost - value - pi >= -1e-9) continue;
-                if (!pooled_.insert({t, counts}).second) continue;  // rounding: known already
-                pool_.push_back({t, counts});
-                AddColumn(lp, t, counts);
-                added = true;
-            }
+            double value = 0;  // at these duals (the pattern may have been priced at others)
+            for (int i = 0; i < m_; ++i) value += results[k].counts[i] * y[i];
+            if (cost - value - pi >= -1e-9) continue;
+            if (!pooled_.insert({t, results[k].counts}).second) continue;  // rounding: known already
+            pool_.push_back({t, results[k].counts});
+            AddColumn(lp, t, results[k].counts);
+            added = true;
         }
         return added;
     }
