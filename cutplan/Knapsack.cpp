@@ -3,6 +3,7 @@
 #include "cutplan/Knapsack.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace mw {
@@ -16,6 +17,7 @@ constexpr std::int64_t kMaxExactCells = 24000000;
 constexpr std::int64_t kCoarseCells = 20000;
 constexpr long kMaxNodes = 2000000;
 constexpr long kQuickNodes = 20000;
+constexpr std::size_t kFrontierStates = 1000000;
 
 struct Part {
     int item;
@@ -104,6 +106,72 @@ std::vector<KnapsackResult> ByTable(const std::vector<KnapsackItem>& items, cons
         results.push_back(std::move(result));
     }
     return results;
+}
+
+// The exact optimum by the sets that are worth more than every lighter set (sorted by length,
+// each part added to each set in turn): few such sets when few pieces fill a bar, however fine
+// the grid. False when the sets outgrow `stateLimit`.
+// Parts go in by worth per unit of length, so that a set that cannot reach `known` (a value some
+// set that fits is worth) even with its room filled at the best rate left is dropped early.
+bool ByFrontier(const std::vector<KnapsackItem>& items, std::vector<Part> parts, std::int64_t unit,
+                const std::vector<std::int64_t>& capacities, double known, std::size_t stateLimit,
+                std::vector<KnapsackResult>& out) {
+    std::stable_sort(parts.begin(), parts.end(),
+                     [](const Part& a, const Part& b) { return a.value * b.size > b.value * a.size; });
+    struct State {
+        std::int64_t size;
+        double value;
+        int parent;  // the state this one grew from, -1 for the empty set
+        int part;
+    };
+    std::int64_t largest = 0;
+    for (std::int64_t c : capacities) largest = std::max(largest, c / unit);
+    std::vector<State> states{{0, 0.0, -1, -1}};  // every state ever made, for reading back
+    std::vector<int> frontier{0}, grown, merged;
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        grown.clear();
+        for (int k : frontier) {
+            if (states[k].size + parts[p].size > largest) break;
+            grown.push_back(static_cast<int>(states.size()));
+            states.push_back({states[k].size + parts[p].size, states[k].value + parts[p].value, k,
+                              static_cast<int>(p)});
+        }
+        merged.clear();
+        std::size_t a = 0, b = 0;
+        double top = -1;
+        const double rate = p + 1 < parts.size() ? parts[p + 1].value / parts[p + 1].size : 0.0;
+        while (a < frontier.size() || b < grown.size()) {
+            int next;
+            if (b == grown.size() ||
+                (a < frontier.size() && (states[frontier[a]].size < states[grown[b]].size ||
+                                         (states[frontier[a]].size == states[grown[b]].size &&
+                                          states[frontier[a]].value >= states[grown[b]].value))))
+                next = frontier[a++];
+            else
+                next = grown[b++];
+            if (states[next].value + (largest - states[next].size) * rate < known - 1e-9) continue;
+            if (states[next].value > top + 1e-12) {
+                merged.push_back(next);
+                top = states[next].value;
+            }
+        }
+        frontier.swap(merged);
+        if (states.size() > stateLimit) return false;
+    }
+    out.clear();
+    for (std::int64_t capacity : capacities) {
+        KnapsackResult result;
+        result.counts.assign(items.size(), 0);
+        int best = 0;
+        for (int k : frontier)
+            if (states[k].size <= capacity / unit) best = k;
+        for (int k = best; states[k].parent >= 0; k = states[k].parent)
+            result.counts[parts[states[k].part].item] += parts[states[k].part].copies;
+        for (std::size_t i = 0; i < items.size(); ++i) result.value += items[i].value * result.counts[i];
+        result.upper = result.value;
+        out.push_back(std::move(result));
+    }
+    return true;
 }
 
 class Search {
@@ -214,6 +282,14 @@ std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& item
             if (!results.back().Exact()) break;
         }
         if (results.size() == capacities.size() && results.back().Exact()) return results;
+        // With one capacity the search's set is a value to beat; with several, the least of theirs.
+        double known = 0;
+        if (results.size() == capacities.size()) {
+            known = HUGE_VAL;
+            for (const KnapsackResult& r : results) known = std::min(known, r.value);
+            if (capacities.size() > 1) known = 0;
+        }
+        if (ByFrontier(items, parts, unit, capacities, known, kFrontierStates, results)) return results;
     }
     if (cells <= kMaxTableCells || (exact && cells <= kMaxExactCells)) {
         std::vector<KnapsackResult> results = ByTable(items, parts, unit, capacities);

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "cutplan/Knapsack.h"
+#include "cutplan/PackingBounds.h"
 #include "cutplan/MasterLp.h"
 
 namespace mw {
@@ -238,6 +239,10 @@ public:
             g = std::gcd(g, static_cast<long long>(std::llround(s.cost)));
         }
         unit_ = static_cast<double>(g);
+        bySize_.resize(m_);
+        std::iota(bySize_.begin(), bySize_.end(), 0);
+        std::stable_sort(bySize_.begin(), bySize_.end(),
+                         [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
         demand_.resize(m_);
         for (int i = 0; i < m_; ++i) demand_[i] = problem.items[i].demand;
         for (const PackStock& s : problem.stock) left_.push_back(s.count);
@@ -248,13 +253,21 @@ public:
         std::vector<Bar> bars;
         if (GreedyBest(problem_, demand_, left_, bars)) Offer(PlanOf(problem_, bars));
         bound_ = RoundUp(SizeBound());
+        if (problem_.stock.size() == 1) {
+            const double pairs = RoundUp(MartelloTothBound(problem_.items, problem_.stock[0].capacity) * problem_.stock[0].cost);
+            if (pairs > bound_ + 1e-9 * maxCost_) {
+                bound_ = pairs;
+                boundSource_ = PackBoundSource::MartelloToth;
+            }
+        }
         for (const Bar& bar : bars) AddToPool(bar.first, bar.second);
         for (int strategy = 0; strategy < kDives && !Done() && Elapsed() < kProgrammeShare * control_.seconds; ++strategy)
             Dive(strategy);
         Repack();
         outcome.plan = best_;
         outcome.bound = bound_;
-        outcome.lpBound = lpBound_;
+        outcome.lpBound = boundSource_ == PackBoundSource::Programme;
+        outcome.boundSource = boundSource_;
         outcome.infeasible = infeasible_;
         outcome.stopped = Stopped() && !infeasible_ && !(best_.found && best_.cost <= bound_ + 1e-9 * maxCost_);
         return outcome;
@@ -366,6 +379,19 @@ private:
 
     void AddToPool(int stock, const std::vector<int>& counts) {
         if (pooled_.insert({stock, counts}).second) pool_.push_back({stock, counts});
+    }
+
+    // A longer piece may always stand in for a shorter one: a column at no cost that covers one
+    // piece of a length by one of the next longer length. Every plan of the programme with them
+    // turns into one without (the longer piece cut in place of the shorter), so the bound stays;
+    // but they hold the duals in the order of the lengths, which spares most pricing rounds.
+    void AddExchanges(MasterLp& lp) {
+        const std::vector<int>& order = bySize_;
+        for (int k = 0; k + 1 < m_; ++k) {
+            lp.AddPattern(0.0, {{order[k], -1.0}, {order[k + 1], 1.0}});
+            columnStock_.push_back(-1);
+            columnCounts_.emplace_back();
+        }
     }
 
     void AddColumn(MasterLp& lp, int stock, const std::vector<int>& counts) {
@@ -529,6 +555,7 @@ private:
             }
             single[i] = columnIndex_[{t, counts}];
         }
+        AddExchanges(lp);
         lp.SetRhs(Rhs(demand_, left_));
         if (limits_ == 0) lp.SetBasis(single);
         double bound = 0;
@@ -538,8 +565,10 @@ private:
         share_ = kProgrammeShare;
         if (!proven && (lpFailed_ || Stopped())) return false;
         if (bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {  // Farley's bound holds unproven too
+            // Proven, Farley's bound rounds up to the programme's own.
+            const PackBoundSource source = proven ? PackBoundSource::Programme : PackBoundSource::Farley;
+            if (RoundUp(bound) > bound_ + 1e-9 * maxCost_ || source == PackBoundSource::Programme) boundSource_ = source;
             bound_ = std::max(bound_, RoundUp(bound));
-            lpBound_ = true;
         }
         if (proven && lp.Shortfall() > 1e-6 && bound > 0) {
             // The programme cannot cover the pieces from the stock on hand even in fractions.
@@ -583,6 +612,7 @@ private:
             }
             std::vector<std::pair<int, double>> used;
             for (const auto& [column, level] : lp.PositivePatterns()) {
+                if (columnStock_[column] < 0) continue;  // an exchange, not a bar
                 const std::vector<int>& counts = columnCounts_[column];
                 bool useful = left[columnStock_[column]] != 0;
                 bool covers = false;
@@ -638,8 +668,18 @@ private:
         if (left[stock] == 0) return false;
         std::vector<int> counts(m_, 0);
         bool any = false;
-        for (int i = 0; i < m_; ++i) {
+        // Pieces the pattern has beyond the count still wanted leave their places to shorter
+        // pieces still wanted (as the programme's exchanges do), each the shortest place it fits.
+        std::multiset<std::int64_t> places;
+        for (int i : bySize_) {
             counts[i] = std::min(columnCounts_[column][i], demand[i]);
+            for (int k = counts[i]; k < columnCounts_[column][i]; ++k) places.insert(problem_.items[i].size);
+            while (counts[i] < demand[i] && !places.empty()) {
+                auto place = places.lower_bound(problem_.items[i].size);
+                if (place == places.end()) break;
+                places.erase(place);
+                ++counts[i];
+            }
             demand[i] -= counts[i];
             any = any || counts[i] > 0;
         }
@@ -659,6 +699,7 @@ private:
     double maxCost_ = 0;
     double unit_ = 0;
     std::vector<int> demand_, left_;
+    std::vector<int> bySize_;  // items, longest first
     std::vector<Bar> pool_;
     std::set<Bar> pooled_;
     std::vector<int> columnStock_;
@@ -673,7 +714,7 @@ private:
     std::size_t rootPool_ = 0;
     PackPlan best_;
     double bound_ = 0;
-    bool lpBound_ = false;
+    PackBoundSource boundSource_ = PackBoundSource::Sizes;
     bool infeasible_ = false;
     bool stopped_ = false;
     double progress_ = 0;

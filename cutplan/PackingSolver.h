@@ -47,10 +47,20 @@ struct PackControl {
     double seconds = 10;  // wall-clock budget; the best plan found by then is returned
 };
 
+// Where a bound comes from. Each is at most the rounded-up linear programme's, so a plan that meets
+// any of them meets that too (and is optimal).
+enum class PackBoundSource {
+    Sizes,         // the pieces' total length at the cheapest rate
+    MartelloToth,  // the sizes with the pieces that need bars of their own (one stock length)
+    Farley,        // the duals of a programme not solved to the end, scaled to price every pattern
+    Programme,     // the rounded-up linear programme, proven
+};
+
 struct PackOutcome {
     PackPlan plan;
     double bound = 0;        // no plan costs less
-    bool lpBound = false;    // the bound is the rounded-up linear programme's
+    bool lpBound = false;    // the bound is the rounded-up linear programme's, proven
+    PackBoundSource boundSource = PackBoundSource::Sizes;
     bool infeasible = false; // proven: the stock on hand cannot hold the pieces
     bool stopped = false;    // cancelled or out of time before the search ended
 };

@@ -84,5 +84,48 @@ TEST(Knapsack, QuickAnswersFitAndTheirUpperBoundHolds) {
     }
 }
 
+// Every set by its pieces in item order: quick when only a few pieces fit a bar.
+double BestByCombination(const std::vector<KnapsackItem>& items, std::int64_t capacity) {
+    std::vector<int> used(items.size(), 0);
+    double best = 0;
+    std::function<void(std::size_t, std::int64_t, double)> add = [&](std::size_t from, std::int64_t room, double value) {
+        best = std::max(best, value);
+        for (std::size_t i = from; i < items.size(); ++i) {
+            if (used[i] == items[i].bound || items[i].size > room || items[i].value <= 0) continue;
+            ++used[i];
+            add(i, room - items[i].size, value + items[i].value);
+            --used[i];
+        }
+    };
+    add(0, capacity, 0);
+    return best;
+}
+
+TEST(Knapsack, FewPiecesABarOnAFineGridMatchEnumeration) {
+    // Sizes a fifth to a third of the bar with no common divisor: too fine a grid for the table, too
+    // many near-equal rates for a short search, the case of the sets worth more than every lighter one.
+    std::mt19937 random(5);
+    for (int round = 0; round < 4; ++round) {
+        std::vector<KnapsackItem> items;
+        for (int i = 0; i < 80; ++i) {
+            const std::int64_t size = 20011 + static_cast<std::int64_t>(random() % 15000);
+            items.push_back({size, 1 + static_cast<int>(random() % 3),
+                             // equal rates in steps of a few per cent: the search's bound tells little
+                             size / 100000.0 * (1 + (random() % 3) / 50.0)});
+        }
+        const std::vector<std::int64_t> capacities = {100003};
+        const KnapsackResult exact = SolveKnapsacks(items, capacities, true)[0];
+        ExpectSound(items, capacities[0], exact);
+        EXPECT_NEAR(exact.value, BestByCombination(items, capacities[0]), 1e-9) << "round " << round;
+        EXPECT_TRUE(exact.Exact());
+        const std::vector<std::int64_t> two = {100003, 90001};
+        const std::vector<KnapsackResult> both = SolveKnapsacks(items, two, true);
+        for (std::size_t k = 0; k < two.size(); ++k) {
+            ExpectSound(items, two[k], both[k]);
+            EXPECT_NEAR(both[k].value, BestByCombination(items, two[k]), 1e-9) << "round " << round;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace mw

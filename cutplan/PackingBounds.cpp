@@ -1,0 +1,48 @@
+// The bound holds against the linear programme over patterns: for a threshold K, prices of 1 for
+// pieces longer than C−K, size/C for the others from K up, 0 below K price no pattern above 1
+// (a piece longer than C−K shares a bar only with pieces shorter than K), nor do prices of 1 for
+// every piece longer than half a bar and 0 for the rest; the programme is at least either sum.
+#include "cutplan/PackingBounds.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace mw {
+
+long long MartelloTothBound(const std::vector<PackItem>& items, std::int64_t capacity) {
+    if (capacity <= 0) return 0;
+    std::vector<std::pair<std::int64_t, long long>> pieces;  // size, count; largest first
+    for (const PackItem& item : items) {
+        if (item.demand <= 0) continue;
+        if (item.size > capacity || item.size <= 0) return 0;
+        pieces.push_back({item.size, item.demand});
+    }
+    std::sort(pieces.begin(), pieces.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    // Thresholds: 0 and each size up to half a bar; the bound changes only there.
+    std::vector<std::int64_t> thresholds{0};
+    for (const auto& [size, count] : pieces)
+        if (2 * size <= capacity) thresholds.push_back(size);
+    long long best = 0;
+    for (std::int64_t k : thresholds) {
+        long long own = 0;           // pieces longer than C−K or longer than half a bar
+        long double roomLeft = 0;    // room beside those longer than half a bar but not C−K
+        long double rest = 0;        // total length of the pieces from K to half a bar
+        for (const auto& [size, count] : pieces) {
+            if (size > capacity - k) {
+                own += count;
+            } else if (2 * size > capacity) {
+                own += count;
+                roomLeft += static_cast<long double>(capacity - size) * count;
+            } else if (size >= k) {
+                rest += static_cast<long double>(size) * count;
+            }
+        }
+        long long bound = own;
+        // Sums of whole numbers, exact in a long double up to 2⁶⁴.
+        if (rest > roomLeft) bound += static_cast<long long>(std::ceil((rest - roomLeft) / capacity));
+        best = std::max(best, bound);
+    }
+    return best;
+}
+
+}  // namespace mw
