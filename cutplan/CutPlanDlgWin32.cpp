@@ -152,6 +152,12 @@ void CutPlanDlgWindow::DrawDiagram(const DRAWITEMSTRUCT& item) {
         }
         FrameRect(dc, &bar, frame);
     }
+    const std::size_t patterns = logic_.Plan().found ? logic_.Plan().patterns.size() : 0;
+    if (rows.size() < patterns) {  // more patterns than the picture holds: the list has them all
+        RECT rest = area;
+        std::wstring more = Widen("…共 " + std::to_string(patterns) + " 种");
+        DrawTextW(dc, more.c_str(), -1, &rest, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+    }
     DeleteObject(barBrush);
     DeleteObject(hatch);
     SelectObject(dc, oldFont);

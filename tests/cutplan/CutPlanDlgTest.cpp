@@ -30,13 +30,15 @@ struct FakePaste : ClipboardReader {
 struct InlineRunner : CutSolveRunner {
     void Start(const CutJob& job) override {
         ++starts;
+        if (hold) return;  // still solving, as on its own thread
         PackControl control;
         control.seconds = 1;
         if (window) window->OnSolved(SolveCutJob(job, control));
     }
-    void Cancel() override {}
+    void Cancel() override { ++cancels; }
     CCutPlanDlg* window = nullptr;
-    int starts = 0;
+    int starts = 0, cancels = 0;
+    bool hold = false;
 };
 
 struct CutPlanDlg : testing::Test, MainWindowFixture {
@@ -204,6 +206,42 @@ TEST_F(CutPlanDlg, PlanShowsPatternsTotalsBoundAndReusableOffcuts) {
     // Twice the size, twice the picture.
     const std::vector<DiagramRow> large = LayoutCutDiagram(cut->Plan(), 1000, 240);
     EXPECT_NEAR(large[1].pieces[0].right, 2 * rows[1].pieces[0].right, 2.0);
+}
+
+TEST_F(CutPlanDlg, WhileSolvingTheWindowShowsProgressAndACancelKeepsTheBestPlanSoFar) {
+    runner.hold = true;
+    AddStock("6000");
+    AddPiece("2000", "4");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    EXPECT_TRUE(cut->Solving());
+    EXPECT_FALSE(cutSurface.Enabled(IDC_CUT_SOLVE));
+    EXPECT_TRUE(cutSurface.Enabled(IDC_CUT_CANCEL));
+    cut->OnProgress(0.456);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_TOTAL), "正在计算… 46%");
+    cutSurface.Click(IDC_CUT_SOLVE);  // one solve at a time
+    EXPECT_EQ(runner.starts, 1);
+    cutSurface.Click(IDC_CUT_CANCEL);
+    EXPECT_EQ(runner.cancels, 1);
+
+    CutPlan best = SolveCutJob(cut->Job());
+    best.stopped = true;
+    best.optimal = false;
+    cut->OnSolved(best);
+    EXPECT_FALSE(cut->Solving());
+    EXPECT_TRUE(cutSurface.Enabled(IDC_CUT_SOLVE));
+    EXPECT_NE(cutSurface.Text(IDC_CUT_TOTAL).find("(已停止: 目前找到的最好方案)"), std::string::npos);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_TOTAL).find("最优"), std::string::npos);
+    EXPECT_EQ(cutSurface.ItemCount(IDC_CUT_RESULT), static_cast<int>(best.patterns.size()));
+
+    // A cancel before any plan: no plan, and nothing to add or copy.
+    CutPlan none;
+    none.message = "已取消";
+    cutSurface.Click(IDC_CUT_SOLVE);
+    cut->OnSolved(none);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_TOTAL), "没有方案: 已取消");
+    EXPECT_EQ(cutSurface.ItemCount(IDC_CUT_RESULT), 0);
+    EXPECT_FALSE(cutSurface.Enabled(IDC_CUT_ADD_LIST));
+    EXPECT_FALSE(cutSurface.Enabled(IDC_CUT_COPY));
 }
 
 TEST_F(CutPlanDlg, BoughtBarsJoinTheWeightListAndThePlanIsCopiedAndExported) {
