@@ -216,7 +216,9 @@ void CCutPlanDlg::ShowPieces() {
 }
 
 void CCutPlanDlg::Save() {
+    const bool was = saved_;
     saved_ = file_.Save(job_);
+    if (saved_ != was && !solving_) ShowPlan();  // the totals line says when the file cannot be written
 }
 
 void CCutPlanDlg::Say(const std::string& text) { surface_.ShowMessage(text, kCaption, kMbOk | kMbIconInformation); }
@@ -406,6 +408,8 @@ void CCutPlanDlg::ShowPlan() {
 // their price a tonne when the bars have a price of their own.
 void CCutPlanDlg::OnAddToList() {
     if (!plan_.found) return;
+    if (!(solvedJob_.kilogramsPerMetre > 0))
+        return Say("这个方案的每米重为0: 请先填写每米重(或取当前材料),再计算方案。");
     const std::string time = services_.now ? services_.now() : std::string();
     for (std::size_t i = 0; i < plan_.perStock.size(); ++i) {
         const StockTotal& total = plan_.perStock[i];

@@ -298,6 +298,27 @@ TEST_F(CutPlanDlg, PiecesPasteFromASpreadsheet) {
     EXPECT_EQ(LastMessage(), "剪贴板中没有文字。");
 }
 
+TEST_F(CutPlanDlg, NoWeightlessRowsAndAnUnwritableFileIsSaid) {
+    AddStock("6000");
+    AddPiece("2000", "3");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    ASSERT_TRUE(cut->Plan().found);
+    cutSurface.Click(IDC_CUT_ADD_LIST);
+    EXPECT_TRUE(weights.Rows().empty());
+    EXPECT_NE(LastMessage().find("每米重为0"), std::string::npos);
+
+    files.readOnly = true;
+    AddPiece("1000", "1");
+    EXPECT_NE(cutSurface.Text(IDC_CUT_TOTAL).find("(任务文件无法写入)"), std::string::npos);
+    files.readOnly = false;
+    AddPiece("900", "1");
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_TOTAL).find("(任务文件无法写入)"), std::string::npos);
+    CutJob saved;
+    std::string aside;
+    ASSERT_TRUE(jobFile.Load(saved, aside));
+    EXPECT_EQ(saved.pieces.size(), 3u);  // written whole once it could be
+}
+
 TEST_F(CutPlanDlg, TheJobComesBackAndADamagedFileIsSetAside) {
     cutSurface.Type(IDC_CUT_SECTION, "方管 40×40×2");
     cutSurface.Type(IDC_CUT_KGM, "2.38");
