@@ -101,6 +101,32 @@ TEST_F(CutPlanDlg, TakesTheCurrentCalculatorWithItsWeightAMetreLeavingItsFieldsA
     EXPECT_EQ(saved.section, cut->Job().section);
 }
 
+TEST_F(CutPlanDlg, TheCalculatorLastUsedOnThePageShownAndNoneWhoseResultIsNoWeight) {
+    pageSurface.Type(IDC_ROUND_OUTER, "50");
+    pageSurface.Type(IDC_ROUND_INNER, "40");
+    pageSurface.Type(IDC_ROUND_LENGTH, "2");
+    cutSurface.Click(IDC_CUT_TAKE);
+    EXPECT_EQ(cut->Job().section.find("圆钢/钢管"), 0u) << cut->Job().section;
+    EXPECT_NEAR(cut->Job().kilogramsPerMetre, 900 * 3.14159265358979 / 4 * 7.85e-3, 1e-5);
+
+    // Page two shown: its calculator, not page one's.
+    page2Surface.Type(IDC_TUBE_LENGTH, "6000");
+    surface.Choose(IDC_TAB, 1);
+    cutSurface.Click(IDC_CUT_TAKE);
+    EXPECT_EQ(cut->Job().section, "方管/矩形管 " + page2Surface.ItemText(IDC_TUBE_COMBO, 0));
+    EXPECT_GT(cut->Job().kilogramsPerMetre, 0);
+
+    // A wall thicker than the radius shows a message, not a weight: nothing is taken.
+    surface.Choose(IDC_TAB, 0);
+    pageSurface.Click(IDC_ROUND_WALL_MODE);
+    pageSurface.Type(IDC_ROUND_WALL, "30");
+    const CutJob before = cut->Job();
+    cutSurface.Click(IDC_CUT_TAKE);
+    EXPECT_EQ(cut->Job().section, before.section);
+    EXPECT_EQ(cut->Job().kilogramsPerMetre, before.kilogramsPerMetre);
+    EXPECT_NE(LastMessage().find("请先在主窗口中选择材料"), std::string::npos);
+}
+
 TEST_F(CutPlanDlg, EveryNumericFieldTakesExpressionsAndRowsAreEditedInPlace) {
     AddStock("2*3000", "", "");
     AddStock("9000", "4", "300+20");
