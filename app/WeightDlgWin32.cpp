@@ -257,7 +257,7 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
                                                                      weightsSetAside_);
         case kToolCutPlanDlg:
             return std::make_unique<CutPlanDlgWindow>(
-                std::move(onClosed), PathBesideExecutable(ExecutablePath(), kCutJobFile.name), weights_, logic_.Settings(),
+                std::move(onClosed), PathBesideExecutable(ExecutablePath(), kCutJobFile.name), weights_,
                 CutPlanServices{[this] { return logic_.ShownMaterial(); }, [this] { return logic_.NowText(); }});
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
     }

@@ -134,10 +134,10 @@ bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, s
     return true;
 }
 
-CCutPlanDlg::CCutPlanDlg(ControlSurface& surface, CutJobFile& file, WeightList& list, const CalcSettings& settings,
-                         Clipboard& clipboard, ClipboardReader& paste, ExportFiles& exports, CutSolveRunner& runner,
+CCutPlanDlg::CCutPlanDlg(ControlSurface& surface, CutJobFile& file, WeightList& list, Clipboard& clipboard,
+                         ClipboardReader& paste, ExportFiles& exports, CutSolveRunner& runner,
                          CutPlanServices services)
-    : surface_(surface), file_(file), list_(list), settings_(settings), clipboard_(clipboard), paste_(paste),
+    : surface_(surface), file_(file), list_(list), clipboard_(clipboard), paste_(paste),
       exports_(exports), runner_(runner), services_(std::move(services)) {}
 
 void CCutPlanDlg::OnInitDialog() {

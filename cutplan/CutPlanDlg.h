@@ -11,7 +11,6 @@
 #include "cutplan/CutPlan.h"
 #include "kit/Clipboard.h"
 #include "kit/ControlSurface.h"
-#include "pages/CalcSettings.h"
 #include "pages/PageHost.h"
 #include "tools/WeightList.h"
 #include "tools/WeightListDlg.h"
@@ -65,8 +64,8 @@ bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, s
 
 class CCutPlanDlg : public CommandTarget {
 public:
-    CCutPlanDlg(ControlSurface& surface, CutJobFile& file, WeightList& list, const CalcSettings& settings,
-                Clipboard& clipboard, ClipboardReader& paste, ExportFiles& exports, CutSolveRunner& runner,
+    CCutPlanDlg(ControlSurface& surface, CutJobFile& file, WeightList& list, Clipboard& clipboard,
+                ClipboardReader& paste, ExportFiles& exports, CutSolveRunner& runner,
                 CutPlanServices services);
 
     // The saved job (a damaged file is reported and set aside), the lists' columns.
@@ -109,7 +108,6 @@ private:
     ControlSurface& surface_;
     CutJobFile& file_;
     WeightList& list_;
-    const CalcSettings& settings_;
     Clipboard& clipboard_;
     ClipboardReader& paste_;
     ExportFiles& exports_;

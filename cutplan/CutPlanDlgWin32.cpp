@@ -23,10 +23,10 @@ const COLORREF kPieceColours[] = {RGB(120, 170, 230), RGB(140, 200, 140), RGB(23
 }  // namespace
 
 CutPlanDlgWindow::CutPlanDlgWindow(std::function<void()> onClosed, const std::string& jobPath, WeightList& list,
-                                   const CalcSettings& settings, CutPlanServices services)
+                                   CutPlanServices services)
     : ToolWindowFrame(std::move(onClosed)),
       jobFile_(files_, jobPath),
-      logic_(Surface(), jobFile_, list, settings, clipboard_, *this, *this, *this, std::move(services)) {
+      logic_(Surface(), jobFile_, list, clipboard_, *this, *this, *this, std::move(services)) {
     SetLogic(&logic_);
 }
 

@@ -17,7 +17,7 @@ namespace mw {
 class CutPlanDlgWindow : public ToolWindowFrame, private ExportFiles, private ClipboardReader, private CutSolveRunner {
 public:
     CutPlanDlgWindow(std::function<void()> onClosed, const std::string& jobPath, WeightList& list,
-                     const CalcSettings& settings, CutPlanServices services);
+                     CutPlanServices services);
     ~CutPlanDlgWindow() override;
 
     CCutPlanDlg& Logic() { return logic_; }

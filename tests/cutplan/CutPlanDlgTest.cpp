@@ -47,7 +47,7 @@ struct CutPlanDlg : testing::Test, MainWindowFixture {
         Open(cut, cutSurface);
     }
     void Open(std::unique_ptr<CCutPlanDlg>& window, MemorySurface& on) {
-        window = std::make_unique<CCutPlanDlg>(on, jobFile, weights, dlg.Settings(), cutClipboard, paste, exports,
+        window = std::make_unique<CCutPlanDlg>(on, jobFile, weights, cutClipboard, paste, exports,
                                                runner,
                                                CutPlanServices{[this] { return dlg.ShownMaterial(); },
                                                                [this] { return dlg.NowText(); }});
