@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "cutplan/CutPlanDlg.h"
 #include "update/UpdateList.h"
 #include "settings/SettingsFile.h"
 #include "tools/WeightList.h"
@@ -13,7 +14,7 @@
 namespace mw {
 
 inline std::vector<KeptFile> ProgramFiles() {
-    std::vector<KeptFile> files = {kSettingsFile, kWeightListFile};
+    std::vector<KeptFile> files = {kSettingsFile, kWeightListFile, kCutJobFile};
     files.insert(files.end(), std::begin(kUpdateFiles), std::end(kUpdateFiles));
     return files;
 }

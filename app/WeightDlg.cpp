@@ -37,7 +37,7 @@ const Tooltip kTooltips[] = {
 
 // Order in which the follow timer moves the tool windows.
 const ToolWindow kFollowOrder[] = {kToolHANGUAN, kToolAILIAOMIDU, kToolDANWEI, kToolZHOUCHENG,
-                                   kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg};
+                                   kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg, kToolCutPlanDlg};
 
 }  // namespace
 
@@ -50,6 +50,7 @@ const CWeightDlg::ToolEntry CWeightDlg::kTools[kToolCount] = {
     {IDM_DINGYICAILIAO,    kToolDINGYICAILIAO,    7},
     {IDM_RENWU,     kToolRENWU,     8},
     {IDM_WEIGHTLIST,   kToolWeightListDlg,   9},
+    {IDM_CUTPLAN,      kToolCutPlanDlg,     10},
 };
 
 CWeightDlg::CWeightDlg(ControlSurface& surface, MainWindowHost& host, Clipboard& clipboard,
@@ -110,7 +111,7 @@ void CWeightDlg::OnCommand(int id, Notify what) {
         case IDC_BANNER_LINK: if (what == Notify::Click) host_.OpenVendorPage(); break;
         case IDM_EXIT:        host_.Exit(); break;
         case IDM_HANGUAN: case IDM_AILIAOMIDU: case IDM_DANWEI:
-        case IDM_ZHOUCHENG: case IDM_DINGYICAILIAO: case IDM_RENWU: case IDM_WEIGHTLIST:
+        case IDM_ZHOUCHENG: case IDM_DINGYICAILIAO: case IDM_RENWU: case IDM_WEIGHTLIST: case IDM_CUTPLAN:
                               OnToolCommand(id); break;
         default: break;
     }
@@ -236,17 +237,23 @@ void CWeightDlg::RecomputeAll() {
         if (page) page->RecomputeAll();
 }
 
+std::string CWeightDlg::NowText() const {
+    if (!clock_) return {};
+    const LocalTime now = clock_->Now();
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month, now.day,
+                  now.hour, now.minute, now.second);
+    return text;
+}
+
 void CWeightDlg::RecordWeighing(const Weighing& weighing) {
-    if (!weightList_) return;
-    std::string time;
-    if (clock_) {
-        const LocalTime now = clock_->Now();
-        char text[64];
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month, now.day,
-                      now.hour, now.minute, now.second);
-        time = text;
-    }
-    weightList_->Add(weighing, time);
+    if (weightList_) weightList_->Add(weighing, NowText());
+}
+
+std::optional<CurrentMaterial> CWeightDlg::ShownMaterial() {
+    int shown = surface_.Selection(IDC_TAB);
+    if (shown != 1 && shown != 2) shown = 0;
+    return pages_[shown] ? pages_[shown]->Material() : std::nullopt;
 }
 
 double CWeightDlg::CalcExpression(const std::string& text) const { return mw::CalcExpression(text); }

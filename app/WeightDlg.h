@@ -81,6 +81,11 @@ public:
     ProfileStore& Profile() override;
     void RecordWeighing(const Weighing& weighing) override;
 
+    // The current calculator of the page shown, for the cutting plan.
+    std::optional<CurrentMaterial> ShownMaterial();
+    // Local time as the weight list records it ("2026-12-09 14:05:03"); empty without a clock.
+    std::string NowText() const;
+
 private:
     struct ToolEntry { int command; ToolWindow tool; int timer; };
     static const ToolEntry kTools[kToolCount];

@@ -14,6 +14,9 @@
 #include "kit/Utf16Win32.h"
 #include "app/WebPages.h"
 #include "custom/DINGYICAILIAOWin32.h"
+#include "cutplan/CutPlanDlgWin32.h"
+#include "kit/ProcessStarterWin32.h"
+#include "settings/SettingsFile.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
 #include "pages/TAB3.h"
@@ -31,7 +34,8 @@ namespace mw {
 namespace {
 
 const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_AILIAOMIDU, IDD_DANWEI,
-                                        IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO, IDD_WEIGHTLIST};
+                                        IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO, IDD_WEIGHTLIST,
+                                        IDD_CUTPLAN};
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
 // Pixels at 96 dots per inch, scaled to the screen where they are used.
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
@@ -251,6 +255,10 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
         case kToolRENWU:   return std::make_unique<RENWUWindow>(settings_, std::move(onClosed));
         case kToolWeightListDlg: return std::make_unique<WeightListDlgWindow>(std::move(onClosed), weights_, logic_.Settings(),
                                                                      weightsSetAside_);
+        case kToolCutPlanDlg:
+            return std::make_unique<CutPlanDlgWindow>(
+                std::move(onClosed), PathBesideExecutable(ExecutablePath(), kCutJobFile.name), weights_,
+                CutPlanServices{[this] { return logic_.ShownMaterial(); }, [this] { return logic_.NowText(); }});
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
     }
 }

@@ -63,10 +63,13 @@ void CalcPage::OnCommand(int id, Notify what) {
     if (found == bindings_.end()) return;
     const Binding& binding = found->second;
     if (binding.copyFrom) {
+        lastResult_ = binding.copyFrom;
         CopyAndCount(binding.copyFrom, binding.weighing);
         return;
     }
+    userCompute_ = true;
     binding.compute();
+    userCompute_ = false;
     if (binding.echo) Echo(id);
 }
 
@@ -82,6 +85,14 @@ const std::string& CalcPage::InputText(int edit) const {
 }
 
 void CalcPage::Show(int edit, const std::string& text) {
+    if (captured_) {
+        (*captured_)[edit] = text;
+        return;
+    }
+    if (userCompute_) {
+        for (const auto& entry : bindings_)
+            if (entry.second.copyFrom == edit && entry.second.weighing.quantity == Quantity::Length) lastResult_ = edit;
+    }
     const auto shown = shown_.find(edit);
     if (shown != shown_.end() && shown->second == text) return;
     shown_[edit] = text;
@@ -186,6 +197,49 @@ void CalcPage::CopyAndCount(int resultEdit, const WeighingSource& source) {
     const char sign = host_.AddSubtractChoice() == 0 ? '+' : '-';
     host_.SetStatisticsExpression(expression.empty() || expression == "0" ? value
                                                                          : expression + sign + value);
+}
+
+// The calculator's own compute with the length read as 1000 m (a million under t;m), shown
+// nowhere: the user's fields and results stay as they are. The long length keeps the decimals of
+// a metre's weight through the result's rounding.
+std::optional<CurrentMaterial> CalcPage::Material() {
+    const Binding* button = nullptr;
+    for (const auto& entry : bindings_) {
+        const Binding& b = entry.second;
+        if (!b.copyFrom || b.weighing.quantity != Quantity::Length) continue;
+        if (b.copyFrom == lastResult_) { button = &b; break; }
+        if (!button) button = &b;
+    }
+    if (!button) return std::nullopt;
+    const int lengthEdit = button->weighing.quantityEdit;
+    const auto compute = bindings_.find({lengthEdit, Notify::Change});
+    if (compute == bindings_.end() || !compute->second.compute) return std::nullopt;
+
+    const bool millimetres = Settings().unitSystem == kKgMm;
+    const double metres = Settings().unitSystem == kTM ? 1e6 : 1e3;
+    const auto saved = inputTexts_.find(lengthEdit);
+    const std::optional<std::string> savedText =
+        saved == inputTexts_.end() ? std::nullopt : std::optional<std::string>(saved->second);
+    inputTexts_[lengthEdit] = FormatPlain(millimetres ? metres * 1000 : metres);
+    std::map<int, std::string> shown;
+    captured_ = &shown;
+    compute->second.compute();
+    captured_ = nullptr;
+    if (savedText) inputTexts_[lengthEdit] = *savedText;
+    else inputTexts_.erase(lengthEdit);
+
+    const auto result = shown.find(button->copyFrom);
+    if (result == shown.end() || result->second.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(result->second[0]))))
+        return std::nullopt;
+    const double weight = EvaluateText(result->second) * (Settings().unitSystem == kTM ? 1000.0 : 1.0);
+    if (!(weight > 0)) return std::nullopt;
+    CurrentMaterial material;
+    material.section = button->weighing.calculator ? button->weighing.calculator : "";
+    const std::string size = button->weighing.size ? button->weighing.size() : std::string();
+    if (!size.empty()) material.section += (material.section.empty() ? "" : " ") + size;
+    material.kilogramsPerMetre = weight / metres;
+    return material;
 }
 
 std::string CalcPage::QuantityText(const WeighingSource& source) const {

@@ -23,6 +23,7 @@ public:
 
     void OnCommand(int id, Notify what) override;
     std::string TooltipText(int id) const override;
+    std::optional<CurrentMaterial> Material() override;
 
     // The page's own way to turn input text into a number (0 for empty or invalid text).
     double EvaluateText(const std::string& text) const { return mw::CalcExpression(text); }
@@ -127,6 +128,11 @@ private:
     mutable std::map<int, std::string> inputTexts_;
     std::map<int, std::string> shown_;  // what Show last wrote to each output edit
     std::map<int, const char*> tooltips_;
+    // The result edit of the calculator last computed for the user, and, while a weight a metre
+    // is being computed, what the compute would have shown instead of showing it.
+    int lastResult_ = 0;
+    bool userCompute_ = false;
+    std::map<int, std::string>* captured_ = nullptr;
 };
 
 }  // namespace mw

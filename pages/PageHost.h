@@ -1,6 +1,7 @@
 // What a calculator page needs from the main window, and what the main window needs of a page.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "kit/ControlSurface.h"
@@ -10,6 +11,12 @@ namespace mw {
 
 class ProfileStore;
 struct Weighing;
+
+// A calculator's section as the weight list writes it ("角钢 L50×5"), and its weight a metre.
+struct CurrentMaterial {
+    std::string section;
+    double kilogramsPerMetre = 0;
+};
 
 // The main window as a page sees it.
 class PageHost {
@@ -41,6 +48,10 @@ public:
     virtual void ResetPage() = 0;
     // Tooltip of one of the page's controls; empty when it has none.
     virtual std::string TooltipText(int id) const = 0;
+    // The calculator the user last worked with (else the page's first one weighed by length),
+    // with its weight at a length of one metre; nothing when the page has no such calculator or
+    // its weight is not a number.
+    virtual std::optional<CurrentMaterial> Material() { return std::nullopt; }
 };
 
 }  // namespace mw

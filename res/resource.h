@@ -230,6 +230,38 @@
 #define IDC_WEIGHTLIST_EXPORT     1207
 #define IDC_WEIGHTLIST_TOTAL      1208
 
+// Cutting plan (template 182)
+#define IDD_CUTPLAN         182
+#define IDC_CUT_SECTION           1300
+#define IDC_CUT_TAKE              1301
+#define IDC_CUT_KGM               1302
+#define IDC_CUT_PRICE             1303
+#define IDC_CUT_STOCK_LIST        1304
+#define IDC_CUT_STOCK_LENGTH      1305
+#define IDC_CUT_STOCK_COUNT       1306
+#define IDC_CUT_STOCK_PRICE       1307
+#define IDC_CUT_STOCK_ADD         1308
+#define IDC_CUT_STOCK_REMOVE      1309
+#define IDC_CUT_KERF              1310
+#define IDC_CUT_TRIM              1311
+#define IDC_CUT_REUSABLE          1312
+#define IDC_CUT_PIECE_LIST        1313
+#define IDC_CUT_PIECE_LENGTH      1314
+#define IDC_CUT_PIECE_COUNT       1315
+#define IDC_CUT_PIECE_ADD         1316
+#define IDC_CUT_PIECE_EDIT        1317
+#define IDC_CUT_PIECE_REMOVE      1318
+#define IDC_CUT_PIECE_PASTE       1319
+#define IDC_CUT_SOLVE             1320
+#define IDC_CUT_CANCEL            1321
+#define IDC_CUT_PROGRESS          1322
+#define IDC_CUT_RESULT            1323
+#define IDC_CUT_DIAGRAM           1324
+#define IDC_CUT_TOTAL             1325
+#define IDC_CUT_ADD_LIST          1326
+#define IDC_CUT_COPY              1327
+#define IDC_CUT_EXPORT            1328
+
 // Commands
 #define IDM_EXIT            32771
 #define IDM_SHOW            32772
@@ -240,6 +272,7 @@
 #define IDM_RENWU           32781
 #define IDM_DINGYICAILIAO   32782
 #define IDM_WEIGHTLIST      32783
+#define IDM_CUTPLAN         32784
 #define IDM_ABOUTBOX        0x0010
 
 #ifndef IDC_STATIC

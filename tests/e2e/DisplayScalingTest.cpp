@@ -320,7 +320,7 @@ TEST(DisplayScaling, ToolWindowsOpenBesideTheMainWindowAndFit) {
         {IDM_HANGUAN, "焊管尺寸", "hanguan"},          {IDM_AILIAOMIDU, "常用材料密度", "ailiaomidu"},
         {IDM_DANWEI, "常用单位换算", "danwei"},        {IDM_ZHOUCHENG, "轴承查询", "zhoucheng"},
         {IDM_RENWU, "定时任务", "renwu"},              {IDM_DINGYICAILIAO, "自定义材料", "dingyicailiao"},
-        {IDM_WEIGHTLIST, "重量清单", "weightlist"},
+        {IDM_WEIGHTLIST, "重量清单", "weightlist"},    {IDM_CUTPLAN, "下料优化", "cutplan"},
     };
     for (const Tool& tool : tools) {
         Command(r.main, tool.command);

@@ -91,12 +91,13 @@ TEST(UpdateList, RefusesWholeListsWithAFileNameThatIsNotPlain) {
 }
 
 TEST(UpdateList, RefusesEveryNameOfAFileTheProgramKeeps) {
-    // The program, the settings, the weight list with its set-aside copies, the update's own
+    // The program, the settings, the weight list and the cutting job with their set-aside copies, the update's own
     // files and folders, and the temporary name each file is written under.
     for (const char* own : {"MaterialWeight.exe", "materialweight.EXE", "list.ini", "LIST.INI", "list.ini.tmp",
                             "ConfigKq.ini", "configkq.INI", "ConfigKq.ini.tmp", "WeightListKq.txt",
                             "weightlistkq.TXT", "WeightListKq.txt.tmp", "WeightListKq.txt.damaged",
                             "WeightListKq.txt.damaged-2", "WEIGHTLISTKQ.TXT.DAMAGED-999", "WeightListKq.txt.damaged-3.tmp",
+                            "CutJobKq.txt", "cutjobkq.TXT", "CutJobKq.txt.tmp", "CutJobKq.txt.damaged-2",
                             "~update", "~UPDATE", "~replaced"})
         EXPECT_EQ(Judge(Offer({"New.exe", own})), ListRefusal::KeptFile) << own;
     // Names that only begin like one are other files.

@@ -1,0 +1,201 @@
+// Cutting plan window plumbing: list views, the solver's thread and its messages, the owner-drawn
+// bar diagram, the clipboard's text and the save dialog.
+#include "cutplan/CutPlanDlgWin32.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include "cutplan/CutSolver.h"
+#include "kit/Utf16Win32.h"
+#include "res/resource.h"
+
+namespace mw {
+
+namespace {
+
+constexpr UINT kSolveProgress = WM_APP + 20;  // WPARAM: the share done in thousandths
+constexpr UINT kSolveDone = WM_APP + 21;
+constexpr double kSolveSeconds = 2.0;
+constexpr int kProgressRange = 1000;
+
+const COLORREF kPieceColours[] = {RGB(120, 170, 230), RGB(140, 200, 140), RGB(230, 190, 110), RGB(200, 150, 210)};
+
+}  // namespace
+
+CutPlanDlgWindow::CutPlanDlgWindow(std::function<void()> onClosed, const std::string& jobPath, WeightList& list,
+                                   CutPlanServices services)
+    : ToolWindowFrame(std::move(onClosed)),
+      jobFile_(files_, jobPath),
+      logic_(Surface(), jobFile_, list, clipboard_, *this, *this, *this, std::move(services)) {
+    SetLogic(&logic_);
+}
+
+CutPlanDlgWindow::~CutPlanDlgWindow() {
+    cancel_ = true;
+    Join();
+}
+
+void CutPlanDlgWindow::Join() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void CutPlanDlgWindow::OnInit() {
+    clipboard_.SetOwner(Hwnd());
+    for (int id : {IDC_CUT_STOCK_LIST, IDC_CUT_PIECE_LIST, IDC_CUT_RESULT})
+        SendDlgItemMessageW(Hwnd(), id, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETRANGE32, 0, kProgressRange);
+    logic_.OnInitDialog();
+}
+
+bool CutPlanDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->idFrom == IDC_CUT_PIECE_LIST && header->code == LVN_ITEMCHANGED) {
+                const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+                if ((change->uNewState ^ change->uOldState) & LVIS_SELECTED && (change->uNewState & LVIS_SELECTED))
+                    logic_.OnCommand(IDC_CUT_PIECE_LIST, Notify::SelChange);
+                result = 0;
+                return true;
+            }
+            return false;
+        }
+        case WM_DRAWITEM:
+            if (wParam != IDC_CUT_DIAGRAM) return false;
+            DrawDiagram(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            result = TRUE;
+            return true;
+        case kSolveProgress:
+            SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETPOS, wParam, 0);
+            logic_.OnProgress(static_cast<double>(wParam) / kProgressRange);
+            return true;
+        case kSolveDone: {
+            std::unique_ptr<CutPlan> plan;
+            {
+                std::lock_guard<std::mutex> lock(resultLock_);
+                plan = std::move(result_);
+            }
+            Join();
+            if (!plan) return true;
+            SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETPOS, plan->stopped ? 0 : kProgressRange, 0);
+            logic_.OnSolved(*plan);
+            InvalidateRect(GetDlgItem(Hwnd(), IDC_CUT_DIAGRAM), nullptr, TRUE);
+            return true;
+        }
+        default:
+            return ToolWindowFrame::OnMessage(message, wParam, lParam, result);
+    }
+}
+
+void CutPlanDlgWindow::Start(const CutJob& job) {
+    Join();
+    cancel_ = false;
+    SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETPOS, 0, 0);
+    HWND window = Hwnd();
+    worker_ = std::thread([this, job, window] {
+        PackControl control;
+        control.cancel = &cancel_;
+        control.seconds = kSolveSeconds;
+        control.progress = [window](double share, const PackPlan&) {
+            PostMessageW(window, kSolveProgress, static_cast<WPARAM>(share * kProgressRange), 0);
+        };
+        auto plan = std::make_unique<CutPlan>(SolveCutJob(job, control));
+        {
+            std::lock_guard<std::mutex> lock(resultLock_);
+            result_ = std::move(plan);
+        }
+        PostMessageW(window, kSolveDone, 0, 0);
+    });
+}
+
+void CutPlanDlgWindow::Cancel() { cancel_ = true; }
+
+// Pieces as filled, labelled segments, the offcut hatched, every size in pixels of the control,
+// so the picture follows the window's scale.
+void CutPlanDlgWindow::DrawDiagram(const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    const RECT area = item.rcItem;
+    FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    const std::vector<DiagramRow> rows = LayoutCutDiagram(logic_.Plan(), width - 4, height - 4);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    HBRUSH barBrush = CreateSolidBrush(RGB(200, 200, 200));
+    HBRUSH hatch = CreateHatchBrush(HS_BDIAGONAL, RGB(90, 90, 90));
+    HBRUSH frame = GetSysColorBrush(COLOR_WINDOWTEXT);
+    const int x0 = area.left + 2, y0 = area.top + 2;
+    for (const DiagramRow& row : rows) {
+        RECT label = {x0, y0 + row.top, x0 + row.barLeft - 4, y0 + row.bottom};
+        std::wstring text = Widen(row.label);
+        DrawTextW(dc, text.c_str(), -1, &label, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+        RECT bar = {x0 + row.barLeft, y0 + row.top, x0 + row.barRight, y0 + row.bottom};
+        FillRect(dc, &bar, barBrush);
+        int colour = 0;
+        for (const DiagramSegment& piece : row.pieces) {
+            RECT r = {x0 + piece.left, bar.top, x0 + piece.right, bar.bottom};
+            HBRUSH fill = CreateSolidBrush(kPieceColours[colour++ % 4]);
+            FillRect(dc, &r, fill);
+            DeleteObject(fill);
+            FrameRect(dc, &r, frame);
+            std::wstring length = Widen(piece.label);
+            DrawTextW(dc, length.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+        }
+        if (row.offcut.right > row.offcut.left) {
+            RECT r = {x0 + row.offcut.left, bar.top, x0 + row.offcut.right, bar.bottom};
+            SetBkColor(dc, RGB(255, 255, 255));
+            SetBkMode(dc, OPAQUE);
+            FillRect(dc, &r, hatch);
+            SetBkMode(dc, TRANSPARENT);
+            std::wstring length = Widen(row.offcut.label);
+            DrawTextW(dc, length.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+        }
+        FrameRect(dc, &bar, frame);
+    }
+    const std::size_t patterns = logic_.Plan().found ? logic_.Plan().patterns.size() : 0;
+    if (rows.size() < patterns) {  // more patterns than the picture holds: the list has them all
+        RECT rest = area;
+        std::wstring more = Widen("…共 " + std::to_string(patterns) + " 种");
+        DrawTextW(dc, more.c_str(), -1, &rest, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+    }
+    DeleteObject(barBrush);
+    DeleteObject(hatch);
+    SelectObject(dc, oldFont);
+}
+
+std::optional<std::string> CutPlanDlgWindow::ReadText() {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(Hwnd())) return std::nullopt;
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            const SIZE_T bytes = GlobalSize(data);
+            text = Narrow(std::wstring(chars, wcsnlen(chars, bytes / sizeof(wchar_t))));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+std::optional<std::string> CutPlanDlgWindow::AskSavePath(const std::string& suggestedName) {
+    std::wstring file = Widen(suggestedName);
+    file.resize(MAX_PATH * 4, L'\0');
+    static const wchar_t kFilter[] = L"CSV 文件 (*.csv)\0*.csv\0所有文件 (*.*)\0*.*\0";
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Hwnd();
+    dialog.lpstrFilter = kFilter;
+    dialog.lpstrFile = &file[0];
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrDefExt = L"csv";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+    file.resize(wcslen(file.c_str()));
+    return Narrow(file);
+}
+
+bool CutPlanDlgWindow::Write(const std::string& path, const std::string& bytes) {
+    return files_.ReplaceWhole(path, bytes);
+}
+
+}  // namespace mw

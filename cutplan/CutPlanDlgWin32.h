@@ -1,0 +1,51 @@
+// The cutting plan window as a real dialog: template 182, the solver's thread, the bar diagram.
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "cutplan/CutPlanDlg.h"
+#include "kit/ClipboardWin32.h"
+#include "kit/ToolWindowWin32.h"
+#include "settings/FileSystemWin32.h"
+
+namespace mw {
+
+class CutPlanDlgWindow : public ToolWindowFrame, private ExportFiles, private ClipboardReader, private CutSolveRunner {
+public:
+    CutPlanDlgWindow(std::function<void()> onClosed, const std::string& jobPath, WeightList& list,
+                     CutPlanServices services);
+    ~CutPlanDlgWindow() override;
+
+    CCutPlanDlg& Logic() { return logic_; }
+
+protected:
+    void OnInit() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    std::optional<std::string> AskSavePath(const std::string& suggestedName) override;
+    bool Write(const std::string& path, const std::string& bytes) override;
+    std::optional<std::string> ReadText() override;
+    void Start(const CutJob& job) override;
+    void Cancel() override;
+    void Join();
+    void DrawDiagram(const DRAWITEMSTRUCT& item);
+
+    Win32FileSystem files_;
+    CutJobFile jobFile_;
+    Win32Clipboard clipboard_;
+    CCutPlanDlg logic_;
+
+    // The solving thread: it touches no window, only posts to this one. The plan it leaves in
+    // `result_` is taken on the window's thread.
+    std::thread worker_;
+    std::atomic<bool> cancel_{false};
+    std::mutex resultLock_;
+    std::unique_ptr<CutPlan> result_;
+};
+
+}  // namespace mw

@@ -1,0 +1,376 @@
+// The cutting plan window through its in-memory controls: the current material from page one,
+// job entry, bad input, the plan and its totals, the weight list, copy, export and the saved job.
+#include "cutplan/CutPlanDlg.h"
+
+#include <gtest/gtest.h>
+
+#include "cutplan/CutSolver.h"
+#include "tests/support/MainWindowFixture.h"
+
+namespace mw {
+namespace {
+
+constexpr const char* kJobPath = "/app/CutJobKq.txt";
+
+struct FakeExports : ExportFiles {
+    std::optional<std::string> AskSavePath(const std::string&) override { return std::string("C:\\下料.csv"); }
+    bool Write(const std::string& path, const std::string& bytes) override {
+        written[path] = bytes;
+        return true;
+    }
+    std::map<std::string, std::string> written;
+};
+
+struct FakePaste : ClipboardReader {
+    std::optional<std::string> ReadText() override { return text; }
+    std::optional<std::string> text;
+};
+
+// Solves at once on the calling thread, as the window's thread would receive it.
+struct InlineRunner : CutSolveRunner {
+    void Start(const CutJob& job) override {
+        ++starts;
+        if (hold) return;  // still solving, as on its own thread
+        PackControl control;
+        control.seconds = 1;
+        if (window) window->OnSolved(SolveCutJob(job, control));
+    }
+    void Cancel() override { ++cancels; }
+    CCutPlanDlg* window = nullptr;
+    int starts = 0, cancels = 0;
+    bool hold = false;
+};
+
+struct CutPlanDlg : testing::Test, MainWindowFixture {
+    CutPlanDlg() {
+        Start();
+        Open(cut, cutSurface);
+    }
+    void Open(std::unique_ptr<CCutPlanDlg>& window, MemorySurface& on) {
+        window = std::make_unique<CCutPlanDlg>(on, jobFile, weights, cutClipboard, paste, exports,
+                                               runner,
+                                               CutPlanServices{[this] { return dlg.ShownMaterial(); },
+                                                               [this] { return dlg.NowText(); }});
+        runner.window = window.get();
+        on.Bind(window.get());
+        window->OnInitDialog();
+    }
+    void AddStock(const std::string& length, const std::string& count = "", const std::string& price = "") {
+        cutSurface.Type(IDC_CUT_STOCK_LENGTH, length);
+        cutSurface.Type(IDC_CUT_STOCK_COUNT, count);
+        cutSurface.Type(IDC_CUT_STOCK_PRICE, price);
+        cutSurface.Click(IDC_CUT_STOCK_ADD);
+    }
+    void AddPiece(const std::string& length, const std::string& count) {
+        cutSurface.Type(IDC_CUT_PIECE_LENGTH, length);
+        cutSurface.Type(IDC_CUT_PIECE_COUNT, count);
+        cutSurface.Click(IDC_CUT_PIECE_ADD);
+    }
+    std::string LastMessage() const { return cutSurface.messages.empty() ? "" : cutSurface.messages.back().text; }
+
+    MemorySurface cutSurface;
+    MemoryClipboard cutClipboard;
+    FakePaste paste;
+    FakeExports exports;
+    InlineRunner runner;
+    CutJobFile jobFile{files, kJobPath};
+    std::unique_ptr<CCutPlanDlg> cut;
+};
+
+TEST_F(CutPlanDlg, TakesTheCurrentCalculatorWithItsWeightAMetreLeavingItsFieldsAlone) {
+    pageSurface.Type(IDC_ANGLE_LENGTH, "6000");
+    const std::string result = pageSurface.Text(IDC_ANGLE_RESULT);
+    cutSurface.Click(IDC_CUT_TAKE);
+    EXPECT_EQ(cut->Job().section, "角钢(热轧) " + pageSurface.ItemText(IDC_ANGLE_COMBO, pageSurface.Selection(IDC_ANGLE_COMBO)));
+    EXPECT_NEAR(cut->Job().kilogramsPerMetre, 0.889, 1e-9);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_KGM), "0.889");
+    EXPECT_EQ(pageSurface.Text(IDC_ANGLE_LENGTH), "6000");
+    EXPECT_EQ(pageSurface.Text(IDC_ANGLE_RESULT), result);
+
+    // The same metre's weight under the other unit systems (weights then in kg or t of a length in m).
+    for (int system : {1, 2}) {
+        surface.Choose(IDC_UNITSYSTEM, system);
+        pageSurface.Type(IDC_ANGLE_LENGTH, "6");
+        cutSurface.Click(IDC_CUT_TAKE);
+        EXPECT_NEAR(cut->Job().kilogramsPerMetre, 0.889, 1e-9) << system;
+    }
+    // A job file holds it at once.
+    CutJob saved;
+    std::string aside;
+    ASSERT_TRUE(jobFile.Load(saved, aside));
+    EXPECT_EQ(saved.section, cut->Job().section);
+}
+
+TEST_F(CutPlanDlg, TheCalculatorLastUsedOnThePageShownAndNoneWhoseResultIsNoWeight) {
+    pageSurface.Type(IDC_ROUND_OUTER, "50");
+    pageSurface.Type(IDC_ROUND_INNER, "40");
+    pageSurface.Type(IDC_ROUND_LENGTH, "2");
+    cutSurface.Click(IDC_CUT_TAKE);
+    EXPECT_EQ(cut->Job().section.find("圆钢/钢管"), 0u) << cut->Job().section;
+    EXPECT_NEAR(cut->Job().kilogramsPerMetre, 900 * 3.14159265358979 / 4 * 7.85e-3, 1e-5);
+
+    // Page two shown: its calculator, not page one's.
+    page2Surface.Type(IDC_TUBE_LENGTH, "6000");
+    surface.Choose(IDC_TAB, 1);
+    cutSurface.Click(IDC_CUT_TAKE);
+    EXPECT_EQ(cut->Job().section, "方管/矩形管 " + page2Surface.ItemText(IDC_TUBE_COMBO, 0));
+    EXPECT_GT(cut->Job().kilogramsPerMetre, 0);
+
+    // A wall thicker than the radius shows a message, not a weight: nothing is taken.
+    surface.Choose(IDC_TAB, 0);
+    pageSurface.Click(IDC_ROUND_WALL_MODE);
+    pageSurface.Type(IDC_ROUND_WALL, "30");
+    const CutJob before = cut->Job();
+    cutSurface.Click(IDC_CUT_TAKE);
+    EXPECT_EQ(cut->Job().section, before.section);
+    EXPECT_EQ(cut->Job().kilogramsPerMetre, before.kilogramsPerMetre);
+    EXPECT_NE(LastMessage().find("请先在主窗口中选择材料"), std::string::npos);
+}
+
+TEST_F(CutPlanDlg, EveryNumericFieldTakesExpressionsAndRowsAreEditedInPlace) {
+    AddStock("2*3000", "", "");
+    AddStock("9000", "4", "300+20");
+    cutSurface.Type(IDC_CUT_KERF, "1+2");
+    cutSurface.Type(IDC_CUT_TRIM, "10/2");
+    cutSurface.Type(IDC_CUT_REUSABLE, "（500+100）");
+    AddPiece("1000+200", "2*3");
+    AddPiece("800", "");
+    const CutJob& job = cut->Job();
+    ASSERT_EQ(job.stock.size(), 2u);
+    EXPECT_EQ(job.stock[0].length, 6000);
+    EXPECT_FALSE(job.stock[0].count);
+    EXPECT_EQ(*job.stock[1].count, 4);
+    EXPECT_EQ(*job.stock[1].price, 320);
+    EXPECT_EQ(job.kerf, 3);
+    EXPECT_EQ(job.trim, 5);
+    EXPECT_EQ(job.reusableLength, 600);
+    ASSERT_EQ(job.pieces.size(), 2u);
+    EXPECT_EQ(job.pieces[0].length, 1200);
+    EXPECT_EQ(job.pieces[0].count, 6);
+    EXPECT_EQ(job.pieces[1].count, 1);  // no count is one piece
+    EXPECT_EQ(cutSurface.CellText(IDC_CUT_STOCK_LIST, 0, 1), "不限");
+    EXPECT_EQ(cutSurface.CellText(IDC_CUT_PIECE_LIST, 1, 0), "800");
+
+    cutSurface.Choose(IDC_CUT_PIECE_LIST, 0);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_PIECE_LENGTH), "1200");
+    cutSurface.Type(IDC_CUT_PIECE_COUNT, "5");
+    cutSurface.Click(IDC_CUT_PIECE_EDIT);
+    EXPECT_EQ(job.pieces[0].count, 5);
+    EXPECT_EQ(job.pieces.size(), 2u);
+    cutSurface.Choose(IDC_CUT_PIECE_LIST, 1);
+    cutSurface.Click(IDC_CUT_PIECE_REMOVE);
+    EXPECT_EQ(job.pieces.size(), 1u);
+    cutSurface.Choose(IDC_CUT_STOCK_LIST, 0);
+    cutSurface.Click(IDC_CUT_STOCK_REMOVE);
+    ASSERT_EQ(job.stock.size(), 1u);
+    EXPECT_EQ(job.stock[0].length, 9000);
+    EXPECT_TRUE(cutSurface.messages.empty());
+}
+
+TEST_F(CutPlanDlg, BadInputIsNamedAndNothingIsComputedUntilMended) {
+    AddPiece("0", "2");
+    EXPECT_EQ(LastMessage(), "零件长度必须大于0。");
+    AddPiece("500", "1.5");
+    EXPECT_EQ(LastMessage(), "零件数量必须是正整数。");
+    AddStock("-6000");
+    EXPECT_EQ(LastMessage(), "原料长度必须大于0。");
+    AddStock("6000", "2.5");
+    EXPECT_EQ(LastMessage(), "原料数量必须是不小于0的整数(不填为不限)。");
+    EXPECT_TRUE(cut->Job().pieces.empty());
+    EXPECT_TRUE(cut->Job().stock.empty());
+
+    AddStock("6000");
+    AddPiece("2000", "3");
+    AddPiece("7000", "1");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    EXPECT_NE(LastMessage().find("7000"), std::string::npos) << LastMessage();
+    EXPECT_NE(LastMessage().find("2"), std::string::npos);  // the row
+    EXPECT_EQ(runner.starts, 0);
+    EXPECT_EQ(cutSurface.ItemCount(IDC_CUT_RESULT), 0);
+
+    cutSurface.Click(IDC_CUT_PIECE_EDIT);
+    EXPECT_EQ(LastMessage(), "请先在零件表中选中一行。");
+    cutSurface.Choose(IDC_CUT_PIECE_LIST, 1);
+    cutSurface.Type(IDC_CUT_PIECE_LENGTH, "6000");
+    cutSurface.Click(IDC_CUT_PIECE_EDIT);
+    cutSurface.Click(IDC_CUT_SOLVE);
+    EXPECT_EQ(runner.starts, 1);
+    EXPECT_TRUE(cut->Plan().found);
+}
+
+TEST_F(CutPlanDlg, PlanShowsPatternsTotalsBoundAndReusableOffcuts) {
+    cutSurface.Type(IDC_CUT_KGM, "10");
+    cutSurface.Type(IDC_CUT_PRICE, "4000");
+    cutSurface.Type(IDC_CUT_REUSABLE, "1000");
+    AddStock("6000");
+    AddPiece("2000", "6");
+    AddPiece("4500", "1");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    ASSERT_TRUE(cut->Plan().found);
+    EXPECT_FALSE(cut->Solving());
+    EXPECT_TRUE(cutSurface.Enabled(IDC_CUT_SOLVE));
+    EXPECT_FALSE(cutSurface.Enabled(IDC_CUT_CANCEL));
+    ASSERT_EQ(cutSurface.ItemCount(IDC_CUT_RESULT), 2);
+    EXPECT_EQ(cutSurface.CellText(IDC_CUT_RESULT, 0, 0) + "|" + cutSurface.CellText(IDC_CUT_RESULT, 1, 0), "2|1");
+    EXPECT_EQ(cutSurface.CellText(IDC_CUT_RESULT, 0, 2), "2000×3");
+    EXPECT_EQ(cutSurface.CellText(IDC_CUT_RESULT, 1, 2), "4500");
+    EXPECT_EQ(cutSurface.CellText(IDC_CUT_RESULT, 1, 3), "1500");
+    const std::string total = cutSurface.Text(IDC_CUT_TOTAL);
+    EXPECT_NE(total.find("共 3 根 (下限 3 根, 最优): 6000 mm × 3 根"), std::string::npos) << total;
+    EXPECT_NE(total.find("购入 18 m, 180 kg  零件 165 kg  损耗 8.33%  金额 720.00 元"), std::string::npos) << total;
+    EXPECT_NE(total.find("可用余料: 1500 mm × 1"), std::string::npos) << total;
+
+    const std::vector<DiagramRow> rows = LayoutCutDiagram(cut->Plan(), 500, 120);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].pieces.size(), 3u);
+    EXPECT_EQ(rows[0].pieces.back().right, rows[0].barRight);  // no offcut: the last piece ends the bar
+    EXPECT_EQ(rows[1].offcut.label, "1500");
+    EXPECT_EQ(rows[1].offcut.right, rows[1].barRight);
+    EXPECT_NEAR(rows[1].pieces[0].right - rows[1].barLeft, (rows[1].barRight - rows[1].barLeft) * 0.75, 1.0);
+    EXPECT_LE(rows.back().bottom, 120);
+    EXPECT_LT(rows[0].bottom, rows[1].top + 1);
+    // Twice the size, twice the picture.
+    const std::vector<DiagramRow> large = LayoutCutDiagram(cut->Plan(), 1000, 240);
+    EXPECT_NEAR(large[1].pieces[0].right, 2 * rows[1].pieces[0].right, 2.0);
+}
+
+TEST_F(CutPlanDlg, WhileSolvingTheWindowShowsProgressAndACancelKeepsTheBestPlanSoFar) {
+    runner.hold = true;
+    AddStock("6000");
+    AddPiece("2000", "4");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    EXPECT_TRUE(cut->Solving());
+    EXPECT_FALSE(cutSurface.Enabled(IDC_CUT_SOLVE));
+    EXPECT_TRUE(cutSurface.Enabled(IDC_CUT_CANCEL));
+    cut->OnProgress(0.456);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_TOTAL), "正在计算… 46%");
+    cutSurface.Click(IDC_CUT_SOLVE);  // one solve at a time
+    EXPECT_EQ(runner.starts, 1);
+    cutSurface.Click(IDC_CUT_CANCEL);
+    EXPECT_EQ(runner.cancels, 1);
+
+    CutPlan best = SolveCutJob(cut->Job());
+    best.stopped = true;
+    best.optimal = false;
+    cut->OnSolved(best);
+    EXPECT_FALSE(cut->Solving());
+    EXPECT_TRUE(cutSurface.Enabled(IDC_CUT_SOLVE));
+    EXPECT_NE(cutSurface.Text(IDC_CUT_TOTAL).find("(已停止: 目前找到的最好方案)"), std::string::npos);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_TOTAL).find("最优"), std::string::npos);
+    EXPECT_EQ(cutSurface.ItemCount(IDC_CUT_RESULT), static_cast<int>(best.patterns.size()));
+
+    // A cancel before any plan: no plan, and nothing to add or copy.
+    CutPlan none;
+    none.message = "已取消";
+    cutSurface.Click(IDC_CUT_SOLVE);
+    cut->OnSolved(none);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_TOTAL), "没有方案: 已取消");
+    EXPECT_EQ(cutSurface.ItemCount(IDC_CUT_RESULT), 0);
+    EXPECT_FALSE(cutSurface.Enabled(IDC_CUT_ADD_LIST));
+    EXPECT_FALSE(cutSurface.Enabled(IDC_CUT_COPY));
+}
+
+TEST_F(CutPlanDlg, BoughtBarsJoinTheWeightListAndThePlanIsCopiedAndExported) {
+    weights.SetDefaultPrice(4000);
+    Open(cut, cutSurface);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_PRICE), "4000");  // the list's price to start with
+    cutSurface.Type(IDC_CUT_SECTION, "圆钢 Φ20");
+    cutSurface.Type(IDC_CUT_KGM, "2.47");
+    AddStock("6000");
+    AddStock("9000", "1", "250");
+    AddPiece("4000", "3");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    ASSERT_TRUE(cut->Plan().found);
+    cutSurface.Click(IDC_CUT_ADD_LIST);
+    ASSERT_GE(weights.Rows().size(), 1u);
+    double kilograms = 0, cost = 0;
+    for (const WeightRow& row : weights.Rows()) {
+        EXPECT_EQ(row.item.calculator, "圆钢 Φ20");
+        EXPECT_EQ(row.time, "2012-07-22 08:30:00");
+        kilograms += row.item.kilograms;
+        cost += weights.CostOf(row);
+        if (row.item.size == "9000 mm") {
+            EXPECT_EQ(row.item.quantity, "1 根");
+            EXPECT_NEAR(weights.CostOf(row), 250, 1e-6);  // the bar's own price
+        }
+    }
+    EXPECT_NEAR(kilograms, cut->Plan().boughtKilograms, 1e-6);
+    EXPECT_NEAR(cost, cut->Plan().cost, 1e-6);
+
+    cutSurface.Click(IDC_CUT_COPY);
+    EXPECT_EQ(cutClipboard.text.substr(0, cutClipboard.text.find("\r\n")), "根数\t原料 mm\t下料 mm\t余料 mm");
+    EXPECT_NE(cutClipboard.text.find("\t4000\t"), std::string::npos);
+    cutSurface.Click(IDC_CUT_EXPORT);
+    const std::string csv = exports.written.at("C:\\下料.csv");
+    EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(csv.find("根数,原料 mm,下料 mm,余料 mm\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\"共 "), std::string::npos);  // the totals, quoted for their commas
+}
+
+TEST_F(CutPlanDlg, PiecesPasteFromASpreadsheet) {
+    paste.text = "长度\t数量\r\n1200\t4\r\n800,2\r\n\r\n650\r\n";
+    cutSurface.Click(IDC_CUT_PIECE_PASTE);
+    ASSERT_EQ(cut->Job().pieces.size(), 3u);
+    EXPECT_EQ(cut->Job().pieces[1].length, 800);
+    EXPECT_EQ(cut->Job().pieces[1].count, 2);
+    EXPECT_EQ(cut->Job().pieces[2].count, 1);
+
+    paste.text = "1200\t4\n800\t-1\n";
+    cutSurface.Click(IDC_CUT_PIECE_PASTE);
+    EXPECT_EQ(LastMessage(), "粘贴的第2行: 数量必须是正整数");
+    EXPECT_EQ(cut->Job().pieces.size(), 3u);  // nothing of a faulty paste
+    paste.text.reset();
+    cutSurface.Click(IDC_CUT_PIECE_PASTE);
+    EXPECT_EQ(LastMessage(), "剪贴板中没有文字。");
+}
+
+TEST_F(CutPlanDlg, NoWeightlessRowsAndAnUnwritableFileIsSaid) {
+    AddStock("6000");
+    AddPiece("2000", "3");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    ASSERT_TRUE(cut->Plan().found);
+    cutSurface.Click(IDC_CUT_ADD_LIST);
+    EXPECT_TRUE(weights.Rows().empty());
+    EXPECT_NE(LastMessage().find("每米重为0"), std::string::npos);
+
+    files.readOnly = true;
+    AddPiece("1000", "1");
+    EXPECT_NE(cutSurface.Text(IDC_CUT_TOTAL).find("(任务文件无法写入)"), std::string::npos);
+    files.readOnly = false;
+    AddPiece("900", "1");
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_TOTAL).find("(任务文件无法写入)"), std::string::npos);
+    CutJob saved;
+    std::string aside;
+    ASSERT_TRUE(jobFile.Load(saved, aside));
+    EXPECT_EQ(saved.pieces.size(), 3u);  // written whole once it could be
+}
+
+TEST_F(CutPlanDlg, TheJobComesBackAndADamagedFileIsSetAside) {
+    cutSurface.Type(IDC_CUT_SECTION, "方管 40×40×2");
+    cutSurface.Type(IDC_CUT_KGM, "2.38");
+    cutSurface.Type(IDC_CUT_KERF, "3");
+    AddStock("6000", "10", "120");
+    AddPiece("1500", "7");
+
+    MemorySurface again;
+    std::unique_ptr<CCutPlanDlg> reopened;
+    Open(reopened, again);
+    EXPECT_EQ(again.Text(IDC_CUT_SECTION), "方管 40×40×2");
+    EXPECT_EQ(again.Text(IDC_CUT_KGM), "2.38");
+    EXPECT_EQ(again.Text(IDC_CUT_KERF), "3");
+    EXPECT_EQ(again.CellText(IDC_CUT_STOCK_LIST, 0, 1), "10");
+    EXPECT_EQ(again.CellText(IDC_CUT_PIECE_LIST, 0, 1), "7");
+    EXPECT_TRUE(again.messages.empty());
+
+    files.files[kJobPath] = "piece lots\n";
+    MemorySurface damaged;
+    std::unique_ptr<CCutPlanDlg> third;
+    Open(third, damaged);
+    ASSERT_EQ(damaged.messages.size(), 1u);
+    EXPECT_NE(damaged.messages[0].text.find("CutJobKq.txt.damaged"), std::string::npos) << damaged.messages[0].text;
+    EXPECT_TRUE(third->Job().pieces.empty());
+    EXPECT_EQ(damaged.ItemCount(IDC_CUT_PIECE_LIST), 0);
+}
+
+}  // namespace
+}  // namespace mw

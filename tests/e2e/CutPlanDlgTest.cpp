@@ -1,0 +1,85 @@
+// The cutting plan window in the real program: the material of page one, pieces, the plan with
+// its diagram, the bought bars in the weight list, and the job back after a restart.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "res/resource.h"
+#include "tests/e2e/support/AppUnderTest.h"
+
+namespace mw::e2e {
+namespace {
+
+HWND OpenTool(HWND main, AppUnderTest& app, int command, const char* caption) {
+    // Beside the centred main window a wide tool window would run off the screen of the tests.
+    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Command(main, command);
+    return app.WaitForWindow(caption, 5000);
+}
+
+void AddRow(HWND cut, int lengthEdit, const char* length, int countEdit, const char* count, int button) {
+    SetText(cut, lengthEdit, length);
+    SetText(cut, countEdit, count);
+    Click(cut, button);
+}
+
+TEST(CutPlanDlg, MaterialPiecesPlanWeightListAndARestart) {
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    HWND page1 = ChildDialogWith(r.main, IDC_ANGLE_LENGTH);
+    ASSERT_NE(page1, nullptr);
+    Choose(page1, IDC_ANGLE_COMBO, 3);
+    SetText(page1, IDC_ANGLE_LENGTH, "6000");
+    const std::string size = ItemText(page1, IDC_ANGLE_COMBO, 3);
+
+    HWND cut = OpenTool(r.main, r.app, IDM_CUTPLAN, "下料优化");
+    ASSERT_NE(cut, nullptr);
+    Click(cut, IDC_CUT_TAKE);
+    EXPECT_EQ(Text(cut, IDC_CUT_SECTION), "角钢(热轧) " + size);
+    EXPECT_GT(std::stod(Text(cut, IDC_CUT_KGM)), 0.5);
+    EXPECT_EQ(Text(page1, IDC_ANGLE_LENGTH), "6000");  // the calculator keeps its own length
+
+    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
+    SetText(cut, IDC_CUT_KERF, "3");
+    AddRow(cut, IDC_CUT_PIECE_LENGTH, "2*1250", IDC_CUT_PIECE_COUNT, "5", IDC_CUT_PIECE_ADD);
+    AddRow(cut, IDC_CUT_PIECE_LENGTH, "1100", IDC_CUT_PIECE_COUNT, "3+1", IDC_CUT_PIECE_ADD);
+    AddRow(cut, IDC_CUT_PIECE_LENGTH, "700", IDC_CUT_PIECE_COUNT, "6", IDC_CUT_PIECE_ADD);
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_PIECE_LIST), 3);
+    EXPECT_EQ(CellText(cut, IDC_CUT_PIECE_LIST, 0, 0), "2500");
+
+    Click(cut, IDC_CUT_SOLVE);
+    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 30000));
+    EXPECT_FALSE(Enabled(cut, IDC_CUT_CANCEL));
+    const std::string total = Text(cut, IDC_CUT_TOTAL);
+    EXPECT_EQ(total.find("共 "), 0u) << total;
+    EXPECT_NE(total.find("下限"), std::string::npos) << total;
+    EXPECT_NE(CellText(cut, IDC_CUT_RESULT, 0, 1), "");
+    SaveScreenshot(cut, "cut-plan");
+
+    Click(cut, IDC_CUT_ADD_LIST);
+    HWND list = r.app.WaitForWindow("重量清单", 100);
+    if (!list) {
+        Command(r.main, IDM_WEIGHTLIST);
+        list = r.app.WaitForWindow("重量清单", 5000);
+    }
+    ASSERT_NE(list, nullptr);
+    ASSERT_GE(ItemCount(list, IDC_WEIGHTLIST_LIST), 1);
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 1), "角钢(热轧) " + size);
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 2), "6000 mm");
+
+    // A restart finds the job as it was left.
+    r.app.Kill();
+    ASSERT_TRUE(r.app.Start());
+    HWND main = r.app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    cut = OpenTool(main, r.app, IDM_CUTPLAN, "下料优化");
+    ASSERT_NE(cut, nullptr);
+    EXPECT_EQ(Text(cut, IDC_CUT_SECTION), "角钢(热轧) " + size);
+    EXPECT_EQ(Text(cut, IDC_CUT_KERF), "3");
+    EXPECT_EQ(ItemCount(cut, IDC_CUT_STOCK_LIST), 1);
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_PIECE_LIST), 3);
+    EXPECT_EQ(CellText(cut, IDC_CUT_PIECE_LIST, 1, 1), "4");
+}
+
+}  // namespace
+}  // namespace mw::e2e
