@@ -57,6 +57,37 @@ PackPlan PlanOf(const PackProblem& problem, const std::vector<Bar>& bars) {
     return plan;
 }
 
+// Fewer saw set-ups for the same bars: two patterns of one stock whose pieces share out evenly
+// over all their bars become one pattern, cut as often as both were together.
+void MergePatterns(const PackProblem& problem, PackPlan& plan) {
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (std::size_t a = 0; a < plan.patterns.size() && !merged; ++a) {
+            for (std::size_t b = a + 1; b < plan.patterns.size() && !merged; ++b) {
+                const PackPattern& p = plan.patterns[a];
+                const PackPattern& q = plan.patterns[b];
+                if (p.stock != q.stock) continue;
+                const long long times = static_cast<long long>(p.times) + q.times;
+                std::vector<int> counts(p.counts.size());
+                std::int64_t used = 0;
+                bool even = true;
+                for (std::size_t i = 0; i < counts.size() && even; ++i) {
+                    const long long total = static_cast<long long>(p.counts[i]) * p.times +
+                                            static_cast<long long>(q.counts[i]) * q.times;
+                    even = total % times == 0;
+                    counts[i] = static_cast<int>(total / times);
+                    used += counts[i] * problem.items[i].size;
+                }
+                if (!even || used > problem.stock[p.stock].capacity) continue;
+                const int stock = p.stock;
+                plan.patterns[a] = PackPattern{stock, static_cast<int>(times), std::move(counts)};
+                plan.patterns.erase(plan.patterns.begin() + static_cast<std::ptrdiff_t>(b));
+                merged = true;
+            }
+        }
+    }
+}
+
 // The stock for a new bar that must hold `size`: least cost per unit of length among those left.
 int StockFor(const PackProblem& problem, const std::vector<int>& left, std::int64_t size) {
     int chosen = -1;
@@ -264,6 +295,9 @@ public:
         for (int strategy = 0; strategy < kDives && !Done() && Elapsed() < kProgrammeShare * control_.seconds; ++strategy)
             Dive(strategy);
         Repack();
+        MergePatterns(problem_, best_);
+        // A bound is at most any plan's cost; one above the plan found is the programme's rounding.
+        if (best_.found) bound_ = std::min(bound_, best_.cost);
         outcome.plan = best_;
         outcome.bound = bound_;
         outcome.lpBound = boundSource_ == PackBoundSource::Programme;
@@ -356,7 +390,9 @@ private:
     // Least multiple of the cost unit at or above `cost` (the cost itself when costs are not whole).
     double RoundUp(double cost) const {
         if (unit_ <= 0) return cost;
-        return std::ceil(cost / unit_ - 1e-6) * unit_;
+        // The programme's value carries rounding errors relative to its size.
+        const double units = cost / unit_;
+        return std::ceil(units - 1e-6 * std::max(1.0, units)) * unit_;
     }
 
     // Every piece's length at the cheapest price per unit of length any stock offers.

@@ -206,6 +206,24 @@ TEST(CutSolverBound, TheBoundIsTheRoundedUpProgrammeAndOptimalWhenMet) {
     EXPECT_NE(CutPlanText(plan).find("bound 3\n"), std::string::npos);
 }
 
+TEST(CutSolverPatterns, BarsCutAlikeShareOnePattern) {
+    // Four pieces over two bars: two of each, not one and three.
+    CutPlan plan = Solved(Job({{6000}}, {{2000, 4}}));
+    EXPECT_EQ(plan.bars, 2);
+    ASSERT_EQ(plan.patterns.size(), 1u);
+    EXPECT_EQ(plan.patterns[0].times, 2);
+    EXPECT_EQ(plan.patterns[0].pieces, (std::vector<double>{2000, 2000}));
+}
+
+TEST(CutSolverBound, NeverAboveThePlanOnAFineGrid) {
+    // Lengths on a tenth of a millimetre, whole costs of that grid: the programme's rounding
+    // once put the bound a grid step above the plan.
+    const CutPlan plan = Solved(Job({{6101, 4}, {32250.2}}, {{800, 7}}));
+    EXPECT_EQ(plan.value, 6101);
+    EXPECT_EQ(plan.bound, 6101);
+    EXPECT_TRUE(plan.optimal);
+}
+
 TEST(CutSolverTotals, WeightsWasteCostAndReusableOffcuts) {
     CutJob job = Job({{6000}}, {{2500, 2}, {1000, 1}}, 0, 0);
     job.kilogramsPerMetre = 2.5;
