@@ -179,15 +179,7 @@ bool CutJobFile::Load(CutJob& job, std::string& setAside) {
         return true;
     }
     job = CutJob();
-    for (int n = 1; n < 1000; ++n) {
-        const std::string candidate = path_ + ".damaged" + (n > 1 ? "-" + std::to_string(n) : "");
-        if (files_.Exists(candidate)) continue;
-        if (files_.ReplaceWhole(candidate, text)) {
-            setAside = candidate;
-            files_.Remove(path_);
-        }
-        break;
-    }
+    setAside = SetAsideDamaged(files_, path_, kCutJobFile.copies, text);
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/FileSystem.h"
+#include "settings/SettingsFile.h"
 
 namespace mw {
 
@@ -51,6 +52,9 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error);
 std::string CutJobText(const CutJob& job);
 
 // The window's last job, kept whole in a file of its own.
+// The saved job's file beside the exe, and the copies a damaged one is kept under.
+inline constexpr KeptFile kCutJobFile = {"CutJobKq.txt", ".damaged"};
+
 class CutJobFile {
 public:
     CutJobFile(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}

@@ -7,6 +7,7 @@
 
 #include "expr/CalcExpression.h"
 #include "res/resource.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 
@@ -37,16 +38,6 @@ std::string PiecesText(const std::vector<double>& pieces) {
         i = j;
     }
     return text;
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
 }
 
 std::vector<std::string> SplitCells(const std::string& line) {

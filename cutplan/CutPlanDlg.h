@@ -17,9 +17,6 @@
 
 namespace mw {
 
-// The saved job's file beside the exe, and the copies a damaged one is kept under.
-inline constexpr KeptFile kCutJobFile = {"CutJobKq.txt", ".damaged"};
-
 // Runs the solver away from the window; the plan comes back through CCutPlanDlg::OnSolved on
 // the window's thread (progress through OnProgress).
 class CutSolveRunner {

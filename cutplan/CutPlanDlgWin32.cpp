@@ -3,9 +3,9 @@
 #include "cutplan/CutPlanDlgWin32.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include "cutplan/CutSolver.h"
+#include "kit/SaveFileDialogWin32.h"
 #include "kit/Utf16Win32.h"
 #include "res/resource.h"
 
@@ -178,20 +178,7 @@ std::optional<std::string> CutPlanDlgWindow::ReadText() {
 }
 
 std::optional<std::string> CutPlanDlgWindow::AskSavePath(const std::string& suggestedName) {
-    std::wstring file = Widen(suggestedName);
-    file.resize(MAX_PATH * 4, L'\0');
-    static const wchar_t kFilter[] = L"CSV 文件 (*.csv)\0*.csv\0所有文件 (*.*)\0*.*\0";
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = Hwnd();
-    dialog.lpstrFilter = kFilter;
-    dialog.lpstrFile = &file[0];
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrDefExt = L"csv";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-    file.resize(wcslen(file.c_str()));
-    return Narrow(file);
+    return AskCsvSavePath(Hwnd(), suggestedName);
 }
 
 bool CutPlanDlgWindow::Write(const std::string& path, const std::string& bytes) {

@@ -37,4 +37,10 @@ public:
     virtual std::string NameOnDisk(const std::string& path) const { return std::string(); }
 };
 
+// Keeps the bytes of a damaged file whole under the first free name of `path` + `suffix` (then
+// "-2", "-3" … after it), and only then removes the damaged file. The name it was kept under;
+// empty when it could not be kept, and then the damaged file stays too.
+std::string SetAsideDamaged(FileSystem& files, const std::string& path, const std::string& suffix,
+                            const std::string& bytes);
+
 }  // namespace mw

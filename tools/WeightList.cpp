@@ -66,16 +66,7 @@ bool WeightList::Load(std::string& setAside) {
     if (ParseFileText(text, rows_, defaultPrice_)) return true;
     rows_.clear();
     defaultPrice_ = 0;
-    // Kept whole under the first free name, then the damaged file goes.
-    for (int n = 1; n < 1000; ++n) {
-        const std::string candidate = path_ + kWeightListFile.copies + (n > 1 ? "-" + std::to_string(n) : "");
-        if (files_.Exists(candidate)) continue;
-        if (files_.ReplaceWhole(candidate, text)) {
-            setAside = candidate;
-            files_.Remove(path_);
-        }
-        break;
-    }
+    setAside = SetAsideDamaged(files_, path_, kWeightListFile.copies, text);
     return false;
 }
 

@@ -2,9 +2,8 @@
 #include "tools/WeightListDlgWin32.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
-#include "kit/Utf16Win32.h"
+#include "kit/SaveFileDialogWin32.h"
 #include "res/resource.h"
 #include "settings/FileSystemWin32.h"
 
@@ -41,20 +40,7 @@ bool WeightListDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
 }
 
 std::optional<std::string> WeightListDlgWindow::AskSavePath(const std::string& suggestedName) {
-    std::wstring file = Widen(suggestedName);
-    file.resize(MAX_PATH * 4, L'\0');
-    static const wchar_t kFilter[] = L"CSV 文件 (*.csv)\0*.csv\0所有文件 (*.*)\0*.*\0";
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = Hwnd();
-    dialog.lpstrFilter = kFilter;
-    dialog.lpstrFile = &file[0];
-    dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrDefExt = L"csv";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-    file.resize(wcslen(file.c_str()));
-    return Narrow(file);
+    return AskCsvSavePath(Hwnd(), suggestedName);
 }
 
 bool WeightListDlgWindow::Write(const std::string& path, const std::string& bytes) {
