@@ -24,6 +24,9 @@ import unicodedata
 
 from bearing_rules import BOUND, PLANS, TAPERED_INNER, TREND, TRUST, envelope_kg
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts'))
+from report_changes import report_head, write_report  # noqa: E402
+
 # ---------------------------------------------------------------------------------------------
 # Reading the catalogue
 
@@ -849,27 +852,6 @@ def report_text(notes, entries):
         out.append('- estimated weights: %s' % (', '.join(estimated) if estimated else 'none'))
         out.append('')
     return '\n'.join(out)
-
-
-
-CHANGES_HEADING = '## Changes against the previous version'
-
-
-def report_head(text):
-    """The part of the report the generator writes: all but the change list at its end, which
-    list_changes.py makes from two versions of the table file and which regeneration keeps."""
-    return text.split('\n' + CHANGES_HEADING + '\n', 1)[0]
-
-
-def write_report(path, head):
-    tail = ''
-    if os.path.exists(path):
-        with open(path, encoding='utf-8') as f:
-            old = f.read()
-        if '\n' + CHANGES_HEADING + '\n' in old:
-            tail = '\n' + CHANGES_HEADING + '\n' + old.split('\n' + CHANGES_HEADING + '\n', 1)[1]
-    with open(path, 'w', encoding='utf-8', newline='\n') as f:
-        f.write(head + tail)
 
 
 def main():

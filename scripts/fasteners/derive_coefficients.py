@@ -65,6 +65,9 @@ import re
 import statistics
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from report_changes import report_head, write_report  # noqa: E402
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 TABLE_FILE = os.path.join(ROOT, 'pages', 'FastenerTables.cpp')
@@ -642,27 +645,6 @@ def report_text(results):
             '%g: %s' % (d, '/'.join('%g' % v for v in dims)) for d, dims in sorted(table.items()))))
     out.append('')
     return '\n'.join(out)
-
-
-
-CHANGES_HEADING = '## Changes against the previous version'
-
-
-def report_head(text):
-    """The part of the report the generator writes: all but the change list at its end, which
-    list_changes.py makes from two versions of the table file and which regeneration keeps."""
-    return text.split('\n' + CHANGES_HEADING + '\n', 1)[0]
-
-
-def write_report(path, head):
-    tail = ''
-    if os.path.exists(path):
-        with open(path, encoding='utf-8') as f:
-            old = f.read()
-        if '\n' + CHANGES_HEADING + '\n' in old:
-            tail = '\n' + CHANGES_HEADING + '\n' + old.split('\n' + CHANGES_HEADING + '\n', 1)[1]
-    with open(path, 'w', encoding='utf-8', newline='\n') as f:
-        f.write(head + tail)
 
 
 def main(argv):
