@@ -38,6 +38,7 @@ void CalcPage::OnClick(int button, Compute compute) {
 }
 
 void CalcPage::WeightButton(int button, int resultEdit, WeighingSource source) {
+    if (source.quantity == Quantity::Length) lengthResults_.insert(resultEdit);
     bindings_[{button, Notify::Click}] = Binding{nullptr, false, resultEdit, std::move(source)};
     tooltips_[button] = kWeightButtonTip;
 }
@@ -89,10 +90,7 @@ void CalcPage::Show(int edit, const std::string& text) {
         (*captured_)[edit] = text;
         return;
     }
-    if (userCompute_) {
-        for (const auto& entry : bindings_)
-            if (entry.second.copyFrom == edit && entry.second.weighing.quantity == Quantity::Length) lastResult_ = edit;
-    }
+    if (userCompute_ && lengthResults_.count(edit)) lastResult_ = edit;
     const auto shown = shown_.find(edit);
     if (shown != shown_.end() && shown->second == text) return;
     shown_[edit] = text;

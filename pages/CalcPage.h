@@ -6,6 +6,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,7 @@ private:
     // The result edit of the calculator last computed for the user, and, while a weight a metre
     // is being computed, what the compute would have shown instead of showing it.
     int lastResult_ = 0;
+    std::set<int> lengthResults_;  // the result edits of the calculators weighed by length
     bool userCompute_ = false;
     std::map<int, std::string>* captured_ = nullptr;
 };
