@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "cutplan/CutSolver.h"
-#include "kit/SaveFileDialogWin32.h"
 #include "kit/Utf16Win32.h"
 #include "res/resource.h"
 
@@ -26,7 +25,7 @@ CutPlanDlgWindow::CutPlanDlgWindow(std::function<void()> onClosed, const std::st
                                    CutPlanServices services)
     : ToolWindowFrame(std::move(onClosed)),
       jobFile_(files_, jobPath),
-      logic_(Surface(), jobFile_, list, clipboard_, *this, *this, *this, std::move(services)) {
+      logic_(Surface(), jobFile_, list, clipboard_, *this, exports_, *this, std::move(services)) {
     SetLogic(&logic_);
 }
 
@@ -175,14 +174,6 @@ std::optional<std::string> CutPlanDlgWindow::ReadText() {
     }
     CloseClipboard();
     return text;
-}
-
-std::optional<std::string> CutPlanDlgWindow::AskSavePath(const std::string& suggestedName) {
-    return AskCsvSavePath(Hwnd(), suggestedName);
-}
-
-bool CutPlanDlgWindow::Write(const std::string& path, const std::string& bytes) {
-    return files_.ReplaceWhole(path, bytes);
 }
 
 }  // namespace mw

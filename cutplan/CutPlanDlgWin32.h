@@ -11,10 +11,11 @@
 #include "kit/ClipboardWin32.h"
 #include "kit/ToolWindowWin32.h"
 #include "settings/FileSystemWin32.h"
+#include "tools/ExportFilesWin32.h"
 
 namespace mw {
 
-class CutPlanDlgWindow : public ToolWindowFrame, private ExportFiles, private ClipboardReader, private CutSolveRunner {
+class CutPlanDlgWindow : public ToolWindowFrame, private ClipboardReader, private CutSolveRunner {
 public:
     CutPlanDlgWindow(std::function<void()> onClosed, const std::string& jobPath, WeightList& list,
                      CutPlanServices services);
@@ -27,8 +28,6 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
-    std::optional<std::string> AskSavePath(const std::string& suggestedName) override;
-    bool Write(const std::string& path, const std::string& bytes) override;
     std::optional<std::string> ReadText() override;
     void Start(const CutJob& job) override;
     void Cancel() override;
@@ -38,6 +37,7 @@ private:
     Win32FileSystem files_;
     CutJobFile jobFile_;
     Win32Clipboard clipboard_;
+    Win32ExportFiles exports_{*this};
     CCutPlanDlg logic_;
 
     // The solving thread: it touches no window, only posts to this one. The plan it leaves in

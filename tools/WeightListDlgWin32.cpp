@@ -3,16 +3,14 @@
 
 #include <commctrl.h>
 
-#include "kit/SaveFileDialogWin32.h"
 #include "res/resource.h"
-#include "settings/FileSystemWin32.h"
 
 namespace mw {
 
 WeightListDlgWindow::WeightListDlgWindow(std::function<void()> onClosed, WeightList& list,
                                    const CalcSettings& settings, std::string setAside)
     : ToolWindowFrame(std::move(onClosed)),
-      logic_(Surface(), list, settings, clipboard_, *this),
+      logic_(Surface(), list, settings, clipboard_, exports_),
       setAside_(std::move(setAside)) {
     SetLogic(&logic_);
 }
@@ -37,15 +35,6 @@ bool WeightListDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         return false;
     }
     return ToolWindowFrame::OnMessage(message, wParam, lParam, result);
-}
-
-std::optional<std::string> WeightListDlgWindow::AskSavePath(const std::string& suggestedName) {
-    return AskCsvSavePath(Hwnd(), suggestedName);
-}
-
-bool WeightListDlgWindow::Write(const std::string& path, const std::string& bytes) {
-    Win32FileSystem files;
-    return files.ReplaceWhole(path, bytes);
 }
 
 }  // namespace mw

@@ -5,11 +5,12 @@
 
 #include "kit/ClipboardWin32.h"
 #include "kit/ToolWindowWin32.h"
+#include "tools/ExportFilesWin32.h"
 #include "tools/WeightListDlg.h"
 
 namespace mw {
 
-class WeightListDlgWindow : public ToolWindowFrame, private ExportFiles {
+class WeightListDlgWindow : public ToolWindowFrame {
 public:
     WeightListDlgWindow(std::function<void()> onClosed, WeightList& list, const CalcSettings& settings,
                      std::string setAside);
@@ -21,10 +22,8 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
-    std::optional<std::string> AskSavePath(const std::string& suggestedName) override;
-    bool Write(const std::string& path, const std::string& bytes) override;
-
     Win32Clipboard clipboard_;  // owned by this window once it exists
+    Win32ExportFiles exports_{*this};
     CWeightListDlg logic_;
     std::string setAside_;
 };
