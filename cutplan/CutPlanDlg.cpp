@@ -49,6 +49,15 @@ std::vector<std::string> SplitCells(const std::string& line) {
     return cells;
 }
 
+// Removes the row selected in `list` from `rows`; false, and nothing removed, when none is.
+template <typename Row>
+bool RemoveSelected(ControlSurface& surface, int list, std::vector<Row>& rows) {
+    const int row = surface.Selection(list);
+    if (row < 0 || row >= static_cast<int>(rows.size())) return false;
+    rows.erase(rows.begin() + row);
+    return true;
+}
+
 }  // namespace
 
 std::vector<DiagramRow> LayoutCutDiagram(const CutPlan& plan, int width, int height) {
@@ -261,9 +270,7 @@ void CCutPlanDlg::OnAddStock() {
 }
 
 void CCutPlanDlg::OnRemoveStock() {
-    const int row = surface_.Selection(IDC_CUT_STOCK_LIST);
-    if (row < 0 || row >= static_cast<int>(job_.stock.size())) return Say("请先在原料表中选中一行。");
-    job_.stock.erase(job_.stock.begin() + row);
+    if (!RemoveSelected(surface_, IDC_CUT_STOCK_LIST, job_.stock)) return Say("请先在原料表中选中一行。");
     ShowStock();
     Save();
 }
@@ -293,9 +300,7 @@ void CCutPlanDlg::OnAddPiece(bool replace) {
 }
 
 void CCutPlanDlg::OnRemovePiece() {
-    const int row = surface_.Selection(IDC_CUT_PIECE_LIST);
-    if (row < 0 || row >= static_cast<int>(job_.pieces.size())) return Say("请先在零件表中选中一行。");
-    job_.pieces.erase(job_.pieces.begin() + row);
+    if (!RemoveSelected(surface_, IDC_CUT_PIECE_LIST, job_.pieces)) return Say("请先在零件表中选中一行。");
     ShowPieces();
     Save();
 }
