@@ -3,6 +3,7 @@
 
 #include <cassert>
 
+#include "kit/Captions.h"
 #include "kit/ProcessStarter.h"
 #include "res/resource.h"
 #include "settings/ProfileStore.h"
@@ -17,14 +18,11 @@ const char* const kTypeNames[kCustomKindCount] = {
     "角钢(热轧)", "槽钢(热轧)", "工字钢", "方管/矩形管", "钢管/焊管", "六角钢", "八角钢", "螺纹钢",
 };
 
-const char kInputHint[] = "输入提示";
 const char kNoModel[] = "请输入型号";
 const char kNoSpec[] = "请输入规格";
 const char kNoUnitWeight[] = "请输入单重";
 const char kTypeFull[] = "该类型的自定义材料已满86个，请先删除不用的再添加";
-const char kHint[] = "提示";
 const char kRestartFailed[] = "无法重新启动本软件，请手动启动";
-const char kWarning[] = "警告";
 
 // The text of an edit as it can be stored: line breaks and other control characters would break
 // the settings file's lines, and the store drops blanks at both ends, so a model of blanks alone
@@ -113,7 +111,7 @@ void CDINGYICAILIAO::OnAdd() {
     const CustomSource& source = kCustomSources[kind];
     if (CountOf(kind) >= kMaxCustomEntries) {
         // The calculators read no more than this of one type; an entry beyond would never show.
-        surface_.ShowMessage(kTypeFull, kHint, kMbOk | kMbIconInformation);
+        surface_.ShowMessage(kTypeFull, kHintCaption, kMbOk | kMbIconInformation);
         return;
     }
     CustomEntry entry;
@@ -121,19 +119,19 @@ void CDINGYICAILIAO::OnAdd() {
     entry.type = source.type;
     entry.model = StorableText(surface_.Text(IDC_CUSTOM_MODEL));
     if (entry.model.empty()) {
-        surface_.ShowMessage(kNoModel, kInputHint, kMbOk);
+        surface_.ShowMessage(kNoModel, kInputHintCaption, kMbOk);
         return;
     }
     if (source.hasSpec) {
         entry.spec = StorableText(surface_.Text(IDC_CUSTOM_SPEC));
         if (entry.spec.empty()) {
-            surface_.ShowMessage(kNoSpec, kInputHint, kMbOk);
+            surface_.ShowMessage(kNoSpec, kInputHintCaption, kMbOk);
             return;
         }
     }
     entry.unitWeight = StorableText(surface_.Text(IDC_CUSTOM_UNIT_WEIGHT));
     if (entry.unitWeight.empty()) {
-        surface_.ShowMessage(kNoUnitWeight, kInputHint, kMbOk);
+        surface_.ShowMessage(kNoUnitWeight, kInputHintCaption, kMbOk);
         return;
     }
     ProfileStore& store = settings_.Store();
@@ -163,7 +161,7 @@ void CDINGYICAILIAO::OnRestart() {
     // Every change is in the file already. The new copy runs only after the exit sequence has
     // let go of the instance mutex and the hot key, so it starts as a first copy would.
     if (!processes_.StartAfter(executablePath_, exitProgram_))
-        surface_.ShowMessage(kRestartFailed, kWarning, kMbOk | kMbIconWarning);
+        surface_.ShowMessage(kRestartFailed, kWarningCaption, kMbOk | kMbIconWarning);
 }
 
 int CDINGYICAILIAO::CountOf(int kind) const {

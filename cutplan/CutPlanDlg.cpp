@@ -6,6 +6,7 @@
 #include <map>
 
 #include "expr/CalcExpression.h"
+#include "kit/Captions.h"
 #include "res/resource.h"
 #include "settings/TextFields.h"
 
@@ -13,7 +14,6 @@ namespace mw {
 
 namespace {
 
-const char kCaption[] = "输入提示";
 const char kExportName[] = "下料方案.csv";
 const char* const kStockColumns[] = {"长度 mm", "库存", "单价 元/根"};
 const int kStockWidths[] = {70, 64, 74};
@@ -151,7 +151,7 @@ void CCutPlanDlg::OnInitDialog() {
     SetSolving(false);
     ShowPlan();
     if (!whole)
-        surface_.ShowMessage("下料任务文件已损坏,原文件已另存为:\n" + setAside + "\n任务从空白开始。", "警告",
+        surface_.ShowMessage("下料任务文件已损坏,原文件已另存为:\n" + setAside + "\n任务从空白开始。", kWarningCaption,
                              kMbOk | kMbIconWarning);
 }
 
@@ -221,7 +221,7 @@ void CCutPlanDlg::Save() {
     if (saved_ != was && !solving_) ShowPlan();  // the totals line says when the file cannot be written
 }
 
-void CCutPlanDlg::Say(const std::string& text) { surface_.ShowMessage(text, kCaption, kMbOk | kMbIconInformation); }
+void CCutPlanDlg::Say(const std::string& text) { surface_.ShowMessage(text, kInputHintCaption, kMbOk | kMbIconInformation); }
 
 void CCutPlanDlg::OnField(int id) {
     if (showing_) return;
@@ -452,7 +452,7 @@ void CCutPlanDlg::OnExport() {
     const std::optional<std::string> path = exports_.AskSavePath(kExportName);
     if (!path) return;
     if (!exports_.Write(*path, PlanCsvText()))
-        surface_.ShowMessage("无法写入文件:\n" + *path, "警告", kMbOk | kMbIconWarning);
+        surface_.ShowMessage("无法写入文件:\n" + *path, kWarningCaption, kMbOk | kMbIconWarning);
 }
 
 }  // namespace mw

@@ -18,7 +18,6 @@ public:
 
 // What a window says when a copy fails.
 extern const char kCopyFailedText[];
-extern const char kCopyFailedCaption[];
 
 // Copies `text`; when that fails, tells the user in a message box of `window` and returns false.
 bool CopyOrSay(Clipboard& clipboard, ControlSurface& window, const std::string& text);

@@ -1,6 +1,8 @@
 // Settings file place and clean-up rule.
 #include "settings/SettingsFile.h"
 
+#include "kit/Captions.h"
+
 namespace mw {
 
 namespace {
@@ -39,7 +41,7 @@ bool SettingsFile::Told(bool written, ControlSurface& window) {
     }
     if (!failureTold_) {
         failureTold_ = true;  // before the box: its message loop may bring another failure
-        window.ShowMessage(kWriteFailedText, kWriteFailedCaption, kMbOk | kMbIconWarning);
+        window.ShowMessage(kWriteFailedText, kWarningCaption, kMbOk | kMbIconWarning);
     }
     return false;
 }

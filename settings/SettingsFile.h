@@ -32,7 +32,6 @@ public:
     static constexpr const char* kSection = "Setting";
     // What the user is told when a change cannot be written.
     static constexpr const char* kWriteFailedText = "无法写入设置文件 ConfigKq.ini,更改未保存。";
-    static constexpr const char* kWriteFailedCaption = "警告";
 
     SettingsFile(FileSystem& files, const std::string& path) : files_(files), store_(files, path) {}
 

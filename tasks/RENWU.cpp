@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "kit/Captions.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 
@@ -11,7 +12,6 @@ namespace mw {
 namespace {
 
 const char kTableFull[] = "任务数量超出范围";
-const char kWarning[] = "警告";
 const char kReminderCaption[] = "定时提醒";
 const char kRunRefused[] = "无法设置开机启动：没有写入注册表的权限。";
 const char kRunStays[] = "无法取消开机启动：没有修改注册表的权限。";
@@ -123,7 +123,7 @@ void CRENWU::ShowTasks() {
 
 void CRENWU::AddTask() {
     if (tasks_.size() >= static_cast<std::size_t>(TaskStore::kMaxTasks)) {
-        surface_.ShowMessage(kTableFull, kWarning, kMbOk);
+        surface_.ShowMessage(kTableFull, kWarningCaption, kMbOk);
         return;
     }
     const int formerCount = LastIndex() + 1;
@@ -192,7 +192,7 @@ bool CRENWU::ApplyStartWithWindows(bool on) {
         const bool machineGone = registry.RemoveValue(RunRegistry::kMachine, kRunValueName);
         const bool userGone = registry.RemoveValue(RunRegistry::kUser, kRunValueName);
         if (machineGone && userGone) return true;
-        surface_.ShowMessage(kRunStays, kWarning, kMbOk | kMbIconWarning);
+        surface_.ShowMessage(kRunStays, kWarningCaption, kMbOk | kMbIconWarning);
         return false;
     }
     // For every user where the rights allow it, else for this user; never both, so that the
@@ -203,7 +203,7 @@ bool CRENWU::ApplyStartWithWindows(bool on) {
         return true;
     }
     if (registry.SetValue(RunRegistry::kUser, kRunValueName, command)) return true;
-    surface_.ShowMessage(kRunRefused, kWarning, kMbOk | kMbIconWarning);
+    surface_.ShowMessage(kRunRefused, kWarningCaption, kMbOk | kMbIconWarning);
     return false;
 }
 

@@ -1,6 +1,7 @@
 // Material density window: the table and its find-next search.
 #include "tools/AILIAOMIDU.h"
 
+#include "kit/Captions.h"
 #include "res/resource.h"
 #include "tools/DensityTables.h"
 
@@ -37,7 +38,7 @@ void CAILIAOMIDU::FindNext() {
         lastFound_ = row;
         return;
     }
-    surface_.ShowMessage(kNotFound, "提示", kMbOk);
+    surface_.ShowMessage(kNotFound, kHintCaption, kMbOk);
 }
 
 }  // namespace mw

@@ -2,6 +2,7 @@
 #include "tools/WeightListDlg.h"
 
 #include "expr/CalcExpression.h"
+#include "kit/Captions.h"
 #include "res/resource.h"
 
 namespace mw {
@@ -31,7 +32,7 @@ void CWeightListDlg::OnInitDialog(const std::string& setAside) {
     if (!setAside.empty())
         surface_.ShowMessage("重量清单文件已损坏或不是本程序的清单,原文件已另存为:\n" + setAside +
                                  "\n清单从空白开始。",
-                             "警告", kMbOk | kMbIconWarning);
+                             kWarningCaption, kMbOk | kMbIconWarning);
 }
 
 void CWeightListDlg::OnCommand(int id, Notify what) {
@@ -93,20 +94,20 @@ void CWeightListDlg::OnDelete() {
 
 void CWeightListDlg::OnClear() {
     if (list_.Rows().empty()) return;
-    if (surface_.ShowMessage(kConfirmClear, "提示", kMbYesNo | kMbIconQuestion) == kIdYes) list_.Clear();
+    if (surface_.ShowMessage(kConfirmClear, kHintCaption, kMbYesNo | kMbIconQuestion) == kIdYes) list_.Clear();
 }
 
 void CWeightListDlg::OnExport() {
     const std::optional<std::string> path = exports_.AskSavePath(kExportName);
     if (!path) return;
     if (!exports_.Write(*path, list_.CsvText(Display())))
-        surface_.ShowMessage("无法写入文件:\n" + *path, "警告", kMbOk | kMbIconWarning);
+        surface_.ShowMessage("无法写入文件:\n" + *path, kWarningCaption, kMbOk | kMbIconWarning);
 }
 
 int CWeightListDlg::SelectedRow() {
     const int row = surface_.Selection(IDC_WEIGHTLIST_LIST);
     if (row >= 0 && row < static_cast<int>(list_.Rows().size())) return row;
-    surface_.ShowMessage(kChooseRow, "输入提示", kMbOk | kMbIconInformation);
+    surface_.ShowMessage(kChooseRow, kInputHintCaption, kMbOk | kMbIconInformation);
     return -1;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "kit/Captions.h"
 #include "res/resource.h"
 #include "tools/BearingTables.h"
 
@@ -70,7 +71,7 @@ void CZHOUCHENG::OnFindNext() {
             return;
         }
     }
-    surface_.ShowMessage("很抱歉，没找到!!", "提示", kMbOk);
+    surface_.ShowMessage("很抱歉，没找到!!", kHintCaption, kMbOk);
 }
 
 }  // namespace mw

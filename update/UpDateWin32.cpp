@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "kit/Captions.h"
 #include "kit/ProcessStarterWin32.h"
 #include "res/ProductName.h"
 #include "kit/Utf16Win32.h"
@@ -23,8 +24,6 @@ namespace {
 const char kAskToUpdate[] = "有新版本发布,是否更新?";
 const char kDownloaded[] = "新版本下载成功,将运行新版本程序!";
 const char kNoVersion[] = "None VerSion Supprot";
-const char kHint[] = "提示";
-const char kWarning[] = "警告";
 constexpr DWORD kExitWaitMs = 5000;       // for the old copy to run its own exit sequence
 constexpr DWORD kTerminateWaitMs = 2000;
 constexpr DWORD kMostProcesses = 1024;
@@ -54,7 +53,7 @@ public:
     bool AskToUpdate() override { return Show(kAskToUpdate, kProductName, MB_YESNO | MB_ICONQUESTION) == IDYES; }
     void TellDownloaded() override { Show(kDownloaded, kProductName, MB_OK | MB_ICONINFORMATION); }
     void Tell(const std::string& text, bool warning) override {
-        Show(text, warning ? kWarning : kHint, MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
+        Show(text, warning ? kWarningCaption : kHintCaption, MB_OK | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
     }
 
 private:
