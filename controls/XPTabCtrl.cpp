@@ -13,9 +13,6 @@ constexpr int kImageAdvance = 19;  // an image and the gap after it
 
 TabRect Moved(TabRect r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
-// Pixels at 96 dots per inch at `dpi`, rounded to the nearest.
-int Px(int pixels, int dpi) { return (pixels * dpi + (pixels >= 0 ? 1 : -1) * kTabDesignDpi / 2) / kTabDesignDpi; }
-
 }  // namespace
 
 TabOrientation OrientationOf(unsigned style) {
@@ -33,10 +30,10 @@ bool UseThemedPainting(bool extendedDrawing, bool hasWindow, unsigned osVersion,
 TabRect PaneRect(const TabRect& client, const TabRect& display, TabOrientation orientation, int dpi) {
     TabRect pane = client;
     switch (orientation) {
-        case kTabTop:    pane.top = display.top - Px(2, dpi); break;
-        case kTabBottom: pane.bottom = display.bottom + Px(3, dpi); break;
-        case kTabLeft:   pane.left = display.left - Px(1, dpi); break;
-        case kTabRight:  pane.right = display.right + Px(3, dpi); break;
+        case kTabTop:    pane.top = display.top - ScaledPixels(2, dpi); break;
+        case kTabBottom: pane.bottom = display.bottom + ScaledPixels(3, dpi); break;
+        case kTabLeft:   pane.left = display.left - ScaledPixels(1, dpi); break;
+        case kTabRight:  pane.right = display.right + ScaledPixels(3, dpi); break;
     }
     return pane;
 }
@@ -53,12 +50,12 @@ std::vector<TabPaintStep> PlanTabPaint(const TabRect& client, const TabRect& dis
     }
     if (selectedItem >= 0 && selectedItem < count) {
         TabRect r = items[selectedItem];
-        const int growth = Px(kSelectedGrowth, dpi);
+        const int growth = ScaledPixels(kSelectedGrowth, dpi);
         r.left -= growth;
         r.top -= growth;
         r.right += growth;
         r.bottom += growth;
-        if (orientation == kTabTop) r.bottom -= Px(1, dpi);
+        if (orientation == kTabTop) r.bottom -= ScaledPixels(1, dpi);
         steps.push_back({selectedItem, kTabPartItem, kTabStateSelected, r});
     }
     return steps;
@@ -70,19 +67,19 @@ TabContentLayout LayoutTabContent(const TabRect& item, TabOrientation orientatio
     TabContentLayout layout;
     TabRect& text = layout.text;
     text = item;
-    text.bottom += Px(selected ? -1 : 2, dpi);
-    text.left += Px(bottom ? 3 : 6, dpi);
-    text.top += Px(2 + (bottom ? 1 : 0) + (selected ? 1 : (bottom ? 0 : 3)), dpi);
+    text.bottom += ScaledPixels(selected ? -1 : 2, dpi);
+    text.left += ScaledPixels(bottom ? 3 : 6, dpi);
+    text.top += ScaledPixels(2 + (bottom ? 1 : 0) + (selected ? 1 : (bottom ? 0 : 3)), dpi);
     if (hasImage) {
         layout.drawImage = true;
-        layout.imageX = text.left + Px(selected ? 2 : 0, dpi);
-        layout.imageY = text.top - Px(selected ? 0 : 2, dpi);
-        text.left += Px(kImageAdvance, dpi);
+        layout.imageX = text.left + ScaledPixels(selected ? 2 : 0, dpi);
+        layout.imageY = text.top - ScaledPixels(selected ? 0 : 2, dpi);
+        text.left += ScaledPixels(kImageAdvance, dpi);
     } else {
-        text = Moved(text, -Px(2, dpi), 0);
+        text = Moved(text, -ScaledPixels(2, dpi), 0);
     }
-    text.right -= Px(3, dpi);
-    text = Moved(text, 0, Px(selected ? 1 : -1, dpi));
+    text.right -= ScaledPixels(3, dpi);
+    text = Moved(text, 0, ScaledPixels(selected ? 1 : -1, dpi));
     return layout;
 }
 

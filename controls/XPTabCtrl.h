@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "kit/Dpi.h"
+
 namespace mw {
 
 enum TabOrientation { kTabTop = 0, kTabBottom = 1, kTabLeft = 2, kTabRight = 3 };
@@ -41,11 +43,10 @@ bool UseThemedPainting(bool extendedDrawing, bool hasWindow, unsigned osVersion,
 bool SystemAllowsThemes(unsigned osVersion);
 
 // The offsets below are pixels at 96 dots per inch; `dpi` scales them to the screen.
-constexpr int kTabDesignDpi = 96;
 
 // The pane: the client rectangle with the edge toward the tabs taken from the display rectangle.
 TabRect PaneRect(const TabRect& client, const TabRect& display, TabOrientation orientation,
-                 int dpi = kTabDesignDpi);
+                 int dpi = kDesignDpi);
 
 // One drawing step of a paint: the pane (item -1) or a tab.
 struct TabPaintStep {
@@ -59,7 +60,7 @@ struct TabPaintStep {
 // 2 pixels larger on every side.
 std::vector<TabPaintStep> PlanTabPaint(const TabRect& client, const TabRect& display,
                                        TabOrientation orientation, const std::vector<TabRect>& items,
-                                       int hotItem, int selectedItem, int dpi = kTabDesignDpi);
+                                       int hotItem, int selectedItem, int dpi = kDesignDpi);
 
 // Where an item's image and text go inside its off-screen picture of `item`'s size.
 struct TabContentLayout {
@@ -68,7 +69,7 @@ struct TabContentLayout {
     TabRect text;  // the text is centred in it on one line
 };
 TabContentLayout LayoutTabContent(const TabRect& item, TabOrientation orientation, bool selected,
-                                  bool hasImage, int dpi = kTabDesignDpi);
+                                  bool hasImage, int dpi = kDesignDpi);
 
 constexpr int kTabImageSize = 16;
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "kit/Dpi.h"
+
 namespace mw {
 
 struct ScreenRect {
@@ -12,9 +14,6 @@ struct ScreenRect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
 };
-
-// A distance in pixels at 96 dots per inch, at `dpi` (rounded as MulDiv rounds).
-inline int ScaledPixels(int pixelsAt96, int dpi) { return (pixelsAt96 * dpi + (pixelsAt96 >= 0 ? 48 : -48)) / 96; }
 
 struct ScreenPoint {
     int x = 0, y = 0;

@@ -1,6 +1,8 @@
 // The screen's dots per inch, read once from the screen's device context.
 #include "kit/DpiWin32.h"
 
+#include <windows.h>
+
 namespace mw {
 
 int SystemDpi() {
@@ -12,7 +14,5 @@ int SystemDpi() {
     }();
     return dpi;
 }
-
-int ScaledPixels(int pixelsAt96) { return MulDiv(pixelsAt96, SystemDpi(), kDesignDpi); }
 
 }  // namespace mw
