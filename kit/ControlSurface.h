@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "kit/ListFont.h"
+
 namespace mw {
 
 // Message box styles and answers, numbered as the platform numbers them.
@@ -14,9 +16,6 @@ enum MessageBoxStyle : unsigned {
     kMbTaskModal = 0x2000, kMbTopMost = 0x40000,
 };
 enum MessageBoxAnswer { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
-
-// Fonts a size list can be shown in.
-enum class ListFont { Dialog, Small, Wide, Narrow };
 
 // Control notifications the window logic handles.
 enum class Notify { Change, SelChange, Click, DoubleClick };

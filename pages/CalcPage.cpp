@@ -130,17 +130,6 @@ void CalcPage::ComputeTable(const TableCalculator& calc) {
     ShowWeight(calc.resultEdit, TableWeight(scaled, length, Settings()));
 }
 
-namespace {
-ListFont ToListFont(SizeListFont font) {
-    switch (font) {
-        case SizeListFont::kWide:   return ListFont::Wide;
-        case SizeListFont::kNarrow: return ListFont::Narrow;
-        case SizeListFont::kSmall:  return ListFont::Small;
-        default:                    return ListFont::Dialog;
-    }
-}
-}  // namespace
-
 void CalcPage::FillTypes(const TypedCalculator& calc) {
     surface_.ClearItems(calc.typeCombo);
     for (const std::string& type : TypeItems(calc.section)) surface_.AddItem(calc.typeCombo, type);
@@ -150,7 +139,7 @@ void CalcPage::FillTypedSizes(const TypedCalculator& calc) {
     const TypedSizeList list = mw::FillTypedSizes(calc.section, surface_.Selection(calc.typeCombo));
     surface_.ClearItems(calc.sizeCombo);
     for (const std::string& item : list.items) surface_.AddItem(calc.sizeCombo, item);
-    if (list.font) surface_.SetFont(calc.sizeCombo, ToListFont(*list.font));
+    if (list.font) surface_.SetFont(calc.sizeCombo, *list.font);
     surface_.SetSelection(calc.sizeCombo, list.selection);
 }
 

@@ -9,21 +9,21 @@ namespace {
 
 // Pointers, not copies, so the lists are ready before any other file's static initialisation.
 const SectionType kAngleTypes[] = {
-    {"等边角钢",   &kColdEqualAngleSizes,   SizeListFont::kWide},
-    {"不等边角钢", &kColdUnequalAngleSizes, SizeListFont::kWide},
+    {"等边角钢",   &kColdEqualAngleSizes,   ListFont::Wide},
+    {"不等边角钢", &kColdUnequalAngleSizes, ListFont::Wide},
 };
 
 // The equal channel's short texts fit the dialog's font; the others need the narrow one.
 const SectionType kChannelTypes[] = {
-    {"等边槽钢",   &kColdEqualChannelSizes,       SizeListFont::kDialog},
-    {"不等边槽钢", &kColdUnequalChannelSizes,     SizeListFont::kNarrow},
-    {"内卷边槽钢", &kColdInnerLippedChannelSizes, SizeListFont::kNarrow},
-    {"外卷边槽钢", &kColdOuterLippedChannelSizes, SizeListFont::kNarrow},
+    {"等边槽钢",   &kColdEqualChannelSizes,       ListFont::Dialog},
+    {"不等边槽钢", &kColdUnequalChannelSizes,     ListFont::Narrow},
+    {"内卷边槽钢", &kColdInnerLippedChannelSizes, ListFont::Narrow},
+    {"外卷边槽钢", &kColdOuterLippedChannelSizes, ListFont::Narrow},
 };
 
 const SectionType kZTypes[] = {
-    {"Z型钢",     &kColdZSizes,       SizeListFont::kDialog},
-    {"卷边Z型钢", &kColdLippedZSizes, SizeListFont::kWide},
+    {"Z型钢",     &kColdZSizes,       ListFont::Dialog},
+    {"卷边Z型钢", &kColdLippedZSizes, ListFont::Wide},
 };
 
 }  // namespace

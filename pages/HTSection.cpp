@@ -179,13 +179,13 @@ const SizeRow kHT6[] = {
 const SizeTable kHT6Sizes = MakeTable(kHT6);
 
 const SectionType kTypes[] = {
-    {"HW宽翼缘",      &kHT0Sizes, SizeListFont::kDialog},
-    {"HM中翼缘",      &kHT1Sizes, SizeListFont::kDialog},
-    {"HN窄翼缘",      &kHT2Sizes, SizeListFont::kDialog},
-    {"HPH型钢柱",     &kHT3Sizes, SizeListFont::kDialog},
-    {"TW宽翼缘",      &kHT4Sizes, SizeListFont::kDialog},
-    {"TM中翼缘",      &kHT5Sizes, SizeListFont::kDialog},
-    {"TN窄翼缘",      &kHT6Sizes, SizeListFont::kDialog},
+    {"HW宽翼缘",      &kHT0Sizes, ListFont::Dialog},
+    {"HM中翼缘",      &kHT1Sizes, ListFont::Dialog},
+    {"HN窄翼缘",      &kHT2Sizes, ListFont::Dialog},
+    {"HPH型钢柱",     &kHT3Sizes, ListFont::Dialog},
+    {"TW宽翼缘",      &kHT4Sizes, ListFont::Dialog},
+    {"TM中翼缘",      &kHT5Sizes, ListFont::Dialog},
+    {"TN窄翼缘",      &kHT6Sizes, ListFont::Dialog},
 };
 
 }  // namespace

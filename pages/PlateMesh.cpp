@@ -280,14 +280,14 @@ const SizeTable kMesh7Sizes = MakeTable(kMesh7);
 
 // The long texts of the expanded meshes need the page's small font.
 const SectionType kTypes[] = {
-    {"菱形花纹板",      &kMesh0Sizes, SizeListFont::kDialog},
-    {"扁豆花纹板",      &kMesh1Sizes, SizeListFont::kDialog},
-    {"圆豆花纹板",      &kMesh2Sizes, SizeListFont::kDialog},
-    {"重型钢板网",      &kMesh3Sizes, SizeListFont::kDialog},
-    {"普通钢板网",      &kMesh4Sizes, SizeListFont::kSmall},
-    {"有筋扩张网",      &kMesh5Sizes, SizeListFont::kSmall},
-    {"建筑批荡网",      &kMesh6Sizes, SizeListFont::kSmall},
-    {"钢丝网",        &kMesh7Sizes, SizeListFont::kDialog},
+    {"菱形花纹板",      &kMesh0Sizes, ListFont::Dialog},
+    {"扁豆花纹板",      &kMesh1Sizes, ListFont::Dialog},
+    {"圆豆花纹板",      &kMesh2Sizes, ListFont::Dialog},
+    {"重型钢板网",      &kMesh3Sizes, ListFont::Dialog},
+    {"普通钢板网",      &kMesh4Sizes, ListFont::Small},
+    {"有筋扩张网",      &kMesh5Sizes, ListFont::Small},
+    {"建筑批荡网",      &kMesh6Sizes, ListFont::Small},
+    {"钢丝网",        &kMesh7Sizes, ListFont::Dialog},
 };
 
 }  // namespace

@@ -7,19 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "kit/ListFont.h"
 #include "pages/CalcSettings.h"
 #include "pages/SizeTable.h"
 
 namespace mw {
 
-// The font a size list is shown in. Long item texts need a narrower font to fit the combo.
-enum class SizeListFont { kDialog, kWide, kNarrow, kSmall };
-
 // One entry of a type combo: its text, its size list and the font that list is shown in.
 struct SectionType {
     const char* name;
     const SizeTable* sizes;
-    SizeListFont font;
+    ListFont font;
 };
 
 // The type list of one calculator, indexed by type-combo position.
@@ -42,7 +40,7 @@ std::vector<std::string> TypeItems(const TypedSizes& section);
 struct TypedSizeList {
     std::vector<std::string> items;    // empty when no type is selected
     int selection = -1;                // 0 when there are items
-    std::optional<SizeListFont> font;  // none: the list keeps the font it had
+    std::optional<ListFont> font;  // none: the list keeps the font it had
 };
 
 TypedSizeList FillTypedSizes(const TypedSizes& section, int type);

@@ -33,7 +33,7 @@ struct Expected {
     const char* last;
     double lastWeight;
     std::size_t dimensions;  // numbers in each item text
-    SizeListFont font;
+    ListFont font;
     bool mirrored;           // the text gives one of each pair of flanges (and lips)
     double low, high;        // band of unit weight / flat-sheet estimate
 };
@@ -100,30 +100,30 @@ void ExpectType(const SectionType& type, const Expected& e, const std::string& p
 TEST(ColdFormed, AngleTypesAndSizes) {
     ASSERT_EQ(kColdAngle.count, 2u);
     ExpectType(kColdAngle.types[0], {"等边角钢", 35, "∠20×20×1.2", 0.354, "∠100×100×6", 8.866,
-                3, SizeListFont::kWide, false, 0.9, 1.0}, "∠");
+                3, ListFont::Wide, false, 0.9, 1.0}, "∠");
     ExpectType(kColdAngle.types[1], {"不等边角钢", 27, "∠25×15×2.0", 0.566, "∠120×80×6", 8.866,
-                3, SizeListFont::kWide, false, 0.9, 1.0}, "∠");
+                3, ListFont::Wide, false, 0.9, 1.0}, "∠");
 }
 
 TEST(ColdFormed, ChannelTypesAndSizes) {
     ASSERT_EQ(kColdChannel.count, 4u);
     ExpectType(kColdChannel.types[0], {"等边槽钢", 37, "[20×10×1.5", 0.401, "[200×80×6", 15.849,
-                3, SizeListFont::kDialog, true, 0.85, 1.0}, "[");
+                3, ListFont::Dialog, true, 0.85, 1.0}, "[");
     ExpectType(kColdChannel.types[1], {"不等边槽钢", 15, "[30×20×10×3.0", 1.18, "[150×60×50×3", 5.89,
-                4, SizeListFont::kNarrow, false, 0.9, 1.0}, "[");
+                4, ListFont::Narrow, false, 0.9, 1.0}, "[");
     ExpectType(kColdChannel.types[2], {"内卷边槽钢", 30, "[40×40×9×2.5", 2.323, "[400×50×15×3.0", 11.928,
-                4, SizeListFont::kNarrow, true, 0.9, 1.06}, "[");
+                4, ListFont::Narrow, true, 0.9, 1.06}, "[");
     ExpectType(kColdChannel.types[3], {"外卷边槽钢", 6, "[30×30×16×2.5", 2.009, "[100×30×15×3", 3.921,
-                4, SizeListFont::kNarrow, true, 0.88, 1.03}, "[");
+                4, ListFont::Narrow, true, 0.88, 1.03}, "[");
 }
 
 // The plain Z figures sit a steady 23% above their flat sheet: more sheet than the texts show.
 TEST(ColdFormed, ZTypesAndSizes) {
     ASSERT_EQ(kColdZ.count, 2u);
     ExpectType(kColdZ.types[0], {"Z型钢", 4, "80×40×2.5", 3.755, "100×50×3.0", 5.647,
-                3, SizeListFont::kDialog, true, 1.2, 1.25}, "");
+                3, ListFont::Dialog, true, 1.2, 1.25}, "");
     ExpectType(kColdZ.types[1], {"卷边Z型钢", 19, "100×40×20×2.0", 3.208, "250×75×25×4.0", 13.146,
-                4, SizeListFont::kWide, true, 0.9, 1.0}, "");
+                4, ListFont::Wide, true, 0.9, 1.0}, "");
 }
 
 TEST(ColdFormed, TypeItemsFollowTheTypeList) {
@@ -135,21 +135,21 @@ TEST(ColdFormed, TypeItemsFollowTheTypeList) {
 TEST(ColdFormed, FillReplacesTheListAndSelectsTheFirstSize) {
     const TypedSizeList equal = FillColdChannelSizes(0);
     EXPECT_EQ(equal.items.size(), 37u);
-    EXPECT_EQ(equal.font, SizeListFont::kDialog);
+    EXPECT_EQ(equal.font, ListFont::Dialog);
 
     const TypedSizeList outer = FillColdChannelSizes(3);
     ASSERT_EQ(outer.items.size(), 6u);
     EXPECT_EQ(outer.items.front(), "[30×30×16×2.5");
     EXPECT_EQ(outer.items.back(), "[100×30×15×3");
     EXPECT_EQ(outer.selection, 0);
-    EXPECT_EQ(outer.font, SizeListFont::kNarrow);
+    EXPECT_EQ(outer.font, ListFont::Narrow);
     EXPECT_EQ(ComputeColdChannel(3, outer.selection, 0, CalcSettings{}).unitWeightText, "2.009");
 
     EXPECT_EQ(FillColdAngleSizes(1).items.size(), 27u);
-    EXPECT_EQ(FillColdAngleSizes(1).font, SizeListFont::kWide);
+    EXPECT_EQ(FillColdAngleSizes(1).font, ListFont::Wide);
     EXPECT_EQ(FillColdZSizes(1).items.front(), "100×40×20×2.0");
-    EXPECT_EQ(FillColdZSizes(1).font, SizeListFont::kWide);
-    EXPECT_EQ(FillColdZSizes(0).font, SizeListFont::kDialog);
+    EXPECT_EQ(FillColdZSizes(1).font, ListFont::Wide);
+    EXPECT_EQ(FillColdZSizes(0).font, ListFont::Dialog);
 }
 
 TEST(ColdFormed, FillWithoutAValidTypeLeavesAnEmptyListAndTheFont) {

@@ -54,7 +54,7 @@ TEST(HTSection, FillSelectsTheFirstSizeInTheDialogFont) {
     EXPECT_EQ(hn.items.front(), "100×50");
     EXPECT_EQ(hn.items.back(), "912×302");
     EXPECT_EQ(hn.selection, 0);
-    EXPECT_EQ(hn.font, SizeListFont::kDialog);
+    EXPECT_EQ(hn.font, ListFont::Dialog);
     for (int type : {-1, 7}) {
         const TypedSizeList none = FillHTSizes(type);
         EXPECT_TRUE(none.items.empty()) << type;

@@ -45,11 +45,11 @@ TEST(PlateMesh, ExpandedMeshesUseTheSmallFont) {
     for (int t = 0; t < 8; ++t) {
         const TypedSizeList list = FillPlateMeshSizes(t);
         EXPECT_EQ(list.selection, 0) << t;
-        EXPECT_EQ(list.font, t >= 4 && t <= 6 ? SizeListFont::kSmall : SizeListFont::kDialog) << t;
+        EXPECT_EQ(list.font, t >= 4 && t <= 6 ? ListFont::Small : ListFont::Dialog) << t;
     }
     // Switching from a long-text mesh back to woven mesh restores the dialog's font.
-    EXPECT_EQ(FillPlateMeshSizes(4).font, SizeListFont::kSmall);
-    EXPECT_EQ(FillPlateMeshSizes(7).font, SizeListFont::kDialog);
+    EXPECT_EQ(FillPlateMeshSizes(4).font, ListFont::Small);
+    EXPECT_EQ(FillPlateMeshSizes(7).font, ListFont::Dialog);
     const TypedSizeList none = FillPlateMeshSizes(-1);
     EXPECT_TRUE(none.items.empty());
     EXPECT_EQ(none.selection, -1);
