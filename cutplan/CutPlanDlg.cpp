@@ -449,10 +449,7 @@ std::string CCutPlanDlg::PlanCsvText() const {
 
 void CCutPlanDlg::OnExport() {
     if (!plan_.found) return;
-    const std::optional<std::string> path = exports_.AskSavePath(kExportName);
-    if (!path) return;
-    if (!exports_.Write(*path, PlanCsvText()))
-        surface_.ShowMessage("无法写入文件:\n" + *path, kWarningCaption, kMbOk | kMbIconWarning);
+    ExportOrSay(exports_, surface_, kExportName, PlanCsvText());
 }
 
 }  // namespace mw

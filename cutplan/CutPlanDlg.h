@@ -11,9 +11,9 @@
 #include "cutplan/CutPlan.h"
 #include "kit/Clipboard.h"
 #include "kit/ControlSurface.h"
+#include "kit/ExportFiles.h"
 #include "pages/PageHost.h"
 #include "tools/WeightList.h"
-#include "tools/WeightListDlg.h"
 
 namespace mw {
 

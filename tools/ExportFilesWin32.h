@@ -3,7 +3,7 @@
 #pragma once
 
 #include "kit/DialogWin32.h"
-#include "tools/WeightListDlg.h"
+#include "kit/ExportFiles.h"
 
 namespace mw {
 

@@ -98,10 +98,7 @@ void CWeightListDlg::OnClear() {
 }
 
 void CWeightListDlg::OnExport() {
-    const std::optional<std::string> path = exports_.AskSavePath(kExportName);
-    if (!path) return;
-    if (!exports_.Write(*path, list_.CsvText(Display())))
-        surface_.ShowMessage("无法写入文件:\n" + *path, kWarningCaption, kMbOk | kMbIconWarning);
+    ExportOrSay(exports_, surface_, kExportName, list_.CsvText(Display()));
 }
 
 int CWeightListDlg::SelectedRow() {

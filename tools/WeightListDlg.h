@@ -2,24 +2,15 @@
 // delete and clear, copy for a spreadsheet and export to a CSV file.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "kit/Clipboard.h"
 #include "kit/ControlSurface.h"
+#include "kit/ExportFiles.h"
 #include "pages/CalcSettings.h"
 #include "tools/WeightList.h"
 
 namespace mw {
-
-// Where an export goes: the save dialog and the file.
-class ExportFiles {
-public:
-    virtual ~ExportFiles() = default;
-    // The path the user chose, or nothing when the dialog was cancelled.
-    virtual std::optional<std::string> AskSavePath(const std::string& suggestedName) = 0;
-    virtual bool Write(const std::string& path, const std::string& bytes) = 0;
-};
 
 class CWeightListDlg : public CommandTarget {
 public:

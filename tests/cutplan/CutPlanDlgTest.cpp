@@ -5,21 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "cutplan/CutSolver.h"
+#include "tests/support/FakeExports.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace mw {
 namespace {
 
 constexpr const char* kJobPath = "/app/CutJobKq.txt";
-
-struct FakeExports : ExportFiles {
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::string("C:\\下料.csv"); }
-    bool Write(const std::string& path, const std::string& bytes) override {
-        written[path] = bytes;
-        return true;
-    }
-    std::map<std::string, std::string> written;
-};
 
 struct FakePaste : ClipboardReader {
     std::optional<std::string> ReadText() override { return text; }
@@ -300,6 +292,7 @@ TEST_F(CutPlanDlg, BoughtBarsJoinTheWeightListAndThePlanIsCopiedAndExported) {
     cutSurface.Click(IDC_CUT_COPY);
     EXPECT_EQ(cutClipboard.text.substr(0, cutClipboard.text.find("\r\n")), "根数\t原料 mm\t下料 mm\t余料 mm");
     EXPECT_NE(cutClipboard.text.find("\t4000\t"), std::string::npos);
+    exports.answer = std::string("C:\\下料.csv");
     cutSurface.Click(IDC_CUT_EXPORT);
     const std::string csv = exports.written.at("C:\\下料.csv");
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");

@@ -4,25 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/FakeExports.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace mw {
 namespace {
-
-struct FakeExports : ExportFiles {
-    std::optional<std::string> AskSavePath(const std::string& suggested) override {
-        suggestions.push_back(suggested);
-        return answer;
-    }
-    bool Write(const std::string& path, const std::string& bytes) override {
-        written[path] = bytes;
-        return writable;
-    }
-    std::optional<std::string> answer = std::string("C:\\报价\\清单.csv");
-    bool writable = true;
-    std::vector<std::string> suggestions;
-    std::map<std::string, std::string> written;
-};
 
 struct WeightListDlg : testing::Test, MainWindowFixture {
     WeightListDlg() {
