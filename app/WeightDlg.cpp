@@ -7,6 +7,7 @@
 #include "expr/CalcExpression.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
+#include "settings/TextFields.h"
 #include "tasks/Clock.h"
 #include "tools/WeightList.h"
 

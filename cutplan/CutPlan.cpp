@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -12,12 +11,6 @@
 namespace mw {
 
 namespace {
-
-std::string Fixed(double value, int places) {
-    char text[352];
-    std::snprintf(text, sizeof text, "%.*f", places, value);
-    return text;
-}
 
 double BarPrice(const CutJob& job, const StockRow& row) {
     if (row.price) return *row.price;
@@ -93,7 +86,7 @@ std::string CutPlanText(const CutPlan& plan) {
             text += "bound " + ShortestNumber(std::round(plan.bound)) + "\n";
             break;
         case PlanMeasure::Yuan:
-            text += "cost " + Fixed(plan.cost, 2) + "\nbound " + Fixed(plan.bound, 2) + "\n";
+            text += "cost " + FixedNumber(plan.cost, 2) + "\nbound " + FixedNumber(plan.bound, 2) + "\n";
             break;
         case PlanMeasure::Millimetres:
             text += "length " + ShortestNumber(plan.boughtLength) + "\nbound " + ShortestNumber(plan.bound) + "\n";

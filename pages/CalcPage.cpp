@@ -8,17 +8,12 @@
 #include "expr/Atof.h"
 #include "expr/TrimZeros.h"
 #include "pages/Weighing.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 
 namespace {
 const char kWeightButtonTip[] = "点击复制右侧重量值";
-
-std::string FormatPlain(double value) {
-    char text[352];
-    std::snprintf(text, sizeof text, "%f", value);
-    return text;
-}
 }  // namespace
 
 void CalcPage::OnInput(int edit, Compute compute) {
@@ -45,7 +40,7 @@ void CalcPage::WeightButton(int button, int resultEdit, WeighingSource source) {
 
 std::string CalcPage::Item(int combo) const { return surface_.ItemText(combo, surface_.Selection(combo)); }
 
-std::string CalcPage::PlainValue(int edit) const { return mw::TrimZeros(FormatPlain(Value(edit))); }
+std::string CalcPage::PlainValue(int edit) const { return mw::TrimZeros(FixedNumber(Value(edit), 6)); }
 
 std::string CalcPage::Dimensions(std::initializer_list<int> edits) const {
     std::string text;
@@ -179,7 +174,7 @@ void CalcPage::CopyAndCount(int resultEdit, const WeighingSource& source) {
         host_.RecordWeighing(weighing);
     }
     if (!host_.StatisticsOn()) return;
-    const std::string value = mw::TrimZeros(FormatPlain(EvaluateText(shown)));
+    const std::string value = mw::TrimZeros(FixedNumber(EvaluateText(shown), 6));
     const std::string expression = host_.StatisticsExpression();
     const char sign = host_.AddSubtractChoice() == 0 ? '+' : '-';
     host_.SetStatisticsExpression(expression.empty() || expression == "0" ? value
@@ -207,7 +202,7 @@ std::optional<CurrentMaterial> CalcPage::Material() {
     const auto saved = inputTexts_.find(lengthEdit);
     const std::optional<std::string> savedText =
         saved == inputTexts_.end() ? std::nullopt : std::optional<std::string>(saved->second);
-    inputTexts_[lengthEdit] = FormatPlain(millimetres ? metres * 1000 : metres);
+    inputTexts_[lengthEdit] = FixedNumber(millimetres ? metres * 1000 : metres, 6);
     std::map<int, std::string> shown;
     captured_ = &shown;
     compute->second.compute();

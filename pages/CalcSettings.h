@@ -23,10 +23,4 @@ double ScaledUnitWeight(double unitWeight, const CalcSettings& s);
 // kg under unit systems 0 and 1, t under 2, 0 under any other unit system.
 double TableWeight(double scaledUnitWeight, double length, const CalcSettings& s);
 
-// "%.0f" ... "%.9f" by the decimal places; any other value formats with "%.2f".
-std::string FormatWeight(double weight, int decimals);
-
-// "%.3f", the format of every unit-weight edit.
-std::string FormatUnitWeight(double scaledUnitWeight);
-
 }  // namespace mw

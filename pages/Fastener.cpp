@@ -1,6 +1,8 @@
 // Lists, placeholder rules and piece weights of the fastener calculator.
 #include "pages/Fastener.h"
 
+#include "settings/TextFields.h"
+
 namespace mw {
 
 const char kFastenerPlaceholder[] = "标准大小";

@@ -1,6 +1,8 @@
 // Type lists, size-list fills and table-based weights shared by the typed calculators.
 #include "pages/TypedSizes.h"
 
+#include "settings/TextFields.h"
+
 namespace mw {
 
 std::vector<std::string> TypeItems(const TypedSizes& section) {

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "settings/TextFields.h"
+
 namespace mw {
 namespace {
 

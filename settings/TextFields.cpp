@@ -1,9 +1,12 @@
-// Fields of the program's own text files.
+// Text fields of the program's own files, and numbers as text.
 #include "settings/TextFields.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
+
+#include "expr/TrimZeros.h"
 
 namespace mw {
 
@@ -54,6 +57,36 @@ std::string ShortestNumber(double value) {
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;
 }
+
+std::string ExactNumber(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string FixedNumber(double value, int places) {
+    const int length = std::snprintf(nullptr, 0, "%.*f", places, value);
+    if (length <= 0) return std::string();
+    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%.*f", places, value);
+    return text.data();
+}
+
+std::string PlainNumber(double value, int maxDecimals) {
+    const std::string out = TrimZeros(FixedNumber(value, maxDecimals));
+    return out == "-0" ? "0" : out;
+}
+
+std::string Money(double yuan) {
+    const std::string text = FixedNumber(yuan, 2);
+    return text == "-0.00" ? "0.00" : text;
+}
+
+std::string FormatWeight(double weight, int decimals) {
+    return FixedNumber(weight, decimals >= 0 && decimals <= 9 ? decimals : 2);
+}
+
+std::string FormatUnitWeight(double scaledUnitWeight) { return FixedNumber(scaledUnitWeight, 3); }
 
 std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;

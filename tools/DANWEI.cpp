@@ -2,12 +2,11 @@
 #include "tools/DANWEI.h"
 
 #include <cassert>
-#include <cstdio>
-#include <vector>
 
 #include "expr/Atof.h"
 #include "expr/TrimZeros.h"
 #include "res/resource.h"
+#include "settings/TextFields.h"
 #include "tools/UnitTables.h"
 
 namespace mw {
@@ -67,10 +66,7 @@ double CDANWEI::Factor(int quantity, int from, int to) {
 }
 
 std::string CDANWEI::FormatConverted(double value) {
-    const int length = std::snprintf(nullptr, 0, "%.16f", value);
-    std::vector<char> buffer(length > 0 ? length + 1 : 1, '\0');
-    if (length > 0) std::snprintf(buffer.data(), buffer.size(), "%.16f", value);
-    return TrimZeros(buffer.data());
+    return TrimZeros(FixedNumber(value, 16));
 }
 
 void CDANWEI::ConvertUnits() {

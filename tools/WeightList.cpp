@@ -3,10 +3,8 @@
 
 #include <cmath>
 #include <iterator>
-#include <cstdio>
 #include <cstdlib>
 
-#include "expr/TrimZeros.h"
 #include "settings/TextFields.h"
 
 namespace mw {
@@ -26,35 +24,13 @@ std::vector<std::string> Split(const std::string& line, char separator) {
     return fields;
 }
 
-std::string ExactNumber(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
-}
-
 }  // namespace
 
 const char* const WeightList::kColumnTitles[kColumnCount] = {
     "序号", "名称", "规格", "长度/面积/数量", "重量", "单价(元/吨)", "金额(元)", "时间"};
 
 std::string WeightDisplay::Weight(double kilograms) const {
-    const int places = decimals >= 0 && decimals <= 9 ? decimals : 2;
-    char text[352];
-    std::snprintf(text, sizeof text, "%.*f", places, tonnes ? kilograms / 1000.0 : kilograms);
-    return text;
-}
-
-std::string PlainNumber(double value, int maxDecimals) {
-    char text[352];
-    std::snprintf(text, sizeof text, "%.*f", maxDecimals, value);
-    const std::string out = TrimZeros(text);
-    return out == "-0" ? "0" : out;
-}
-
-std::string Money(double yuan) {
-    char text[352];
-    std::snprintf(text, sizeof text, "%.2f", yuan);
-    return std::string(text) == "-0.00" ? "0.00" : text;
+    return FormatWeight(tonnes ? kilograms / 1000.0 : kilograms, decimals);
 }
 
 bool WeightList::Load(std::string& setAside) {

@@ -27,11 +27,6 @@ struct WeightDisplay {
     std::string Weight(double kilograms) const;
 };
 
-// Plain decimal text of a number: no exponent, no grouping, trailing zeros removed.
-std::string PlainNumber(double value, int maxDecimals = 6);
-// Yuan with two decimals.
-std::string Money(double yuan);
-
 // The list's file beside the exe, and the copies a damaged one is kept under (".damaged",
 // ".damaged-2" …).
 inline constexpr KeptFile kWeightListFile = {"WeightListKq.txt", ".damaged"};

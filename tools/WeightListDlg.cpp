@@ -4,6 +4,7 @@
 #include "expr/CalcExpression.h"
 #include "kit/Captions.h"
 #include "res/resource.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 

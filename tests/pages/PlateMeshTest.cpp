@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pages/PlateMesh.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 namespace {

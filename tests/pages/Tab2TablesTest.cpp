@@ -6,6 +6,7 @@
 
 #include "pages/CalcSettings.h"
 #include "pages/Tab2Tables.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 namespace {

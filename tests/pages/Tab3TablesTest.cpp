@@ -9,6 +9,7 @@
 #include <string>
 
 #include "pages/CalcSettings.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 namespace {

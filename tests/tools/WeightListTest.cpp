@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/TextFields.h"
 #include "tests/support/MemoryFileSystem.h"
 
 namespace mw {
