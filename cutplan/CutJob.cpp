@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "expr/CalcExpression.h"
 #include "settings/TextFields.h"
 
 namespace mw {
@@ -37,6 +38,17 @@ std::vector<std::string> Words(const std::string& line) {
     }
     if (!word.empty()) words.push_back(word);
     return words;
+}
+
+bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+std::vector<std::string> SplitCells(const std::string& line) {
+    std::vector<std::string> cells(1);
+    for (char c : line) {
+        if (c == '\t' || c == ',') cells.emplace_back();
+        else if (c != '\r') cells.back() += c;
+    }
+    return cells;
 }
 
 std::string Trimmed(const std::string& text) {
@@ -145,6 +157,41 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error) {
         } else {
             return fail("不认识的指令“" + name + "”");
         }
+    }
+    return true;
+}
+
+bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, std::string& error) {
+    pieces.clear();
+    std::size_t start = 0;
+    int line = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string current = text.substr(start, end - start);
+        start = end + 1;
+        ++line;
+        if (Blank(current) || current == "\r") continue;
+        const std::vector<std::string> cells = SplitCells(current);
+        const double length = CalcExpression(cells[0]);
+        if (line == 1 && !(length > 0)) continue;  // a header
+        const double count = cells.size() > 1 && !Blank(cells[1]) ? CalcExpression(cells[1]) : 1;
+        if (!(length > 0)) {
+            error = "粘贴的第" + std::to_string(line) + "行: 长度必须大于0";
+            return false;
+        }
+        if (!Whole(count) || count <= 0) {
+            error = "粘贴的第" + std::to_string(line) + "行: 数量必须是正整数";
+            return false;
+        }
+        PieceRow row;
+        row.length = length;
+        row.count = count;
+        pieces.push_back(row);
+    }
+    if (pieces.empty()) {
+        error = "剪贴板中没有零件(每行: 长度, 数量)";
+        return false;
     }
     return true;
 }

@@ -42,6 +42,10 @@ struct CutJob {
 // The first fault of the job in the user's terms, naming the row; empty when it can be planned.
 std::string CheckCutJob(const CutJob& job);
 
+// Pieces pasted from a spreadsheet: a row a line, length then count, tab or comma separated
+// (a missing count is one). A first line that is no number is a header. False with the line named.
+bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, std::string& error);
+
 // The directives, one a line, `#` starting a comment:
 //   stock LENGTH [COUNT|-] [PRICE]   kerf MM   trim MM   piece LENGTH COUNT
 // and for the saved job also: section TEXT, weight KG_PER_M, price YUAN_PER_TONNE, reusable MM.

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "expr/CalcExpression.h"
 #include "kit/Captions.h"
@@ -40,15 +39,6 @@ std::string PiecesText(const std::vector<double>& pieces) {
     return text;
 }
 
-std::vector<std::string> SplitCells(const std::string& line) {
-    std::vector<std::string> cells(1);
-    for (char c : line) {
-        if (c == '\t' || c == ',') cells.emplace_back();
-        else if (c != '\r') cells.back() += c;
-    }
-    return cells;
-}
-
 // Removes the row selected in `list` from `rows`; false, and nothing removed, when none is.
 template <typename Row>
 bool RemoveSelected(ControlSurface& surface, int list, std::vector<Row>& rows) {
@@ -59,80 +49,6 @@ bool RemoveSelected(ControlSurface& surface, int list, std::vector<Row>& rows) {
 }
 
 }  // namespace
-
-std::vector<DiagramRow> LayoutCutDiagram(const CutPlan& plan, int width, int height) {
-    std::vector<DiagramRow> rows;
-    if (!plan.found || plan.patterns.empty() || width <= 0 || height <= 0) return rows;
-    double longest = 0;
-    for (const CutPattern& pattern : plan.patterns) longest = std::max(longest, pattern.stockLength);
-    if (longest <= 0) return rows;
-    const int count = static_cast<int>(plan.patterns.size());
-    // Rows share the height, but never shrink below a line of small text nor grow past a few lines.
-    const int rowHeight = std::min(std::max(height / std::max(count, 3), 12), height);
-    const int fitting = std::min(count, height / rowHeight);
-    const int labelWidth = std::min(width / 5, std::max(width / 8, 40));
-    const int barWidth = width - labelWidth - 2;
-    const int gap = std::max(rowHeight / 6, 1);
-    for (int i = 0; i < fitting; ++i) {
-        const CutPattern& pattern = plan.patterns[i];
-        DiagramRow row;
-        row.top = i * rowHeight + gap / 2;
-        row.bottom = (i + 1) * rowHeight - gap / 2;
-        row.barLeft = labelWidth;
-        const auto x = [&](double mm) { return labelWidth + static_cast<int>(std::lround(mm / longest * barWidth)); };
-        row.barRight = x(pattern.stockLength);
-        row.label = PlainNumber(pattern.stockLength, 1) + " ×" + std::to_string(pattern.times);
-        // Pieces from the bar's start; what lies between them is kerf and trim, drawn as the bar.
-        const double used = pattern.stockLength - pattern.offcut;
-        double sum = 0;
-        for (double piece : pattern.pieces) sum += piece;
-        const double between = pattern.pieces.empty() ? 0 : std::max(0.0, (used - sum) / pattern.pieces.size());
-        double at = 0;
-        for (double piece : pattern.pieces) {
-            at += between;
-            row.pieces.push_back({x(at), x(at + piece), PlainNumber(piece, 1)});
-            at += piece;
-        }
-        row.offcut = {x(used), row.barRight, pattern.offcut > 0 ? PlainNumber(pattern.offcut, 1) : std::string()};
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, std::string& error) {
-    pieces.clear();
-    std::size_t start = 0;
-    int line = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string current = text.substr(start, end - start);
-        start = end + 1;
-        ++line;
-        if (Blank(current) || current == "\r") continue;
-        const std::vector<std::string> cells = SplitCells(current);
-        const double length = CalcExpression(cells[0]);
-        if (line == 1 && !(length > 0)) continue;  // a header
-        const double count = cells.size() > 1 && !Blank(cells[1]) ? CalcExpression(cells[1]) : 1;
-        if (!(length > 0)) {
-            error = "粘贴的第" + std::to_string(line) + "行: 长度必须大于0";
-            return false;
-        }
-        if (!Whole(count) || count <= 0) {
-            error = "粘贴的第" + std::to_string(line) + "行: 数量必须是正整数";
-            return false;
-        }
-        PieceRow row;
-        row.length = length;
-        row.count = count;
-        pieces.push_back(row);
-    }
-    if (pieces.empty()) {
-        error = "剪贴板中没有零件(每行: 长度, 数量)";
-        return false;
-    }
-    return true;
-}
 
 CCutPlanDlg::CCutPlanDlg(ControlSurface& surface, CutJobFile& file, WeightList& list, Clipboard& clipboard,
                          ClipboardReader& paste, ExportFiles& exports, CutSolveRunner& runner,

@@ -39,26 +39,6 @@ struct CutPlanServices {
     std::function<std::string()> now;  // local time as the weight list records it
 };
 
-// One bar of the diagram in pixels of the drawing area: the label on the left, then the bar
-// with its pieces, the cuts between them and the offcut.
-struct DiagramSegment {
-    int left = 0, right = 0;
-    std::string label;
-};
-struct DiagramRow {
-    int top = 0, bottom = 0;
-    int barLeft = 0, barRight = 0;  // the whole stock bar
-    std::string label;              // "6000 ×12"
-    std::vector<DiagramSegment> pieces;
-    DiagramSegment offcut;          // empty (left == right) when nothing is left
-};
-// Rows for the patterns that fit into `width` × `height` pixels, every bar on one length scale.
-std::vector<DiagramRow> LayoutCutDiagram(const CutPlan& plan, int width, int height);
-
-// Pieces pasted from a spreadsheet: a row a line, length then count, tab or comma separated
-// (a missing count is one). A first line that is no number is a header. False with the line named.
-bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, std::string& error);
-
 class CCutPlanDlg : public CommandTarget {
 public:
     CCutPlanDlg(ControlSurface& surface, CutJobFile& file, WeightList& list, Clipboard& clipboard,

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "cutplan/CutDiagram.h"
 #include "cutplan/CutSolver.h"
 #include "kit/Utf16Win32.h"
 #include "res/resource.h"

@@ -124,6 +124,29 @@ TEST(CutJobCheck, EachFaultGetsItsMessage) {
     EXPECT_EQ(check("stock 6000\nweight 1e6\npiece 100 1\n"), "米重不能超过100000 kg/m");
 }
 
+TEST(CutJobPaste, RowsOfLengthAndCountAfterAnOptionalHeader) {
+    std::vector<PieceRow> pieces;
+    std::string error;
+    ASSERT_TRUE(ParsePastedPieces("长度\t数量\r\n1200\t4\r\n800,2\r\n\r\n650\r\n1000/2\t2*3\n", pieces, error)) << error;
+    ASSERT_EQ(pieces.size(), 4u);
+    EXPECT_EQ(pieces[0].length, 1200);
+    EXPECT_EQ(pieces[0].count, 4);
+    EXPECT_EQ(pieces[1].count, 2);
+    EXPECT_EQ(pieces[2].count, 1);  // no count: one piece
+    EXPECT_EQ(pieces[3].length, 500);
+    EXPECT_EQ(pieces[3].count, 6);
+
+    EXPECT_FALSE(ParsePastedPieces("1200\t4\n800\t-1\n", pieces, error));
+    EXPECT_EQ(error, "粘贴的第2行: 数量必须是正整数");
+    EXPECT_FALSE(ParsePastedPieces("1200\t4\n800\t1.5\n", pieces, error));
+    EXPECT_EQ(error, "粘贴的第2行: 数量必须是正整数");
+    EXPECT_FALSE(ParsePastedPieces("1200\nabc\t2\n", pieces, error));  // only the first line may be a header
+    EXPECT_EQ(error, "粘贴的第2行: 长度必须大于0");
+    EXPECT_FALSE(ParsePastedPieces("长度\t数量\r\n\r\n  \n", pieces, error));
+    EXPECT_EQ(error, "剪贴板中没有零件(每行: 长度, 数量)");
+    EXPECT_TRUE(pieces.empty());
+}
+
 TEST(CutJobFile, KeepsTheJobWholeAndSetsADamagedOneAside) {
     MemoryFileSystem files;
     CutJobFile file(files, "/app/CutJobKq.txt");
