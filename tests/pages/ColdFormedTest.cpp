@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Units.h"
 namespace mw {
 namespace {
 
@@ -171,8 +172,7 @@ TEST(ColdFormed, WeightsShown) {
     EXPECT_NEAR(angle.weight, 10.47, 1e-9);
     EXPECT_EQ(angle.weightText, "10.47");
 
-    s.unitSystem = kKgM;
-    s.decimals = 3;
+    s = Units(kKgM, 3);
     ASSERT_EQ(FillColdZSizes(1).items[18], "250×75×25×4.0");
     const TypedResult z = ComputeColdZ(1, 18, 12, s);
     EXPECT_NEAR(z.weight, 157.752, 1e-9);
@@ -182,9 +182,7 @@ TEST(ColdFormed, WeightsShown) {
     EXPECT_EQ(ComputeColdZ(1, 18, 12, s).weightText, "0.158");
 
     // Density scales the unit weight as well as the weight.
-    s.unitSystem = kKgMm;
-    s.decimals = 2;
-    s.density = 7.85 * 2;
+    s = Units(kKgMm, 2, 7.85 * 2);
     const TypedResult heavy = ComputeColdChannel(0, 0, 1000, s);
     EXPECT_EQ(heavy.unitWeightText, "0.802");
     EXPECT_EQ(heavy.weightText, "0.80");
@@ -202,9 +200,7 @@ TEST(ColdFormed, NothingToWeighGivesZero) {
     }
 
     // An unknown unit system weighs nothing but still shows the unit weight.
-    CalcSettings odd;
-    odd.unitSystem = 3;
-    const TypedResult r = ComputeColdAngle(0, 14, 6000, odd);
+    const TypedResult r = ComputeColdAngle(0, 14, 6000, Units(3));
     EXPECT_EQ(r.unitWeightText, "1.745");
     EXPECT_EQ(r.weightText, "0.00");
 

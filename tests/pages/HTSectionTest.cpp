@@ -5,17 +5,10 @@
 #include <string>
 
 #include "pages/HTSection.h"
+#include "tests/support/Units.h"
 
 namespace mw {
 namespace {
-
-CalcSettings Under(int unitSystem, int decimals = 2, double density = kSteelDensity) {
-    CalcSettings s;
-    s.unitSystem = unitSystem;
-    s.decimals = decimals;
-    s.density = density;
-    return s;
-}
 
 TEST(HTSection, TypesAndSizeLists) {
     const std::vector<std::string> types = HTTypeItems();
@@ -64,29 +57,29 @@ TEST(HTSection, FillSelectsTheFirstSizeInTheDialogFont) {
 }
 
 TEST(HTSection, WeightByLengthUnderEachUnitSystem) {
-    TypedResult r = ComputeHT(0, 0, 6, Under(kKgM));
+    TypedResult r = ComputeHT(0, 0, 6, Units(kKgM));
     EXPECT_EQ(r.unitWeightText, "17.200");
     EXPECT_EQ(r.weightText, "103.20");
-    EXPECT_EQ(ComputeHT(0, 0, 6000, Under(kKgMm)).weightText, "103.20");
-    EXPECT_EQ(ComputeHT(0, 0, 6, Under(kTM, 4)).weightText, "0.1032");
-    EXPECT_EQ(ComputeHT(0, 0, 6, Under(3)).weightText, "0.00");
-    EXPECT_EQ(ComputeHT(0, 0, 6, Under(-1)).weight, 0.0);
+    EXPECT_EQ(ComputeHT(0, 0, 6000, Units(kKgMm)).weightText, "103.20");
+    EXPECT_EQ(ComputeHT(0, 0, 6, Units(kTM, 4)).weightText, "0.1032");
+    EXPECT_EQ(ComputeHT(0, 0, 6, Units(3)).weightText, "0.00");
+    EXPECT_EQ(ComputeHT(0, 0, 6, Units(-1)).weight, 0.0);
     // T sections are looked up in their own list: TW 62.5×125 at 11.9 kg/m.
-    EXPECT_EQ(ComputeHT(4, 1, 2, Under(kKgM)).weightText, "23.80");
+    EXPECT_EQ(ComputeHT(4, 1, 2, Units(kKgM)).weightText, "23.80");
 
-    r = ComputeHT(0, 0, 6, Under(kKgM, 2, 2.7));
+    r = ComputeHT(0, 0, 6, Units(kKgM, 2, 2.7));
     EXPECT_EQ(r.unitWeightText, "5.916");  // 17.2 × 2.7 / 7.85
-    r = ComputeHT(0, 0, 6, Under(kKgM, 2, 0));
+    r = ComputeHT(0, 0, 6, Units(kKgM, 2, 0));
     EXPECT_EQ(r.unitWeightText, "0.000");
     EXPECT_EQ(r.weightText, "0.00");
 }
 
 TEST(HTSection, MissingOrStaleSelectionsWeighNothing) {
     // HM has 12 sizes: a selection left from a longer list must not reach past it.
-    EXPECT_EQ(ComputeHT(1, 12, 6, Under(kKgM)).weight, 0.0);
-    EXPECT_EQ(ComputeHT(1, 11, 6, Under(kKgM)).weightText, "1050.00");  // 594×302 at 175
+    EXPECT_EQ(ComputeHT(1, 12, 6, Units(kKgM)).weight, 0.0);
+    EXPECT_EQ(ComputeHT(1, 11, 6, Units(kKgM)).weightText, "1050.00");  // 594×302 at 175
     for (auto [type, size] : {std::pair{-1, 0}, {0, -1}, {7, 0}, {0, 21}, {-5, -5}}) {
-        const TypedResult r = ComputeHT(type, size, 6, Under(kKgM));
+        const TypedResult r = ComputeHT(type, size, 6, Units(kKgM));
         EXPECT_EQ(r.unitWeightText, "0.000") << type << "," << size;
         EXPECT_EQ(r.weightText, "0.00") << type << "," << size;
     }

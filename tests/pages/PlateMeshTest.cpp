@@ -6,17 +6,10 @@
 
 #include "pages/PlateMesh.h"
 #include "settings/TextFields.h"
+#include "tests/support/Units.h"
 
 namespace mw {
 namespace {
-
-CalcSettings Under(int unitSystem, int decimals = 2, double density = kSteelDensity) {
-    CalcSettings s;
-    s.unitSystem = unitSystem;
-    s.decimals = decimals;
-    s.density = density;
-    return s;
-}
 
 TEST(PlateMesh, TypesAndSizeLists) {
     const std::vector<std::string> types = PlateMeshTypeItems();
@@ -60,29 +53,29 @@ TEST(PlateMesh, ExpandedMeshesUseTheSmallFont) {
 
 TEST(PlateMesh, WeightByAreaUnderEachUnitSystem) {
     // 1500×6000 mm2 of 3 mm diamond plate.
-    TypedResult r = ComputePlateMesh(0, 1, 1500.0 * 6000.0, Under(kKgMm));
+    TypedResult r = ComputePlateMesh(0, 1, 1500.0 * 6000.0, Units(kKgMm));
     EXPECT_EQ(r.unitWeightText, "25.600");
     EXPECT_EQ(r.weightText, "230.40");
-    EXPECT_EQ(ComputePlateMesh(0, 1, 9, Under(kKgM)).weightText, "230.40");
-    EXPECT_EQ(ComputePlateMesh(0, 1, 9, Under(kTM, 4)).weightText, "0.2304");
+    EXPECT_EQ(ComputePlateMesh(0, 1, 9, Units(kKgM)).weightText, "230.40");
+    EXPECT_EQ(ComputePlateMesh(0, 1, 9, Units(kTM, 4)).weightText, "0.2304");
     // A length factor (0.001) in place of the area factor would show 9000.00 kg here.
-    EXPECT_EQ(ComputePlateMesh(0, 1, 1.0e6, Under(kKgMm)).weightText, "25.60");
+    EXPECT_EQ(ComputePlateMesh(0, 1, 1.0e6, Units(kKgMm)).weightText, "25.60");
 
-    r = ComputePlateMesh(7, 95, 10, Under(kTM));  // 20#×3.0
+    r = ComputePlateMesh(7, 95, 10, Units(kTM));  // 20#×3.0
     EXPECT_EQ(r.unitWeightText, "5.100");
     EXPECT_EQ(r.weightText, "0.05");
-    EXPECT_EQ(ComputePlateMesh(7, 95, 10, Under(kTM, 3)).weightText, "0.051");
-    EXPECT_EQ(ComputePlateMesh(7, 95, 10, Under(3)).weightText, "0.00");
-    EXPECT_EQ(AreaWeight(5.1, 10, Under(-1)), 0.0);
+    EXPECT_EQ(ComputePlateMesh(7, 95, 10, Units(kTM, 3)).weightText, "0.051");
+    EXPECT_EQ(ComputePlateMesh(7, 95, 10, Units(3)).weightText, "0.00");
+    EXPECT_EQ(AreaWeight(5.1, 10, Units(-1)), 0.0);
 }
 
 TEST(PlateMesh, DensityAndMissingSelections) {
-    EXPECT_EQ(ComputePlateMesh(0, 0, 1, Under(kKgM, 2, 0)).unitWeightText, "0.000");
-    EXPECT_EQ(ComputePlateMesh(0, 0, 1, Under(kKgM, 2, 0)).weightText, "0.00");
-    EXPECT_EQ(ComputePlateMesh(0, 0, 1, Under(kKgM, 3, 2.7)).unitWeightText, "7.429");  // 21.6 × 2.7 / 7.85
+    EXPECT_EQ(ComputePlateMesh(0, 0, 1, Units(kKgM, 2, 0)).unitWeightText, "0.000");
+    EXPECT_EQ(ComputePlateMesh(0, 0, 1, Units(kKgM, 2, 0)).weightText, "0.00");
+    EXPECT_EQ(ComputePlateMesh(0, 0, 1, Units(kKgM, 3, 2.7)).unitWeightText, "7.429");  // 21.6 × 2.7 / 7.85
     // "建筑批荡网" has 3 sizes; a selection past them, or none, weighs nothing.
     for (auto [type, size] : {std::pair{6, 3}, {-1, 0}, {0, -1}, {8, 0}, {7, 96}}) {
-        const TypedResult r = ComputePlateMesh(type, size, 100, Under(kKgM));
+        const TypedResult r = ComputePlateMesh(type, size, 100, Units(kKgM));
         EXPECT_EQ(r.unitWeightText, "0.000") << type << "," << size;
         EXPECT_EQ(r.weightText, "0.00") << type << "," << size;
     }
@@ -92,7 +85,7 @@ TEST(PlateMesh, SteelDensityKeepsEveryListedWeight) {
     for (std::size_t t = 0; t < kPlateMesh.count; ++t) {
         const SizeTable& sizes = *kPlateMesh.types[t].sizes;
         for (std::size_t i = 0; i < sizes.count; ++i)
-            EXPECT_EQ(ComputePlateMesh(static_cast<int>(t), static_cast<int>(i), 1, Under(kKgM)).unitWeightText,
+            EXPECT_EQ(ComputePlateMesh(static_cast<int>(t), static_cast<int>(i), 1, Units(kKgM)).unitWeightText,
                       FormatUnitWeight(sizes.rows[i].unitWeight))
                 << sizes.rows[i].model;
     }

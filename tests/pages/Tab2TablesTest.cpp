@@ -7,6 +7,7 @@
 #include "pages/CalcSettings.h"
 #include "pages/Tab2Tables.h"
 #include "settings/TextFields.h"
+#include "tests/support/Units.h"
 
 namespace mw {
 namespace {
@@ -78,8 +79,7 @@ TEST(Tab2Tables, WeightsUnderEachUnitSystemAndDensity) {
     s.unitSystem = 3;
     EXPECT_EQ(Weight(kPipeSizes, "6'×5.50", 12, s), "0.00");
 
-    s.unitSystem = kKgMm;
-    s.density = 2.7;
+    s = Units(kKgMm, 2, 2.7);
     EXPECT_EQ(FormatUnitWeight(ScaledUnitWeight(Row(kTubeSizes, "20×1.2").unitWeight, s)), "0.234");
 }
 

@@ -1,4 +1,5 @@
-// Shared settings for a calculator test in one line.
+// The calculators' settings (unit system, decimal places, density) for a test in one line: the one
+// helper every test of a calculator builds them with.
 #pragma once
 
 #include "pages/CalcSettings.h"
