@@ -52,7 +52,7 @@
 // matches by construction. The independent check is "17×7": the method's 0.389 lands 4 of its 24
 // rows exactly and the other 20 between 0.18 % and 0.53 % low. The API 9A table for 6×7 with a
 // fibre core (0.345 d²) lies within 0.9 % of the given synthetic-fibre column, row by row.
-#include "pages/WireRope.h"
+#include "pages/WireRopeTables.h"
 
 namespace mw {
 namespace {
@@ -368,175 +368,8 @@ const RopeSizeRow k6x24_2[] = {
     {"φ44",  {  608,   596}},
 };
 
-// "6V×7": natural, synthetic, steel core, K = 0.377 / 0.369 / 0.416.
-const RopeSizeRow k6Vx7[] = {
-    {"φ20",  {  151,   148,   166}},
-    {"φ22",  {  182,   179,   201}},
-    {"φ24",  {  217,   213,   240}},
-    {"φ26",  {  255,   249,   281}},
-    {"φ28",  {  296,   289,   326}},
-    {"φ30",  {  339,   332,   374}},
-    {"φ32",  {  386,   378,   426}},
-    {"φ34",  {  436,   427,   481}},
-    {"φ36",  {  489,   478,   539}},
-};
-
-// "6V×19(1)": natural, synthetic fibre core, K = 0.338 / 0.331.
-const RopeSizeRow k6Vx19_1[] = {
-    {"φ11",  { 40.9,  40.1}},
-    {"φ12",  { 48.7,  47.7}},
-    {"φ13",  { 57.1,  55.9}},
-    {"φ14",  { 66.2,  64.9}},
-    {"φ16",  { 86.5,  84.7}},
-    {"φ18",  {  110,   107}},
-    {"φ20",  {  135,   132}},
-    {"φ22",  {  164,   160}},
-    {"φ24",  {  195,   191}},
-    {"φ26",  {  228,   224}},
-    {"φ28",  {  265,   260}},
-    {"φ30",  {  304,   298}},
-    {"φ32",  {  346,   339}},
-    {"φ34",  {  391,   383}},
-    {"φ36",  {  438,   429}},
-};
-
-// "6V×19(2)": natural, synthetic, steel core, K = 0.392 / 0.384 / 0.433.
-const RopeSizeRow k6Vx19_2[] = {
-    {"φ20",  {  157,   154,   173}},
-    {"φ22",  {  190,   186,   210}},
-    {"φ24",  {  226,   221,   249}},
-    {"φ26",  {  265,   260,   293}},
-    {"φ28",  {  307,   301,   339}},
-    {"φ30",  {  353,   346,   390}},
-    {"φ32",  {  401,   393,   443}},
-    {"φ34",  {  453,   444,   501}},
-    {"φ36",  {  508,   498,   561}},
-    {"φ38",  {  566,   554,   625}},
-};
-
-// "6V×37(1)": natural, synthetic, steel core, K = 0.401 / 0.393 / 0.443.
-const RopeSizeRow k6Vx37_1[] = {
-    {"φ28",  {  314,   308,   347}},
-    {"φ30",  {  361,   354,   399}},
-    {"φ32",  {  411,   402,   454}},
-    {"φ34",  {  464,   454,   512}},
-    {"φ36",  {  520,   509,   574}},
-    {"φ38",  {  579,   567,   640}},
-    {"φ40",  {  642,   629,   709}},
-    {"φ42",  {  707,   693,   781}},
-    {"φ44",  {  776,   761,   858}},
-    {"φ46",  {  849,   832,   937}},
-    {"φ48",  {  924,   905,  1020}},
-    {"φ50",  { 1000,   983,  1110}},
-    {"φ52",  { 1080,  1060,  1200}},
-    {"φ54",  { 1170,  1150,  1290}},
-    {"φ56",  { 1260,  1230,  1390}},
-    {"φ58",  { 1350,  1320,  1490}},
-};
-
-// "6V×37(2)": natural, synthetic, steel core, K = 0.401 / 0.393 / 0.443.
-const RopeSizeRow k6Vx37_2[] = {
-    {"φ32",  {  411,   402,   454}},
-    {"φ34",  {  464,   454,   512}},
-    {"φ36",  {  520,   509,   574}},
-    {"φ38",  {  579,   567,   640}},
-    {"φ40",  {  642,   629,   709}},
-    {"φ42",  {  707,   693,   781}},
-    {"φ44",  {  776,   761,   858}},
-    {"φ46",  {  849,   832,   937}},
-    {"φ48",  {  924,   905,  1020}},
-    {"φ50",  { 1000,   983,  1110}},
-    {"φ52",  { 1080,  1060,  1200}},
-};
-
-// "4V×39(1)": natural, synthetic fibre core, K = 0.345 / 0.338.
-const RopeSizeRow k4Vx39_1[] = {
-    {"φ8",   { 22.1,  21.6}},
-    {"φ9",   { 27.9,  27.4}},
-    {"φ10",  { 34.5,  33.8}},
-    {"φ11",  { 41.7,  40.9}},
-    {"φ12",  { 49.7,  48.7}},
-    {"φ13",  { 58.3,  57.1}},
-    {"φ14",  { 67.6,  66.2}},
-    {"φ16",  { 88.3,  86.5}},
-    {"φ18",  {  112,   110}},
-    {"φ20",  {  138,   135}},
-    {"φ22",  {  167,   164}},
-    {"φ24",  {  199,   195}},
-    {"φ26",  {  233,   228}},
-    {"φ28",  {  270,   265}},
-    {"φ30",  {  310,   304}},
-    {"φ32",  {  353,   346}},
-    {"φ34",  {  399,   391}},
-    {"φ36",  {  447,   438}},
-    {"φ38",  {  498,   488}},
-    {"φ40",  {  552,   541}},
-};
-
-// "4V×39(2)": natural, synthetic fibre core, K = 0.345 / 0.338.
-const RopeSizeRow k4Vx39_2[] = {
-    {"φ40",  {  552,   541}},
-    {"φ42",  {  609,   596}},
-    {"φ44",  {  668,   654}},
-    {"φ46",  {  730,   715}},
-    {"φ48",  {  795,   779}},
-    {"φ50",  {  862,   845}},
-    {"φ52",  {  933,   914}},
-    {"φ54",  { 1010,   986}},
-    {"φ56",  { 1080,  1060}},
-    {"φ58",  { 1160,  1140}},
-    {"φ60",  { 1240,  1220}},
-};
-
-// "P6×4×7": flat rope, width × thickness × wire, as given.
-const RopeSizeRow kP6x4x7[] = {
-    {"58×13×1.3",  {  216}},
-    {"62×14×1.4",  {  251}},
-    {"67×15×1.5",  {  288}},
-    {"71×16×1.6",  {  328}},
-    {"75×17×1.7",  {  370}},
-};
-
-// "P8×4×7": flat rope, as given.
-const RopeSizeRow kP8x4x7[] = {
-    {"88×15×1.5",   {  382}},
-    {"94×16×1.6",   {  436}},
-    {"100×17×1.7",  {  491}},
-    {"107×18×1.8",  {  551}},
-    {"113×19×1.9",  {  615}},
-    {"119×20×2.0",  {  681}},
-};
-
-// "P8×4×9": flat rope, as given.
-const RopeSizeRow kP8x4x9[] = {
-    {"132×21×1.7",   {  732}},
-    {"139×23×1.8",   {  820}},
-    {"143×24×1.85",  {  865}},
-    {"147×24×1.9",   {  914}},
-    {"155×26×2.0",   { 1010}},
-    {"163×27×2.1",   { 1120}},
-    {"170×28×2.2",   { 1230}},
-};
-
-// "P8×4×19": flat rope, as given.
-const RopeSizeRow kP8x4x19[] = {
-    {"148×24×1.5",  { 1050}},
-    {"157×25×1.6",  { 1190}},
-    {"166×26×1.7",  { 1340}},
-    {"177×28×1.8",  { 1510}},
-    {"187×29×1.9",  { 1680}},
-    {"196×31×2.0",  { 1860}},
-    {"206×33×2.1",  { 2050}},
-    {"216×34×2.2",  { 2250}},
-};
-
-template <std::size_t N>
-constexpr RopeConstruction Rope(const char* name, RopeCores cores, const RopeSizeRow (&rows)[N]) {
-    return RopeConstruction{name, cores, rows, N};
-}
-
-// The construction list in list order.
-const RopeConstruction kConstructions[] = {
+// Constructions 0 .. 10, round strands, in list order; the rest follow in WireRopeShapedTables.cpp.
+const RopeConstruction kRoundStrandRopes[kRoundStrandRopeCount] = {
     /*  0 */ Rope("6×7",      RopeCores::kAll,    k6x7),
     /*  1 */ Rope("6×19a",    RopeCores::kAll,    k6x19a),
     /*  2 */ Rope("6×19b",    RopeCores::kAll,    k6x19b),
@@ -548,27 +381,14 @@ const RopeConstruction kConstructions[] = {
     /*  8 */ Rope("34×7",     RopeCores::kNone,   k34x7),
     /*  9 */ Rope("6×24(1)",  RopeCores::kFibre,  k6x24_1),
     /* 10 */ Rope("6×24(2)",  RopeCores::kFibre,  k6x24_2),
-    /* 11 */ Rope("6V×7",     RopeCores::kAll,    k6Vx7),
-    /* 12 */ Rope("6V×19(1)", RopeCores::kFibre,  k6Vx19_1),
-    /* 13 */ Rope("6V×19(2)", RopeCores::kAll,    k6Vx19_2),
-    /* 14 */ Rope("6V×37(1)", RopeCores::kAll,    k6Vx37_1),
-    /* 15 */ Rope("6V×37(2)", RopeCores::kAll,    k6Vx37_2),
-    /* 16 */ Rope("4V×39(1)", RopeCores::kFibre,  k4Vx39_1),
-    /* 17 */ Rope("4V×39(2)", RopeCores::kFibre,  k4Vx39_2),
-    /* 18 */ Rope("P6×4×7",   RopeCores::kNone,   kP6x4x7),
-    /* 19 */ Rope("P8×4×7",   RopeCores::kNone,   kP8x4x7),
-    /* 20 */ Rope("P8×4×9",   RopeCores::kNone,   kP8x4x9),
-    /* 21 */ Rope("P8×4×19",  RopeCores::kNone,   kP8x4x19),
 };
-
-static_assert(sizeof kConstructions / sizeof kConstructions[0] == kRopeConstructionCount,
-              "one entry for each item of the construction list");
 
 }  // namespace
 
 const RopeConstruction* RopeConstructionAt(int construction) {
     if (construction < 0 || construction >= kRopeConstructionCount) return nullptr;
-    return &kConstructions[construction];
+    if (construction < kRoundStrandRopeCount) return &kRoundStrandRopes[construction];
+    return &kShapedStrandRopes[construction - kRoundStrandRopeCount];
 }
 
 }  // namespace mw
