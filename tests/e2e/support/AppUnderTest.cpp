@@ -1,4 +1,4 @@
-// The end-to-end driver: process control, window search and control messages across processes.
+// The end-to-end driver: process control, the program's files, and window search across processes.
 #include "tests/e2e/support/AppUnderTest.h"
 
 #include <commctrl.h>
@@ -12,14 +12,6 @@
 namespace mw::e2e {
 
 namespace {
-
-constexpr UINT kTimeoutMs = 5000;
-
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kTimeoutMs, &result);
-    return static_cast<LRESULT>(result);
-}
 
 std::wstring NewTempFolder() {
     wchar_t base[MAX_PATH];
@@ -169,6 +161,18 @@ HWND ShownWindow(DWORD processId, const std::string& caption) {
     return TopLevelWindow([&](HWND w) { return IsShownWindowOf(w, processId, caption); });
 }
 
+HWND ChildDialogWith(HWND parent, int controlId) {
+    // Pages after the first are built right after the window shows: wait for them a moment.
+    HWND found = nullptr;
+    WaitUntil([&] {
+        found = ChildWindow(parent, [controlId](HWND w) {
+            return ClassOf(w) == kDialogClass && GetDlgItem(w, controlId) != nullptr;
+        });
+        return found != nullptr;
+    }, 5000);
+    return found;
+}
+
 bool AppUnderTest::Running() const {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
@@ -299,316 +303,5 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
 }
 
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string WindowText(HWND window) {
-    const LRESULT length = Send(window, WM_GETTEXTLENGTH, 0, 0);
-    std::vector<wchar_t> text(length + 1, L'\0');
-    Send(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
-    return Narrow(text.data());
-}
-
-std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
-
-void SetText(HWND dialog, int id, const std::string& text) {
-    const std::wstring wide = Widen(text);
-    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
-void Choose(HWND dialog, int id, int index) {
-    HWND control = GetDlgItem(dialog, id);
-    Send(control, CB_SETCURSEL, index, 0);
-    Send(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
-}
-
-namespace {
-enum class ListKind { Combo, List, ListView };
-
-ListKind KindOf(HWND control) {
-    wchar_t name[32] = {};
-    GetClassNameW(control, name, 32);
-    if (lstrcmpiW(name, L"ListBox") == 0) return ListKind::List;
-    if (lstrcmpiW(name, WC_LISTVIEWW) == 0) return ListKind::ListView;
-    return ListKind::Combo;
-}
-}  // namespace
-
-int Selection(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    switch (KindOf(control)) {
-        case ListKind::List:     return static_cast<int>(Send(control, LB_GETCURSEL, 0, 0));
-        case ListKind::ListView: return static_cast<int>(Send(control, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
-        default:                 return static_cast<int>(Send(control, CB_GETCURSEL, 0, 0));
-    }
-}
-
-int ItemCount(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    switch (KindOf(control)) {
-        case ListKind::List:     return static_cast<int>(Send(control, LB_GETCOUNT, 0, 0));
-        case ListKind::ListView: return static_cast<int>(Send(control, LVM_GETITEMCOUNT, 0, 0));
-        default:                 return static_cast<int>(Send(control, CB_GETCOUNT, 0, 0));
-    }
-}
-
-std::string ItemText(HWND dialog, int id, int index) {
-    HWND control = GetDlgItem(dialog, id);
-    const ListKind kind = KindOf(control);
-    if (kind == ListKind::ListView) return CellText(dialog, id, index, 0);
-    const bool list = kind == ListKind::List;
-    const LRESULT length = Send(control, list ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, index, 0);
-    if (length < 0) return {};
-    std::vector<wchar_t> text(length + 1, L'\0');
-    Send(control, list ? LB_GETTEXT : CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return Narrow(text.data());
-}
-
-void SelectLine(HWND dialog, int id, int index) { Send(GetDlgItem(dialog, id), LB_SETCURSEL, index, 0); }
-
-std::string CellText(HWND dialog, int id, int row, int column) {
-    HWND control = GetDlgItem(dialog, id);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(control));
-    if (!process) return {};
-    // List view messages carry pointers that are not carried across processes: the item and its
-    // text buffer go into the program's own memory.
-    constexpr int kChars = 260;
-    std::string text;
-    if (auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kChars * sizeof(wchar_t),
-                                                         MEM_COMMIT, PAGE_READWRITE))) {
-        LVITEMW item = {};
-        item.iSubItem = column;
-        item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
-        item.cchTextMax = kChars;
-        std::vector<wchar_t> buffer(kChars + 1, L'\0');
-        if (WriteProcessMemory(process, remote, &item, sizeof item, nullptr)) {
-            Send(control, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
-            if (ReadProcessMemory(process, item.pszText, buffer.data(), kChars * sizeof(wchar_t), nullptr))
-                text = Narrow(buffer.data());
-        }
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    }
-    CloseHandle(process);
-    return text;
-}
-
-void Click(HWND dialog, int id) { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-void PostClick(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-HWND OwnedDialog(HWND owner, int timeoutMs) {
-    return WaitForTopLevel([owner](HWND w) {
-        return ClassOf(w) == kDialogClass && GetWindow(w, GW_OWNER) == owner && IsWindowVisible(w);
-    }, timeoutMs);
-}
-
-bool Checked(HWND dialog, int id) { return Send(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
-void Command(HWND window, int id) { Send(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
-void CloseBox(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
-
-void Key(HWND control, WPARAM key) {
-    PostMessageW(control, WM_KEYDOWN, key, 1);
-    PostMessageW(control, WM_KEYUP, key, 0xC0000001);
-}
-
-RECT WindowRect(HWND window) {
-    RECT r = {};
-    GetWindowRect(window, &r);
-    return r;
-}
-
-bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
-HWND ChildDialogWith(HWND parent, int controlId) {
-    // Pages after the first are built right after the window shows: wait for them a moment.
-    HWND found = nullptr;
-    WaitUntil([&] {
-        found = ChildWindow(parent, [controlId](HWND w) {
-            return ClassOf(w) == kDialogClass && GetDlgItem(w, controlId) != nullptr;
-        });
-        return found != nullptr;
-    }, 5000);
-    return found;
-}
-
-std::string ClipboardText() {
-    std::string text;
-    for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(50);
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = Narrow(wide);
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-DWORD ClipboardOwnerProcess() {
-    HWND owner = GetClipboardOwner();
-    return owner ? ProcessOf(owner) : 0;
-}
-
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-    return info.hwndFocus;
-}
-
-namespace {
-
-// The screen's pixels under a window: a 24-bit bottom-up picture and its size.
-struct Capture {
-    int width = 0, height = 0;
-    std::vector<unsigned char> bits;
-};
-
-Capture CaptureScreen(HWND window) {
-    Capture capture;
-    const RECT r = WindowRect(window);
-    capture.width = r.right - r.left;
-    capture.height = r.bottom - r.top;
-    if (capture.width <= 0 || capture.height <= 0) return capture;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = capture.width;
-    info.bmiHeader.biHeight = capture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, picture);
-    // Only the part on the screen: a copy that reaches past the screen's edge copies nothing
-    // under Wine. The rest stays black.
-    const RECT screenRect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    RECT shown;
-    if (IntersectRect(&shown, &r, &screenRect))
-        BitBlt(memory, shown.left - r.left, shown.top - r.top, shown.right - shown.left, shown.bottom - shown.top,
-               screen, shown.left, shown.top, SRCCOPY);
-    GdiFlush();
-    const std::size_t stride = (capture.width * 3 + 3) & ~3;
-    const auto* first = static_cast<const unsigned char*>(bits);
-    capture.bits.assign(first, first + stride * capture.height);
-    SelectObject(memory, old);
-    DeleteObject(picture);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return capture;
-}
-
-}  // namespace
-
-std::vector<unsigned char> ScreenPixels(HWND window) { return CaptureScreen(window).bits; }
-
-void SaveScreenshot(HWND window, const std::string& name) {
-    const char* folder = std::getenv("MW_SHOTS");
-    if (!folder || !*folder || !window) return;
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Sleep(300);
-    const Capture capture = CaptureScreen(window);
-    if (capture.bits.empty()) return;
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = capture.width;
-    info.biHeight = capture.height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    BITMAPFILEHEADER header = {};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info;
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(capture.bits.size());
-    const std::wstring path = Widen(folder) + L"\\" + Widen(name) + L".bmp";
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        WriteFile(file, &header, sizeof header, &written, nullptr);
-        WriteFile(file, &info, sizeof info, &written, nullptr);
-        WriteFile(file, capture.bits.data(), static_cast<DWORD>(capture.bits.size()), &written, nullptr);
-        CloseHandle(file);
-    }
-}
-
-namespace {
-
-// One entry of Wine's GDI handle table, which each process keeps in its own memory.
-#pragma pack(push, 1)
-struct GdiHandleEntry {
-    std::uint64_t object;
-    std::uint32_t owner;
-    std::uint16_t unique;
-    std::uint8_t type;
-    std::uint8_t flags;
-    std::uint64_t user;
-};
-#pragma pack(pop)
-constexpr std::size_t kGdiHandles = 0x10000;
-
-// Whether a table read from another process holds this process's stock objects where their
-// handles say, as every process's table does.
-bool HoldsStockObjects(const std::vector<GdiHandleEntry>& table) {
-    for (int stock : {WHITE_BRUSH, BLACK_PEN, SYSTEM_FONT, DEFAULT_PALETTE}) {
-        const auto handle = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(GetStockObject(stock)));
-        const GdiHandleEntry& entry = table[handle & 0xFFFF];
-        if (entry.type == 0 || entry.unique != (handle >> 16)) return false;
-    }
-    return true;
-}
-
-int CountWineGdiTable(HANDLE process) {
-    std::vector<GdiHandleEntry> table(kGdiHandles);
-    const std::size_t bytes = table.size() * sizeof table[0];
-    MEMORY_BASIC_INFORMATION region = {};
-    for (auto* at = static_cast<char*>(nullptr);
-         VirtualQueryEx(process, at, &region, sizeof region) == sizeof region;
-         at = static_cast<char*>(region.BaseAddress) + region.RegionSize) {
-        SIZE_T got = 0;
-        if (region.State == MEM_COMMIT && region.Protect == PAGE_READWRITE && region.RegionSize == bytes &&
-            ReadProcessMemory(process, region.BaseAddress, table.data(), bytes, &got) && got == bytes &&
-            HoldsStockObjects(table)) {
-            int count = 0;
-            for (const GdiHandleEntry& entry : table) count += entry.type != 0;
-            return count;
-        }
-        if (static_cast<char*>(region.BaseAddress) + region.RegionSize < at) break;
-    }
-    return -1;
-}
-
-}  // namespace
-
-int GdiObjectCount(HANDLE process) {
-    SetLastError(0);
-    const DWORD count = GetGuiResources(process, GR_GDIOBJECTS);
-    if (count != 0 || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return static_cast<int>(count);
-    return CountWineGdiTable(process);
-}
-
-int ThreadCount(DWORD processId) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
-    int count = 0;
-    THREADENTRY32 thread = {};
-    thread.dwSize = sizeof thread;
-    for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread))
-        count += thread.th32OwnerProcessID == processId;
-    CloseHandle(snapshot);
-    return count;
-}
-
-void SetClipboardText(const std::string& text) {
-    if (!OpenClipboard(nullptr)) return;
-    EmptyClipboard();
-    const std::wstring wide = Widen(text);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-}
 
 }  // namespace mw::e2e
