@@ -128,15 +128,15 @@ void CRENWU::AddTask() {
     }
     const int formerCount = LastIndex() + 1;
     TimedTask t;
-    t.renwuxiang = surface_.Selection(IDC_RENWU_KIND);
-    t.zhouqi = surface_.Selection(IDC_RENWU_PERIOD);
+    t.kind = surface_.Selection(IDC_RENWU_KIND);
+    t.period = surface_.Selection(IDC_RENWU_PERIOD);
     t.month = surface_.Selection(IDC_RENWU_MONTH) + 1;
     t.date = surface_.Selection(IDC_RENWU_DAY) + 1;
     t.week = surface_.Selection(IDC_RENWU_WEEKDAY);
     t.hour = surface_.Selection(IDC_RENWU_HOUR);
     t.minute = surface_.Selection(IDC_RENWU_MINUTE);
     t.second = surface_.Selection(IDC_RENWU_SECOND);
-    t.txy = surface_.Text(IDC_RENWU_TEXT);
+    t.text = surface_.Text(IDC_RENWU_TEXT);
     tasks_.push_back(t);
     SaveTasks(formerCount);
 }
@@ -222,7 +222,7 @@ void CRENWU::CheckDueTasks() {
     for (const TimedTask& task : tasks_) {
         const bool isDue = scheduler_.IsDue(task);
         if (isDue) due.push_back(task);
-        if (!isDue || task.zhouqi != kOnce) staying.push_back(task);
+        if (!isDue || task.period != kOnce) staying.push_back(task);
     }
     if (due.empty()) return;
     if (staying.size() != tasks_.size()) {
@@ -232,7 +232,7 @@ void CRENWU::CheckDueTasks() {
     }
     std::string reminders;
     for (const TimedTask& task : due) {
-        if (task.renwuxiang == kReminder) reminders += task.txy + "\n";
+        if (task.kind == kReminder) reminders += task.text + "\n";
         else Perform(task, reminders);
     }
     if (!reminders.empty())
@@ -242,15 +242,15 @@ void CRENWU::CheckDueTasks() {
 
 void CRENWU::Perform(const TimedTask& task, std::string& reminders) {
     TaskActions& actions = services_.actions;
-    switch (task.renwuxiang) {
+    switch (task.kind) {
         case kLogOff:     actions.LogOff(); break;
         case kRestart:    actions.Restart(); break;
         case kPowerOff:   actions.PowerOff(); break;
         case kStandby:    actions.Standby(); break;
         case kMonitorOff: actions.MonitorOff(); break;
         case kRunProgram:
-            if (actions.ProgramExists(task.txy)) actions.StartProgram(task.txy);
-            else reminders += kProgramMissing + task.txy + "\n";
+            if (actions.ProgramExists(task.text)) actions.StartProgram(task.text);
+            else reminders += kProgramMissing + task.text + "\n";
             break;
         default: break;
     }

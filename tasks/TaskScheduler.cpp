@@ -36,7 +36,7 @@ bool TaskScheduler::IsDue(const TimedTask& t) const {
     const bool second = t.second == now_.second;
     const bool minute = second && t.minute == now_.minute;
     const bool time = minute && t.hour == now_.hour;
-    switch (t.zhouqi) {
+    switch (t.period) {
         case kOnce:        return time && t.month == now_.month && t.date == now_.day;
         case kEveryMinute: return second;
         case kEveryHour:   return minute;

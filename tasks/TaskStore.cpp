@@ -40,16 +40,16 @@ std::vector<TimedTask> TaskStore::Load() {
         const std::string section = SectionName(number);
         auto read = [&](const char* format) { return store.ReadInt(section, Numbered(format, number), 0); };
         TimedTask t;
-        t.renwuxiang = store.ReadInt(section, Numbered("renwuxiang%02d", number), -1);
-        if (t.renwuxiang < 0 || t.renwuxiang >= kTaskKindCount) break;
-        t.zhouqi = read("zhouqi%02d");
+        t.kind = store.ReadInt(section, Numbered("renwuxiang%02d", number), -1);
+        if (t.kind < 0 || t.kind >= kTaskKindCount) break;
+        t.period = read("zhouqi%02d");
         t.month = read("month%02d");
         t.date = read("date%02d");
         t.week = read("week%02d");
         t.hour = read("hour%02d");
         t.minute = read("minute%02d");
         t.second = read("second%02d");
-        t.txy = store.ReadString(section, Numbered("txy%02d", number));
+        t.text = store.ReadString(section, Numbered("txy%02d", number));
         tasks.push_back(t);
     }
     store.CommitBatch();
@@ -68,10 +68,10 @@ bool TaskStore::Save(const std::vector<TimedTask>& tasks, int formerCount) {
         const int number = static_cast<int>(i) + 1;
         const std::string section = SectionName(number);
         auto put = [&](const char* format, int value) { store.WriteInt(section, Numbered(format, number), value); };
-        put("renwuxiang%02d", t.renwuxiang);
-        put("zhouqi%02d", t.zhouqi);
-        if (t.zhouqi >= 0 && t.zhouqi < kTaskPeriodCount) {
-            const PeriodKeys& keys = kPeriodKeys[t.zhouqi];
+        put("renwuxiang%02d", t.kind);
+        put("zhouqi%02d", t.period);
+        if (t.period >= 0 && t.period < kTaskPeriodCount) {
+            const PeriodKeys& keys = kPeriodKeys[t.period];
             if (keys.month) put("month%02d", t.month);
             if (keys.date) put("date%02d", t.date);
             if (keys.week) put("week%02d", t.week);

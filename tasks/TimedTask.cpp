@@ -24,7 +24,7 @@ std::string Format(const char* format, int a, int b = 0, int c = 0, int d = 0, i
 // The number and the time the task is due, by period; a period the window never writes (a hand-
 // edited file) shows the number alone.
 std::string TimePart(int number, const TimedTask& t) {
-    switch (t.zhouqi) {
+    switch (t.period) {
         case kOnce:
             return Format("%d、", number) +
                    Format("%02d月%02d日%02d:%02d:%02d", t.month, t.date, t.hour, t.minute, t.second);
@@ -47,12 +47,11 @@ std::string TimePart(int number, const TimedTask& t) {
 const char* TaskKindLabel(int kind) { return kind >= 0 && kind < kTaskKindCount ? kKindLabels[kind] : ""; }
 
 std::string StoredText(const TimedTask& task) {
-    return task.renwuxiang == kReminder || task.renwuxiang == kRunProgram ? task.txy
-                                                                          : TaskKindLabel(task.renwuxiang);
+    return task.kind == kReminder || task.kind == kRunProgram ? task.text : TaskKindLabel(task.kind);
 }
 
 std::string TaskLine(int number, const TimedTask& task) {
-    const std::string kind = task.renwuxiang == kRunProgram ? " 运行" + task.txy : " " + StoredText(task);
+    const std::string kind = task.kind == kRunProgram ? " 运行" + task.text : " " + StoredText(task);
     return TimePart(number, task) + kind;
 }
 

@@ -13,9 +13,9 @@ enum TaskPeriod { kOnce, kEveryMinute, kEveryHour, kEveryDay, kEveryWeek, kEvery
                   kTaskPeriodCount };
 
 struct TimedTask {
-    int renwuxiang = kReminder;  // kind
-    std::string txy;             // reminder text or program path; the label for the other kinds
-    int zhouqi = kOnce;          // period
+    int kind = kReminder;        // kept under "renwuxiang" in the settings file
+    std::string text;            // reminder text or program path; the label for the other kinds ("txy")
+    int period = kOnce;          // kept under "zhouqi"
     int month = 1;               // 1..12
     int week = 0;                // 0 Monday … 6 Sunday
     int date = 1;                // day of the month

@@ -10,9 +10,9 @@ namespace mw {
 inline TimedTask MakeTask(int kind, int period, const std::string& text, int month, int date, int week,
                           int hour, int minute, int second) {
     TimedTask t;
-    t.renwuxiang = kind;
-    t.zhouqi = period;
-    t.txy = text;
+    t.kind = kind;
+    t.period = period;
+    t.text = text;
     t.month = month;
     t.date = date;
     t.week = week;

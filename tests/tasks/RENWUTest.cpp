@@ -116,7 +116,7 @@ TEST(RENWU, AddRemoveAndClear) {
     EXPECT_EQ(w.Lines(), (std::vector<std::string>{"1、07月22日08:30:00 开会", "2、每天 07:05:00 系统关机",
                                                    "3、每周7 17:00:00 关显示器"}));
     EXPECT_EQ(w.surface.Text(IDC_RENWU_TEXT), "");  // the edit keeps what it holds
-    EXPECT_EQ(w.renwu.Tasks()[1].txy, "随手");     // in memory, until the next start
+    EXPECT_EQ(w.renwu.Tasks()[1].text, "随手");     // in memory, until the next start
     EXPECT_TRUE(w.HasSection(3));
     EXPECT_TRUE(w.files.hidden.count(kPath));
 

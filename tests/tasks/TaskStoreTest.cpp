@@ -66,13 +66,13 @@ TEST(TaskStore, RoundTripGivesKindsTheirLabels) {
     s.store.Save(saved, 0);
     const std::vector<TimedTask> loaded = s.store.Load();
     ASSERT_EQ(loaded.size(), 3u);
-    EXPECT_EQ(loaded[0].txy, "开会");
+    EXPECT_EQ(loaded[0].text, "开会");
     EXPECT_EQ(loaded[0].month, 7);
     EXPECT_EQ(loaded[0].date, 22);
-    EXPECT_EQ(loaded[1].txy, "系统注销");
+    EXPECT_EQ(loaded[1].text, "系统注销");
     EXPECT_EQ(loaded[1].hour, 23);
     EXPECT_EQ(loaded[1].second, 59);
-    EXPECT_EQ(loaded[2].txy, "D:\\备份\\b.exe");
+    EXPECT_EQ(loaded[2].text, "D:\\备份\\b.exe");
     EXPECT_EQ(loaded[2].week, 6);
     for (std::size_t i = 0; i < saved.size(); ++i)
         EXPECT_EQ(TaskLine(static_cast<int>(i) + 1, loaded[i]), TaskLine(static_cast<int>(i) + 1, saved[i]));
@@ -90,7 +90,7 @@ TEST(TaskStore, AGapEndsTheListAndLaterSectionsWait) {
     s.store.Save(tasks, 1);
     tasks = s.store.Load();
     ASSERT_EQ(tasks.size(), 3u);
-    EXPECT_EQ(tasks[2].txy, "三");
+    EXPECT_EQ(tasks[2].text, "三");
     EXPECT_EQ(tasks[2].second, 7);
 }
 
@@ -101,10 +101,10 @@ TEST(TaskStore, MissingKeysReadAsZeroAndUnknownKindsEndTheList) {
               "[任务03]\r\nrenwuxiang03=0\r\n");
     const std::vector<TimedTask> tasks = s.store.Load();
     ASSERT_EQ(tasks.size(), 1u);
-    EXPECT_EQ(tasks[0].renwuxiang, kRunProgram);
-    EXPECT_EQ(tasks[0].zhouqi, 0);
+    EXPECT_EQ(tasks[0].kind, kRunProgram);
+    EXPECT_EQ(tasks[0].period, 0);
     EXPECT_EQ(tasks[0].month, 0);
-    EXPECT_EQ(tasks[0].txy, "");
+    EXPECT_EQ(tasks[0].text, "");
     s.SetFile("[任务01]\r\nzhouqi01=1\r\n");  // no kind at all
     EXPECT_TRUE(s.store.Load().empty());
 }
