@@ -6,10 +6,10 @@
 namespace mw {
 
 void TrayShell::Start() {
-    minirun_ = settings_.ReadOption("minirun") == 1;
-    hidetubiao_ = settings_.ReadOption("hidetubiao") == 1;
+    startHidden_ = settings_.ReadOption("minirun") == 1;
+    hideTrayIcon_ = settings_.ReadOption("hidetubiao") == 1;
     hotKeyRegistered_ = host_.RegisterHotKey();
-    if (!hidetubiao_) iconShown_ = host_.AddTrayIcon();
+    if (!hideTrayIcon_) iconShown_ = host_.AddTrayIcon();
 }
 
 int TrayShell::OnIconMessage(unsigned iconId, TrayMouse mouse) {
@@ -28,7 +28,7 @@ void TrayShell::OnMinimise() { PutAway(); }
 void TrayShell::OnPaint() {
     if (startHiddenChecks_ <= 0) return;
     --startHiddenChecks_;
-    if (!minirun_ || desktop_.UptimeMs() >= kStartHiddenWithinMs) return;
+    if (!startHidden_ || desktop_.UptimeMs() >= kStartHiddenWithinMs) return;
     PutAway();
     // Once put away, the window stays wherever the user calls it back to: a later paint is the
     // user's own doing and must not send it away again.
@@ -36,7 +36,7 @@ void TrayShell::OnPaint() {
 }
 
 void TrayShell::OnTaskbarCreated() {
-    if (hidetubiao_ || exited_) return;
+    if (hideTrayIcon_ || exited_) return;
     iconShown_ = host_.AddTrayIcon();
 }
 

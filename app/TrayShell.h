@@ -77,8 +77,8 @@ private:
     TrayHost& host_;
     const Desktop& desktop_;
     SettingsFile& settings_;
-    bool minirun_ = false;
-    bool hidetubiao_ = false;
+    bool startHidden_ = false;
+    bool hideTrayIcon_ = false;
     bool iconShown_ = false;
     bool hotKeyRegistered_ = false;
     bool exited_ = false;

@@ -40,8 +40,8 @@ const bool kEnabledByPeriod[kTaskPeriodCount][6] = {
 
 const CRENWU::Option CRENWU::kOptions[kOptionCount] = {
     {IDC_RENWU_AUTORUN, "autorun", &CRENWU::autorun_},
-    {IDC_RENWU_MINIRUN, "minirun", &CRENWU::minirun_},
-    {IDC_RENWU_HIDETRAY, "hidetubiao", &CRENWU::hidetubiao_},
+    {IDC_RENWU_MINIRUN, "minirun", &CRENWU::startHidden_},
+    {IDC_RENWU_HIDETRAY, "hidetubiao", &CRENWU::hideTrayIcon_},
 };
 
 CRENWU::CRENWU(ControlSurface& surface, SettingsFile& settings, const RENWUServices& services)

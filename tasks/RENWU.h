@@ -59,8 +59,8 @@ public:
     const std::vector<TimedTask>& Tasks() const { return tasks_; }
     int LastIndex() const { return static_cast<int>(tasks_.size()) - 1; }
     bool Autorun() const { return autorun_; }
-    bool Minirun() const { return minirun_; }
-    bool HideTrayIcon() const { return hidetubiao_; }
+    bool StartHidden() const { return startHidden_; }
+    bool HideTrayIcon() const { return hideTrayIcon_; }
 
 private:
     // The check boxes of the bottom line, their keys in the settings file and their flags.
@@ -80,7 +80,7 @@ private:
     TaskStore store_;
     TaskScheduler scheduler_;
     std::vector<TimedTask> tasks_;
-    bool autorun_ = false, minirun_ = false, hidetubiao_ = false;
+    bool autorun_ = false, startHidden_ = false, hideTrayIcon_ = false;
 };
 
 }  // namespace mw

@@ -101,7 +101,7 @@ TEST(RENWU, StartReadsTheOptionsAndTheTasks) {
     EXPECT_TRUE(w.surface.Checked(IDC_RENWU_AUTORUN));
     EXPECT_FALSE(w.surface.Checked(IDC_RENWU_MINIRUN));
     EXPECT_TRUE(w.surface.Checked(IDC_RENWU_HIDETRAY));
-    EXPECT_TRUE(w.renwu.Autorun() && w.renwu.HideTrayIcon() && !w.renwu.Minirun());
+    EXPECT_TRUE(w.renwu.Autorun() && w.renwu.HideTrayIcon() && !w.renwu.StartHidden());
     EXPECT_EQ(w.Lines(), (std::vector<std::string>{"1、07月22日08:30:00 开会", "2、每周5 17:00:00 关显示器"}));
     EXPECT_EQ(w.renwu.LastIndex(), 1);
     EXPECT_TRUE(w.files.hidden.count(kPath));
@@ -232,12 +232,12 @@ TEST(RENWU, HiddenStartAndTrayOptionsFollowTheCleanUpRule) {
     w.renwu.OnInitDialog();
     w.surface.Click(IDC_RENWU_MINIRUN);
     w.surface.Click(IDC_RENWU_HIDETRAY);
-    EXPECT_TRUE(w.renwu.Minirun() && w.renwu.HideTrayIcon());
+    EXPECT_TRUE(w.renwu.StartHidden() && w.renwu.HideTrayIcon());
     EXPECT_EQ(w.File(), "[Setting]\r\ndanwei=1\r\nminirun=1\r\nhidetubiao=1\r\n");
     EXPECT_TRUE(w.files.hidden.count(kPath));
     w.surface.Click(IDC_RENWU_MINIRUN);
     w.surface.Click(IDC_RENWU_HIDETRAY);
-    EXPECT_FALSE(w.renwu.Minirun() || w.renwu.HideTrayIcon());
+    EXPECT_FALSE(w.renwu.StartHidden() || w.renwu.HideTrayIcon());
     EXPECT_EQ(w.File(), "[Setting]\r\ndanwei=1\r\n");
     w.settings.SaveUnitSystem(0);
     EXPECT_FALSE(w.files.Exists(kPath));
@@ -415,7 +415,7 @@ TEST(RENWU, AFileThatCannotBeWrittenIsSaidOnceAndTheListShowsWhatItHolds) {
     EXPECT_EQ(w.Lines(), std::vector<std::string>{"1、每天 08:00:00 早会"});
     w.surface.Click(IDC_RENWU_MINIRUN);  // the box shows what is stored
     EXPECT_FALSE(w.surface.Checked(IDC_RENWU_MINIRUN));
-    EXPECT_FALSE(w.renwu.Minirun());
+    EXPECT_FALSE(w.renwu.StartHidden());
     w.surface.Click(IDC_RENWU_AUTORUN);  // and the Run value follows the box back
     EXPECT_FALSE(w.surface.Checked(IDC_RENWU_AUTORUN));
     EXPECT_FALSE(w.registry.Has(RunRegistry::kMachine, CRENWU::kRunValueName));
