@@ -63,8 +63,8 @@ bool CIniFile::WriteString(const std::string& key, const std::string& value) { r
 bool CIniFile::WriteInt(const std::string& key, int value) { return WriteString(key, std::to_string(value)); }
 bool CIniFile::WriteLine(const std::string& text) { return Write(text); }
 
-bool CIniFile::ReadString(const std::string& section, const std::string& key, std::string& value) {
-    if (!file_ || !FindLine(section)) return false;
+bool CIniFile::ReadString(const std::string& marker, const std::string& key, std::string& value) {
+    if (!file_ || !FindLine(marker)) return false;
     std::string line;
     while (ReadLine(line)) {
         const std::size_t eq = line.find('=');
@@ -77,9 +77,9 @@ bool CIniFile::ReadString(const std::string& section, const std::string& key, st
     return false;
 }
 
-bool CIniFile::ReadInt(const std::string& section, const std::string& key, int& value) {
+bool CIniFile::ReadInt(const std::string& marker, const std::string& key, int& value) {
     std::string text;
-    if (!ReadString(section, key, text)) return false;
+    if (!ReadString(marker, key, text)) return false;
     value = static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
     return true;
 }

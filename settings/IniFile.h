@@ -30,10 +30,11 @@ public:
     bool WriteString(const std::string& key, const std::string& value);
     bool WriteInt(const std::string& key, int value);
     bool WriteLine(const std::string& text);
-    // The value of the first line after a line containing `section` whose name part contains
-    // `key` (lines of later sections included).
-    bool ReadString(const std::string& section, const std::string& key, std::string& value);
-    bool ReadInt(const std::string& section, const std::string& key, int& value);
+    // The value of the first line after the first line containing `marker` anywhere (not only a
+    // section's name: FindLine's rule) whose name part contains `key` (lines of later sections
+    // included).
+    bool ReadString(const std::string& marker, const std::string& key, std::string& value);
+    bool ReadInt(const std::string& marker, const std::string& key, int& value);
 
     static std::string Trim(const std::string& text);
 
