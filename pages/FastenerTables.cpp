@@ -1,5 +1,5 @@
-// Built-in data of the fastener calculator: the type list, each type's size list and the piece
-// coefficients (kg, steel of 7.85 t/m3) by size.
+// Built-in data of the fastener calculator: the type list and the piece coefficients (kg, steel
+// of 7.85 t/m3) by size; the size lists themselves are in FastenerSizes.cpp.
 //
 // Where the figures come from
 // ---------------------------
@@ -61,201 +61,11 @@
 // even comes out heavier than the given full nut of type 35). The largest deviations above
 // are the smallest sizes, where the given figures carry one or two significant digits.
 //
-// Split pin φ8: its given c (0.00021462) is φ6.3's b copied into the wrong cell, ten times below
-// the φ6.3 eye. The other sizes' eyes follow c = k rho d^3, d the wire diameter of the legs
-// (7.5 mm for φ8), with k drifting slowly from 1.9 to 1.3 and 1.357 / 1.355 for the neighbours
-// φ6.3 / φ10; φ8 carries c = 1.356 rho 7.5^3 = 0.00449 kg.
-#include "pages/FastenerTables.h"
+// Split pin: its sizes and figures, φ8 among them, are in FastenerSizes.cpp.
+#include "pages/FastenerSizes.h"
 
 namespace mw {
 namespace {
-
-// ---- Size lists, the item texts of the size list by type -----------------------------------
-
-// types 0, 1
-const char* const kM5ToM64[] = {
-    "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "(M18)", "M20", "(M22)", "M24", "(M27)", "M30",
-    "M36", "M42", "M48", "M56", "M64"
-};
-// types 2, 3, 8, 9, 12
-const char* const kM3ToM64[] = {
-    "M3", "M4", "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "(M18)", "M20", "(M22)", "M24",
-    "(M27)", "M30", "M36", "M42", "M48", "M56", "M64"
-};
-// types 4, 10, 13
-const char* const kM3ToM20[] = {
-    "M3", "M4", "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "M20"
-};
-// types 5, 6
-const char* const kFineM8ToM64[] = {
-    "M8×1.0", "M10×1.0", "M12×1.5", "(M14×1.5)", "M16×1.5", "(M18×1.5)", "M20×2.0", "(M22×2.0)",
-    "M24×2.0", "(M27×2.0)", "M30×2.0", "M36×3.0", "M42×3.0", "M48×3.0", "M56×4.0", "M64×4.0"
-};
-// types 7, 33
-const char* const kM12ToM30[] = {
-    "M12", "M16", "M20", "(M22)", "M24", "(M27)", "M30"
-};
-// type 11
-const char* const kFineM8ToM48[] = {
-    "M8×1.0", "M10×1.25", "M12×1.5", "(M14×1.5)", "M16×1.5", "(M18×1.5)", "M20×2.0", "(M22×2.0)",
-    "M24×2.0", "(M27×2.0)", "M30×2.0", "M36×3.0", "M42×3.0", "M48×3.0"
-};
-// type 14
-const char* const kFineM10ToM20[] = {
-    "M10×1.25", "M12×1.25", "M20×1.5"
-};
-// types 15, 16
-const char* const kM6ToM48[] = {
-    "M6", "M8", "M10", "M12", "(M14)", "M16", "(M18)", "M20", "(M22)", "M24", "(M27)", "M30",
-    "M36", "M42", "M48"
-};
-// type 17
-const char* const kM10ToM48[] = {
-    "M10", "M12", "(M14)", "M16", "(M18)", "M20", "(M22)", "M24", "(M27)", "M30", "M36", "M42",
-    "M48"
-};
-// type 18
-const char* const kM5ToM48[] = {
-    "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "(M18)", "M20", "(M22)", "M24", "(M27)", "M30",
-    "M36", "M42", "M48"
-};
-// types 19, 20
-const char* const kM6ToM24[] = {
-    "M6", "M8", "M10", "M12", "(M14)", "M16", "M20", "(M22)", "M24"
-};
-// type 21
-const char* const kM5ToM48TSlot[] = {
-    "M5", "M6", "M8", "M10", "M12", "M16", "M20", "M24", "M30", "M36", "M42", "M48"
-};
-// type 22
-const char* const kM4ToM36[] = {
-    "M4", "M5", "M6", "M8", "M10", "M12", "M16", "M20", "M24", "M30", "M36"
-};
-// type 23
-const char* const kM6ToM48Anchor[] = {
-    "M6", "M8", "M10", "M12", "M16", "M20", "M24", "M30", "M36", "M42", "M48"
-};
-// type 24
-const char* const kM8ToM48Stud[] = {
-    "M8", "M10", "M12", "(M14)", "M16", "(M18)", "M20", "(M22)", "M24", "(M27)", "M30", "M33",
-    "M36", "M39", "M42", "M48"
-};
-// type 25
-const char* const kM2ToM56[] = {
-    "M2", "M2.5", "M3", "M4", "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "(M18)", "M20",
-    "(M22)", "M24", "(M27)", "M30", "(M33)", "M36", "(M39)", "M42", "M48", "M56"
-};
-// types 26, 27, 28, 29
-const char* const kM2ToM48[] = {
-    "M2", "M2.5", "M3", "M4", "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "(M18)", "M20",
-    "(M22)", "M24", "(M27)", "M30", "(M33)", "M36", "(M39)", "M42", "M48"
-};
-// types 30, 49, 50
-const char* const kM3ToM24[] = {
-    "M3", "M4", "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "(M18)", "M20", "(M22)", "M24"
-};
-// type 31
-const char* const kM16ToM48[] = {
-    "M16", "(M18)", "M20", "(M22)", "M24", "(M27)", "M30", "M36", "M42", "M48"
-};
-// type 32
-const char* const kFineM4ToM24[] = {
-    "M4×0.5", "M5×0.5", "M6×0.75", "M8×1.0", "M8×0.75", "M10×1.0", "M10×0.75", "M12×1.25",
-    "M12×1.0", "M14×1.0", "M16×1.5", "M16×1.0", "M18×1.5", "M18×1.0", "M20×1.0", "M22×1.0",
-    "M24×1.5", "M24×1.0"
-};
-// types 34, 35, 37, 39
-const char* const kM1p6ToM64[] = {
-    "M1.6", "M2", "M2.5", "M3", "M4", "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "(M18)",
-    "M20", "(M22)", "M24", "(M27)", "M30", "M36", "M42", "M48", "M56", "M64"
-};
-// types 36, 38
-const char* const kFineM8ToM64Nut[] = {
-    "M8×1.0", "M10×1.0", "M12×1.5", "(M14×1.5)", "M16×1.5", "(M18×1.5)", "M20×2.0", "(M22×1.5)",
-    "M24×2.0", "(M27×2.0)", "M30×2.0", "M30×3.0", "M36×3.0", "M42×3.0", "M48×3.0", "M56×4.0",
-    "M64×4.0"
-};
-// type 40
-const char* const kM5ToM36[] = {
-    "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "M20", "M24", "M30", "M36"
-};
-// type 41
-const char* const kFineM8ToM36[] = {
-    "M8×1.0", "M10×1.0", "(M10×1.25)", "M12×1.5", "(M12×1.25)", "(M14×1.5)", "M16×1.5", "M20×2.0",
-    "(M20×1.5)", "M24×2.0", "M30×2.0", "M36×3.0"
-};
-// types 42, 43, 44, 45
-const char* const kM4ToM36Slotted[] = {
-    "M4", "M5", "M6", "M8", "M10", "M12", "(M14)", "M16", "M20", "M24", "M30", "M36"
-};
-// types 46, 47, 48
-const char* const kFineM8ToM36Slotted[] = {
-    "M8×1.0", "M10×1.0", "(M10×1.25)", "M12×1.5", "(M12×1.25)", "(M14×1.5)", "M16×1.5",
-    "(M18×1.5)", "M20×2.0", "(M20×1.5)", "M22×1.5", "M24×2.0", "(M27×2.0)", "M30×2.0", "(M33×2.0)",
-    "M36×3.0"
-};
-// type 51
-const char* const kM12ToM24[] = {
-    "M12", "(M14)", "M16", "(M18)", "M20", "(M22)", "M24"
-};
-// type 52
-const char* const kWingM3ToM16[] = {
-    "M3×0.5", "M4×0.7", "M5×0.8", "M6×1.0", "M8×1.0", "M8×1.25", "M10×1.5", "M10×1.25", "M12×1.75",
-    "M12×1.5", "(M14×2.0)", "(M14×1.5)", "M16×2.0", "M16×1.5"
-};
-// type 53
-const char* const kM6ToM48Lock[] = {
-    "M6×1.0", "M8×1.25", "M10×1.5", "M12×1.75", "(M14×2.0)", "M16×2.0", "(M18×2.5)", "M20×2.5",
-    "(M22×2.5)", "M24×3.0", "(M27×3.0)", "M30×3.5", "M36×4.0", "M42×4.5", "M48×5.0"
-};
-// types 54, 55
-const char* const kRoundM10ToM200[] = {
-    "M10×1.0", "M12×1.25", "M14×1.5", "M16×1.5", "M18×1.5", "M20×1.5", "M22×1.5", "M24×1.5",
-    "M25×1.5", "M27×1.5", "M30×1.5", "M33×1.5", "M35×1.5", "M36×1.5", "M39×1.5", "M40×1.5",
-    "M42×1.5", "M45×1.5", "M48×1.5", "M50×1.5", "M52×1.5", "M55×2.0", "M56×2.0", "M60×2.0",
-    "M64×2.0", "M65×2.0", "M68×2.0", "M72×2.0", "M75×2.0", "M76×2.0", "M80×2.0", "M85×2.0",
-    "M90×2.0", "M95×2.0", "M100×2.0", "M105×2.0", "M110×2.0", "M115×2.0", "M120×2.0", "M125×2.0",
-    "M130×2.0", "M140×2.0", "M150×2.0", "M160×3.0", "M170×3.0", "M180×3.0", "M190×3.0", "M200×3.0"
-};
-// types 56, 57, 58, 59, 60, 61
-const char* const kD1p6ToD36[] = {
-    "d=1.6", "d=2.0", "d=2.5", "d=3.0", "d=4.0", "d=5.0", "d=6.0", "d=8.0", "d=10", "d=12", "d=14",
-    "d=16", "d=20", "d=24", "d=30", "d=36"
-};
-// type 62
-const char* const kD12ToD30[] = {
-    "d=12", "d=16", "d=20", "(d=22)", "d=24", "(d=27)", "d=30"
-};
-// types 63, 64
-const char* const kD6ToD48[] = {
-    "d=6", "d=8", "d=10", "d=12", "d=16", "d=20", "d=24", "d=30", "d=36", "d=42", "d=48"
-};
-// types 65, 66
-const char* const kD6ToD36[] = {
-    "d=6", "d=8", "d=10", "d=12", "d=16", "(d=18)", "d=20", "(d=22)", "d=24", "(d=27)", "d=30",
-    "d=36"
-};
-// type 67
-const char* const kD2ToD48[] = {
-    "d=2.0", "d=2.5", "d=3.0", "d=4.0", "d=5.0", "d=6.0", "d=8.0", "d=10", "d=12", "(d=14)",
-    "d=16", "(d=18)", "d=20", "(d=22)", "d=24", "(d=27)", "d=30", "(d=33)", "d=36", "(d=39)",
-    "d=42", "(d=45)", "(d=48)"
-};
-// type 68
-const char* const kD3ToD30[] = {
-    "d=3.0", "d=4.0", "d=5.0", "d=6.0", "d=8.0", "d=10", "d=12", "(d=14)", "d=16", "(d=18)",
-    "d=20", "(d=22)", "d=24", "(d=27)", "d=30"
-};
-// type 69
-const char* const kD6ToD36Heavy[] = {
-    "d=6.0", "d=8.0", "d=10", "d=12", "(d=14)", "d=16", "(d=18)", "d=20", "(d=22)", "d=24",
-    "(d=27)", "d=30", "(d=33)", "d=36"
-};
-// type 70
-const char* const kPhi0p6ToPhi20[] = {
-    "φ0.6", "φ0.8", "φ1", "φ1.2", "φ1.6", "φ2", "φ2.5", "φ3.2", "φ4", "φ5", "φ6.3", "φ8", "φ10",
-    "φ13", "φ16", "φ20"
-};
 
 // ---- Coefficients, kg at 7.85 t/m3: bolts per 100 mm of length, nuts and washers per piece ---
 
@@ -579,30 +389,6 @@ const double kCoef69[] = {
     0.001004, 0.00214, 0.003936, 0.006124, 0.009221, 0.01349, 0.01819, 0.02519, 0.03481, 0.04202,
     0.06037, 0.08215, 0.1088, 0.1392
 };
-
-// ---- Split pin: weight = b * length + c, by size ----------------------------------------------
-
-const SplitPinRow kSplitPins[] = {
-    // b (kg/mm)     c (kg)
-    {0.0000015386,  0.0000018517  },  // φ0.6
-    {0.00000302,    0.0000044342  },  // φ0.8
-    {0.00000499,    0.00000912    },  // φ1
-    {0.00000616,    0.00001322    },  // φ1.2
-    {0.00001208,    0.00003345    },  // φ1.6
-    {0.00001998,    0.00006951    },  // φ2
-    {0.00003262,    0.00013678    },  // φ2.5
-    {0.00005185,    0.00027749    },  // φ3.2
-    {0.0000844,     0.00057394    },  // φ4
-    {0.00013046,    0.00106187    },  // φ5
-    {0.00021462,    0.00218718    },  // φ6.3
-    {0.0003468,     0.00449       },  // φ8, c rebuilt from the eye (see top)
-    {0.00055642,    0.00911867    },  // φ10
-    {0.00094799,    0.01984979    },  // φ13
-    {0.00146218,    0.048147661   },  // φ16
-    {0.002296541,   0.094475931   },  // φ20
-};
-static_assert(sizeof kSplitPins / sizeof kSplitPins[0] == sizeof kPhi0p6ToPhi20 / sizeof kPhi0p6ToPhi20[0],
-              "one split pin row per size");
 
 // ---- The type list ------------------------------------------------------------------------
 
