@@ -50,6 +50,8 @@ target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(wine_bench PRIVATE ${MW_WARNINGS})
 target_link_libraries(wine_bench PRIVATE ${MW_SYSTEM_LIBS})
 target_link_options(wine_bench PRIVATE ${MW_STATIC_LINK})
+# The benchmark types into the program through the end-to-end driver's control messages too.
+target_sources(wine_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e/support/ControlMessages.cpp)
 
 # The update server the program asks when its settings name none: "host" or "host:port". Empty
 # (the default) means no check unless the settings name a server; a release sets it with
