@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "cutplan/PackingHeuristics.h"
 #include "cutplan/PackingSolver.h"
 
 namespace {

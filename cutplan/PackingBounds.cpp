@@ -1,4 +1,4 @@
-// The bound holds against the linear programme over patterns: for a threshold K, prices of 1 for
+// Martello and Toth's bound holds against the linear programme over patterns: for a threshold K, prices of 1 for
 // pieces longer than C−K, size/C for the others from K up, 0 below K price no pattern above 1
 // (a piece longer than C−K shares a bar only with pieces shorter than K), nor do prices of 1 for
 // every piece longer than half a bar and 0 for the rest; the programme is at least either sum.
@@ -8,6 +8,14 @@
 #include <cmath>
 
 namespace mw {
+
+double SizeBound(const PackProblem& problem) {
+    double perUnit = HUGE_VAL;
+    for (const PackStock& s : problem.stock) perUnit = std::min(perUnit, s.cost / s.capacity);
+    double total = 0;
+    for (const PackItem& item : problem.items) total += static_cast<double>(item.size) * item.demand;
+    return perUnit == HUGE_VAL ? 0 : total * perUnit;
+}
 
 long long MartelloTothBound(const std::vector<PackItem>& items, std::int64_t capacity) {
     if (capacity <= 0) return 0;
@@ -43,6 +51,20 @@ long long MartelloTothBound(const std::vector<PackItem>& items, std::int64_t cap
         best = std::max(best, bound);
     }
     return best;
+}
+
+double DualBound(const std::vector<double>& y, const std::vector<double>& rhs) {
+    double dual = 0;
+    for (std::size_t r = 0; r < rhs.size() && r < y.size(); ++r) dual += rhs[r] * y[r];
+    return dual;
+}
+
+double FarleyBound(const std::vector<double>& y, const std::vector<int>& demand, const std::vector<double>& costs,
+                   const std::vector<double>& worth) {
+    double ratio = 0, dual = 0;
+    for (std::size_t k = 0; k < costs.size(); ++k) ratio = std::max(ratio, worth[k] / costs[k]);
+    for (std::size_t i = 0; i < demand.size(); ++i) dual += demand[i] * y[i];
+    return ratio > 0 ? dual / std::max(1.0, ratio) : 0.0;
 }
 
 }  // namespace mw

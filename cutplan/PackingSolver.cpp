@@ -12,6 +12,7 @@
 
 #include "cutplan/Knapsack.h"
 #include "cutplan/PackingBounds.h"
+#include "cutplan/PackingHeuristics.h"
 #include "cutplan/MasterLp.h"
 
 namespace mw {
@@ -21,237 +22,13 @@ namespace {
 constexpr int kDives = 400;
 // Pricing rounds after each fix of a dive: enough to repair the programme, not to prove it.
 constexpr int kDiveRounds = 2;
-constexpr int kRepackRounds = 2000;
+// Pieces left at which a dive finishes by exact search.
 constexpr std::size_t kRepackPieces = 16;
-constexpr int kRepackBars = 8;
 // The share of the budget the programme and its dives may take; the rest is the short search's.
 constexpr double kProgrammeShare = 0.8;
 // The share the root programme may take; a root not proven by then is dived from as it stands.
 constexpr double kRootShare = 0.55;
 
-using Bar = std::pair<int, std::vector<int>>;  // stock, counts per item
-
-struct OpenBar {
-    int stock;
-    std::int64_t room;
-    std::vector<int> items;
-};
-
-double CostOf(const PackProblem& problem, const std::vector<Bar>& bars) {
-    double cost = 0;
-    for (const Bar& bar : bars) cost += problem.stock[bar.first].cost;
-    return cost;
-}
-
-// Equal bars become one pattern; patterns in a fixed order (stock, then contents).
-PackPlan PlanOf(const PackProblem& problem, const std::vector<Bar>& bars) {
-    std::map<Bar, int> times;
-    for (const Bar& bar : bars) ++times[bar];
-    PackPlan plan;
-    plan.found = true;
-    for (const auto& [bar, n] : times) {
-        plan.patterns.push_back({bar.first, n, bar.second});
-        plan.cost += problem.stock[bar.first].cost * n;
-        plan.bars += n;
-    }
-    return plan;
-}
-
-// Fewer saw set-ups for the same bars: two patterns of one stock whose pieces share out evenly
-// over all their bars become one pattern, cut as often as both were together.
-void MergePatterns(const PackProblem& problem, PackPlan& plan) {
-    for (bool merged = true; merged;) {
-        merged = false;
-        for (std::size_t a = 0; a < plan.patterns.size() && !merged; ++a) {
-            for (std::size_t b = a + 1; b < plan.patterns.size() && !merged; ++b) {
-                const PackPattern& p = plan.patterns[a];
-                const PackPattern& q = plan.patterns[b];
-                if (p.stock != q.stock) continue;
-                const long long times = static_cast<long long>(p.times) + q.times;
-                std::vector<int> counts(p.counts.size());
-                std::int64_t used = 0;
-                bool even = true;
-                for (std::size_t i = 0; i < counts.size() && even; ++i) {
-                    const long long total = static_cast<long long>(p.counts[i]) * p.times +
-                                            static_cast<long long>(q.counts[i]) * q.times;
-                    even = total % times == 0;
-                    counts[i] = static_cast<int>(total / times);
-                    used += counts[i] * problem.items[i].size;
-                }
-                if (!even || used > problem.stock[p.stock].capacity) continue;
-                const int stock = p.stock;
-                plan.patterns[a] = PackPattern{stock, static_cast<int>(times), std::move(counts)};
-                plan.patterns.erase(plan.patterns.begin() + static_cast<std::ptrdiff_t>(b));
-                merged = true;
-            }
-        }
-    }
-}
-
-// The stock for a new bar that must hold `size`: least cost per unit of length among those left.
-int StockFor(const PackProblem& problem, const std::vector<int>& left, std::int64_t size) {
-    int chosen = -1;
-    for (int t = 0; t < static_cast<int>(problem.stock.size()); ++t) {
-        const PackStock& s = problem.stock[t];
-        if (left[t] == 0 || s.capacity < size) continue;
-        if (chosen < 0) { chosen = t; continue; }
-        const PackStock& c = problem.stock[chosen];
-        const double a = s.cost / s.capacity, b = c.cost / c.capacity;
-        if (a < b - 1e-12 || (a <= b + 1e-12 && s.capacity > c.capacity)) chosen = t;
-    }
-    return chosen;
-}
-
-// Pieces largest first, each into the first (or the fullest) bar it fits, a new bar otherwise;
-// then each bar moves to the cheapest stock left that still holds it. Empty when stock runs out.
-bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vector<int> left, bool bestFit,
-            std::vector<Bar>& out) {
-    const int m = static_cast<int>(problem.items.size());
-    std::vector<int> order;
-    for (int i = 0; i < m; ++i)
-        if (demand[i] > 0) order.push_back(i);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
-    std::vector<OpenBar> bars;
-    for (int i : order) {
-        const std::int64_t size = problem.items[i].size;
-        for (int k = 0; k < demand[i]; ++k) {
-            int into = -1;
-            for (int b = 0; b < static_cast<int>(bars.size()); ++b) {
-                if (bars[b].room < size) continue;
-                if (!bestFit) { into = b; break; }
-                if (into < 0 || bars[b].room < bars[into].room) into = b;
-            }
-            if (into < 0) {
-                const int t = StockFor(problem, left, size);
-                if (t < 0) return false;
-                if (left[t] > 0) --left[t];
-                bars.push_back({t, problem.stock[t].capacity, {}});
-                into = static_cast<int>(bars.size()) - 1;
-            }
-            bars[into].room -= size;
-            bars[into].items.push_back(i);
-        }
-    }
-    for (OpenBar& bar : bars) {
-        const std::int64_t used = problem.stock[bar.stock].capacity - bar.room;
-        if (left[bar.stock] >= 0) ++left[bar.stock];
-        int best = bar.stock;
-        for (int t = 0; t < static_cast<int>(problem.stock.size()); ++t) {
-            const PackStock& s = problem.stock[t];
-            if (left[t] == 0 || s.capacity < used) continue;
-            const PackStock& c = problem.stock[best];
-            if (s.cost < c.cost - 1e-12 || (s.cost <= c.cost + 1e-12 && s.capacity < c.capacity)) best = t;
-        }
-        bar.stock = best;
-        if (left[best] > 0) --left[best];
-        std::vector<int> counts(m, 0);
-        for (int i : bar.items) ++counts[i];
-        out.emplace_back(best, std::move(counts));
-    }
-    return true;
-}
-
-bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
-                std::vector<Bar>& out) {
-    std::vector<Bar> first, best;
-    const bool a = Greedy(problem, demand, left, false, first);
-    const bool b = Greedy(problem, demand, left, true, best);
-    if (!a && !b) return false;
-    if (!b || (a && CostOf(problem, first) <= CostOf(problem, best) + 1e-9)) out.insert(out.end(), first.begin(), first.end());
-    else out.insert(out.end(), best.begin(), best.end());
-    return true;
-}
-
-// Exact search over a few pieces: each piece, largest first, into a bar already begun or a new
-// bar of any stock left; cut off when the pieces' length at the cheapest rate cannot beat the
-// best. Gives up (false) after `nodeLimit` steps.
-class SmallSearch {
-public:
-    SmallSearch(const PackProblem& problem, std::vector<int> pieces, std::vector<int> left, long nodeLimit,
-                std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel)
-        : problem_(problem), pieces_(std::move(pieces)), left_(std::move(left)), nodeLimit_(nodeLimit),
-          deadline_(deadline), cancel_(cancel) {
-        std::stable_sort(pieces_.begin(), pieces_.end(),
-                         [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
-        perUnit_ = HUGE_VAL;
-        for (const PackStock& s : problem.stock) perUnit_ = std::min(perUnit_, s.cost / s.capacity);
-        rest_.assign(pieces_.size() + 1, 0.0);
-        for (std::size_t k = pieces_.size(); k-- > 0;) rest_[k] = rest_[k + 1] + problem.items[pieces_[k]].size;
-    }
-
-    // True with `out` when a plan cheaper than `limit` was found within the node limit.
-    bool Run(double limit, std::vector<Bar>& out) {
-        best_ = limit - 1e-9 * std::max(1.0, limit);
-        found_ = false;
-        Place(0, 0.0);
-        if (!found_) return false;
-        out = bestBars_;
-        return true;
-    }
-
-private:
-    void Place(std::size_t k, double cost) {
-        if (++nodes_ > nodeLimit_) return;
-        if (nodes_ % 1024 == 0 && (std::chrono::steady_clock::now() > deadline_ || (cancel_ && cancel_->load())))
-            nodes_ = nodeLimit_ + 1;
-        if (nodes_ > nodeLimit_) return;
-        // What the bars begun cannot take needs new bars at the cheapest rate at least.
-        if (cost + std::max<double>(0.0, rest_[k] - openRoom_) * perUnit_ > best_ + 1e-12) return;
-        if (k == pieces_.size()) {
-            best_ = cost;
-            found_ = true;
-            bestBars_.clear();
-            for (const OpenBar& bar : bars_) {
-                std::vector<int> counts(problem_.items.size(), 0);
-                for (int i : bar.items) ++counts[i];
-                bestBars_.emplace_back(bar.stock, std::move(counts));
-            }
-            return;
-        }
-        const int item = pieces_[k];
-        const std::int64_t size = problem_.items[item].size;
-        std::set<std::pair<int, std::int64_t>> tried;  // bars alike in stock and room are one choice
-        for (std::size_t b = 0; b < bars_.size(); ++b) {  // by index: deeper steps add bars
-            if (bars_[b].room < size || !tried.insert({bars_[b].stock, bars_[b].room}).second) continue;
-            bars_[b].room -= size;
-            bars_[b].items.push_back(item);
-            openRoom_ -= size;
-            Place(k + 1, cost);
-            openRoom_ += size;
-            bars_[b].items.pop_back();
-            bars_[b].room += size;
-            if (nodes_ > nodeLimit_) return;
-        }
-        for (int t = 0; t < static_cast<int>(problem_.stock.size()); ++t) {
-            const PackStock& s = problem_.stock[t];
-            if (left_[t] == 0 || s.capacity < size) continue;
-            if (left_[t] > 0) --left_[t];
-            bars_.push_back({t, s.capacity - size, {item}});
-            openRoom_ += s.capacity - size;
-            Place(k + 1, cost + s.cost);
-            openRoom_ -= s.capacity - size;
-            bars_.pop_back();
-            if (left_[t] >= 0) ++left_[t];
-            if (nodes_ > nodeLimit_) return;
-        }
-    }
-
-    const PackProblem& problem_;
-    std::vector<int> pieces_;
-    std::vector<int> left_;
-    long nodeLimit_;
-    std::chrono::steady_clock::time_point deadline_;
-    const std::atomic<bool>* cancel_;
-    long nodes_ = 0;
-    double perUnit_ = 0;
-    std::vector<double> rest_;
-    std::vector<OpenBar> bars_;
-    std::int64_t openRoom_ = 0;
-    double best_ = 0;
-    bool found_ = false;
-    std::vector<Bar> bestBars_;
-};
 
 class Solver {
 public:
@@ -281,9 +58,9 @@ public:
 
     PackOutcome Run() {
         PackOutcome outcome;
-        std::vector<Bar> bars;
+        std::vector<PackBar> bars;
         if (GreedyBest(problem_, demand_, left_, bars)) Offer(PlanOf(problem_, bars));
-        bound_ = RoundUp(SizeBound());
+        bound_ = RoundUp(SizeBound(problem_));
         if (problem_.stock.size() == 1) {
             const double pairs = RoundUp(MartelloTothBound(problem_.items, problem_.stock[0].capacity) * problem_.stock[0].cost);
             if (pairs > bound_ + 1e-9 * maxCost_) {
@@ -291,7 +68,7 @@ public:
                 boundSource_ = PackBoundSource::MartelloToth;
             }
         }
-        for (const Bar& bar : bars) AddToPool(bar.first, bar.second);
+        for (const PackBar& bar : bars) AddToPool(bar.first, bar.second);
         for (int strategy = 0; strategy < kDives && !Done() && Elapsed() < kProgrammeShare * control_.seconds; ++strategy)
             Dive(strategy);
         Repack();
@@ -324,67 +101,23 @@ private:
         return stopped_;
     }
 
+    // The exact searches stop at the deadline or when cancelled.
+    bool SearchStopped() const {
+        return std::chrono::steady_clock::now() > Deadline() || (control_.cancel && control_.cancel->load());
+    }
+
     bool Done() { return infeasible_ || (best_.found && best_.cost <= bound_ + 1e-9 * maxCost_) || Stopped(); }
 
-    // The short search for the last bars: a few bars cut again by exact search, first those that
-    // waste most (the whole job when it is small), then one of the worst with partners drawn at
-    // random, while the budget lasts.
     void Repack() {
-        std::uint32_t seed = 2463534242u;
-        auto draw = [&seed](std::size_t n) {
-            seed ^= seed << 13;
-            seed ^= seed >> 17;
-            seed ^= seed << 5;
-            return static_cast<std::size_t>(seed % n);
+        RepackHooks hooks;
+        hooks.more = [this] { return !Done(); };
+        hooks.best = [this]() -> const PackPlan& { return best_; };
+        hooks.offer = [this](const PackPlan& plan) { Offer(plan); };
+        hooks.search = [this](const std::vector<int>& pieces, const std::vector<int>& left, long nodes, double limit,
+                              std::vector<PackBar>& out) {
+            return SmallSearch(problem_, pieces, left, nodes, [this] { return SearchStopped(); }).Run(limit, out);
         };
-        for (int round = 0; round < kRepackRounds && best_.found && !Done(); ++round) {
-            std::vector<std::pair<std::int64_t, Bar>> bars;  // room left, bar
-            for (const PackPattern& p : best_.patterns) {
-                std::int64_t used = 0;
-                for (int i = 0; i < m_; ++i) used += p.counts[i] * problem_.items[i].size;
-                for (int k = 0; k < p.times; ++k)
-                    bars.push_back({problem_.stock[p.stock].capacity - used, {p.stock, p.counts}});
-            }
-            std::stable_sort(bars.begin(), bars.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-            std::vector<std::size_t> order(bars.size());
-            std::iota(order.begin(), order.end(), 0);
-            if (round > 0) {
-                std::swap(order[0], order[round % std::min<std::size_t>(3, order.size())]);
-                for (std::size_t k = order.size() - 1; k > 1; --k) std::swap(order[k], order[1 + draw(k)]);
-            }
-            std::vector<int> left = left_;
-            for (const auto& entry : bars)
-                if (left[entry.second.first] > 0) --left[entry.second.first];
-            std::vector<int> pieces;
-            std::vector<bool> chosen(bars.size(), false);
-            double cost = 0;
-            std::int64_t room = 0;
-            int taken = 0;
-            for (std::size_t b : order) {
-                int n = 0;
-                for (int c : bars[b].second.second) n += c;
-                if (pieces.size() + n > kRepackPieces || taken == kRepackBars) break;
-                chosen[b] = true;
-                ++taken;
-                room += bars[b].first;
-                const int stock = bars[b].second.first;
-                cost += problem_.stock[stock].cost;
-                if (left[stock] >= 0) ++left[stock];
-                for (int i = 0; i < m_; ++i)
-                    for (int c = 0; c < bars[b].second.second[i]; ++c) pieces.push_back(i);
-            }
-            const bool whole = taken == static_cast<int>(bars.size());
-            // With one stock length a bar is saved only when the group wastes a whole bar.
-            if (!whole && problem_.stock.size() == 1 && room < problem_.stock[0].capacity) continue;
-            std::vector<Bar> better;
-            if (!SmallSearch(problem_, pieces, left, whole ? 1000000 : 20000, Deadline(), control_.cancel).Run(cost, better)) {
-                if (whole) return;
-                continue;
-            }
-            for (std::size_t b = 0; b < bars.size(); ++b)
-                if (!chosen[b]) better.push_back(bars[b].second);
-            Offer(PlanOf(problem_, better));
-        }
+        mw::Repack(problem_, left_, hooks);
     }
 
     // Least multiple of the cost unit at or above `cost` (the cost itself when costs are not whole).
@@ -393,15 +126,6 @@ private:
         // The programme's value carries rounding errors relative to its size.
         const double units = cost / unit_;
         return std::ceil(units - 1e-6 * std::max(1.0, units)) * unit_;
-    }
-
-    // Every piece's length at the cheapest price per unit of length any stock offers.
-    double SizeBound() const {
-        double perUnit = HUGE_VAL;
-        for (const PackStock& s : problem_.stock) perUnit = std::min(perUnit, s.cost / s.capacity);
-        double total = 0;
-        for (const PackItem& item : problem_.items) total += static_cast<double>(item.size) * item.demand;
-        return perUnit == HUGE_VAL ? 0 : total * perUnit;
     }
 
     void Offer(const PackPlan& plan) {
@@ -499,21 +223,13 @@ private:
                 }
             }
             bool exact = true;
-            double ratio = 0;
-            for (std::size_t k = 0; k < types.size(); ++k) {
-                exact = exact && results[k].Exact();
-                ratio = std::max(ratio, results[k].upper / (problem_.stock[types[k]].cost / maxCost_));
-            }
+            for (const KnapsackResult& r : results) exact = exact && r.Exact();
             // The bound from the duals and the true counts (the programme's own may be shaken):
             // duals that price every pattern at most its cost bound every plan.
-            double dual = 0;
-            for (int i = 0; i < m_; ++i) dual += demand[i] * y[i];
-            for (int t = 0; t < static_cast<int>(left.size()); ++t)
-                if (limitRow_[t] >= 0) dual += left[t] * y[limitRow_[t]];
-            dual *= maxCost_;
+            const double dual = DualBound(y, Rhs(demand, left)) * maxCost_;
             const double z = lp.Objective() * maxCost_;
-            if (limits_ == 0 && ratio > 0) {
-                const double farley = dual / std::max(1.0, ratio);
+            const double farley = limits_ == 0 ? Farley(y, demand, types, results) : 0.0;
+            if (farley > 0) {
                 bound = std::max(bound, farley);
                 if (center.empty() || farley > centerBound) {
                     center.assign(y.begin(), y.begin() + m_);
@@ -529,15 +245,15 @@ private:
         }
     }
 
-    // Farley's bound from duals `y` of the covering rows: scaled down by the most any bar is worth
-    // at those prices, they price every pattern within its cost.
+    // Farley's bound in cost units from prices `y` and the knapsacks' best values at them.
     double Farley(const std::vector<double>& y, const std::vector<int>& demand, const std::vector<int>& types,
                   const std::vector<KnapsackResult>& results) const {
-        double ratio = 0, dual = 0;
-        for (std::size_t k = 0; k < types.size(); ++k)
-            ratio = std::max(ratio, results[k].upper / (problem_.stock[types[k]].cost / maxCost_));
-        for (int i = 0; i < m_; ++i) dual += demand[i] * y[i];
-        return ratio > 0 ? dual * maxCost_ / std::max(1.0, ratio) : 0.0;
+        std::vector<double> costs, worth;
+        for (std::size_t k = 0; k < types.size(); ++k) {
+            costs.push_back(problem_.stock[types[k]].cost / maxCost_);
+            worth.push_back(results[k].upper);
+        }
+        return FarleyBound(y, demand, costs, worth) * maxCost_;
     }
 
     // Adds the priced patterns that improve the master; false when none does.
@@ -577,7 +293,7 @@ private:
         columnStock_.clear();
         columnCounts_.clear();
         columnIndex_.clear();
-        for (const Bar& bar : pool_) AddColumn(lp, bar.first, bar.second);
+        for (const PackBar& bar : pool_) AddColumn(lp, bar.first, bar.second);
         std::vector<int> single(m_ + limits_, -1);
         for (int i = 0; i < m_; ++i) {
             std::vector<int> counts(m_, 0);
@@ -636,7 +352,7 @@ private:
 
         long long total = 0;
         for (int d : demand_) total += d;
-        std::vector<Bar> fixed;
+        std::vector<PackBar> fixed;
         double fixedCost = 0;
         for (;;) {
             long long rest = 0;
@@ -676,15 +392,15 @@ private:
             if (!lp.SetRhs(Rhs(demand, left, true))) break;  // the programme stalled: greedy finishes
             double restBound = 0;
             const bool ok = Generate(lp, demand, left, restBound, kDiveRounds);
-            std::vector<Bar> bars = fixed;
+            std::vector<PackBar> bars = fixed;
             if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
             if (Done()) return;
             // The last few pieces by exact search, when greedy left the plan above the bound.
             std::vector<int> pieces;
             for (int i = 0; i < m_; ++i) pieces.insert(pieces.end(), demand[i], i);
             if (pieces.size() <= kRepackPieces + 4 && best_.found) {
-                std::vector<Bar> last;
-                if (SmallSearch(problem_, pieces, left, 50000, Deadline(), control_.cancel).Run(best_.cost - fixedCost, last)) {
+                std::vector<PackBar> last;
+                if (SmallSearch(problem_, pieces, left, 50000, [this] { return SearchStopped(); }).Run(best_.cost - fixedCost, last)) {
                     last.insert(last.end(), fixed.begin(), fixed.end());
                     Offer(PlanOf(problem_, last));
                 }
@@ -694,12 +410,12 @@ private:
             if (restBound > 0 && best_.found && RoundUp(fixedCost + restBound - shake) >= best_.cost - 1e-9 * maxCost_)
                 return;
         }
-        std::vector<Bar> bars = fixed;
+        std::vector<PackBar> bars = fixed;
         if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
     }
 
     // One more bar of a pattern, holding only the pieces still wanted.
-    bool Fix(int column, std::vector<int>& demand, std::vector<int>& left, std::vector<Bar>& fixed, double& fixedCost) {
+    bool Fix(int column, std::vector<int>& demand, std::vector<int>& left, std::vector<PackBar>& fixed, double& fixedCost) {
         const int stock = columnStock_[column];
         if (left[stock] == 0) return false;
         std::vector<int> counts(m_, 0);
@@ -736,17 +452,17 @@ private:
     double unit_ = 0;
     std::vector<int> demand_, left_;
     std::vector<int> bySize_;  // items, longest first
-    std::vector<Bar> pool_;
-    std::set<Bar> pooled_;
+    std::vector<PackBar> pool_;
+    std::set<PackBar> pooled_;
     std::vector<int> columnStock_;
     std::vector<std::vector<int>> columnCounts_;
-    std::map<Bar, int> columnIndex_;
+    std::map<PackBar, int> columnIndex_;
     std::unique_ptr<MasterLp> root_;
     bool lpFailed_ = false;
     double share_ = kProgrammeShare;
     std::vector<int> rootStock_;
     std::vector<std::vector<int>> rootCounts_;
-    std::map<Bar, int> rootIndex_;
+    std::map<PackBar, int> rootIndex_;
     std::size_t rootPool_ = 0;
     PackPlan best_;
     double bound_ = 0;
@@ -758,15 +474,6 @@ private:
 };
 
 }  // namespace
-
-PackPlan FirstFitDecreasing(const PackProblem& problem) {
-    std::vector<int> demand, left;
-    for (const PackItem& item : problem.items) demand.push_back(item.demand);
-    for (const PackStock& s : problem.stock) left.push_back(s.count);
-    std::vector<Bar> bars;
-    if (!Greedy(problem, demand, left, false, bars)) return {};
-    return PlanOf(problem, bars);
-}
 
 PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control) {
     return Solver(problem, control).Run();
