@@ -42,7 +42,7 @@ PackPlan PlanOf(const PackProblem& problem, const std::vector<PackBar>& bars) {
     return plan;
 }
 
-void MergePatterns(const PackProblem& problem, PackPlan& plan) {
+void MergePatterns(const PackProblem& problem, PackPlan& plan, long long* work, long long limit) {
     for (bool merged = true; merged;) {
         merged = false;
         for (std::size_t a = 0; a < plan.patterns.size() && !merged; ++a) {
@@ -50,6 +50,7 @@ void MergePatterns(const PackProblem& problem, PackPlan& plan) {
                 const PackPattern& p = plan.patterns[a];
                 const PackPattern& q = plan.patterns[b];
                 if (p.stock != q.stock) continue;
+                if (work && (*work += static_cast<long long>(p.counts.size())) > limit) return;
                 const long long times = static_cast<long long>(p.times) + q.times;
                 std::vector<int> counts(p.counts.size());
                 std::int64_t used = 0;
@@ -84,15 +85,19 @@ int StockFor(const PackProblem& problem, const std::vector<int>& left, std::int6
     return chosen;
 }
 
-bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vector<int> left, bool bestFit,
-            std::vector<PackBar>& out) {
+namespace {
+
+// Greedy packing with each bar's pieces as a list (a job of many lengths would not hold a count
+// of every length for every bar).
+bool GreedyBars(const PackProblem& problem, const std::vector<int>& demand, std::vector<int> left, bool bestFit,
+                std::vector<OpenBar>& bars) {
     const int m = static_cast<int>(problem.items.size());
     std::vector<int> order;
     for (int i = 0; i < m; ++i)
         if (demand[i] > 0) order.push_back(i);
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
-    std::vector<OpenBar> bars;
+    bars.clear();
     // First fit finds the first bar with room by a tree of the most room under each node; best
     // fit the fullest by the rooms in order (the first bar among equals, as a scan would).
     long long pieces = 0;
@@ -151,11 +156,60 @@ bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vec
         }
         bar.stock = best;
         if (left[best] > 0) --left[best];
-        std::vector<int> counts(m, 0);
-        for (int i : bar.items) ++counts[i];
-        out.emplace_back(best, std::move(counts));
     }
     return true;
+}
+
+double CostOf(const PackProblem& problem, const std::vector<OpenBar>& bars) {
+    double cost = 0;
+    for (const OpenBar& bar : bars) cost += problem.stock[bar.stock].cost;
+    return cost;
+}
+
+}  // namespace
+
+bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vector<int> left, bool bestFit,
+            std::vector<PackBar>& out) {
+    std::vector<OpenBar> bars;
+    if (!GreedyBars(problem, demand, std::move(left), bestFit, bars)) return false;
+    for (const OpenBar& bar : bars) {
+        std::vector<int> counts(problem.items.size(), 0);
+        for (int i : bar.items) ++counts[i];
+        out.emplace_back(bar.stock, std::move(counts));
+    }
+    return true;
+}
+
+PackPlan GreedyPlan(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left) {
+    std::vector<OpenBar> first, best;
+    const bool a = GreedyBars(problem, demand, left, false, first);
+    const bool b = GreedyBars(problem, demand, left, true, best);
+    if (!a && !b) return {};
+    std::vector<OpenBar>& bars = !b || (a && CostOf(problem, first) <= CostOf(problem, best) + 1e-9) ? first : best;
+    // Equal bars counted by their sorted piece lists; a count of each length only per pattern.
+    std::map<std::pair<int, std::vector<int>>, int> times;
+    for (OpenBar& bar : bars) {
+        std::sort(bar.items.begin(), bar.items.end());
+        ++times[{bar.stock, std::move(bar.items)}];
+    }
+    std::vector<PackPattern> patterns;
+    for (const auto& [bar, n] : times) {
+        std::vector<int> counts(problem.items.size(), 0);
+        for (int i : bar.second) ++counts[i];
+        patterns.push_back({bar.first, n, std::move(counts)});
+    }
+    // In the order PlanOf gives: by stock, then by the counts.
+    std::sort(patterns.begin(), patterns.end(), [](const PackPattern& p, const PackPattern& q) {
+        return p.stock != q.stock ? p.stock < q.stock : p.counts < q.counts;
+    });
+    PackPlan plan;
+    plan.found = true;
+    for (PackPattern& p : patterns) {
+        plan.cost += problem.stock[p.stock].cost * p.times;
+        plan.bars += p.times;
+        plan.patterns.push_back(std::move(p));
+    }
+    return plan;
 }
 
 bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
@@ -189,6 +243,8 @@ SmallSearch::SmallSearch(const PackProblem& problem, std::vector<int> pieces, st
     rest_.assign(pieces_.size() + 1, 0.0);
     for (std::size_t k = pieces_.size(); k-- > 0;) rest_[k] = rest_[k + 1] + problem.items[pieces_[k]].size;
 }
+
+bool SmallSearch::Finished() const { return nodes_ <= nodeLimit_; }
 
 bool SmallSearch::Run(double limit, std::vector<PackBar>& out) {
     best_ = limit - 1e-9 * std::max(1.0, limit);
@@ -254,12 +310,14 @@ void Repack(const PackProblem& problem, const std::vector<int>& stockLeft, const
         return static_cast<std::size_t>(seed % n);
     };
     for (int round = 0; round < kRepackRounds && hooks.best().found && hooks.more(); ++round) {
-        std::vector<std::pair<std::int64_t, PackBar>> bars;  // room left, bar
-        for (const PackPattern& p : hooks.best().patterns) {
+        const PackPlan& plan = hooks.best();
+        std::vector<std::pair<std::int64_t, int>> bars;  // room left, pattern
+        for (std::size_t k = 0; k < plan.patterns.size(); ++k) {
+            const PackPattern& p = plan.patterns[k];
             std::int64_t used = 0;
             for (int i = 0; i < m; ++i) used += p.counts[i] * problem.items[i].size;
-            for (int k = 0; k < p.times; ++k)
-                bars.push_back({problem.stock[p.stock].capacity - used, {p.stock, p.counts}});
+            for (int t = 0; t < p.times; ++t)
+                bars.push_back({problem.stock[p.stock].capacity - used, static_cast<int>(k)});
         }
         std::stable_sort(bars.begin(), bars.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
         std::vector<std::size_t> order(bars.size());
@@ -269,25 +327,27 @@ void Repack(const PackProblem& problem, const std::vector<int>& stockLeft, const
             for (std::size_t k = order.size() - 1; k > 1; --k) std::swap(order[k], order[1 + draw(k)]);
         }
         std::vector<int> left = stockLeft;
-        for (const auto& entry : bars)
-            if (left[entry.second.first] > 0) --left[entry.second.first];
+        for (const auto& entry : bars) {
+            const int stock = plan.patterns[entry.second].stock;
+            if (left[stock] > 0) --left[stock];
+        }
         std::vector<int> pieces;
-        std::vector<bool> chosen(bars.size(), false);
+        std::vector<int> cut(plan.patterns.size(), 0);  // bars of each pattern cut again
         double cost = 0;
         std::int64_t room = 0;
         int taken = 0;
         for (std::size_t b : order) {
+            const PackPattern& p = plan.patterns[bars[b].second];
             int n = 0;
-            for (int c : bars[b].second.second) n += c;
+            for (int c : p.counts) n += c;
             if (pieces.size() + n > kRepackPieces || taken == kRepackBars) break;
-            chosen[b] = true;
+            ++cut[bars[b].second];
             ++taken;
             room += bars[b].first;
-            const int stock = bars[b].second.first;
-            cost += problem.stock[stock].cost;
-            if (left[stock] >= 0) ++left[stock];
+            cost += problem.stock[p.stock].cost;
+            if (left[p.stock] >= 0) ++left[p.stock];
             for (int i = 0; i < m; ++i)
-                for (int c = 0; c < bars[b].second.second[i]; ++c) pieces.push_back(i);
+                for (int c = 0; c < p.counts[i]; ++c) pieces.push_back(i);
         }
         const bool whole = taken == static_cast<int>(bars.size());
         // With one stock length a bar is saved only when the group wastes a whole bar.
@@ -297,9 +357,29 @@ void Repack(const PackProblem& problem, const std::vector<int>& stockLeft, const
             if (whole) return;
             continue;
         }
-        for (std::size_t b = 0; b < bars.size(); ++b)
-            if (!chosen[b]) better.push_back(bars[b].second);
-        hooks.offer(PlanOf(problem, better));
+        // The bars not cut again keep their patterns; the new bars join them.
+        PackPlan next;
+        next.found = true;
+        for (std::size_t k = 0; k < plan.patterns.size(); ++k)
+            if (plan.patterns[k].times > cut[k]) {
+                next.patterns.push_back(plan.patterns[k]);
+                next.patterns.back().times -= cut[k];
+            }
+        for (PackBar& bar : better) {
+            auto same = std::find_if(next.patterns.begin(), next.patterns.end(), [&](const PackPattern& p) {
+                return p.stock == bar.first && p.counts == bar.second;
+            });
+            if (same != next.patterns.end()) ++same->times;
+            else next.patterns.push_back({bar.first, 1, std::move(bar.second)});
+        }
+        std::sort(next.patterns.begin(), next.patterns.end(), [](const PackPattern& p, const PackPattern& q) {
+            return p.stock != q.stock ? p.stock < q.stock : p.counts < q.counts;
+        });
+        for (const PackPattern& p : next.patterns) {
+            next.cost += problem.stock[p.stock].cost * p.times;
+            next.bars += p.times;
+        }
+        hooks.offer(next);
     }
 }
 

@@ -2,8 +2,6 @@
 // and an exact search over a few pieces that the solver uses to finish and to improve its plans.
 #pragma once
 
-#include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <utility>
@@ -22,7 +20,9 @@ PackPlan PlanOf(const PackProblem& problem, const std::vector<PackBar>& bars);
 
 // Fewer saw set-ups for the same bars: two patterns of one stock whose pieces share out evenly
 // over all their bars become one pattern, cut as often as both were together.
-void MergePatterns(const PackProblem& problem, PackPlan& plan);
+// Each pair tried adds the number of lengths to `work`, and merging ends once it passes `limit`.
+void MergePatterns(const PackProblem& problem, PackPlan& plan, long long* work = nullptr,
+                   long long limit = 0x7fffffffffffffffLL);
 
 // The stock for a new bar that must hold `size`: least cost per unit of length among those left
 // (`left`: bars on hand per stock, -1 for as many as needed); -1 when none is left.
@@ -35,6 +35,10 @@ bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vec
 // The cheaper of first fit and best fit, appended to `out`.
 bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
                 std::vector<PackBar>& out);
+
+// The cheaper of first fit and best fit as a plan, built without a count of every length for every
+// bar (for jobs of many lengths); not found when stock runs out.
+PackPlan GreedyPlan(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left);
 
 // First-fit decreasing, the yardstick: pieces largest first, each into the first bar it fits.
 PackPlan FirstFitDecreasing(const PackProblem& problem);
@@ -50,6 +54,8 @@ public:
     // True with `out` when a plan cheaper than `limit` was found within the node limit.
     bool Run(double limit, std::vector<PackBar>& out);
     long Nodes() const { return nodes_; }
+    // The search ran to its end: no plan it did not find exists below the limit.
+    bool Finished() const;
 
 private:
     struct OpenBar {
@@ -77,7 +83,8 @@ private:
 
 // The short search for the last bars of `plan`: a few bars cut again by exact search, first those
 // that waste most (the whole job when it is small), then one of the worst with partners drawn at
-// random, while `more` allows. Each cheaper plan goes to `offer`; `search` runs a small search.
+// random, while `more` allows. Each cheaper plan goes to `offer`; `search` runs a small search of
+// the given pieces and stock left, with a node limit, for a plan cheaper than the given cost.
 struct RepackHooks {
     std::function<bool()> more;                                  // false ends the rounds
     std::function<const PackPlan&()> best;                       // the best plan so far
