@@ -42,7 +42,7 @@ PackPlan PlanOf(const PackProblem& problem, const std::vector<PackBar>& bars) {
     return plan;
 }
 
-void MergePatterns(const PackProblem& problem, PackPlan& plan, long long* work, long long limit) {
+void MergePatterns(const PackProblem& problem, PackPlan& plan, const std::function<bool(long long)>& more) {
     for (bool merged = true; merged;) {
         merged = false;
         for (std::size_t a = 0; a < plan.patterns.size() && !merged; ++a) {
@@ -50,7 +50,7 @@ void MergePatterns(const PackProblem& problem, PackPlan& plan, long long* work, 
                 const PackPattern& p = plan.patterns[a];
                 const PackPattern& q = plan.patterns[b];
                 if (p.stock != q.stock) continue;
-                if (work && (*work += static_cast<long long>(p.counts.size())) > limit) return;
+                if (more && !more(4 * static_cast<long long>(p.counts.size()))) return;
                 const long long times = static_cast<long long>(p.times) + q.times;
                 std::vector<int> counts(p.counts.size());
                 std::int64_t used = 0;
@@ -309,17 +309,24 @@ void Repack(const PackProblem& problem, const std::vector<int>& stockLeft, const
         seed ^= seed << 5;
         return static_cast<std::size_t>(seed % n);
     };
+    // The bars of the best plan by room left, made again only when the best plan changes.
+    std::vector<std::pair<std::int64_t, int>> sorted;  // room left, pattern
+    bool changed = true;
     for (int round = 0; round < kRepackRounds && hooks.best().found && hooks.more(); ++round) {
         const PackPlan& plan = hooks.best();
-        std::vector<std::pair<std::int64_t, int>> bars;  // room left, pattern
-        for (std::size_t k = 0; k < plan.patterns.size(); ++k) {
-            const PackPattern& p = plan.patterns[k];
-            std::int64_t used = 0;
-            for (int i = 0; i < m; ++i) used += p.counts[i] * problem.items[i].size;
-            for (int t = 0; t < p.times; ++t)
-                bars.push_back({problem.stock[p.stock].capacity - used, static_cast<int>(k)});
+        if (changed) {
+            sorted.clear();
+            for (std::size_t k = 0; k < plan.patterns.size(); ++k) {
+                const PackPattern& p = plan.patterns[k];
+                std::int64_t used = 0;
+                for (int i = 0; i < m; ++i) used += p.counts[i] * problem.items[i].size;
+                for (int t = 0; t < p.times; ++t)
+                    sorted.push_back({problem.stock[p.stock].capacity - used, static_cast<int>(k)});
+            }
+            std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+            changed = false;
         }
-        std::stable_sort(bars.begin(), bars.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        const std::vector<std::pair<std::int64_t, int>>& bars = sorted;
         std::vector<std::size_t> order(bars.size());
         std::iota(order.begin(), order.end(), 0);
         if (round > 0) {
@@ -380,6 +387,7 @@ void Repack(const PackProblem& problem, const std::vector<int>& stockLeft, const
             next.bars += p.times;
         }
         hooks.offer(next);
+        changed = true;
     }
 }
 

@@ -20,9 +20,8 @@ PackPlan PlanOf(const PackProblem& problem, const std::vector<PackBar>& bars);
 
 // Fewer saw set-ups for the same bars: two patterns of one stock whose pieces share out evenly
 // over all their bars become one pattern, cut as often as both were together.
-// Each pair tried adds the number of lengths to `work`, and merging ends once it passes `limit`.
-void MergePatterns(const PackProblem& problem, PackPlan& plan, long long* work = nullptr,
-                   long long limit = 0x7fffffffffffffffLL);
+// Each pair tried is told to `more` with its work; merging ends when `more` says false.
+void MergePatterns(const PackProblem& problem, PackPlan& plan, const std::function<bool(long long)>& more = {});
 
 // The stock for a new bar that must hold `size`: least cost per unit of length among those left
 // (`left`: bars on hand per stock, -1 for as many as needed); -1 when none is left.

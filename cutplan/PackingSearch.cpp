@@ -29,7 +29,8 @@ constexpr long kWholeSearchNodes = 2000000;
 
 PackingSearch::PackingSearch(const PackProblem& problem, const PackControl& control, long long workLimit,
                              std::chrono::steady_clock::time_point deadline)
-    : problem_(problem), control_(control), deadline_(deadline), workLimit_(std::max(1LL, workLimit)) {
+    : problem_(problem), control_(control), start_(std::chrono::steady_clock::now()), deadline_(deadline), workLimit_(std::max(1LL, workLimit)),
+      searchLimit_(std::max(1LL, workLimit_ / 20 * 19)) {
     m_ = static_cast<int>(problem.items.size());
     for (const PackStock& s : problem.stock) {
         maxCost_ = std::max(maxCost_, s.cost);
@@ -65,8 +66,15 @@ PackOutcome PackingSearch::Run() {
     pooled_.clear();
     if (best_.found) {
         try {
-            // Merging is for fewer set-ups, not fewer bars: a little work of its own, past the budget.
-            MergePatterns(problem_, best_, &work_, work_ + std::max<long long>(1000000, workLimit_ / 20));
+            // Merging is for fewer set-ups, not fewer bars: the last share of the budget, and
+            // never past the time kept for it.
+            const long long limit = work_ + (workLimit_ - searchLimit_);
+            const auto end = deadline_ + (deadline_ - start_) / 400;
+            long long pairs = 0;
+            MergePatterns(problem_, best_, [&](long long units) {
+                work_ += units;
+                return work_ <= limit && (++pairs % 64 != 0 || std::chrono::steady_clock::now() <= end);
+            });
         } catch (const std::bad_alloc&) {
             outOfMemory_ = true;
         }
@@ -79,6 +87,7 @@ PackOutcome PackingSearch::Run() {
     outcome.boundSource = boundSource_;
     outcome.infeasible = infeasible_;
     outcome.outOfMemory = outOfMemory_;
+    outcome.work = work_;
     return outcome;
 }
 
@@ -155,7 +164,7 @@ void PackingSearch::SolveWithoutCounts() {
     control.progress = [this](double, const PackPlan& plan) {
         if (WithinCounts(plan)) Offer(plan);
     };
-    const auto share = static_cast<long long>(static_cast<double>(workLimit_ - work_) * kUnlimitedShare);
+    const auto share = static_cast<long long>(static_cast<double>(searchLimit_ - work_) * kUnlimitedShare);
     PackingSearch search(unlimited, control, share, deadline_);
     PackOutcome outcome = search.Run();
     work_ += search.Work();
@@ -179,11 +188,14 @@ bool PackingSearch::WithinCounts(const PackPlan& plan) const {
 void PackingSearch::Repack() {
     RepackHooks hooks;
     hooks.more = [this] {
-        work_ += 16 * best_.bars + static_cast<long long>(best_.patterns.size()) * m_;
+        work_ += 16 * best_.bars;
         return !Done();
     };
     hooks.best = [this]() -> const PackPlan& { return best_; };
-    hooks.offer = [this](const PackPlan& plan) { Offer(plan); };
+    hooks.offer = [this](const PackPlan& plan) {
+        work_ += 2 * static_cast<long long>(plan.patterns.size()) * m_;
+        Offer(plan);
+    };
     hooks.search = [this](const std::vector<int>& pieces, const std::vector<int>& left, long nodes, double limit,
                           std::vector<PackBar>& out) {
         SmallSearch search(problem_, pieces, left, nodes, [this] { return SearchStopped(); });
@@ -194,10 +206,18 @@ void PackingSearch::Repack() {
     mw::Repack(problem_, left_, hooks);
 }
 
+double PackingSearch::WorkShare() const {
+    const double work = static_cast<double>(work_) / static_cast<double>(searchLimit_);
+    const auto now = std::chrono::steady_clock::now();
+    if (deadline_ <= start_) return std::max(work, 1.0);
+    return std::max(work, std::chrono::duration<double>(now - start_).count() /
+                              std::chrono::duration<double>(deadline_ - start_).count());
+}
+
 bool PackingSearch::Stopped() {
     if (stopped_) return true;
     // The work decides; the clock only stops a machine too slow or too busy for the budget.
-    if ((control_.cancel && control_.cancel->load()) || work_ > workLimit_ ||
+    if ((control_.cancel && control_.cancel->load()) || work_ > searchLimit_ ||
         std::chrono::steady_clock::now() > deadline_)
         stopped_ = true;
     return stopped_;
@@ -238,9 +258,12 @@ PackPlan PackingSearch::PlanFrom(const std::vector<PackBar>& bars) {
 }
 
 PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control) {
+    // The search stops a little before the budget's end: what follows (merging, the plan in
+    // millimetres, its check) must be done by then too.
+    const double seconds = std::max(0.0, control.seconds - std::min(0.05, control.seconds / 10));
     const auto deadline = std::chrono::steady_clock::now() +
                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                              std::chrono::duration<double>(std::max(0.0, control.seconds)));
+                              std::chrono::duration<double>(seconds));
     const double work = control.work > 0 ? static_cast<double>(control.work) : control.seconds * kWorkPerSecond;
     return PackingSearch(problem, control, static_cast<long long>(std::min(work, 9e18)), deadline).Run();
 }

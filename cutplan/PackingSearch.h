@@ -19,7 +19,7 @@ namespace mw {
 
 // Units of work a second of budget buys: calibrated once, so that a budget of work ends well
 // before the same budget of wall-clock time on an ordinary desktop.
-inline constexpr double kWorkPerSecond = 1.5e8;
+inline constexpr double kWorkPerSecond = 6e8;
 // The work of a step of the exact search.
 inline constexpr long long kSearchNodeWork = 40;
 // Rows of the programme beyond which its dense inverse would outgrow the memory a solve may take
@@ -42,7 +42,9 @@ private:
     void SolveWithoutCounts();
     bool WithinCounts(const PackPlan& plan) const;
     void Repack();
-    double WorkShare() const { return static_cast<double>(work_) / static_cast<double>(workLimit_); }
+    // The share of the budget used: by the work done, or by the clock on a machine slower or busier
+    // than the work's rate, so that every step still gets its share of the time.
+    double WorkShare() const;
     bool Stopped();
     bool SearchStopped();
     bool Done();
@@ -70,9 +72,10 @@ private:
 
     const PackProblem& problem_;
     const PackControl& control_;
-    std::chrono::steady_clock::time_point deadline_;
+    std::chrono::steady_clock::time_point start_, deadline_;
     long long work_ = 0;
     long long workLimit_ = 1;
+    long long searchLimit_ = 1;  // the search's share of it; merging patterns has the rest
     int m_ = 0;
     int limits_ = 0;
     std::vector<int> limitRow_;

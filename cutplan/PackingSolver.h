@@ -28,6 +28,7 @@ struct PackOutcome {
     bool infeasible = false; // proven: the stock on hand cannot hold the pieces
     bool stopped = false;    // cancelled, out of budget or out of memory before the search ended
     bool outOfMemory = false; // memory ran out: the plan is the best found before
+    long long work = 0;       // units of work done
 };
 
 // Never throws: memory running out ends the search with the best plan so far.
