@@ -16,10 +16,8 @@ namespace mw {
 namespace {
 
 constexpr int kDives = 400;
-// The programme and its dives; the rest of the budget is the short search's.
-constexpr double kProgrammeShare = 0.8;
 // The share of what is left that planning as if the stock were unlimited may take, when the
-// bars on hand defeat the greedy start.
+// bars on hand (of several lengths) defeat the greedy start.
 constexpr double kUnlimitedShare = 0.6;
 // Jobs of at most this many pieces are searched whole when the bars on hand defeat the greedy start.
 constexpr long long kWholeSearchPieces = 20;
@@ -61,6 +59,7 @@ PackOutcome PackingSearch::Run() {
     } catch (const std::bad_alloc&) {
         outOfMemory_ = true;  // the best plan so far stands
     }
+    const bool stopped = Stopped() || outOfMemory_;  // before merging spends its own share
     lp_.reset();
     std::vector<PackBar>().swap(pool_);
     pooled_.clear();
@@ -80,7 +79,7 @@ PackOutcome PackingSearch::Run() {
         }
     }
     const bool met = best_.found && best_.cost <= bound_ + 1e-9 * maxCost_;
-    outcome.stopped = (Stopped() || outOfMemory_) && !infeasible_ && !met;
+    outcome.stopped = (stopped || outOfMemory_) && !infeasible_ && !met;
     outcome.plan = std::move(best_);
     outcome.bound = bound_;
     outcome.lpBound = boundSource_ == PackBoundSource::Programme;
@@ -164,7 +163,10 @@ void PackingSearch::SolveWithoutCounts() {
     control.progress = [this](double, const PackPlan& plan) {
         if (WithinCounts(plan)) Offer(plan);
     };
-    const auto share = static_cast<long long>(static_cast<double>(searchLimit_ - work_) * kUnlimitedShare);
+    // With one stock length the job is the unlimited one with a count to keep: its search, whole,
+    // finds what the unlimited run finds; with several, the dives under the counts get the rest.
+    const double part = problem_.stock.size() == 1 ? 1.0 : kUnlimitedShare;
+    const auto share = static_cast<long long>(static_cast<double>(searchLimit_ - work_) * part);
     PackingSearch search(unlimited, control, share, deadline_);
     PackOutcome outcome = search.Run();
     work_ += search.Work();

@@ -19,12 +19,14 @@ namespace mw {
 
 // Units of work a second of budget buys: calibrated once, so that a budget of work ends well
 // before the same budget of wall-clock time on an ordinary desktop.
-inline constexpr double kWorkPerSecond = 6e8;
+inline constexpr double kWorkPerSecond = 5e8;
 // The work of a step of the exact search.
 inline constexpr long long kSearchNodeWork = 40;
 // Rows of the programme beyond which its dense inverse would outgrow the memory a solve may take
 // (8·rows² bytes, held twice, three times while made afresh): larger jobs are planned without it.
 inline constexpr int kMaxProgrammeRows = 1200;
+// The share of the budget the programme and its dives may take; the rest is the short search's.
+inline constexpr double kProgrammeShare = 0.8;
 
 class PackingSearch {
 public:
@@ -84,7 +86,7 @@ private:
     std::vector<int> demand_, left_;
     std::vector<int> bySize_;  // items, longest first
     std::vector<PackBar> pool_;
-    std::unordered_multimap<std::size_t, int> pooled_;  // pool entries by a hash of stock and counts
+    std::unordered_multimap<std::uint64_t, int> pooled_;  // pool entries by a hash of stock and counts
     bool poolFull_ = false;
     std::vector<int> columnStock_;  // per pattern column of the programme: its stock (-1: an exchange)
     std::vector<int> columnPool_;   // and its pool entry

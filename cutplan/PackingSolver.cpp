@@ -20,14 +20,12 @@ constexpr std::size_t kRepackPieces = 16;
 // The share of the budget the root programme may take; a root not proven by then is dived from
 // as it stands.
 constexpr double kRootShare = 0.55;
-// The programme and its dives; the rest of the budget is the short search's.
-constexpr double kProgrammeShare = 0.8;
 // Counts the pool of patterns may hold in all (4 bytes each, with a hash a pattern).
 constexpr long long kMaxPoolCounts = 4000000;
 
-std::size_t HashOf(int stock, const std::vector<int>& counts) {
-    std::size_t h = static_cast<std::size_t>(stock) * 0x9e3779b97f4a7c15ULL;
-    for (int c : counts) h = (h ^ static_cast<std::size_t>(c)) * 0x100000001b3ULL;
+std::uint64_t HashOf(int stock, const std::vector<int>& counts) {
+    std::uint64_t h = static_cast<std::uint64_t>(stock) * 0x9e3779b97f4a7c15ULL;
+    for (int c : counts) h = (h ^ static_cast<std::uint64_t>(static_cast<unsigned>(c))) * 0x100000001b3ULL;
     return h;
 }
 
@@ -35,7 +33,7 @@ std::size_t HashOf(int stock, const std::vector<int>& counts) {
 
 // The pool entry of a pattern, added when new; -1 when the pool is full.
 int PackingSearch::AddToPool(int stock, const std::vector<int>& counts) {
-    const std::size_t hash = HashOf(stock, counts);
+    const std::uint64_t hash = HashOf(stock, counts);
     auto [first, last] = pooled_.equal_range(hash);
     for (auto it = first; it != last; ++it)
         if (pool_[it->second].first == stock && pool_[it->second].second == counts) return it->second;
