@@ -68,6 +68,16 @@ double DualBound(const std::vector<double>& y, const std::vector<double>& rhs) {
     return dual;
 }
 
+double ScaledDualBound(double dual, const std::vector<double>& costs, const std::vector<double>& worth) {
+    double most = 1;
+    for (std::size_t k = 0; k < costs.size(); ++k) {
+        if (worth[k] <= costs[k]) continue;
+        if (costs[k] <= 0) return 0;
+        most = std::max(most, worth[k] / costs[k]);
+    }
+    return dual / most;
+}
+
 double FarleyBound(const std::vector<double>& y, const std::vector<int>& demand, const std::vector<double>& costs,
                    const std::vector<double>& worth) {
     double ratio = 0, dual = 0;

@@ -23,6 +23,12 @@ long long MartelloTothBound(const std::vector<PackItem>& items, std::int64_t cap
 // every pattern at most its cost bound every plan by y·rhs, `rhs` the true counts of the rows.
 double DualBound(const std::vector<double>& y, const std::vector<double>& rhs);
 
+// The dual bound made proven when the prices may price some bar's best pattern above its cost (by
+// a rounding hair, or by far): `dual` scaled down by the most any bar is worth against its cost
+// (`worth[k]` the best pattern's value in a bar of cost `costs[k]`, its stock limit's price
+// included); 0 when a bar of no cost is worth anything.
+double ScaledDualBound(double dual, const std::vector<double>& costs, const std::vector<double>& worth);
+
 // Farley's bound from prices `y` of the covering rows that may price some pattern above its cost:
 // scaled down by the most any bar is worth at those prices against its cost (`worth[k]` the best
 // pattern's value in a bar of cost `costs[k]`), they price every pattern within its cost.

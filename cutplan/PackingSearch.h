@@ -62,6 +62,8 @@ private:
     void AddColumn(MasterLp& lp, int pool);
     bool Generate(MasterLp& lp, const std::vector<int>& demand, const std::vector<int>& left, double& bound,
                   int rounds = 1 << 30);
+    double SafeDual(double dual, const std::vector<double>& y, const std::vector<int>& types,
+                    const std::vector<KnapsackResult>& results) const;
     double Farley(const std::vector<double>& y, const std::vector<int>& demand, const std::vector<int>& types,
                   const std::vector<KnapsackResult>& results) const;
     bool AddPriced(MasterLp& lp, const std::vector<int>& types, const std::vector<double>& y,

@@ -146,12 +146,26 @@ bool PackingSearch::Generate(MasterLp& lp, const std::vector<int>& demand, const
         if (!added) {
             // With the pool full, no pattern added proves nothing.
             if (poolFull_) return false;
-            if (exact) bound = std::max(bound, dual);
+            if (exact) bound = std::max(bound, SafeDual(dual, y, types, results));
             return true;
         }
         if (round >= rounds) return true;
         if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(z)) return true;
     }
+}
+
+// The simplex stops at reduced costs a hair below zero, and a hair is much against the cost of a
+// cheap stock when another costs far more: the duals are scaled down until no pattern (the
+// knapsacks' best, exact here) is worth more than its bar, which makes `dual` a proven bound.
+double PackingSearch::SafeDual(double dual, const std::vector<double>& y, const std::vector<int>& types,
+                               const std::vector<KnapsackResult>& results) const {
+    std::vector<double> costs, worth;
+    for (std::size_t k = 0; k < types.size(); ++k) {
+        const int t = types[k];
+        costs.push_back(problem_.stock[t].cost / maxCost_);
+        worth.push_back(results[k].upper + (limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0));
+    }
+    return ScaledDualBound(dual, costs, worth);
 }
 
 // Farley's bound in cost units from prices `y` and the knapsacks' best values at them.
