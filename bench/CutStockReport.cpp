@@ -125,7 +125,8 @@ int main(int argc, char** argv) {
         const std::clock_t c4 = std::clock();
         if (!counted.plan.found) {
             ++refused;
-            std::printf("  refused with %lld bars on hand: %s\n", outcome.plan.bars, name.c_str());
+            std::printf("  refused with %lld bars on hand: %s (%s)\n", outcome.plan.bars, name.c_str(),
+                        counted.infeasible ? "called too few: WRONG" : "no plan within the budget");
         }
         onHand.Add(counted.plan.found ? counted.plan.bars : outcome.plan.bars + 1, bound,
                    std::chrono::duration<double>(t4 - t3).count(), static_cast<double>(c4 - c3) / CLOCKS_PER_SEC, name);
