@@ -71,6 +71,7 @@ private:
     std::vector<double> Rhs(const std::vector<int>& demand, const std::vector<int>& left, bool shaken = false) const;
     bool SolveRoot();
     void Dive(int strategy);
+    void Complete(std::vector<PackBar>& bars, const std::vector<int>& demand, const std::vector<int>& left);
     bool Fix(int column, std::vector<int>& demand, std::vector<int>& left, std::vector<PackBar>& fixed,
              double& fixedCost);
 

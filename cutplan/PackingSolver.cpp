@@ -326,7 +326,7 @@ void PackingSearch::Dive(int strategy) {
         const bool ok = Generate(lp, demand, left, restBound, kDiveRounds);
         std::vector<PackBar> bars = fixed;
         work_ += static_cast<long long>(fixed.size()) * m_;
-        if (GreedyBest(problem_, demand, left, bars)) Offer(PlanFrom(bars));
+        Complete(bars, demand, left);
         if (Done()) return;
         // The last few pieces by exact search, when greedy left the plan above the bound.
         std::vector<int> pieces;
@@ -347,7 +347,26 @@ void PackingSearch::Dive(int strategy) {
             return;
     }
     std::vector<PackBar> bars = fixed;
-    if (GreedyBest(problem_, demand, left, bars)) Offer(PlanFrom(bars));
+    Complete(bars, demand, left);
+}
+
+// The bars fixed so far (`bars`) and greedy for the pieces still wanted. When the bars left on hand
+// defeat the greedy, it packs as if they were unlimited, and the plan stands if it keeps to the
+// counts all the same (the greedy takes the cheapest stock first, not the one the counts leave).
+void PackingSearch::Complete(std::vector<PackBar>& bars, const std::vector<int>& demand, const std::vector<int>& left) {
+    const std::size_t fixed = bars.size();
+    if (GreedyBest(problem_, demand, left, bars)) {
+        Offer(PlanFrom(bars));
+        return;
+    }
+    if (limits_ == 0) return;
+    bars.resize(fixed);
+    std::vector<int> unlimited = left;
+    for (int& n : unlimited)
+        if (n > 0) n = -1;
+    if (!GreedyBest(problem_, demand, unlimited, bars)) return;
+    PackPlan plan = PlanFrom(bars);
+    if (WithinCounts(plan)) Offer(std::move(plan));
 }
 
 // One more bar of a pattern, holding only the pieces still wanted.
