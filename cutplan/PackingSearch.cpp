@@ -163,10 +163,12 @@ void PackingSearch::SolveWithoutCounts() {
     control.progress = [this](double, const PackPlan& plan) {
         if (WithinCounts(plan)) Offer(plan);
     };
-    // With one stock length the job is the unlimited one with a count to keep: its search, whole,
-    // finds what the unlimited run finds; with several, the dives under the counts get the rest.
-    const double part = problem_.stock.size() == 1 ? 1.0 : kUnlimitedShare;
-    const auto share = static_cast<long long>(static_cast<double>(searchLimit_ - work_) * part);
+    // With one stock length the job is the unlimited one with a count to keep: its search gets the
+    // whole budget, as the unlimited run would, and finds what that run finds; with several, the
+    // dives under the counts get the rest.
+    const long long share = problem_.stock.size() == 1
+                                ? workLimit_
+                                : static_cast<long long>(static_cast<double>(searchLimit_ - work_) * kUnlimitedShare);
     PackingSearch search(unlimited, control, share, deadline_);
     PackOutcome outcome = search.Run();
     work_ += search.Work();
