@@ -57,6 +57,10 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
+bool SectionLine(const std::string& trimmed) {
+    return trimmed.compare(0, 7, "section") == 0 && (trimmed.size() == 7 || trimmed[7] == ' ' || trimmed[7] == '\t');
+}
+
 std::int64_t PowerOfTen(int decimals) {
     std::int64_t scale = 1;
     for (int d = 0; d < std::min(decimals, kMaxLengthDecimals); ++d) scale *= 10;
@@ -154,8 +158,7 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error) {
         ++line;
         if (line == 1 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
         const std::string trimmed = Trimmed(raw);
-        if (trimmed.compare(0, 7, "section") == 0 &&
-            (trimmed.size() == 7 || trimmed[7] == ' ' || trimmed[7] == '\t')) {
+        if (SectionLine(trimmed)) {
             // The name runs to the line's end, `#` included.
             if (!UnescapeField(Trimmed(trimmed.substr(7)), job.section)) return fail("名称中的转义符不对");
             continue;
@@ -237,9 +240,13 @@ bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, s
     return true;
 }
 
-std::string CutJobText(const CutJob& job) {
-    std::string text = "# 下料任务\r\n";
-    if (!job.section.empty()) text += "section " + EscapeField(job.section) + "\r\n";
+namespace {
+
+// The directives of one section; its `section` line when it has a name or `always`.
+std::string SectionText(const CutJob& job, bool always) {
+    std::string text;
+    if (always || !job.section.empty())
+        text += job.section.empty() ? std::string("section\r\n") : "section " + EscapeField(job.section) + "\r\n";
     text += "weight " + ShortestNumber(job.kilogramsPerMetre) + "\r\n";
     text += "price " + ShortestNumber(job.pricePerTonne) + "\r\n";
     text += "reusable " + ShortestNumber(job.reusableLength) + "\r\n";
@@ -252,6 +259,52 @@ std::string CutJobText(const CutJob& job) {
         text += "\r\n";
     }
     for (const PieceRow& row : job.pieces) text += "piece " + ShortestNumber(row.length) + " " + ShortestNumber(row.count) + "\r\n";
+    return text;
+}
+
+}  // namespace
+
+std::string CutJobText(const CutJob& job) { return "# 下料任务\r\n" + SectionText(job, false); }
+
+bool ParseCutJobSections(const std::string& text, std::vector<CutJob>& sections, std::string& error, bool* named) {
+    sections.clear();
+    error.clear();
+    if (named) *named = false;
+    // Each section's lines are read by ParseCutJob behind as many empty lines as came before
+    // them, so that a message names the line of the file.
+    std::vector<std::string> blocks(1);
+    bool seen = false;
+    int line = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string raw = text.substr(start, end - start);
+        start = end + 1;
+        ++line;
+        if (line == 1 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
+        if (SectionLine(Trimmed(raw))) {
+            if (seen) blocks.push_back(std::string(static_cast<std::size_t>(line - 1), '\n'));
+            seen = true;
+        }
+        blocks.back() += raw + "\n";
+    }
+    if (named) *named = seen;
+    for (const std::string& block : blocks) {
+        CutJob job;
+        if (!ParseCutJob(block, job, error)) {
+            sections.clear();
+            return false;
+        }
+        sections.push_back(job);
+    }
+    return true;
+}
+
+std::string CutJobSectionsText(const std::vector<CutJob>& sections) {
+    if (sections.size() == 1) return CutJobText(sections[0]);
+    std::string text = "# 下料任务\r\n";
+    for (const CutJob& job : sections) text += SectionText(job, true);
     return text;
 }
 
@@ -272,5 +325,26 @@ bool CutJobFile::Load(CutJob& job, std::string& setAside) {
 }
 
 bool CutJobFile::Save(const CutJob& job) { return files_.ReplaceWhole(path_, CutJobText(job)); }
+
+bool CutJobFile::Load(std::vector<CutJob>& sections, std::string& setAside) {
+    setAside.clear();
+    sections.assign(1, CutJob());
+    std::string text, error;
+    if (!files_.ReadFile(path_, text)) return true;  // no job yet
+    if (ParseCutJobSections(text, sections, error)) {
+        for (CutJob& job : sections) {
+            for (std::size_t i = 0; i < job.stock.size(); ++i) job.stock[i].line = static_cast<int>(i) + 1;
+            for (std::size_t i = 0; i < job.pieces.size(); ++i) job.pieces[i].line = static_cast<int>(i) + 1;
+        }
+        return true;
+    }
+    sections.assign(1, CutJob());
+    setAside = SetAsideDamaged(files_, path_, kCutJobFile.copies, text);
+    return false;
+}
+
+bool CutJobFile::Save(const std::vector<CutJob>& sections) {
+    return files_.ReplaceWhole(path_, CutJobSectionsText(sections));
+}
 
 }  // namespace mw

@@ -69,6 +69,16 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error);
 // The whole job as directives (UTF-8, CRLF), read back by ParseCutJob to the same job.
 std::string CutJobText(const CutJob& job);
 
+// A job of several sections: each `section NAME` line after the first starts the next section;
+// what comes before the first one belongs to the first section, so that a job of one section
+// (with or without its `section` line) reads as before. Lines keep their file numbers.
+// `named` (when given) tells whether the text had any `section` line.
+bool ParseCutJobSections(const std::string& text, std::vector<CutJob>& sections, std::string& error,
+                         bool* named = nullptr);
+// The sections as one text: a single one exactly as CutJobText writes it, several each after its
+// `section` line. Read back by ParseCutJobSections to the same sections.
+std::string CutJobSectionsText(const std::vector<CutJob>& sections);
+
 // The window's last job, kept whole in a file of its own.
 // The saved job's file beside the exe, and the copies a damaged one is kept under.
 inline constexpr KeptFile kCutJobFile = {"CutJobKq.txt", ".damaged"};
@@ -80,6 +90,9 @@ public:
     // starts empty. A missing file gives an empty job and true.
     bool Load(CutJob& job, std::string& setAside);
     bool Save(const CutJob& job);
+    // The same for a job of several sections; at least one section comes back.
+    bool Load(std::vector<CutJob>& sections, std::string& setAside);
+    bool Save(const std::vector<CutJob>& sections);
 
 private:
     FileSystem& files_;

@@ -19,25 +19,13 @@ const int kStockWidths[] = {70, 64, 74};
 const char* const kPieceColumns[] = {"长度 mm", "数量"};
 const int kPieceWidths[] = {110, 90};
 const char* const kPlanColumns[] = {"根数", "原料 mm", "下料 mm", "余料 mm"};
+const char* const kSectionColumns[] = {"材料", "零件"};
+const int kSectionWidths[] = {104, 40};
 const int kPlanWidths[] = {44, 64, 448, 70};
 
 bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 bool Whole(double value) { return std::isfinite(value) && value == std::floor(value); }
-
-// "1200×3 + 800": equal pieces grouped, longest first as the plan lists them.
-std::string PiecesText(const std::vector<double>& pieces) {
-    std::string text;
-    for (std::size_t i = 0; i < pieces.size();) {
-        std::size_t j = i;
-        while (j < pieces.size() && pieces[j] == pieces[i]) ++j;
-        if (!text.empty()) text += " + ";
-        text += PlainNumber(pieces[i], 1);
-        if (j - i > 1) text += "×" + std::to_string(j - i);
-        i = j;
-    }
-    return text;
-}
 
 // Removes the row selected in `list` from `rows`; false, and nothing removed, when none is.
 template <typename Row>
@@ -60,9 +48,15 @@ void CCutPlanDlg::OnInitDialog() {
     for (std::size_t i = 0; i < 3; ++i) surface_.AddColumn(IDC_CUT_STOCK_LIST, kStockColumns[i], kStockWidths[i]);
     for (std::size_t i = 0; i < 2; ++i) surface_.AddColumn(IDC_CUT_PIECE_LIST, kPieceColumns[i], kPieceWidths[i]);
     for (std::size_t i = 0; i < 4; ++i) surface_.AddColumn(IDC_CUT_RESULT, kPlanColumns[i], kPlanWidths[i]);
+    for (std::size_t i = 0; i < 2; ++i) surface_.AddColumn(IDC_CUT_SECTIONS, kSectionColumns[i], kSectionWidths[i]);
     std::string setAside;
-    const bool whole = file_.Load(job_, setAside);
-    if (job_.pricePerTonne == 0) job_.pricePerTonne = list_.DefaultPrice();
+    std::vector<CutJob> jobs;
+    const bool whole = file_.Load(jobs, setAside);
+    sections_.assign(jobs.size(), Section());
+    for (std::size_t i = 0; i < jobs.size(); ++i) sections_[i].job = jobs[i];
+    current_ = 0;
+    if (Cur().pricePerTonne == 0) Cur().pricePerTonne = list_.DefaultPrice();
+    ShowSections();
     ShowJob();
     SetSolving(false);
     ShowPlan();
@@ -78,6 +72,9 @@ void CCutPlanDlg::OnCommand(int id, Notify what) {
             if (what == Notify::Change) OnField(id);
             break;
         case IDC_CUT_TAKE:         if (what == Notify::Click) OnTakeCurrent(); break;
+        case IDC_CUT_SECTIONS:     if (what == Notify::SelChange) OnSectionSelected(); break;
+        case IDC_CUT_SECTION_ADD:  if (what == Notify::Click) OnAddSection(); break;
+        case IDC_CUT_SECTION_REMOVE: if (what == Notify::Click) OnRemoveSection(); break;
         case IDC_CUT_STOCK_ADD:    if (what == Notify::Click) OnAddStock(); break;
         case IDC_CUT_STOCK_REMOVE: if (what == Notify::Click) OnRemoveStock(); break;
         case IDC_CUT_PIECE_LIST:   if (what == Notify::SelChange) OnPieceSelected(); break;
@@ -86,10 +83,15 @@ void CCutPlanDlg::OnCommand(int id, Notify what) {
         case IDC_CUT_PIECE_REMOVE: if (what == Notify::Click) OnRemovePiece(); break;
         case IDC_CUT_PIECE_PASTE:  if (what == Notify::Click) OnPaste(); break;
         case IDC_CUT_SOLVE:        if (what == Notify::Click) OnSolve(); break;
-        case IDC_CUT_CANCEL:       if (what == Notify::Click && solving_) runner_.Cancel(); break;
+        case IDC_CUT_CANCEL:
+            if (what == Notify::Click && solving_) {
+                cancelled_ = true;  // the sections not yet planned stay without a plan
+                runner_.Cancel();
+            }
+            break;
         case IDC_CUT_ADD_LIST:     if (what == Notify::Click) OnAddToList(); break;
         case IDC_CUT_COPY:
-            if (what == Notify::Click && plan_.found) CopyOrSay(clipboard_, surface_, PlanTabText());
+            if (what == Notify::Click && AnyPlan()) CopyOrSay(clipboard_, surface_, PlanTabText());
             break;
         case IDC_CUT_EXPORT:       if (what == Notify::Click) OnExport(); break;
         default: break;
@@ -98,12 +100,12 @@ void CCutPlanDlg::OnCommand(int id, Notify what) {
 
 void CCutPlanDlg::ShowJob() {
     showing_ = true;
-    surface_.SetText(IDC_CUT_SECTION, job_.section);
-    surface_.SetText(IDC_CUT_KGM, PlainNumber(job_.kilogramsPerMetre));
-    surface_.SetText(IDC_CUT_PRICE, PlainNumber(job_.pricePerTonne, 2));
-    surface_.SetText(IDC_CUT_KERF, PlainNumber(job_.kerf));
-    surface_.SetText(IDC_CUT_TRIM, PlainNumber(job_.trim));
-    surface_.SetText(IDC_CUT_REUSABLE, PlainNumber(job_.reusableLength));
+    surface_.SetText(IDC_CUT_SECTION, Cur().section);
+    surface_.SetText(IDC_CUT_KGM, PlainNumber(Cur().kilogramsPerMetre));
+    surface_.SetText(IDC_CUT_PRICE, PlainNumber(Cur().pricePerTonne, 2));
+    surface_.SetText(IDC_CUT_KERF, PlainNumber(Cur().kerf));
+    surface_.SetText(IDC_CUT_TRIM, PlainNumber(Cur().trim));
+    surface_.SetText(IDC_CUT_REUSABLE, PlainNumber(Cur().reusableLength));
     showing_ = false;
     ShowStock();
     ShowPieces();
@@ -111,8 +113,8 @@ void CCutPlanDlg::ShowJob() {
 
 void CCutPlanDlg::ShowStock() {
     surface_.ClearItems(IDC_CUT_STOCK_LIST);
-    for (std::size_t i = 0; i < job_.stock.size(); ++i) {
-        StockRow& row = job_.stock[i];
+    for (std::size_t i = 0; i < Cur().stock.size(); ++i) {
+        StockRow& row = Cur().stock[i];
         row.line = static_cast<int>(i) + 1;
         surface_.AddRow(IDC_CUT_STOCK_LIST, {PlainNumber(row.length), row.count ? PlainNumber(*row.count) : "不限",
                                              row.price ? PlainNumber(*row.price, 2) : ""});
@@ -122,18 +124,21 @@ void CCutPlanDlg::ShowStock() {
 void CCutPlanDlg::ShowPieces() {
     const int selected = surface_.Selection(IDC_CUT_PIECE_LIST);
     surface_.ClearItems(IDC_CUT_PIECE_LIST);
-    const int count = static_cast<int>(job_.pieces.size());
+    const int count = static_cast<int>(Cur().pieces.size());
     for (int i = 0; i < count; ++i) {
-        PieceRow& row = job_.pieces[i];
+        PieceRow& row = Cur().pieces[i];
         row.line = i + 1;
         surface_.AddRow(IDC_CUT_PIECE_LIST, {PlainNumber(row.length), PlainNumber(row.count)});
     }
     if (selected >= 0 && count > 0) surface_.SetSelection(IDC_CUT_PIECE_LIST, std::min(selected, count - 1));
+    if (surface_.ItemCount(IDC_CUT_SECTIONS) == SectionCount()) ShowSections();
 }
 
 void CCutPlanDlg::Save() {
     const bool was = saved_;
-    saved_ = file_.Save(job_);
+    std::vector<CutJob> jobs;
+    for (const Section& section : sections_) jobs.push_back(section.job);
+    saved_ = file_.Save(jobs);
     if (saved_ != was && !solving_) ShowPlan();  // the totals line says when the file cannot be written
 }
 
@@ -143,12 +148,15 @@ void CCutPlanDlg::OnField(int id) {
     if (showing_) return;
     const std::string text = surface_.Text(id);
     switch (id) {
-        case IDC_CUT_SECTION:  job_.section = text; break;
-        case IDC_CUT_KGM:      job_.kilogramsPerMetre = CalcExpression(text); break;
-        case IDC_CUT_PRICE:    job_.pricePerTonne = CalcExpression(text); break;
-        case IDC_CUT_KERF:     job_.kerf = CalcExpression(text); break;
-        case IDC_CUT_TRIM:     job_.trim = CalcExpression(text); break;
-        case IDC_CUT_REUSABLE: job_.reusableLength = CalcExpression(text); break;
+        case IDC_CUT_SECTION:
+            Cur().section = text;
+            ShowSections();
+            break;
+        case IDC_CUT_KGM:      Cur().kilogramsPerMetre = CalcExpression(text); break;
+        case IDC_CUT_PRICE:    Cur().pricePerTonne = CalcExpression(text); break;
+        case IDC_CUT_KERF:     Cur().kerf = CalcExpression(text); break;
+        case IDC_CUT_TRIM:     Cur().trim = CalcExpression(text); break;
+        case IDC_CUT_REUSABLE: Cur().reusableLength = CalcExpression(text); break;
         default: return;
     }
     Save();
@@ -161,12 +169,13 @@ void CCutPlanDlg::OnTakeCurrent() {
         Say("当前计算器没有按长度计算的重量: 请先在主窗口中选择材料和规格,或手动输入材料和每米重。");
         return;
     }
-    job_.section = material->section;
-    job_.kilogramsPerMetre = material->kilogramsPerMetre;
+    Cur().section = material->section;
+    Cur().kilogramsPerMetre = material->kilogramsPerMetre;
     showing_ = true;
-    surface_.SetText(IDC_CUT_SECTION, job_.section);
-    surface_.SetText(IDC_CUT_KGM, PlainNumber(job_.kilogramsPerMetre));
+    surface_.SetText(IDC_CUT_SECTION, Cur().section);
+    surface_.SetText(IDC_CUT_KGM, PlainNumber(Cur().kilogramsPerMetre));
     showing_ = false;
+    ShowSections();
     Save();
 }
 
@@ -180,28 +189,28 @@ void CCutPlanDlg::OnAddStock() {
     if (!(length > 0)) return Say("原料长度必须大于0。");
     if (row.count && (!Whole(*row.count) || *row.count < 0)) return Say("原料数量必须是不小于0的整数(不填为不限)。");
     if (row.price && !(*row.price >= 0)) return Say("原料单价不能为负数。");
-    job_.stock.push_back(row);
+    Cur().stock.push_back(row);
     ShowStock();
     Save();
 }
 
 void CCutPlanDlg::OnRemoveStock() {
-    if (!RemoveSelected(surface_, IDC_CUT_STOCK_LIST, job_.stock)) return Say("请先在原料表中选中一行。");
+    if (!RemoveSelected(surface_, IDC_CUT_STOCK_LIST, Cur().stock)) return Say("请先在原料表中选中一行。");
     ShowStock();
     Save();
 }
 
 void CCutPlanDlg::OnPieceSelected() {
     const int row = surface_.Selection(IDC_CUT_PIECE_LIST);
-    if (row < 0 || row >= static_cast<int>(job_.pieces.size())) return;
-    surface_.SetText(IDC_CUT_PIECE_LENGTH, PlainNumber(job_.pieces[row].length));
-    surface_.SetText(IDC_CUT_PIECE_COUNT, PlainNumber(job_.pieces[row].count));
+    if (row < 0 || row >= static_cast<int>(Cur().pieces.size())) return;
+    surface_.SetText(IDC_CUT_PIECE_LENGTH, PlainNumber(Cur().pieces[row].length));
+    surface_.SetText(IDC_CUT_PIECE_COUNT, PlainNumber(Cur().pieces[row].count));
 }
 
 // Adds a row of the length and count typed, or puts them in place of the selected row.
 void CCutPlanDlg::OnAddPiece(bool replace) {
     const int selected = surface_.Selection(IDC_CUT_PIECE_LIST);
-    if (replace && (selected < 0 || selected >= static_cast<int>(job_.pieces.size())))
+    if (replace && (selected < 0 || selected >= static_cast<int>(Cur().pieces.size())))
         return Say("请先在零件表中选中一行。");
     PieceRow row;
     row.length = CalcExpression(surface_.Text(IDC_CUT_PIECE_LENGTH));
@@ -209,14 +218,14 @@ void CCutPlanDlg::OnAddPiece(bool replace) {
     row.count = Blank(countText) ? 1 : CalcExpression(countText);
     if (!(row.length > 0)) return Say("零件长度必须大于0。");
     if (!Whole(row.count) || row.count <= 0) return Say("零件数量必须是正整数。");
-    if (replace) job_.pieces[selected] = row;
-    else job_.pieces.push_back(row);
+    if (replace) Cur().pieces[selected] = row;
+    else Cur().pieces.push_back(row);
     ShowPieces();
     Save();
 }
 
 void CCutPlanDlg::OnRemovePiece() {
-    if (!RemoveSelected(surface_, IDC_CUT_PIECE_LIST, job_.pieces)) return Say("请先在零件表中选中一行。");
+    if (!RemoveSelected(surface_, IDC_CUT_PIECE_LIST, Cur().pieces)) return Say("请先在零件表中选中一行。");
     ShowPieces();
     Save();
 }
@@ -227,7 +236,7 @@ void CCutPlanDlg::OnPaste() {
     std::string error;
     if (!text || !ParsePastedPieces(*text, pieces, error))
         return Say(text ? error : "剪贴板中没有文字。");
-    job_.pieces.insert(job_.pieces.end(), pieces.begin(), pieces.end());
+    Cur().pieces.insert(Cur().pieces.end(), pieces.begin(), pieces.end());
     ShowPieces();
     Save();
 }
@@ -238,134 +247,199 @@ void CCutPlanDlg::SetSolving(bool solving) {
     surface_.SetEnabled(IDC_CUT_CANCEL, solving);
 }
 
+// Every section is checked before any is planned; then they are planned one after another.
 void CCutPlanDlg::OnSolve() {
     if (solving_) return;
-    const std::string fault = CheckCutJob(job_);
-    if (!fault.empty()) return Say(fault + "。");
-    solvedJob_ = job_;
+    for (int i = 0; i < SectionCount(); ++i) {
+        const std::string fault = CheckCutJob(sections_[i].job);
+        if (fault.empty()) continue;
+        if (i != current_) {
+            current_ = i;
+            ShowSections();
+            ShowJob();
+            ShowPlan();
+        }
+        const std::string& name = sections_[i].job.section;
+        return Say((SectionCount() > 1 ? "材料“" + (name.empty() ? std::string("(未命名)") : name) + "”: " : "") +
+                   fault + "。");
+    }
+    for (Section& section : sections_) {
+        section.solved = section.job;
+        section.plan = CutPlan();
+    }
+    cancelled_ = false;
+    solvingSection_ = 0;
     SetSolving(true);
     surface_.SetText(IDC_CUT_TOTAL, "正在计算…");
-    runner_.Start(solvedJob_);
+    StartSection();
 }
+
+void CCutPlanDlg::StartSection() { runner_.Start(sections_[solvingSection_].solved); }
 
 void CCutPlanDlg::OnProgress(double share) {
     if (!solving_) return;
-    const int percent = static_cast<int>(std::lround(std::min(std::max(share, 0.0), 1.0) * 100));
-    surface_.SetText(IDC_CUT_TOTAL, "正在计算… " + std::to_string(percent) + "%");
+    const double whole = (solvingSection_ + std::min(std::max(share, 0.0), 1.0)) / SectionCount();
+    const int percent = static_cast<int>(std::lround(whole * 100));
+    std::string text = "正在计算… " + std::to_string(percent) + "%";
+    if (SectionCount() > 1)
+        text += " (材料 " + std::to_string(solvingSection_ + 1) + "/" + std::to_string(SectionCount()) + ")";
+    surface_.SetText(IDC_CUT_TOTAL, text);
 }
 
+// The runner may answer at once, from within Start: nothing is touched after the next Start.
 void CCutPlanDlg::OnSolved(const CutPlan& plan) {
-    plan_ = plan;
+    if (!solving_) return;
+    sections_[solvingSection_].plan = plan;
+    if (!cancelled_ && solvingSection_ + 1 < SectionCount()) {
+        ++solvingSection_;
+        StartSection();
+        return;
+    }
     SetSolving(false);
     ShowPlan();
 }
 
-std::vector<std::vector<std::string>> CCutPlanDlg::PlanTable() const {
-    std::vector<std::vector<std::string>> rows;
-    for (const CutPattern& pattern : plan_.patterns)
-        rows.push_back({std::to_string(pattern.times), PlainNumber(pattern.stockLength, 1), PiecesText(pattern.pieces),
-                        PlainNumber(pattern.offcut, 1)});
-    return rows;
+bool CCutPlanDlg::AnyPlan() const {
+    for (const Section& section : sections_)
+        if (section.plan.found) return true;
+    return false;
 }
 
-std::vector<std::string> CCutPlanDlg::TotalLines() const {
-    std::vector<std::string> lines;
-    if (!plan_.found) return lines;
-    std::string bars;
-    for (const StockTotal& total : plan_.perStock) {
-        if (total.bars == 0) continue;
-        bars += (bars.empty() ? "" : ", ") + PlainNumber(total.length, 1) + " mm × " + std::to_string(total.bars) + " 根";
+std::vector<CutSheetSection> CCutPlanDlg::SheetSections() const {
+    std::vector<CutSheetSection> sheet;
+    for (const Section& section : sections_) {
+        // A planned section is described as it was planned, not as edited since.
+        const CutJob& job = section.plan.found ? section.solved : section.job;
+        CutSheetSection row;
+        row.name = job.section;
+        row.kilogramsPerMetre = job.kilogramsPerMetre;
+        row.kerf = job.kerf;
+        row.trim = job.trim;
+        row.reusableLength = job.reusableLength;
+        row.plan = section.plan;
+        sheet.push_back(row);
     }
-    std::string bound;
-    switch (plan_.measure) {
-        case PlanMeasure::Bars:        bound = "下限 " + PlainNumber(std::ceil(plan_.bound - 1e-9)) + " 根"; break;
-        case PlanMeasure::Yuan:        bound = "金额下限 " + Money(plan_.bound) + " 元"; break;
-        case PlanMeasure::Millimetres: bound = "长度下限 " + PlainNumber(plan_.bound, 1) + " mm"; break;
-    }
-    if (plan_.optimal) bound += ", 最优";
-    lines.push_back("共 " + std::to_string(plan_.bars) + " 根 (" + bound + "): " + bars);
-    std::string amounts = "购入 " + PlainNumber(plan_.boughtLength / 1000.0, 3) + " m, " +
-                          PlainNumber(plan_.boughtKilograms, 2) + " kg  零件 " + PlainNumber(plan_.usedKilograms, 2) +
-                          " kg  损耗 " + PlainNumber(plan_.wastePercent, 2) + "%";
-    if (plan_.cost > 0) amounts += "  金额 " + Money(plan_.cost) + " 元";
-    lines.push_back(amounts);
-    if (!plan_.reusableOffcuts.empty()) {
-        std::string offcuts = "可用余料: ";
-        for (std::size_t i = 0; i < plan_.reusableOffcuts.size(); ++i)
-            offcuts += (i ? ", " : "") + PlainNumber(plan_.reusableOffcuts[i].first, 1) + " mm × " +
-                       std::to_string(plan_.reusableOffcuts[i].second);
-        lines.push_back(offcuts);
-    }
-    return lines;
+    return sheet;
 }
 
 void CCutPlanDlg::ShowPlan() {
+    const CutPlan& plan = Plan();
     surface_.ClearItems(IDC_CUT_RESULT);
-    for (const std::vector<std::string>& row : PlanTable()) surface_.AddRow(IDC_CUT_RESULT, row);
+    for (const std::vector<std::string>& row : CutPlanRows(plan)) surface_.AddRow(IDC_CUT_RESULT, row);
     std::string total;
-    if (plan_.found) {
-        for (const std::string& line : TotalLines()) total += (total.empty() ? "" : "\n") + line;
-        if (plan_.stopped) total += "  (已停止: 目前找到的最好方案)";
-    } else if (!plan_.message.empty()) {
-        total = "没有方案: " + plan_.message;
+    if (plan.found) {
+        for (const std::string& line : CutPlanTotalLines(plan)) total += (total.empty() ? "" : "\n") + line;
+        if (plan.stopped) total += "  (已停止: 目前找到的最好方案)";
+    } else if (!plan.message.empty()) {
+        total = "没有方案: " + plan.message;
     }
+    const std::string job = CutJobTotalLine(SheetSections());
+    if (!job.empty()) total += (total.empty() ? "" : "\n") + job;
     if (!saved_) total += (total.empty() ? "" : "  ") + std::string("(任务文件无法写入)");
     surface_.SetText(IDC_CUT_TOTAL, total);
-    surface_.SetEnabled(IDC_CUT_ADD_LIST, plan_.found);
-    surface_.SetEnabled(IDC_CUT_COPY, plan_.found);
-    surface_.SetEnabled(IDC_CUT_EXPORT, plan_.found);
+    const bool any = AnyPlan();
+    surface_.SetEnabled(IDC_CUT_ADD_LIST, any);
+    surface_.SetEnabled(IDC_CUT_COPY, any);
+    surface_.SetEnabled(IDC_CUT_EXPORT, any);
 }
 
 // Each stock length bought becomes a row: the section, the length, the bars, their weight, and
 // their price a tonne when the bars have a price of their own.
 void CCutPlanDlg::OnAddToList() {
-    if (!plan_.found) return;
-    if (!(solvedJob_.kilogramsPerMetre > 0))
-        return Say("这个方案的每米重为0: 请先填写每米重(或取当前材料),再计算方案。");
+    if (!AnyPlan()) return;
+    for (const Section& section : sections_)
+        if (section.plan.found && !(section.solved.kilogramsPerMetre > 0))
+            return Say((SectionCount() > 1 ? "材料“" + section.solved.section + "”" : std::string("这个方案")) +
+                       "的每米重为0: 请先填写每米重(或取当前材料),再计算方案。");
     const std::string time = services_.now ? services_.now() : std::string();
-    for (std::size_t i = 0; i < plan_.perStock.size(); ++i) {
-        const StockTotal& total = plan_.perStock[i];
-        if (total.bars == 0) continue;
-        Weighing item;
-        item.calculator = solvedJob_.section.empty() ? "下料原料" : solvedJob_.section;
-        item.size = PlainNumber(total.length, 1) + " mm";
-        item.quantity = std::to_string(total.bars) + " 根";
-        item.kilograms = total.length / 1000.0 * total.bars * solvedJob_.kilogramsPerMetre;
-        list_.Add(item, time);
-        const bool ownPrice = i < solvedJob_.stock.size() && solvedJob_.stock[i].price;
-        if (item.kilograms > 0 && (ownPrice || solvedJob_.pricePerTonne != list_.DefaultPrice()))
-            list_.SetRowPrice(static_cast<int>(list_.Rows().size()) - 1, total.cost / (item.kilograms / 1000.0));
+    for (const Section& section : sections_) {
+        const CutJob& job = section.solved;
+        const CutPlan& plan = section.plan;
+        if (!plan.found) continue;
+        for (std::size_t i = 0; i < plan.perStock.size(); ++i) {
+            const StockTotal& total = plan.perStock[i];
+            if (total.bars == 0) continue;
+            Weighing item;
+            item.calculator = job.section.empty() ? "下料原料" : job.section;
+            item.size = PlainNumber(total.length, 1) + " mm";
+            item.quantity = std::to_string(total.bars) + " 根";
+            item.kilograms = total.length / 1000.0 * total.bars * job.kilogramsPerMetre;
+            list_.Add(item, time);
+            const bool ownPrice = i < job.stock.size() && job.stock[i].price;
+            if (item.kilograms > 0 && (ownPrice || job.pricePerTonne != list_.DefaultPrice()))
+                list_.SetRowPrice(static_cast<int>(list_.Rows().size()) - 1, total.cost / (item.kilograms / 1000.0));
+        }
     }
     surface_.SetText(IDC_CUT_TOTAL, surface_.Text(IDC_CUT_TOTAL) + "  (已加入重量清单)");
 }
 
-std::string CCutPlanDlg::PlanTabText() const {
-    std::string text;
-    for (std::size_t i = 0; i < 4; ++i) text += std::string(i ? "\t" : "") + kPlanColumns[i];
-    text += "\r\n";
-    for (const std::vector<std::string>& row : PlanTable()) {
-        for (std::size_t i = 0; i < row.size(); ++i) text += (i ? "\t" : "") + row[i];
-        text += "\r\n";
-    }
-    for (const std::string& line : TotalLines()) text += line + "\r\n";
-    return text;
-}
+std::string CCutPlanDlg::PlanTabText() const { return CutJobPlanText(SheetSections(), '\t'); }
 
-std::string CCutPlanDlg::PlanCsvText() const {
-    std::string text = "\xEF\xBB\xBF";
-    for (std::size_t i = 0; i < 4; ++i) text += std::string(i ? "," : "") + CsvField(kPlanColumns[i]);
-    text += "\r\n";
-    for (const std::vector<std::string>& row : PlanTable()) {
-        for (std::size_t i = 0; i < row.size(); ++i) text += (i ? "," : "") + CsvField(row[i]);
-        text += "\r\n";
-    }
-    for (const std::string& line : TotalLines()) text += CsvField(line) + "\r\n";
-    return text;
-}
+std::string CCutPlanDlg::PlanCsvText() const { return CutJobPlanText(SheetSections(), ','); }
 
 void CCutPlanDlg::OnExport() {
-    if (!plan_.found) return;
+    if (!AnyPlan()) return;
     ExportOrSay(exports_, surface_, kExportName, PlanCsvText());
+}
+
+// The job's sections: choosing one shows it to edit, with its plan.
+void CCutPlanDlg::ShowSections() {
+    surface_.ClearItems(IDC_CUT_SECTIONS);
+    for (const Section& section : sections_) {
+        double pieces = 0;
+        for (const PieceRow& row : section.job.pieces) pieces += row.count;
+        surface_.AddRow(IDC_CUT_SECTIONS, {section.job.section.empty() ? "(未命名)" : section.job.section,
+                                           PlainNumber(pieces)});
+    }
+    surface_.SetSelection(IDC_CUT_SECTIONS, current_);
+}
+
+void CCutPlanDlg::OnSectionSelected() {
+    const int row = surface_.Selection(IDC_CUT_SECTIONS);
+    if (row < 0 || row >= SectionCount() || row == current_) return;
+    current_ = row;
+    ShowJob();
+    ShowPlan();
+}
+
+// A new section takes the calculator in use when there is one (else it is typed), and the
+// saw's kerf, the trim, the reusable length and the price of the section shown.
+void CCutPlanDlg::OnAddSection() {
+    if (solving_) return Say("正在计算方案, 请稍候或先停止。");
+    Section section;
+    const CutJob& from = Cur();
+    section.job.kerf = from.kerf;
+    section.job.trim = from.trim;
+    section.job.reusableLength = from.reusableLength;
+    section.job.pricePerTonne = from.pricePerTonne;
+    if (const std::optional<CurrentMaterial> material =
+            services_.currentMaterial ? services_.currentMaterial() : std::nullopt) {
+        section.job.section = material->section;
+        section.job.kilogramsPerMetre = material->kilogramsPerMetre;
+    }
+    sections_.push_back(section);
+    current_ = SectionCount() - 1;
+    ShowSections();
+    ShowJob();
+    ShowPlan();
+    Save();
+}
+
+void CCutPlanDlg::OnRemoveSection() {
+    if (solving_) return Say("正在计算方案, 请稍候或先停止。");
+    const int row = surface_.Selection(IDC_CUT_SECTIONS);
+    if (row < 0 || row >= SectionCount()) return Say("请先在材料表中选中一行。");
+    if (SectionCount() == 1) {
+        sections_[0] = Section();  // a job has a section to type into
+        sections_[0].job.pricePerTonne = list_.DefaultPrice();
+    } else {
+        sections_.erase(sections_.begin() + row);
+    }
+    current_ = std::min(row, SectionCount() - 1);
+    ShowSections();
+    ShowJob();
+    ShowPlan();
+    Save();
 }
 
 }  // namespace mw

@@ -9,6 +9,7 @@
 
 #include "cutplan/CutJob.h"
 #include "cutplan/CutPlan.h"
+#include "cutplan/CutPlanReport.h"
 #include "kit/Clipboard.h"
 #include "kit/ControlSurface.h"
 #include "kit/ExportFiles.h"
@@ -51,15 +52,34 @@ public:
     void OnProgress(double share);
     void OnSolved(const CutPlan& plan);
 
-    const CutJob& Job() const { return job_; }
-    const CutPlan& Plan() const { return plan_; }
+    // The section being edited, and its plan (the diagram's).
+    const CutJob& Job() const { return sections_[current_].job; }
+    const CutPlan& Plan() const { return sections_[current_].plan; }
+    int SectionCount() const { return static_cast<int>(sections_.size()); }
+    int CurrentSection() const { return current_; }
     bool Solving() const { return solving_; }
 
-    // The plan for the clipboard (tab-separated) and as a CSV file.
+    // Every section as planned, in the job's order (a section not yet planned has no plan).
+    std::vector<CutSheetSection> SheetSections() const;
+
+    // The plans of the whole job for the clipboard (tab-separated) and as a CSV file.
     std::string PlanTabText() const;
     std::string PlanCsvText() const;
 
 private:
+    struct Section {
+        CutJob job;
+        CutJob solved;  // the job its plan is for
+        CutPlan plan;
+    };
+
+    CutJob& Cur() { return sections_[current_].job; }
+    void OnSectionSelected();
+    void OnAddSection();
+    void OnRemoveSection();
+    void ShowSections();
+    void StartSection();
+    bool AnyPlan() const;
     void OnTakeCurrent();
     void OnField(int id);
     void OnAddStock();
@@ -79,8 +99,6 @@ private:
     void Save();
     void Say(const std::string& text);
     void SetSolving(bool solving);
-    std::vector<std::vector<std::string>> PlanTable() const;
-    std::vector<std::string> TotalLines() const;
 
     ControlSurface& surface_;
     CutJobFile& file_;
@@ -91,9 +109,10 @@ private:
     CutSolveRunner& runner_;
     CutPlanServices services_;
 
-    CutJob job_;
-    CutJob solvedJob_;  // the job the plan is for
-    CutPlan plan_;
+    std::vector<Section> sections_{1};  // never empty
+    int current_ = 0;
+    int solvingSection_ = 0;  // while solving: the section the runner works on
+    bool cancelled_ = false;
     bool solving_ = false;
     bool showing_ = false;  // the window writes its own fields: no change to save
     bool saved_ = true;

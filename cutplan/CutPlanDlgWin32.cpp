@@ -42,7 +42,7 @@ void CutPlanDlgWindow::Join() {
 
 void CutPlanDlgWindow::OnInit() {
     clipboard_.SetOwner(Hwnd());
-    for (int id : {IDC_CUT_STOCK_LIST, IDC_CUT_PIECE_LIST, IDC_CUT_RESULT})
+    for (int id : {IDC_CUT_STOCK_LIST, IDC_CUT_PIECE_LIST, IDC_CUT_RESULT, IDC_CUT_SECTIONS})
         SendDlgItemMessageW(Hwnd(), id, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETRANGE32, 0, kProgressRange);
     logic_.OnInitDialog();
@@ -52,10 +52,15 @@ bool CutPlanDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
     switch (message) {
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == IDC_CUT_PIECE_LIST && header->code == LVN_ITEMCHANGED) {
+            if ((header->idFrom == IDC_CUT_PIECE_LIST || header->idFrom == IDC_CUT_SECTIONS) &&
+                header->code == LVN_ITEMCHANGED) {
                 const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
-                if ((change->uNewState ^ change->uOldState) & LVIS_SELECTED && (change->uNewState & LVIS_SELECTED))
-                    logic_.OnCommand(IDC_CUT_PIECE_LIST, Notify::SelChange);
+                if ((change->uNewState ^ change->uOldState) & LVIS_SELECTED && (change->uNewState & LVIS_SELECTED)) {
+                    logic_.OnCommand(static_cast<int>(header->idFrom), Notify::SelChange);
+                    // The diagram follows the section chosen.
+                    if (header->idFrom == IDC_CUT_SECTIONS)
+                        InvalidateRect(GetDlgItem(Hwnd(), IDC_CUT_DIAGRAM), nullptr, TRUE);
+                }
                 result = 0;
                 return true;
             }

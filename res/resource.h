@@ -261,6 +261,9 @@
 #define IDC_CUT_ADD_LIST          1326
 #define IDC_CUT_COPY              1327
 #define IDC_CUT_EXPORT            1328
+#define IDC_CUT_SECTIONS          1340
+#define IDC_CUT_SECTION_ADD       1341
+#define IDC_CUT_SECTION_REMOVE    1342
 
 // Commands
 #define IDM_EXIT            32771

@@ -182,3 +182,84 @@ TEST(CutJobFile, KeepsTheJobWholeAndSetsADamagedOneAside) {
 
 }  // namespace
 }  // namespace mw
+
+namespace mw {
+namespace {
+
+TEST(CutJobSections, SeveralSectionsReadBackAndOneSectionIsWrittenAsBefore) {
+    CutJob angle, channel;
+    angle.section = "角钢 ∠50×5";
+    angle.kilogramsPerMetre = 3.77;
+    angle.kerf = 3;
+    angle.stock = {StockRow(6000, 4.0)};
+    angle.pieces = {{2350, 3}, {1200, 2}};
+    channel.kilogramsPerMetre = 10;  // unnamed: still a section of its own
+    channel.reusableLength = 800;
+    channel.stock = {StockRow(9000, {}, 250.0)};
+    channel.pieces = {{4000, 2}};
+    const std::vector<CutJob> job = {angle, channel, angle};
+    const std::string text = CutJobSectionsText(job);
+    std::vector<CutJob> back;
+    std::string error;
+    bool named = false;
+    ASSERT_TRUE(ParseCutJobSections(text, back, error, &named)) << error;
+    EXPECT_TRUE(named);
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(CutJobSectionsText(back), text);
+    EXPECT_EQ(back[1].section, "");
+    EXPECT_EQ(back[1].reusableLength, 800);
+    EXPECT_EQ(back[2].pieces.size(), 2u);
+    EXPECT_EQ(back[0].stock[0].count, 4);
+
+    // One section: the very text of a single job, which old versions read.
+    EXPECT_EQ(CutJobSectionsText({angle}), CutJobText(angle));
+    CutJob old;
+    ASSERT_TRUE(ParseCutJob(CutJobSectionsText({angle}), old, error));
+    EXPECT_EQ(old.pieces.size(), 2u);
+}
+
+TEST(CutJobSections, OldJobsAndCommandFilesReadAsOneSectionAndFaultsNameTheFileLine) {
+    std::vector<CutJob> back;
+    std::string error;
+    bool named = true;
+    // A command file without any section line, and an old saved job with its name after some rows.
+    ASSERT_TRUE(ParseCutJobSections("stock 6000\npiece 1000 2\n", back, error, &named));
+    EXPECT_FALSE(named);
+    ASSERT_EQ(back.size(), 1u);
+    ASSERT_TRUE(ParseCutJobSections("kerf 2\nsection 扁钢\nstock 6000\npiece 1000 2\n", back, error, &named));
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0].section, "扁钢");
+    EXPECT_EQ(back[0].kerf, 2);
+
+    ASSERT_TRUE(ParseCutJobSections("section A\npiece 1 1\nsection B\n\npiece 2 2\n", back, error));
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[1].pieces[0].line, 5);  // the file's line
+    EXPECT_FALSE(ParseCutJobSections("section A\npiece 1 1\nsection B\nstock x\n", back, error));
+    EXPECT_EQ(error, "第4行: “x”不是数字");
+    EXPECT_TRUE(back.empty());
+}
+
+TEST(CutJobSections, TheWindowsFileKeepsEverySection) {
+    MemoryFileSystem files;
+    CutJobFile file(files, "/app/CutJobKq.txt");
+    std::vector<CutJob> job(2);
+    job[0].section = "A";
+    job[1].section = "B";
+    job[1].pieces = {{1000, 1}, {900, 2}};
+    ASSERT_TRUE(file.Save(job));
+    std::vector<CutJob> back;
+    std::string aside;
+    ASSERT_TRUE(file.Load(back, aside));
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[1].pieces[1].line, 2);  // rows named by their place in the window's table
+    files.files.erase("/app/CutJobKq.txt");
+    ASSERT_TRUE(file.Load(back, aside));
+    EXPECT_EQ(back.size(), 1u);  // no file: one empty section to type into
+    files.files["/app/CutJobKq.txt"] = "section A\nsection B\npiece\n";
+    EXPECT_FALSE(file.Load(back, aside));
+    EXPECT_EQ(back.size(), 1u);
+    EXPECT_NE(aside.find(".damaged"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mw

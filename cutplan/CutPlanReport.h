@@ -1,0 +1,39 @@
+// A job's plans in words: each section's rows and totals, the totals of the whole job, and the
+// sections as the cutting sheet reads them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cutplan/CutJob.h"
+#include "cutplan/CutPlan.h"
+
+namespace mw {
+
+// One section of a planned job as a printed sheet needs it.
+struct CutSheetSection {
+    std::string name;
+    double kilogramsPerMetre = 0;
+    double kerf = 0;  // mm
+    double trim = 0;  // mm
+    double reusableLength = 0;  // mm
+    CutPlan plan;     // `found` false when the section has no plan
+};
+
+// "1200×3 + 800": equal pieces grouped, longest first as the plan lists them.
+std::string CutPiecesText(const std::vector<double>& pieces);
+
+// The plan's rows: bars, stock length, pieces, offcut.
+std::vector<std::vector<std::string>> CutPlanRows(const CutPlan& plan);
+// The plan's totals: bars of each length with the bound, amounts, reusable offcuts.
+std::vector<std::string> CutPlanTotalLines(const CutPlan& plan);
+
+// The totals of the job's sections that have a plan: bars of each length, weight, cost, waste.
+// Empty when fewer than two sections have one.
+std::string CutJobTotalLine(const std::vector<CutSheetSection>& sections);
+
+// The whole job for the clipboard (`separator` '\t', CSV fields unquoted) or a CSV file (','):
+// a single section as before; several each after a line naming it, then the job's totals.
+std::string CutJobPlanText(const std::vector<CutSheetSection>& sections, char separator);
+
+}  // namespace mw
