@@ -258,7 +258,8 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
         case kToolCutPlanDlg:
             return std::make_unique<CutPlanDlgWindow>(
                 std::move(onClosed), PathBesideExecutable(ExecutablePath(), kCutJobFile.name), weights_,
-                CutPlanServices{[this] { return logic_.ShownMaterial(); }, [this] { return logic_.NowText(); }});
+                CutPlanServices{[this] { return logic_.ShownMaterial(); }, [this] { return logic_.NowText(); }, nullptr,
+                                &settings_.Store()});
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
     }
 }

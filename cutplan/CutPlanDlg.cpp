@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cutplan/RecentCutJobs.h"
 #include "expr/CalcExpression.h"
 #include "kit/Captions.h"
 #include "res/resource.h"
@@ -56,6 +57,8 @@ void CCutPlanDlg::OnInitDialog() {
     for (std::size_t i = 0; i < jobs.size(); ++i) sections_[i].job = jobs[i];
     current_ = 0;
     if (Cur().pricePerTonne == 0) Cur().pricePerTonne = list_.DefaultPrice();
+    if (services_.settings) jobPath_ = RecentCutJobs(*services_.settings).OpenPath();
+    ShowJobFile();
     ShowSections();
     ShowJob();
     SetSolving(false);
@@ -75,6 +78,10 @@ void CCutPlanDlg::OnCommand(int id, Notify what) {
         case IDC_CUT_SECTIONS:     if (what == Notify::SelChange) OnSectionSelected(); break;
         case IDC_CUT_SECTION_ADD:  if (what == Notify::Click) OnAddSection(); break;
         case IDC_CUT_SECTION_REMOVE: if (what == Notify::Click) OnRemoveSection(); break;
+        case IDC_CUT_JOB_NEW:      if (what == Notify::Click) OnNewJob(); break;
+        case IDC_CUT_JOB_OPEN:     if (what == Notify::Click) OnOpenJob(); break;
+        case IDC_CUT_JOB_SAVE_AS:  if (what == Notify::Click) OnSaveJobAs(); break;
+        case IDC_CUT_RECENT:       if (what == Notify::SelChange) OnRecentJob(); break;
         case IDC_CUT_STOCK_ADD:    if (what == Notify::Click) OnAddStock(); break;
         case IDC_CUT_STOCK_REMOVE: if (what == Notify::Click) OnRemoveStock(); break;
         case IDC_CUT_PIECE_LIST:   if (what == Notify::SelChange) OnPieceSelected(); break;
@@ -139,6 +146,7 @@ void CCutPlanDlg::Save() {
     std::vector<CutJob> jobs;
     for (const Section& section : sections_) jobs.push_back(section.job);
     saved_ = file_.Save(jobs);
+    modified_ = true;
     if (saved_ != was && !solving_) ShowPlan();  // the totals line says when the file cannot be written
 }
 
@@ -333,10 +341,9 @@ void CCutPlanDlg::ShowPlan() {
     } else if (!plan.message.empty()) {
         total = "没有方案: " + plan.message;
     }
-    const std::string job = CutJobTotalLine(SheetSections());
-    if (!job.empty()) total += (total.empty() ? "" : "\n") + job;
     if (!saved_) total += (total.empty() ? "" : "  ") + std::string("(任务文件无法写入)");
     surface_.SetText(IDC_CUT_TOTAL, total);
+    surface_.SetText(IDC_CUT_JOB_TOTAL, CutJobTotalLine(SheetSections()));
     const bool any = AnyPlan();
     surface_.SetEnabled(IDC_CUT_ADD_LIST, any);
     surface_.SetEnabled(IDC_CUT_COPY, any);
@@ -380,66 +387,6 @@ std::string CCutPlanDlg::PlanCsvText() const { return CutJobPlanText(SheetSectio
 void CCutPlanDlg::OnExport() {
     if (!AnyPlan()) return;
     ExportOrSay(exports_, surface_, kExportName, PlanCsvText());
-}
-
-// The job's sections: choosing one shows it to edit, with its plan.
-void CCutPlanDlg::ShowSections() {
-    surface_.ClearItems(IDC_CUT_SECTIONS);
-    for (const Section& section : sections_) {
-        double pieces = 0;
-        for (const PieceRow& row : section.job.pieces) pieces += row.count;
-        surface_.AddRow(IDC_CUT_SECTIONS, {section.job.section.empty() ? "(未命名)" : section.job.section,
-                                           PlainNumber(pieces)});
-    }
-    surface_.SetSelection(IDC_CUT_SECTIONS, current_);
-}
-
-void CCutPlanDlg::OnSectionSelected() {
-    const int row = surface_.Selection(IDC_CUT_SECTIONS);
-    if (row < 0 || row >= SectionCount() || row == current_) return;
-    current_ = row;
-    ShowJob();
-    ShowPlan();
-}
-
-// A new section takes the calculator in use when there is one (else it is typed), and the
-// saw's kerf, the trim, the reusable length and the price of the section shown.
-void CCutPlanDlg::OnAddSection() {
-    if (solving_) return Say("正在计算方案, 请稍候或先停止。");
-    Section section;
-    const CutJob& from = Cur();
-    section.job.kerf = from.kerf;
-    section.job.trim = from.trim;
-    section.job.reusableLength = from.reusableLength;
-    section.job.pricePerTonne = from.pricePerTonne;
-    if (const std::optional<CurrentMaterial> material =
-            services_.currentMaterial ? services_.currentMaterial() : std::nullopt) {
-        section.job.section = material->section;
-        section.job.kilogramsPerMetre = material->kilogramsPerMetre;
-    }
-    sections_.push_back(section);
-    current_ = SectionCount() - 1;
-    ShowSections();
-    ShowJob();
-    ShowPlan();
-    Save();
-}
-
-void CCutPlanDlg::OnRemoveSection() {
-    if (solving_) return Say("正在计算方案, 请稍候或先停止。");
-    const int row = surface_.Selection(IDC_CUT_SECTIONS);
-    if (row < 0 || row >= SectionCount()) return Say("请先在材料表中选中一行。");
-    if (SectionCount() == 1) {
-        sections_[0] = Section();  // a job has a section to type into
-        sections_[0].job.pricePerTonne = list_.DefaultPrice();
-    } else {
-        sections_.erase(sections_.begin() + row);
-    }
-    current_ = std::min(row, SectionCount() - 1);
-    ShowSections();
-    ShowJob();
-    ShowPlan();
-    Save();
 }
 
 }  // namespace mw

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "cutplan/CutJob.h"
+#include "cutplan/CutJobFiles.h"
 #include "cutplan/CutPlan.h"
 #include "cutplan/CutPlanReport.h"
 #include "kit/Clipboard.h"
 #include "kit/ControlSurface.h"
 #include "kit/ExportFiles.h"
 #include "pages/PageHost.h"
+#include "settings/ProfileStore.h"
 #include "tools/WeightList.h"
 
 namespace mw {
@@ -38,6 +40,8 @@ public:
 struct CutPlanServices {
     std::function<std::optional<CurrentMaterial>()> currentMaterial;
     std::function<std::string()> now;  // local time as the weight list records it
+    CutJobFiles* jobFiles = nullptr;   // 打开 and 另存为 (none: the buttons say so)
+    ProfileStore* settings = nullptr;  // the recent job files
 };
 
 class CCutPlanDlg : public CommandTarget {
@@ -78,6 +82,14 @@ private:
     void OnAddSection();
     void OnRemoveSection();
     void ShowSections();
+    void ShowJobFile();
+    void OnNewJob();
+    void OnOpenJob();
+    void OnSaveJobAs();
+    void OnRecentJob();
+    bool MayReplaceJob();
+    void OpenJobFile(const std::string& path);
+    void SetJob(std::vector<CutJob> jobs, const std::string& path);
     void StartSection();
     bool AnyPlan() const;
     void OnTakeCurrent();
@@ -116,6 +128,8 @@ private:
     bool solving_ = false;
     bool showing_ = false;  // the window writes its own fields: no change to save
     bool saved_ = true;
+    std::string jobPath_;     // the job file the job came from or was saved as; empty for a new job
+    bool modified_ = false;   // changed since it was opened or saved as
 };
 
 }  // namespace mw

@@ -19,6 +19,11 @@ constexpr LPARAM kSolveFailed = 1;
 constexpr double kSolveSeconds = 2.0;
 constexpr int kProgressRange = 1000;
 
+CutPlanServices WithJobFiles(CutPlanServices services, CutJobFiles& files) {
+    services.jobFiles = &files;
+    return services;
+}
+
 const COLORREF kPieceColours[] = {RGB(120, 170, 230), RGB(140, 200, 140), RGB(230, 190, 110), RGB(200, 150, 210)};
 
 }  // namespace
@@ -27,7 +32,8 @@ CutPlanDlgWindow::CutPlanDlgWindow(std::function<void()> onClosed, const std::st
                                    CutPlanServices services)
     : ToolWindowFrame(std::move(onClosed)),
       jobFile_(files_, jobPath),
-      logic_(Surface(), jobFile_, list, clipboard_, *this, exports_, *this, std::move(services)) {
+      logic_(Surface(), jobFile_, list, clipboard_, *this, exports_, *this,
+             WithJobFiles(std::move(services), jobFiles_)) {
     SetLogic(&logic_);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "cutplan/CutJobFilesWin32.h"
 #include "cutplan/CutPlanDlg.h"
 #include "kit/ClipboardWin32.h"
 #include "kit/ToolWindowWin32.h"
@@ -38,6 +39,7 @@ private:
     CutJobFile jobFile_;
     Win32Clipboard clipboard_;
     Win32ExportFiles exports_{*this};
+    Win32CutJobFiles jobFiles_{*this};
     CCutPlanDlg logic_;
 
     // The solving thread: it touches no window, only posts to this one. The plan it leaves in

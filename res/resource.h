@@ -264,6 +264,12 @@
 #define IDC_CUT_SECTIONS          1340
 #define IDC_CUT_SECTION_ADD       1341
 #define IDC_CUT_SECTION_REMOVE    1342
+#define IDC_CUT_JOB_NAME          1343
+#define IDC_CUT_JOB_NEW           1344
+#define IDC_CUT_JOB_OPEN          1345
+#define IDC_CUT_JOB_SAVE_AS       1346
+#define IDC_CUT_RECENT            1347
+#define IDC_CUT_JOB_TOTAL         1348
 
 // Commands
 #define IDM_EXIT            32771

@@ -37,6 +37,22 @@ struct InlineRunner : CutSolveRunner {
     bool hold = false;
 };
 
+// The open and save dialogs answer as set; the files are the fixture's memory.
+struct FakeJobFiles : CutJobFiles {
+    explicit FakeJobFiles(MemoryFileSystem& files) : files(files) {}
+    std::optional<std::string> AskOpenPath() override { return openAnswer; }
+    std::optional<std::string> AskSavePath(const std::string& suggestedName) override {
+        suggested = suggestedName;
+        return saveAnswer;
+    }
+    bool Exists(const std::string& path) override { return files.Exists(path); }
+    bool Read(const std::string& path, std::string& bytes) override { return files.ReadFile(path, bytes); }
+    bool Write(const std::string& path, const std::string& bytes) override { return files.ReplaceWhole(path, bytes); }
+    MemoryFileSystem& files;
+    std::optional<std::string> openAnswer, saveAnswer;
+    std::string suggested;
+};
+
 struct CutPlanDlg : testing::Test, MainWindowFixture {
     CutPlanDlg() {
         Start();
@@ -46,7 +62,8 @@ struct CutPlanDlg : testing::Test, MainWindowFixture {
         window = std::make_unique<CCutPlanDlg>(on, jobFile, weights, cutClipboard, paste, exports,
                                                runner,
                                                CutPlanServices{[this] { return dlg.ShownMaterial(); },
-                                                               [this] { return dlg.NowText(); }});
+                                                               [this] { return dlg.NowText(); }, &jobDialogs,
+                                                               &settings.Store()});
         runner.window = window.get();
         on.Bind(window.get());
         window->OnInitDialog();
@@ -70,6 +87,7 @@ struct CutPlanDlg : testing::Test, MainWindowFixture {
     FakeExports exports;
     InlineRunner runner;
     CutJobFile jobFile{files, kJobPath};
+    FakeJobFiles jobDialogs{files};
     std::unique_ptr<CCutPlanDlg> cut;
 };
 

@@ -47,10 +47,10 @@ TEST_F(CutPlanSections, TwoSectionsFromPagesOneAndTwoArePlannedTotalledListedAnd
     ASSERT_TRUE(jobFile.Load(jobs, aside));
     ASSERT_EQ(jobs.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(CheckCutPlan(jobs[i], sheet[i].plan), "") << i;
-    // The section shown is the second: its plan, and the job's totals below its own.
+    // The section shown is the second: its plan; the job's totals beside.
     EXPECT_EQ(cutSurface.ItemCount(IDC_CUT_RESULT), 1);
     EXPECT_EQ(cutSurface.CellText(IDC_CUT_RESULT, 0, 2), "4400×2");
-    const std::string total = cutSurface.Text(IDC_CUT_TOTAL);
+    const std::string total = cutSurface.Text(IDC_CUT_JOB_TOTAL);
     const double kilograms = sheet[0].plan.boughtKilograms + sheet[1].plan.boughtKilograms;
     EXPECT_NE(total.find("全部 2 种材料: 共 " + std::to_string(sheet[0].plan.bars + 1) + " 根 (9000 mm × 1 根, 6000 mm × " +
                          std::to_string(sheet[0].plan.bars) + " 根)  购入 " + PlainNumber(kilograms, 2) + " kg"),
@@ -105,7 +105,7 @@ TEST_F(CutPlanSections, AFaultySectionIsNamedAndShownAndTypedSectionsAreRemoved)
     EXPECT_EQ(cut->Job().section, "扁钢 40×4");
     cutSurface.Click(IDC_CUT_SOLVE);
     EXPECT_TRUE(cut->Plan().found);
-    EXPECT_EQ(cutSurface.Text(IDC_CUT_TOTAL).find("全部"), std::string::npos);  // one section: its totals only
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_JOB_TOTAL), "");  // one section: its totals only
     // The last section removed leaves an empty one to type into.
     cutSurface.Click(IDC_CUT_SECTION_REMOVE);
     EXPECT_EQ(cut->SectionCount(), 1);

@@ -1,0 +1,128 @@
+// A cutting job of two sections in the real program: an angle from page one and a tube from
+// page two, planned together with the job's totals, and both back after a restart.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "res/resource.h"
+#include "tests/e2e/support/AppUnderTest.h"
+
+namespace mw::e2e {
+namespace {
+
+constexpr int kFileDialogName = 1148;  // the file name box of the open and save dialogs
+
+// Types `path` into the open or save dialog that `click` opens over the window, and confirms.
+bool ThroughFileDialog(HWND cut, int click, const std::wstring& path) {
+    PostClick(cut, click);
+    HWND dialog = OwnedDialog(cut, 10000);
+    if (!dialog) return false;
+    SetText(dialog, kFileDialogName, Narrow(path));
+    PostClick(dialog, IDOK);
+    return WaitUntil([&] { return !IsWindow(dialog); }, 10000);
+}
+
+RECT TabItemRect(HWND tab, int index) {
+    RECT r = {};
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tab));
+    if (!process) return r;
+    if (void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE)) {
+        if (SendMessageW(tab, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)))
+            ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return r;
+}
+
+// The tab clicked as the mouse would, so that the page shown is the one the job takes from.
+void ClickTab(HWND main, int index) {
+    HWND tab = GetDlgItem(main, IDC_TAB);
+    const RECT item = TabItemRect(tab, index);
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(tab, WM_LBUTTONUP, 0, at);
+}
+
+HWND OpenCutPlan(HWND main, AppUnderTest& app) {
+    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Command(main, IDM_CUTPLAN);
+    return app.WaitForWindow("下料优化", 5000);
+}
+
+void AddRow(HWND cut, int lengthEdit, const char* length, int countEdit, const char* count, int button) {
+    SetText(cut, lengthEdit, length);
+    SetText(cut, countEdit, count);
+    Click(cut, button);
+}
+
+TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARestart) {
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    HWND page1 = ChildDialogWith(r.main, IDC_ANGLE_LENGTH);
+    ASSERT_NE(page1, nullptr);
+    SetText(page1, IDC_ANGLE_LENGTH, "6000");
+    HWND cut = OpenCutPlan(r.main, r.app);
+    ASSERT_NE(cut, nullptr);
+    Click(cut, IDC_CUT_TAKE);
+    const std::string angle = Text(cut, IDC_CUT_SECTION);
+    EXPECT_EQ(angle.find("角钢"), 0u) << angle;
+    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
+    AddRow(cut, IDC_CUT_PIECE_LENGTH, "2350", IDC_CUT_PIECE_COUNT, "5", IDC_CUT_PIECE_ADD);
+
+    ClickTab(r.main, 1);
+    HWND page2 = ChildDialogWith(r.main, IDC_TUBE_LENGTH);
+    ASSERT_NE(page2, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(page2) != FALSE; }, 3000));
+    SetText(page2, IDC_TUBE_LENGTH, "6000");
+    Click(cut, IDC_CUT_SECTION_ADD);
+    const std::string tube = Text(cut, IDC_CUT_SECTION);
+    EXPECT_EQ(tube.find("方管"), 0u) << tube;
+    EXPECT_EQ(ItemCount(cut, IDC_CUT_PIECE_LIST), 0);
+    AddRow(cut, IDC_CUT_STOCK_LENGTH, "9000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
+    AddRow(cut, IDC_CUT_PIECE_LENGTH, "1800", IDC_CUT_PIECE_COUNT, "7", IDC_CUT_PIECE_ADD);
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_SECTIONS), 2);
+    EXPECT_EQ(CellText(cut, IDC_CUT_SECTIONS, 0, 0), angle);
+    EXPECT_EQ(CellText(cut, IDC_CUT_SECTIONS, 1, 0), tube);
+
+    Click(cut, IDC_CUT_SOLVE);
+    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 60000));
+    const std::string total = Text(cut, IDC_CUT_JOB_TOTAL);
+    EXPECT_NE(total.find("全部 2 种材料: 共 5 根 (9000 mm × 2 根, 6000 mm × 3 根)"), std::string::npos) << total;
+    EXPECT_EQ(CellText(cut, IDC_CUT_RESULT, 0, 1), "9000");  // the tube's plan, the section shown
+    SaveScreenshot(cut, "cut-job-two-sections");
+
+    // Saved as a file of its own, which names the job.
+    const std::wstring file = r.app.Folder() + L"\\框架.txt";
+    ASSERT_TRUE(ThroughFileDialog(cut, IDC_CUT_JOB_SAVE_AS, file));
+    ASSERT_TRUE(WaitUntil([&] { return ReadBytes(file).find("section " + tube) != std::string::npos; }, 10000));
+    EXPECT_EQ(Text(cut, IDC_CUT_JOB_NAME), "任务: 框架");
+
+    r.app.Kill();
+    ASSERT_TRUE(r.app.Start());
+    HWND main = r.app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    cut = OpenCutPlan(main, r.app);
+    ASSERT_NE(cut, nullptr);
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_SECTIONS), 2);
+    EXPECT_EQ(Text(cut, IDC_CUT_SECTION), angle);
+    EXPECT_EQ(CellText(cut, IDC_CUT_SECTIONS, 1, 0), tube);
+    EXPECT_EQ(CellText(cut, IDC_CUT_PIECE_LIST, 0, 0), "2350");
+    EXPECT_EQ(Text(cut, IDC_CUT_JOB_NAME), "任务: 框架");
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_RECENT), 1);
+    EXPECT_EQ(ItemText(cut, IDC_CUT_RECENT, 0), Narrow(file));
+
+    // A new job, then the file opened again: both sections back from it.
+    Click(cut, IDC_CUT_JOB_NEW);
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_SECTIONS), 1);
+    EXPECT_EQ(ItemCount(cut, IDC_CUT_PIECE_LIST), 0);
+    ASSERT_TRUE(ThroughFileDialog(cut, IDC_CUT_JOB_OPEN, file));
+    ASSERT_TRUE(WaitUntil([&] { return ItemCount(cut, IDC_CUT_SECTIONS) == 2; }, 10000));
+    EXPECT_EQ(CellText(cut, IDC_CUT_SECTIONS, 1, 0), tube);
+}
+
+}  // namespace
+}  // namespace mw::e2e
