@@ -36,12 +36,13 @@ std::vector<DiagramRow> LayoutCutDiagram(const CutPlan& plan, int width, int hei
         for (double piece : pattern.pieces) sum += piece;
         const double between = pattern.pieces.empty() ? 0 : std::max(0.0, (used - sum) / pattern.pieces.size());
         double at = 0;
-        for (double piece : pattern.pieces) {
+        for (std::size_t k = 0; k < pattern.pieces.size(); ++k) {
+            const double piece = pattern.pieces[k];
             at += between;
-            row.pieces.push_back({x(at), x(at + piece), PlainNumber(piece, 1)});
+            row.pieces.push_back({x(at), x(at + piece), PlainNumber(piece, 1), PieceMark(pattern, k)});
             at += piece;
         }
-        row.offcut = {x(used), row.barRight, pattern.offcut > 0 ? PlainNumber(pattern.offcut, 1) : std::string()};
+        row.offcut = {x(used), row.barRight, pattern.offcut > 0 ? PlainNumber(pattern.offcut, 1) : std::string(), ""};
         rows.push_back(row);
     }
     return rows;

@@ -14,6 +14,7 @@ namespace mw {
 struct DiagramSegment {
     int left = 0, right = 0;
     std::string label;
+    std::string mark;  // drawn after the label where both fit
 };
 struct DiagramRow {
     int top = 0, bottom = 0;

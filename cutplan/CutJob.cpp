@@ -73,6 +73,17 @@ std::string Decimals(const std::string& what) {
 
 }  // namespace
 
+std::string CleanMark(const std::string& text) {
+    std::string mark;
+    for (char c : text) {
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+        if (c == ' ' && (mark.empty() || mark.back() == ' ')) continue;
+        mark += c;
+    }
+    while (!mark.empty() && mark.back() == ' ') mark.pop_back();
+    return mark;
+}
+
 int LengthDecimals(double mm) {
     double scale = 1;
     for (int d = 0; d <= kMaxLengthDecimals; ++d, scale *= 10) {
@@ -137,6 +148,8 @@ std::string CheckCutJob(const CutJob& job) {
         if (!std::isfinite(row.length) || row.length <= 0) return at + "长度必须大于0";
         if (LengthDecimals(row.length) > kMaxLengthDecimals) return Decimals(at + "长度");
         if (!Whole(row.count) || row.count <= 0) return at + "数量必须是正整数";
+        if (row.mark.find('#') != std::string::npos || row.mark != CleanMark(row.mark))
+            return at + "构件号不能含有“#”";
         total += row.count;
         if (total > kMaxPieces) return at + "零件总数不能超过100000";
         if (row.length > kMaxLength || GridUnits(row.length, scale) > longest) return at + "长度" + ShortestNumber(row.length) + "比所有原料的可用长度都长";
@@ -163,9 +176,14 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error) {
             if (!UnescapeField(Trimmed(trimmed.substr(7)), job.section)) return fail("名称中的转义符不对");
             continue;
         }
-        const std::vector<std::string> words = Words(trimmed.substr(0, trimmed.find('#')));
+        std::vector<std::string> words = Words(trimmed.substr(0, trimmed.find('#')));
         if (words.empty()) continue;
-        const std::string& name = words[0];
+        const std::string name = words[0];
+        std::string mark;  // a piece's words after its count
+        if (name == "piece" && words.size() > 3) {
+            for (std::size_t k = 3; k < words.size(); ++k) mark += (k > 3 ? " " : "") + words[k];
+            words.resize(3);
+        }
         std::vector<double> values;
         std::vector<bool> given;
         for (std::size_t k = 1; k < words.size(); ++k) {
@@ -190,8 +208,8 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error) {
             row.line = line;
             job.stock.push_back(row);
         } else if (name == "piece") {
-            if (!needs(2, 2, 2)) return fail("格式为 piece 长度 数量");
-            job.pieces.push_back({values[0], values[1], line});
+            if (!needs(2, 2, 2)) return fail("格式为 piece 长度 数量 [构件号]");
+            job.pieces.push_back({values[0], values[1], line, mark});
         } else if (name == "kerf" || name == "trim" || name == "weight" || name == "price" || name == "reusable") {
             if (!needs(1, 1, 1)) return fail("格式为 " + name + " 数值");
             double& target = name == "kerf" ? job.kerf : name == "trim" ? job.trim
@@ -231,6 +249,11 @@ bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, s
         PieceRow row;
         row.length = length;
         row.count = count;
+        row.mark = cells.size() > 2 ? CleanMark(cells[2]) : "";
+        if (row.mark.find('#') != std::string::npos) {
+            error = "粘贴的第" + std::to_string(line) + "行: 构件号不能含有“#”";
+            return false;
+        }
         pieces.push_back(row);
     }
     if (pieces.empty()) {
@@ -258,7 +281,9 @@ std::string SectionText(const CutJob& job, bool always) {
         if (row.price) text += " " + ShortestNumber(*row.price);
         text += "\r\n";
     }
-    for (const PieceRow& row : job.pieces) text += "piece " + ShortestNumber(row.length) + " " + ShortestNumber(row.count) + "\r\n";
+    for (const PieceRow& row : job.pieces)
+        text += "piece " + ShortestNumber(row.length) + " " + ShortestNumber(row.count) +
+                (row.mark.empty() ? "" : " " + row.mark) + "\r\n";
     return text;
 }
 

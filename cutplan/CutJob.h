@@ -23,10 +23,17 @@ struct StockRow {
 };
 
 struct PieceRow {
+    PieceRow(double length = 0, double count = 0, int line = 0, std::string mark = {})
+        : length(length), count(count), line(line), mark(std::move(mark)) {}
     double length = 0;  // mm
     double count = 0;   // a whole number once checked
     int line = 0;
+    std::string mark;   // the part's mark (构件号), "" for none; kept apart from the same length's other marks
 };
+
+// A mark as typed or pasted, made fit for the job's text: no spaces at its ends, none doubled,
+// a tab as a space.
+std::string CleanMark(const std::string& text);
 
 // Lengths in mm. Each cut takes `kerf`, except after a piece that ends at the bar's end.
 // `trim` is taken once from every bar, in total (the squared end), before any piece.
@@ -44,8 +51,8 @@ struct CutJob {
 // The first fault of the job in the user's terms, naming the row; empty when it can be planned.
 std::string CheckCutJob(const CutJob& job);
 
-// Pieces pasted from a spreadsheet: a row a line, length then count, tab or comma separated
-// (a missing count is one). A first line that is no number is a header. False with the line named.
+// Pieces pasted from a spreadsheet: a row a line, length, count and mark, tab or comma separated
+// (a missing count is one, a missing mark none). A first line that is no number is a header. False with the line named.
 bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, std::string& error);
 
 // Lengths are planned exactly: on a grid of 10^-d mm, d the most decimals any length of the job
@@ -61,7 +68,7 @@ inline std::int64_t GridUnits(double mm, std::int64_t scale) {
 }
 
 // The directives, one a line, `#` starting a comment:
-//   stock LENGTH [COUNT|-] [PRICE]   kerf MM   trim MM   piece LENGTH COUNT
+//   stock LENGTH [COUNT|-] [PRICE]   kerf MM   trim MM   piece LENGTH COUNT [MARK]
 // and for the saved job also: section TEXT, weight KG_PER_M, price YUAN_PER_TONNE, reusable MM.
 // Rows get their file line as `line`. False with `error` naming the line on any fault of form
 // (a value out of range is left to CheckCutJob).

@@ -50,8 +50,8 @@ std::string CheckCutPlan(const CutJob& job, const CutPlan& plan) {
     // pass an overfull bar or fail one that is full to the last hundredth.
     const std::int64_t scale = CutJobScale(job);
     const std::int64_t kerf = GridUnits(job.kerf, scale), trim = GridUnits(job.trim, scale);
-    std::map<double, long long> wanted;
-    for (const PieceRow& row : job.pieces) wanted[row.length] += static_cast<long long>(row.count);
+    std::map<std::pair<double, std::string>, long long> wanted;  // by length and mark
+    for (const PieceRow& row : job.pieces) wanted[{row.length, row.mark}] += static_cast<long long>(row.count);
     std::vector<long long> bars(job.stock.size(), 0);
     for (const CutPattern& pattern : plan.patterns) {
         if (pattern.times < 1) return "a pattern cut no times";
@@ -61,8 +61,10 @@ std::string CheckCutPlan(const CutJob& job, const CutPlan& plan) {
         if (pattern.pieces.empty()) return "a pattern without pieces";
         std::int64_t length = 0;
         double millimetres = 0;
-        for (double piece : pattern.pieces) {
-            auto known = wanted.find(piece);
+        if (!pattern.marks.empty() && pattern.marks.size() != pattern.pieces.size()) return "a pattern's marks are not its pieces'";
+        for (std::size_t i = 0; i < pattern.pieces.size(); ++i) {
+            const double piece = pattern.pieces[i];
+            auto known = wanted.find({piece, PieceMark(pattern, i)});
             if (known == wanted.end()) return "a piece of " + ShortestNumber(piece) + " that the job has not";
             known->second -= pattern.times;
             length += GridUnits(piece, scale) + kerf;
@@ -76,8 +78,10 @@ std::string CheckCutPlan(const CutJob& job, const CutPlan& plan) {
         if (std::fabs(offcut - pattern.offcut) > 1e-6) return "a pattern's offcut is wrong";
         bars[pattern.stock] += pattern.times;
     }
-    for (const auto& [length, left] : wanted)
-        if (left != 0) return "pieces of " + ShortestNumber(length) + (left > 0 ? " missing" : " too many");
+    for (const auto& [piece, left] : wanted)
+        if (left != 0)
+            return "pieces of " + ShortestNumber(piece.first) + (piece.second.empty() ? "" : ":" + piece.second) +
+                   (left > 0 ? " missing" : " too many");
     for (std::size_t t = 0; t < job.stock.size(); ++t)
         if (job.stock[t].count && bars[t] > *job.stock[t].count) return "more bars of " + ShortestNumber(job.stock[t].length) + " than on hand";
     // The totals shown are the patterns' own.
@@ -96,11 +100,53 @@ std::string CheckCutPlan(const CutJob& job, const CutPlan& plan) {
     return "";
 }
 
+void AssignCutMarks(const CutJob& job, CutPlan& plan) {
+    bool marked = false;
+    for (const PieceRow& row : job.pieces) marked = marked || !row.mark.empty();
+    if (!marked) return;
+    // Per length, its marks in the job's order with the pieces not yet given out.
+    std::map<double, std::vector<std::pair<std::string, long long>>> marks;
+    for (const PieceRow& row : job.pieces) {
+        auto& queue = marks[row.length];
+        auto same = std::find_if(queue.begin(), queue.end(), [&](const auto& m) { return m.first == row.mark; });
+        if (same != queue.end()) same->second += static_cast<long long>(row.count);
+        else queue.emplace_back(row.mark, static_cast<long long>(row.count));
+    }
+    std::vector<CutPattern> patterns;
+    for (const CutPattern& pattern : plan.patterns) {
+        for (int bar = 0; bar < pattern.times; ++bar) {
+            CutPattern one = pattern;
+            one.times = 1;
+            one.marks.clear();
+            for (double piece : pattern.pieces) {
+                auto& queue = marks[piece];
+                while (!queue.empty() && queue.front().second == 0) queue.erase(queue.begin());
+                if (queue.empty()) {  // more pieces than the job asks for: the check will say so
+                    one.marks.emplace_back();
+                    continue;
+                }
+                one.marks.push_back(queue.front().first);
+                --queue.front().second;
+            }
+            // Equal bars one after the other stay one pattern.
+            if (!patterns.empty() && patterns.back().stock == one.stock && patterns.back().pieces == one.pieces &&
+                patterns.back().marks == one.marks)
+                ++patterns.back().times;
+            else
+                patterns.push_back(std::move(one));
+        }
+    }
+    plan.patterns = std::move(patterns);
+}
+
 std::string CutPlanText(const CutPlan& plan) {
     std::string text;
     for (const CutPattern& pattern : plan.patterns) {
         text += "pattern " + std::to_string(pattern.times) + " " + ShortestNumber(pattern.stockLength);
-        for (double piece : pattern.pieces) text += " " + ShortestNumber(piece);
+        for (std::size_t i = 0; i < pattern.pieces.size(); ++i) {
+            text += " " + ShortestNumber(pattern.pieces[i]);
+            if (!PieceMark(pattern, i).empty()) text += ":" + PieceMark(pattern, i);
+        }
         text += "\n";
     }
     text += "bars " + std::to_string(plan.bars) + "\n";

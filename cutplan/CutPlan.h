@@ -10,11 +10,16 @@
 namespace mw {
 
 struct CutPattern {
+    CutPattern(int times = 0, int stock = 0, double stockLength = 0, std::vector<double> pieces = {}, double offcut = 0,
+               std::vector<std::string> marks = {})
+        : times(times), stock(stock), stockLength(stockLength), pieces(std::move(pieces)), offcut(offcut),
+          marks(std::move(marks)) {}
     int times = 0;
     int stock = 0;               // row of the job's stock
     double stockLength = 0;      // mm
     std::vector<double> pieces;  // mm, longest first
     double offcut = 0;           // mm left after the last cut; 0 when the last piece ends at the bar's end
+    std::vector<std::string> marks;  // each piece's mark when the job has marks, else empty
 };
 
 struct StockTotal {
@@ -53,7 +58,18 @@ void SumUpCutPlan(const CutJob& job, CutPlan& plan);
 // a length than are on hand); empty for a sound plan.
 std::string CheckCutPlan(const CutJob& job, const CutPlan& plan);
 
-// The command line's output: `pattern TIMES STOCK LEN LEN …` a line, then `bars N` and
+// The mark of a pattern's piece `i` ("" for none).
+inline const std::string& PieceMark(const CutPattern& pattern, std::size_t i) {
+    static const std::string none;
+    return i < pattern.marks.size() ? pattern.marks[i] : none;
+}
+
+// Gives each piece of the plan its mark: the job's rows of a length in their order, bar after
+// bar. Bars of a pattern whose marks differ become patterns of their own. Nothing changes for a
+// job without marks.
+void AssignCutMarks(const CutJob& job, CutPlan& plan);
+
+// The command line's output: `pattern TIMES STOCK LEN LEN …` a line (`LEN:MARK` for a marked piece), then `bars N` and
 // `bound N` (bars with one stock length; otherwise `cost` and `bound` in yuan or mm).
 std::string CutPlanText(const CutPlan& plan);
 

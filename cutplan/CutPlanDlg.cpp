@@ -17,8 +17,8 @@ namespace {
 const char kExportName[] = "下料方案.csv";
 const char* const kStockColumns[] = {"长度 mm", "库存", "单价 元/根"};
 const int kStockWidths[] = {70, 64, 74};
-const char* const kPieceColumns[] = {"长度 mm", "数量"};
-const int kPieceWidths[] = {110, 90};
+const char* const kPieceColumns[] = {"长度 mm", "数量", "构件号"};
+const int kPieceWidths[] = {80, 56, 74};
 const char* const kPlanColumns[] = {"根数", "原料 mm", "下料 mm", "余料 mm"};
 const char* const kSectionColumns[] = {"材料", "零件"};
 const int kSectionWidths[] = {104, 40};
@@ -47,7 +47,7 @@ CCutPlanDlg::CCutPlanDlg(ControlSurface& surface, CutJobFile& file, WeightList& 
 
 void CCutPlanDlg::OnInitDialog() {
     for (std::size_t i = 0; i < 3; ++i) surface_.AddColumn(IDC_CUT_STOCK_LIST, kStockColumns[i], kStockWidths[i]);
-    for (std::size_t i = 0; i < 2; ++i) surface_.AddColumn(IDC_CUT_PIECE_LIST, kPieceColumns[i], kPieceWidths[i]);
+    for (std::size_t i = 0; i < 3; ++i) surface_.AddColumn(IDC_CUT_PIECE_LIST, kPieceColumns[i], kPieceWidths[i]);
     for (std::size_t i = 0; i < 4; ++i) surface_.AddColumn(IDC_CUT_RESULT, kPlanColumns[i], kPlanWidths[i]);
     for (std::size_t i = 0; i < 2; ++i) surface_.AddColumn(IDC_CUT_SECTIONS, kSectionColumns[i], kSectionWidths[i]);
     std::string setAside;
@@ -135,7 +135,7 @@ void CCutPlanDlg::ShowPieces() {
     for (int i = 0; i < count; ++i) {
         PieceRow& row = Cur().pieces[i];
         row.line = i + 1;
-        surface_.AddRow(IDC_CUT_PIECE_LIST, {PlainNumber(row.length), PlainNumber(row.count)});
+        surface_.AddRow(IDC_CUT_PIECE_LIST, {PlainNumber(row.length), PlainNumber(row.count), row.mark});
     }
     if (selected >= 0 && count > 0) surface_.SetSelection(IDC_CUT_PIECE_LIST, std::min(selected, count - 1));
     if (surface_.ItemCount(IDC_CUT_SECTIONS) == SectionCount()) ShowSections();
@@ -213,6 +213,7 @@ void CCutPlanDlg::OnPieceSelected() {
     if (row < 0 || row >= static_cast<int>(Cur().pieces.size())) return;
     surface_.SetText(IDC_CUT_PIECE_LENGTH, PlainNumber(Cur().pieces[row].length));
     surface_.SetText(IDC_CUT_PIECE_COUNT, PlainNumber(Cur().pieces[row].count));
+    surface_.SetText(IDC_CUT_PIECE_MARK, Cur().pieces[row].mark);
 }
 
 // Adds a row of the length and count typed, or puts them in place of the selected row.
@@ -226,6 +227,8 @@ void CCutPlanDlg::OnAddPiece(bool replace) {
     row.count = Blank(countText) ? 1 : CalcExpression(countText);
     if (!(row.length > 0)) return Say("零件长度必须大于0。");
     if (!Whole(row.count) || row.count <= 0) return Say("零件数量必须是正整数。");
+    row.mark = CleanMark(surface_.Text(IDC_CUT_PIECE_MARK));
+    if (row.mark.find('#') != std::string::npos) return Say("构件号不能含有“#”。");
     if (replace) Cur().pieces[selected] = row;
     else Cur().pieces.push_back(row);
     ShowPieces();

@@ -163,6 +163,12 @@ void CutPlanDlgWindow::DrawDiagram(const DRAWITEMSTRUCT& item) {
             DeleteObject(fill);
             FrameRect(dc, &r, frame);
             std::wstring length = Widen(piece.label);
+            if (!piece.mark.empty()) {  // the mark beside the length when the piece is wide enough
+                const std::wstring both = length + L" " + Widen(piece.mark);
+                SIZE size = {};
+                GetTextExtentPoint32W(dc, both.c_str(), static_cast<int>(both.size()), &size);
+                if (size.cx + 4 <= r.right - r.left) length = both;
+            }
             DrawTextW(dc, length.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
         }
         if (row.offcut.right > row.offcut.left) {

@@ -30,13 +30,15 @@ std::string Line(const std::vector<std::string>& cells, char separator) {
 
 }  // namespace
 
-std::string CutPiecesText(const std::vector<double>& pieces) {
+std::string CutPiecesText(const std::vector<double>& pieces, const std::vector<std::string>& marks) {
+    auto mark = [&](std::size_t i) { return i < marks.size() ? marks[i] : std::string(); };
     std::string text;
     for (std::size_t i = 0; i < pieces.size();) {
         std::size_t j = i;
-        while (j < pieces.size() && pieces[j] == pieces[i]) ++j;
+        while (j < pieces.size() && pieces[j] == pieces[i] && mark(j) == mark(i)) ++j;
         if (!text.empty()) text += " + ";
         text += PlainNumber(pieces[i], 1);
+        if (!mark(i).empty()) text += "(" + mark(i) + ")";
         if (j - i > 1) text += "×" + std::to_string(j - i);
         i = j;
     }
@@ -46,7 +48,7 @@ std::string CutPiecesText(const std::vector<double>& pieces) {
 std::vector<std::vector<std::string>> CutPlanRows(const CutPlan& plan) {
     std::vector<std::vector<std::string>> rows;
     for (const CutPattern& pattern : plan.patterns)
-        rows.push_back({std::to_string(pattern.times), PlainNumber(pattern.stockLength, 1), CutPiecesText(pattern.pieces),
+        rows.push_back({std::to_string(pattern.times), PlainNumber(pattern.stockLength, 1), CutPiecesText(pattern.pieces, pattern.marks),
                         PlainNumber(pattern.offcut, 1)});
     return rows;
 }

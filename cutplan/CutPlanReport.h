@@ -20,8 +20,8 @@ struct CutSheetSection {
     CutPlan plan;     // `found` false when the section has no plan
 };
 
-// "1200×3 + 800": equal pieces grouped, longest first as the plan lists them.
-std::string CutPiecesText(const std::vector<double>& pieces);
+// "1200×3 + 800(A1)": equal pieces of one mark grouped, longest first as the plan lists them.
+std::string CutPiecesText(const std::vector<double>& pieces, const std::vector<std::string>& marks = {});
 
 // The plan's rows: bars, stock length, pieces, offcut.
 std::vector<std::vector<std::string>> CutPlanRows(const CutPlan& plan);

@@ -68,6 +68,7 @@ CutPlan CutPlanFromPacking(const CutJob& job, const CutGrid& grid, const PackPla
     }
     std::stable_sort(plan.patterns.begin(), plan.patterns.end(),
                      [](const CutPattern& a, const CutPattern& b) { return a.times > b.times; });
+    AssignCutMarks(job, plan);
     SumUpCutPlan(job, plan);
     return plan;
 }

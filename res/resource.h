@@ -270,6 +270,7 @@
 #define IDC_CUT_JOB_SAVE_AS       1346
 #define IDC_CUT_RECENT            1347
 #define IDC_CUT_JOB_TOTAL         1348
+#define IDC_CUT_PIECE_MARK        1349
 
 // Commands
 #define IDM_EXIT            32771

@@ -51,3 +51,21 @@ TEST(CutDiagram, OnlyTheRowsThatFitAndNothingWithoutAPlanOrRoom) {
 
 }  // namespace
 }  // namespace mw
+
+namespace mw {
+namespace {
+
+TEST(CutDiagramMarks, EachPieceCarriesItsMark) {
+    CutPlan plan;
+    plan.found = true;
+    plan.patterns.push_back({1, 0, 6000, {2000, 2000, 1000}, 1000, {"A1", "B2", ""}});
+    const std::vector<DiagramRow> rows = LayoutCutDiagram(plan, 600, 100);
+    ASSERT_EQ(rows.size(), 1u);
+    ASSERT_EQ(rows[0].pieces.size(), 3u);
+    EXPECT_EQ(rows[0].pieces[0].label + "|" + rows[0].pieces[0].mark, "2000|A1");
+    EXPECT_EQ(rows[0].pieces[1].mark, "B2");
+    EXPECT_EQ(rows[0].pieces[2].mark, "");
+}
+
+}  // namespace
+}  // namespace mw

@@ -81,14 +81,14 @@ TEST(CutJobText, ReadsWhatItWrites) {
 
 TEST(CutJobText, FaultsNameTheLine) {
     EXPECT_EQ(ParseError("stock 6000\n\n# c\nsaw 3\n"), "第4行: 不认识的指令“saw”");
-    EXPECT_EQ(ParseError("stock 6000\npiece 1500\n"), "第2行: 格式为 piece 长度 数量");
-    EXPECT_EQ(ParseError("stock 6000\npiece 1500 4 4\n"), "第2行: 格式为 piece 长度 数量");
+    EXPECT_EQ(ParseError("stock 6000\npiece 1500\n"), "第2行: 格式为 piece 长度 数量 [构件号]");
+    EXPECT_EQ(Parsed("stock 6000\npiece 1500 4 4\n").pieces[0].mark, "4");  // a third word is the mark
     EXPECT_EQ(ParseError("stock 6000\npiece 1,5 4\n"), "第2行: “1,5”不是数字");
     EXPECT_EQ(ParseError("stock 6000\npiece 1500 nan\n"), "第2行: “nan”不是数字");
     EXPECT_EQ(ParseError("stock 6000\npiece 1e999 2\n"), "第2行: “1e999”不是数字");
     EXPECT_EQ(ParseError("stock - 5\n"), "第1行: 格式为 stock 长度 [数量|-] [单价]");
     EXPECT_EQ(ParseError("stock 6000 1 2 3\n"), "第1行: 格式为 stock 长度 [数量|-] [单价]");
-    EXPECT_EQ(ParseError("piece - 2\n"), "第1行: 格式为 piece 长度 数量");
+    EXPECT_EQ(ParseError("piece - 2\n"), "第1行: 格式为 piece 长度 数量 [构件号]");
     EXPECT_EQ(ParseError("section a\\q\n"), "第1行: 名称中的转义符不对");
     // Rows carry their file line, so the checks name it too.
     const CutJob job = Parsed("stock 6000\n# pieces\npiece 1500 2\npiece 0 3\n");
@@ -259,6 +259,39 @@ TEST(CutJobSections, TheWindowsFileKeepsEverySection) {
     EXPECT_FALSE(file.Load(back, aside));
     EXPECT_EQ(back.size(), 1u);
     EXPECT_NE(aside.find(".damaged"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mw
+
+namespace mw {
+namespace {
+
+TEST(CutJobMarks, ReadWrittenPastedAndChecked) {
+    const CutJob job = Parsed("stock 6000\npiece 1500 4 柱 3   # two words\npiece 1500 2 A1\npiece 900 1\n");
+    ASSERT_EQ(job.pieces.size(), 3u);
+    EXPECT_EQ(job.pieces[0].mark, "柱 3");
+    EXPECT_EQ(job.pieces[1].mark, "A1");
+    EXPECT_EQ(job.pieces[2].mark, "");
+    const CutJob back = Parsed(CutJobText(job));
+    EXPECT_EQ(back.pieces[0].mark, "柱 3");
+    EXPECT_EQ(CutJobText(back), CutJobText(job));
+    EXPECT_EQ(CheckCutJob(job), "");
+
+    CutJob hashed = job;
+    hashed.pieces[1].mark = "A#1";  // would read back as a comment
+    EXPECT_EQ(CheckCutJob(hashed), "零件第3行: 构件号不能含有“#”");
+
+    std::vector<PieceRow> pieces;
+    std::string error;
+    ASSERT_TRUE(ParsePastedPieces("长度\t数量\t构件号\r\n1200\t2\t B-2 \r\n1200,3,B-3\r\n800\t1\r\n", pieces, error)) << error;
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_EQ(pieces[0].mark, "B-2");
+    EXPECT_EQ(pieces[1].mark, "B-3");
+    EXPECT_EQ(pieces[2].mark, "");
+    EXPECT_FALSE(ParsePastedPieces("1200\t2\t#7\n", pieces, error));
+    EXPECT_EQ(error, "粘贴的第1行: 构件号不能含有“#”");
+    EXPECT_EQ(CleanMark("  柱\t 3 "), "柱 3");
 }
 
 }  // namespace

@@ -144,3 +144,43 @@ TEST_F(CutPlanSections, ACancelStopsTheSectionsNotYetPlanned) {
 
 }  // namespace
 }  // namespace mw
+
+namespace mw {
+namespace {
+
+TEST_F(CutPlanDlg, MarksArePastedTypedPlannedCopiedAndExported) {
+    cutSurface.Type(IDC_CUT_SECTION, "方管");
+    AddStock("6000");
+    paste.text = "长度\t数量\t构件号\n2000\t2\tA1\n2000\t1\tB2\n";
+    cutSurface.Click(IDC_CUT_PIECE_PASTE);
+    cutSurface.Type(IDC_CUT_PIECE_MARK, " 柱-3 ");
+    AddPiece("1000", "2");
+    ASSERT_EQ(cut->Job().pieces.size(), 3u);
+    EXPECT_EQ(cutSurface.CellText(IDC_CUT_PIECE_LIST, 1, 2), "B2");  // the same length, a row of its own
+    EXPECT_EQ(cutSurface.CellText(IDC_CUT_PIECE_LIST, 2, 2), "柱-3");
+    cutSurface.Choose(IDC_CUT_PIECE_LIST, 0);
+    EXPECT_EQ(cutSurface.Text(IDC_CUT_PIECE_MARK), "A1");
+
+    cutSurface.Click(IDC_CUT_SOLVE);
+    ASSERT_TRUE(cut->Plan().found);
+    EXPECT_EQ(CheckCutPlan(cut->Job(), cut->Plan()), "");
+    std::string rows;
+    for (int i = 0; i < cutSurface.ItemCount(IDC_CUT_RESULT); ++i) rows += cutSurface.CellText(IDC_CUT_RESULT, i, 2) + "|";
+    EXPECT_NE(rows.find("2000(A1)"), std::string::npos) << rows;
+    EXPECT_NE(rows.find("2000(B2)"), std::string::npos) << rows;
+    EXPECT_NE(rows.find("1000(柱-3)"), std::string::npos) << rows;
+    cutSurface.Click(IDC_CUT_COPY);
+    EXPECT_NE(cutClipboard.text.find("2000(A1)"), std::string::npos);
+    exports.answer = std::string("C:\\m.csv");
+    cutSurface.Click(IDC_CUT_EXPORT);
+    EXPECT_NE(exports.written.at("C:\\m.csv").find("1000(柱-3)"), std::string::npos);
+
+    // Kept with the job.
+    std::vector<CutJob> saved;
+    std::string aside;
+    ASSERT_TRUE(jobFile.Load(saved, aside));
+    EXPECT_EQ(saved[0].pieces[2].mark, "柱-3");
+}
+
+}  // namespace
+}  // namespace mw
