@@ -78,6 +78,12 @@ std::string CheckCutPlan(const CutJob& job, const CutPlan& plan) {
         if (std::fabs(offcut - pattern.offcut) > 1e-6) return "a pattern's offcut is wrong";
         bars[pattern.stock] += pattern.times;
     }
+    for (const ShortPiece& piece : plan.shortPieces) {
+        if (piece.count < 1) return "a short piece of no count";
+        auto known = wanted.find({piece.length, piece.mark});
+        if (known == wanted.end()) return "a short piece of " + ShortestNumber(piece.length) + " that the job has not";
+        known->second -= piece.count;
+    }
     for (const auto& [piece, left] : wanted)
         if (left != 0)
             return "pieces of " + ShortestNumber(piece.first) + (piece.second.empty() ? "" : ":" + piece.second) +
@@ -149,6 +155,9 @@ std::string CutPlanText(const CutPlan& plan) {
         }
         text += "\n";
     }
+    std::map<double, long long, std::greater<double>> uncut;
+    for (const ShortPiece& piece : plan.shortPieces) uncut[piece.length] += piece.count;
+    for (const auto& [length, count] : uncut) text += "short " + ShortestNumber(length) + " " + std::to_string(count) + "\n";
     text += "bars " + std::to_string(plan.bars) + "\n";
     switch (plan.measure) {
         case PlanMeasure::Bars:

@@ -28,6 +28,13 @@ struct StockTotal {
     double cost = 0;    // yuan
 };
 
+// Pieces the bars on hand leave uncut.
+struct ShortPiece {
+    double length = 0;  // mm
+    long long count = 0;
+    std::string mark;
+};
+
 // What the plan is measured by: bars with one stock length, else yuan when bars have prices
 // (their own or by weight), else millimetres of stock bought.
 enum class PlanMeasure { Bars, Yuan, Millimetres };
@@ -49,12 +56,15 @@ struct CutPlan {
     double value = 0;            // the plan in its measure
     double bound = 0;            // no plan measures less
     bool optimal = false;        // the plan meets the bound
+    // A short plan (every stock row counted, too few bars): the most piece length the bars on
+    // hand can cut, then the fewest bars; what they leave, longest first. Empty for a whole plan.
+    std::vector<ShortPiece> shortPieces;
 };
 
 // Fills the totals of `plan` from its patterns.
 void SumUpCutPlan(const CutJob& job, CutPlan& plan);
 
-// The first way the plan breaks the job (a piece missing or extra, a bar overfull, more bars of
+// The first way the plan breaks the job (a piece missing or extra, beyond what it lists as short, a bar overfull, more bars of
 // a length than are on hand); empty for a sound plan.
 std::string CheckCutPlan(const CutJob& job, const CutPlan& plan);
 
@@ -69,7 +79,8 @@ inline const std::string& PieceMark(const CutPattern& pattern, std::size_t i) {
 // job without marks.
 void AssignCutMarks(const CutJob& job, CutPlan& plan);
 
-// The command line's output: `pattern TIMES STOCK LEN LEN …` a line (`LEN:MARK` for a marked piece), then `bars N` and
+// The command line's output: `pattern TIMES STOCK LEN LEN …` a line (`LEN:MARK` for a marked piece),
+// `short LEN COUNT` a line for each length a short plan leaves uncut, then `bars N` and
 // `bound N` (bars with one stock length; otherwise `cost` and `bound` in yuan or mm).
 std::string CutPlanText(const CutPlan& plan);
 

@@ -68,12 +68,22 @@ std::vector<std::string> CutPlanTotalLines(const CutPlan& plan) {
         case PlanMeasure::Millimetres: bound = "长度下限 " + PlainNumber(plan.bound, 1) + " mm"; break;
     }
     if (plan.optimal) bound += ", 最优";
+    if (!plan.shortPieces.empty()) bound = plan.optimal ? "库存不够, 已排最多的零件" : "库存不够, 目前排得最多的方案";
     lines.push_back("共 " + std::to_string(plan.bars) + " 根 (" + bound + "): " + bars);
     std::string amounts = "购入 " + PlainNumber(plan.boughtLength / 1000.0, 3) + " m, " +
                           PlainNumber(plan.boughtKilograms, 2) + " kg  零件 " + PlainNumber(plan.usedKilograms, 2) +
                           " kg  损耗 " + PlainNumber(plan.wastePercent, 2) + "%";
     if (plan.cost > 0) amounts += "  金额 " + Money(plan.cost) + " 元";
     lines.push_back(amounts);
+    if (!plan.shortPieces.empty()) {
+        std::string uncut = "未排: ";
+        for (std::size_t i = 0; i < plan.shortPieces.size(); ++i) {
+            const ShortPiece& piece = plan.shortPieces[i];
+            uncut += (i ? ", " : "") + PlainNumber(piece.length, 1) + (piece.mark.empty() ? "" : "(" + piece.mark + ")") +
+                     " × " + std::to_string(piece.count);
+        }
+        lines.push_back(uncut);
+    }
     if (!plan.reusableOffcuts.empty()) {
         std::string offcuts = "可用余料: ";
         for (std::size_t i = 0; i < plan.reusableOffcuts.size(); ++i)

@@ -21,6 +21,72 @@ PlanMeasure MeasureOf(const CutJob& job) {
     return PlanMeasure::Millimetres;
 }
 
+bool AllCounted(const CutJob& job) {
+    return std::all_of(job.stock.begin(), job.stock.end(), [](const StockRow& row) { return row.count.has_value(); });
+}
+
+// Bars on hand too few for the job: the most piece length they can cut, then the fewest bars.
+// Each length gets a stand-in bar, as many as needed, that holds one piece of it and costs its
+// length times more than all bars on hand together could: any plan then costs its uncut length
+// first and its bars second, and the packing's least cost is the plan wanted. (A stand-in that
+// holds several shorter pieces never costs less than their own stand-ins.)
+CutPlan SolveShort(const CutJob& job, const PackControl& control) {
+    CutGrid grid = CutGridOf(job);
+    const std::size_t real = grid.problem.stock.size();
+    double onHand = 0;
+    for (const StockRow& row : job.stock) onHand += *row.count;
+    const std::int64_t kerf = GridUnits(job.kerf, static_cast<std::int64_t>(grid.scale));
+    for (PackStock& stock : grid.problem.stock) stock.cost = 1;
+    for (const PackItem& item : grid.problem.items) {
+        PackStock standIn;
+        standIn.capacity = item.size;
+        standIn.count = -1;
+        standIn.cost = (onHand + 1) * static_cast<double>(item.size - kerf);
+        grid.problem.stock.push_back(standIn);
+    }
+    const PackOutcome outcome = SolvePacking(grid.problem, control);
+    CutPlan plan;
+    if (!outcome.plan.found) {
+        plan.message = outcome.outOfMemory ? "内存不够, 无法计算这个方案"
+                     : outcome.stopped     ? "已停止, 尚未找到方案"
+                                           : "原料数量不够, 无法下料";
+        return plan;
+    }
+    PackPlan cut = outcome.plan;
+    std::vector<long long> left;
+    for (const PackItem& item : grid.problem.items) left.push_back(item.demand);
+    cut.patterns.clear();
+    for (const PackPattern& pattern : outcome.plan.patterns) {
+        if (static_cast<std::size_t>(pattern.stock) < real) {
+            cut.patterns.push_back(pattern);
+            for (std::size_t i = 0; i < pattern.counts.size(); ++i)
+                left[i] -= static_cast<long long>(pattern.counts[i]) * pattern.times;
+        }
+    }
+    plan = CutPlanFromPacking(job, grid, cut);
+    plan.measure = PlanMeasure::Bars;
+    plan.stopped = outcome.stopped;
+    // The marks given to the pieces cut, in the job's order; the rest of each length is short.
+    std::map<std::pair<double, std::string>, long long> unplaced;
+    std::vector<std::pair<double, std::string>> order;
+    for (const PieceRow& row : job.pieces) {
+        if (!unplaced.count({row.length, row.mark})) order.push_back({row.length, row.mark});
+        unplaced[{row.length, row.mark}] += static_cast<long long>(row.count);
+    }
+    for (const CutPattern& pattern : plan.patterns)
+        for (std::size_t i = 0; i < pattern.pieces.size(); ++i)
+            unplaced[{pattern.pieces[i], PieceMark(pattern, i)}] -= pattern.times;
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& key : order)
+        if (unplaced[key] > 0) plan.shortPieces.push_back({key.first, unplaced[key], key.second});
+    // No plan cuts more; among those that cut as much, none with fewer bars when the packing's
+    // bound is met. Otherwise the best found, with no bound claimed.
+    const bool met = outcome.plan.cost <= outcome.bound + 1e-9 * std::max(1.0, std::fabs(outcome.bound));
+    plan.bound = met ? static_cast<double>(plan.bars) : 0;
+    SumUpCutPlan(job, plan);
+    return plan;
+}
+
 }  // namespace
 
 CutGrid CutGridOf(const CutJob& job) {
@@ -86,7 +152,9 @@ CutPlan SolveCutJob(const CutJob& job, const PackControl& control) {
         plan.bound = plan.measure == PlanMeasure::Millimetres ? bound / grid.scale : bound;
         plan.stopped = outcome.stopped;
         SumUpCutPlan(job, plan);
+        if (!plan.found && outcome.infeasible && AllCounted(job)) plan = SolveShort(job, control);
         if (!plan.found) {
+            if (!plan.message.empty()) return plan;
             plan.message = outcome.infeasible    ? "原料数量不够, 无法下料"
                          : outcome.outOfMemory   ? "内存不够, 无法计算这个方案"
                          : outcome.stopped       ? "已停止, 尚未找到方案"

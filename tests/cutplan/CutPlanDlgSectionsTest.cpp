@@ -184,3 +184,22 @@ TEST_F(CutPlanDlg, MarksArePastedTypedPlannedCopiedAndExported) {
 
 }  // namespace
 }  // namespace mw
+
+namespace mw {
+namespace {
+
+TEST_F(CutPlanDlg, BarsOnHandTooFewCutWhatTheyCanAndSayWhatIsLeft) {
+    AddStock("6000", "2");
+    AddPiece("2350", "12");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    ASSERT_TRUE(cut->Plan().found);
+    EXPECT_EQ(CheckCutPlan(cut->Job(), cut->Plan()), "");
+    const std::string total = cutSurface.Text(IDC_CUT_TOTAL);
+    EXPECT_NE(total.find("共 2 根 (库存不够, 已排最多的零件): 6000 mm × 2 根"), std::string::npos) << total;
+    EXPECT_NE(total.find("未排: 2350 × 8"), std::string::npos) << total;
+    cutSurface.Click(IDC_CUT_COPY);
+    EXPECT_NE(cutClipboard.text.find("未排: 2350 × 8"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mw

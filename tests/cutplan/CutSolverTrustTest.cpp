@@ -104,12 +104,16 @@ TEST(CutSolverStockOnHand, BarsThatAreExactlyEnoughArePlannedWithinTheWindowsBud
 
 TEST(CutSolverStockOnHand, TooFewIsSaidOnlyWhenProven) {
     // Fifteen bars cannot hold sixteen bars' worth of pieces: the sizes prove it.
+    // Proven too few, every row counted: the plan of what they can cut, the rest listed short.
     CutPlan plan = SolveCutJob(PerfectSixteen(15));
-    EXPECT_FALSE(plan.found);
-    EXPECT_EQ(plan.message, "原料数量不够, 无法下料");
+    EXPECT_TRUE(plan.found) << plan.message;
+    EXPECT_FALSE(plan.shortPieces.empty());
+    EXPECT_EQ(CheckCutPlan(PerfectSixteen(15), plan), "");
     // Three pieces of 600 in bars of 1000: two bars on hand are too few (no two pieces share).
     plan = SolveCutJob(Job({OnHand(1000, 2)}, {{600, 3}}));
-    EXPECT_EQ(plan.message, "原料数量不够, 无法下料");
+    ASSERT_EQ(plan.shortPieces.size(), 1u);
+    EXPECT_EQ(plan.shortPieces[0].count, 1);
+    EXPECT_EQ(plan.bars, 2);
     // Two lengths on hand, each short alone, enough together.
     plan = Checked(Job({OnHand(1000, 1), OnHand(1500, 1)}, {{700, 1}, {600, 1}, {550, 1}, {300, 1}, {250, 1}}));
     EXPECT_EQ(plan.bars, 2);

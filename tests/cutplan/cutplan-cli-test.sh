@@ -40,7 +40,7 @@ piece 333.33 3
 "$cutplan" --check "$work/hundredths" > "$work/out" 2> "$work/err" || fail "hundredths exit $?: $(cat "$work/err")"
 grep -qx 'bars 1' "$work/out" || fail "333.33 × 3 not in one bar: $(cat "$work/out")"
 
-# Bars on hand that are exactly enough are planned; too few are said so.
+# Bars on hand that are exactly enough are planned; too few cut what they can and list the rest.
 printf 'stock 1000 2
 piece 500 4
 ' > "$work/enough"
@@ -48,8 +48,9 @@ piece 500 4
 printf 'stock 1000 1
 piece 500 4
 ' > "$work/short"
-"$cutplan" "$work/short" > "$work/out" 2> "$work/err" && fail "too few bars exits 0"
-grep -q '原料数量不够' "$work/err" || fail "too few bars not said: $(cat "$work/err")"
+"$cutplan" --check "$work/short" > "$work/out" 2> "$work/err" || fail "too few bars on hand exit $?: $(cat "$work/err")"
+grep -qx 'short 500 2' "$work/out" || fail "no short line: $(cat "$work/out")"
+grep -qx 'bars 1' "$work/out" || fail "the bar on hand not cut: $(cat "$work/out")"
 
 "$cutplan" "$work/missing" > /dev/null 2>&1 && fail "a missing file exits 0"
 "$cutplan" > /dev/null 2>&1 && fail "no argument exits 0"

@@ -124,5 +124,22 @@ TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARes
     EXPECT_EQ(CellText(cut, IDC_CUT_SECTIONS, 1, 0), tube);
 }
 
+// Two bars on hand for twelve pieces: what they can cut, and what is left.
+TEST(CutJobSections, BarsOnHandTooFewShowWhatIsLeftUncut) {
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    HWND cut = OpenCutPlan(r.main, r.app);
+    ASSERT_NE(cut, nullptr);
+    SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
+    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "2", IDC_CUT_STOCK_ADD);
+    AddRow(cut, IDC_CUT_PIECE_LENGTH, "2350", IDC_CUT_PIECE_COUNT, "12", IDC_CUT_PIECE_ADD);
+    Click(cut, IDC_CUT_SOLVE);
+    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 60000));
+    const std::string total = Text(cut, IDC_CUT_TOTAL);
+    EXPECT_NE(total.find("未排: 2350 × 8"), std::string::npos) << total;
+    EXPECT_EQ(CellText(cut, IDC_CUT_RESULT, 0, 0), "2");
+    SaveScreenshot(cut, "cut-job-short");
+}
+
 }  // namespace
 }  // namespace mw::e2e
