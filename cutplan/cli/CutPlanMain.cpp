@@ -1,7 +1,7 @@
 // cutplan [--seconds S] [--check] FILE: the cutting plan of a job file on the command line, for
 // scripts and benchmarks. Prints one line per pattern, then the bars and the bound (and `check ok`
-// with --check, once the plan has passed the plan check); a bad file gets a message naming the
-// line and exit status 1.
+// with --check, once every plan has passed the plan check); a job of several sections prints each
+// after a `section NAME` line. A bad file gets a message naming the line and exit status 1.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cutplan/CutJob.h"
 #include "cutplan/CutPlan.h"
@@ -52,27 +53,39 @@ int main(int argc, char** argv) {
     }
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    mw::CutJob job;
+    std::vector<mw::CutJob> sections;
     std::string error;
-    if (!mw::ParseCutJob(bytes.str(), job, error)) {
+    bool named = false;
+    if (!mw::ParseCutJobSections(bytes.str(), sections, error, &named)) {
         std::fprintf(stderr, "cutplan: %s: %s\n", path, error.c_str());
         return 1;
     }
-    mw::PackControl control;
-    control.seconds = seconds;
-    const mw::CutPlan plan = mw::SolveCutJob(job, control);
-    if (!plan.found) {
-        std::fprintf(stderr, "cutplan: %s: %s\n", path, plan.message.c_str());
-        return 1;
+    // Several sections: each one's plan after its `section` line, in the file's order; the first
+    // that cannot be planned ends the run with its message.
+    const bool several = sections.size() > 1;
+    std::string out;
+    for (const mw::CutJob& job : sections) {
+        const std::string where = several ? std::string(path) + ": " + job.section : std::string(path);
+        mw::PackControl control;
+        control.seconds = seconds;
+        const mw::CutPlan plan = mw::SolveCutJob(job, control);
+        if (!plan.found) {
+            std::fputs(out.c_str(), stdout);
+            std::fprintf(stderr, "cutplan: %s: %s\n", where.c_str(), plan.message.c_str());
+            return 1;
+        }
+        // SolveCutJob shows no plan that fails the check; asked again here so that `check ok` is
+        // the check's own word on what is printed.
+        const std::string fault = mw::CheckCutPlan(job, plan);
+        if (!fault.empty()) {
+            std::fputs(out.c_str(), stdout);
+            std::fprintf(stderr, "cutplan: %s: 方案校验失败 (%s)\n", where.c_str(), fault.c_str());
+            return 1;
+        }
+        if (several) out += "section " + job.section + "\n";
+        out += mw::CutPlanText(plan);
     }
-    // SolveCutJob shows no plan that fails the check; asked again here so that `check ok` is the
-    // check's own word on what is printed.
-    const std::string fault = mw::CheckCutPlan(job, plan);
-    if (!fault.empty()) {
-        std::fprintf(stderr, "cutplan: %s: 方案校验失败 (%s)\n", path, fault.c_str());
-        return 1;
-    }
-    std::fputs(mw::CutPlanText(plan).c_str(), stdout);
+    std::fputs(out.c_str(), stdout);
     if (check) std::fputs("check ok\n", stdout);
     return 0;
 }

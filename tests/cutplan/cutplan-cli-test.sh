@@ -52,6 +52,22 @@ piece 500 4
 grep -qx 'short 500 2' "$work/out" || fail "no short line: $(cat "$work/out")"
 grep -qx 'bars 1' "$work/out" || fail "the bar on hand not cut: $(cat "$work/out")"
 
+# A job of two sections: each plan after its section line, in the file's order; marks as LEN:MARK.
+printf 'section 槽钢 [10\nstock 6000\npiece 3000 2 C1\nsection 角钢 L50x5\nstock 9000\npiece 4500 2\n' > "$work/sections"
+"$cutplan" --check "$work/sections" > "$work/out" 2> "$work/err" || fail "two sections exit $?: $(cat "$work/err")"
+[ "$(sed -n 1p "$work/out")" = 'section 槽钢 [10' ] || fail "the first section not first: $(cat "$work/out")"
+grep -qx 'pattern 1 6000 3000:C1 3000:C1' "$work/out" || fail "no marked pattern: $(cat "$work/out")"
+[ "$(grep -n '^section ' "$work/out" | cut -d: -f1 | tr '\n' ' ')" = "1 5 " ] || fail "sections not in order: $(cat "$work/out")"
+grep -qx 'pattern 1 9000 4500 4500' "$work/out" || fail "the second section not planned: $(cat "$work/out")"
+[ "$(grep -c '^check ok' "$work/out")" -eq 1 ] || fail "check ok not once: $(cat "$work/out")"
+printf 'section A\nstock 6000\npiece 1000 1\nsection B\nstock 6000\npiece 1000 y\n' > "$work/badsection"
+"$cutplan" "$work/badsection" > "$work/out" 2> "$work/err" && fail "a bad second section exits 0"
+grep -q '第6行' "$work/err" || fail "the second section's line not named: $(cat "$work/err")"
+# One section with its name, as the window saves it: the output of old.
+printf 'section 圆钢\nstock 6000\npiece 2000 3\n' > "$work/one"
+"$cutplan" "$work/one" > "$work/out" 2> "$work/err" || fail "one named section exits $?"
+grep -q '^section' "$work/out" && fail "one section printed its name: $(cat "$work/out")"
+
 "$cutplan" "$work/missing" > /dev/null 2>&1 && fail "a missing file exits 0"
 "$cutplan" > /dev/null 2>&1 && fail "no argument exits 0"
 echo "cutplan command: ok"
