@@ -14,7 +14,7 @@
 namespace mw {
 
 inline std::vector<KeptFile> ProgramFiles() {
-    std::vector<KeptFile> files = {kSettingsFile, kWeightListFile, kCutJobFile};
+    std::vector<KeptFile> files = {kSettingsFile, kWeightListFile, kCutJobFile, kOffcutStockFile};
     files.insert(files.end(), std::begin(kUpdateFiles), std::end(kUpdateFiles));
     return files;
 }

@@ -135,13 +135,13 @@ std::string CheckCutJob(const CutJob& job) {
             return at + "数量必须是不小于0的整数(不填为不限)";
         if (row.price && (!std::isfinite(*row.price) || *row.price < 0)) return at + "单价不能为负数";
         if (row.price && *row.price > kMaxPrice) return at + "单价不能超过100000000元";
-        anyPrice = anyPrice || row.price;
+        anyPrice = anyPrice || (row.price && !row.offcut);  // an offcut costs nothing, priced or not
         if (!row.count || *row.count > 0)
             longest = std::max(longest, GridUnits(row.length, scale) - GridUnits(job.trim, scale));
     }
     if (anyPrice && !weighed)
         for (const StockRow& row : job.stock)
-            if (!row.price) return Row("原料", row.line) + "其他原料有单价, 此行也要填单价(或填写米重和吨价)";
+            if (!row.price && !row.offcut) return Row("原料", row.line) + "其他原料有单价, 此行也要填单价(或填写米重和吨价)";
     double total = 0;
     for (const PieceRow& row : job.pieces) {
         const std::string at = Row("零件", row.line);

@@ -20,6 +20,7 @@ struct StockRow {
     std::optional<double> count;   // bars on hand; none: as many as needed
     std::optional<double> price;   // yuan per bar; none: by weight at the section's price
     int line = 0;                  // row number that messages name
+    bool offcut = false;           // an offcut kept from an earlier job (余料): costs nothing, used first
 };
 
 struct PieceRow {

@@ -21,26 +21,37 @@ double BarPrice(const CutJob& job, const StockRow& row) {
 
 void SumUpCutPlan(const CutJob& job, CutPlan& plan) {
     plan.perStock.assign(job.stock.size(), StockTotal());
-    for (std::size_t t = 0; t < job.stock.size(); ++t) plan.perStock[t].length = job.stock[t].length;
+    for (std::size_t t = 0; t < job.stock.size(); ++t) {
+        plan.perStock[t].length = job.stock[t].length;
+        plan.perStock[t].offcut = job.stock[t].offcut;
+    }
     plan.bars = 0;
     plan.boughtLength = plan.cost = 0;
     double used = 0;
     std::map<double, long long, std::greater<double>> offcuts;
+    double cutLength = 0;  // of every bar cut, offcuts kept in stock included
+    long long bought = 0;
     for (const CutPattern& pattern : plan.patterns) {
         StockTotal& total = plan.perStock[pattern.stock];
+        const bool offcut = job.stock[pattern.stock].offcut;
         total.bars += pattern.times;
-        total.cost += pattern.times * BarPrice(job, job.stock[pattern.stock]);
+        total.cost += offcut ? 0.0 : pattern.times * BarPrice(job, job.stock[pattern.stock]);
         plan.bars += pattern.times;
+        cutLength += pattern.times * pattern.stockLength;
+        if (offcut) continue;
+        bought += pattern.times;
         plan.boughtLength += pattern.times * pattern.stockLength;
+    }
+    for (const CutPattern& pattern : plan.patterns) {
         for (double piece : pattern.pieces) used += pattern.times * piece;
         if (job.reusableLength > 0 && pattern.offcut >= job.reusableLength) offcuts[pattern.offcut] += pattern.times;
     }
     for (const StockTotal& total : plan.perStock) plan.cost += total.cost;
     plan.boughtKilograms = plan.boughtLength / 1000.0 * job.kilogramsPerMetre;
     plan.usedKilograms = used / 1000.0 * job.kilogramsPerMetre;
-    plan.wastePercent = plan.boughtLength > 0 ? 100.0 * (plan.boughtLength - used) / plan.boughtLength : 0;
+    plan.wastePercent = cutLength > 0 ? 100.0 * (cutLength - used) / cutLength : 0;
     plan.reusableOffcuts.assign(offcuts.begin(), offcuts.end());
-    plan.value = plan.measure == PlanMeasure::Bars ? static_cast<double>(plan.bars)
+    plan.value = plan.measure == PlanMeasure::Bars ? static_cast<double>(bought)
                : plan.measure == PlanMeasure::Yuan ? plan.cost : plan.boughtLength;
     plan.optimal = plan.found && plan.value <= plan.bound + 1e-9 * std::max(1.0, std::fabs(plan.bound));
 }

@@ -20,12 +20,14 @@ struct CutPattern {
     std::vector<double> pieces;  // mm, longest first
     double offcut = 0;           // mm left after the last cut; 0 when the last piece ends at the bar's end
     std::vector<std::string> marks;  // each piece's mark when the job has marks, else empty
+    bool fromOffcut = false;     // cut from an offcut kept in stock
 };
 
 struct StockTotal {
     double length = 0;  // mm
     long long bars = 0;
     double cost = 0;    // yuan
+    bool offcut = false;  // offcuts kept in stock, not bought
 };
 
 // Pieces the bars on hand leave uncut.

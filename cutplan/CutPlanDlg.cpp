@@ -58,11 +58,16 @@ void CCutPlanDlg::OnInitDialog() {
     current_ = 0;
     if (Cur().pricePerTonne == 0) Cur().pricePerTonne = list_.DefaultPrice();
     if (services_.settings) jobPath_ = RecentCutJobs(*services_.settings).OpenPath();
+    std::string offcutsAside;
+    const bool offcutsWhole = !services_.offcuts || services_.offcuts->Load(offcutsAside);
     ShowJobFile();
     ShowSections();
     ShowJob();
     SetSolving(false);
     ShowPlan();
+    if (!offcutsWhole)
+        surface_.ShowMessage("余料库存文件已损坏,原文件已另存为:\n" + offcutsAside + "\n余料库存从空白开始。", kWarningCaption,
+                             kMbOk | kMbIconWarning);
     if (!whole)
         surface_.ShowMessage("下料任务文件已损坏,原文件已另存为:\n" + setAside + "\n任务从空白开始。", kWarningCaption,
                              kMbOk | kMbIconWarning);
@@ -78,6 +83,8 @@ void CCutPlanDlg::OnCommand(int id, Notify what) {
         case IDC_CUT_SECTIONS:     if (what == Notify::SelChange) OnSectionSelected(); break;
         case IDC_CUT_SECTION_ADD:  if (what == Notify::Click) OnAddSection(); break;
         case IDC_CUT_SECTION_REMOVE: if (what == Notify::Click) OnRemoveSection(); break;
+        case IDC_CUT_CONFIRM:      if (what == Notify::Click) OnConfirmCut(); break;
+        case IDC_CUT_UNDO_CONFIRM: if (what == Notify::Click) OnUndoConfirm(); break;
         case IDC_CUT_JOB_NEW:      if (what == Notify::Click) OnNewJob(); break;
         case IDC_CUT_JOB_OPEN:     if (what == Notify::Click) OnOpenJob(); break;
         case IDC_CUT_JOB_SAVE_AS:  if (what == Notify::Click) OnSaveJobAs(); break;
@@ -126,6 +133,9 @@ void CCutPlanDlg::ShowStock() {
         surface_.AddRow(IDC_CUT_STOCK_LIST, {PlainNumber(row.length), row.count ? PlainNumber(*row.count) : "不限",
                                              row.price ? PlainNumber(*row.price, 2) : ""});
     }
+    // The section's offcuts kept in stock follow: used before any bar is bought.
+    for (const auto& [length, count] : SectionOffcuts())
+        surface_.AddRow(IDC_CUT_STOCK_LIST, {PlainNumber(length), std::to_string(count), "余料"});
 }
 
 void CCutPlanDlg::ShowPieces() {
@@ -159,6 +169,7 @@ void CCutPlanDlg::OnField(int id) {
         case IDC_CUT_SECTION:
             Cur().section = text;
             ShowSections();
+            ShowStock();  // the offcuts kept are the section's
             break;
         case IDC_CUT_KGM:      Cur().kilogramsPerMetre = CalcExpression(text); break;
         case IDC_CUT_PRICE:    Cur().pricePerTonne = CalcExpression(text); break;
@@ -203,6 +214,14 @@ void CCutPlanDlg::OnAddStock() {
 }
 
 void CCutPlanDlg::OnRemoveStock() {
+    const int row = surface_.Selection(IDC_CUT_STOCK_LIST) - static_cast<int>(Cur().stock.size());
+    const std::vector<std::pair<double, int>> offcuts = SectionOffcuts();
+    if (row >= 0 && row < static_cast<int>(offcuts.size())) {  // an offcut used elsewhere: one bar of it goes
+        if (!services_.offcuts->Remove(Cur().section, offcuts[row].first))
+            return surface_.ShowMessage(kExportFailedText + std::string(kOffcutStockFile.name), kWarningCaption,
+                                        kMbOk | kMbIconWarning), void();
+        return ShowStock();
+    }
     if (!RemoveSelected(surface_, IDC_CUT_STOCK_LIST, Cur().stock)) return Say("请先在原料表中选中一行。");
     ShowStock();
     Save();
@@ -276,6 +295,12 @@ void CCutPlanDlg::OnSolve() {
     }
     for (Section& section : sections_) {
         section.solved = section.job;
+        if (services_.offcuts)
+            for (const auto& [length, count] : services_.offcuts->Of(section.job.section)) {
+                StockRow row(length, count, {}, static_cast<int>(section.solved.stock.size()) + 1);
+                row.offcut = true;
+                section.solved.stock.push_back(row);
+            }
         section.plan = CutPlan();
     }
     cancelled_ = false;
@@ -351,6 +376,7 @@ void CCutPlanDlg::ShowPlan() {
     surface_.SetEnabled(IDC_CUT_ADD_LIST, any);
     surface_.SetEnabled(IDC_CUT_COPY, any);
     surface_.SetEnabled(IDC_CUT_EXPORT, any);
+    ShowConfirm();
 }
 
 // Each stock length bought becomes a row: the section, the length, the bars, their weight, and
@@ -368,7 +394,7 @@ void CCutPlanDlg::OnAddToList() {
         if (!plan.found) continue;
         for (std::size_t i = 0; i < plan.perStock.size(); ++i) {
             const StockTotal& total = plan.perStock[i];
-            if (total.bars == 0) continue;
+            if (total.bars == 0 || total.offcut) continue;  // offcuts are not bought
             Weighing item;
             item.calculator = job.section.empty() ? "下料原料" : job.section;
             item.size = PlainNumber(total.length, 1) + " mm";

@@ -11,6 +11,7 @@
 #include "cutplan/CutJobFiles.h"
 #include "cutplan/CutPlan.h"
 #include "cutplan/CutPlanReport.h"
+#include "cutplan/OffcutStock.h"
 #include "kit/Clipboard.h"
 #include "kit/ControlSurface.h"
 #include "kit/ExportFiles.h"
@@ -42,6 +43,7 @@ struct CutPlanServices {
     std::function<std::string()> now;  // local time as the weight list records it
     CutJobFiles* jobFiles = nullptr;   // 打开 and 另存为 (none: the buttons say so)
     ProfileStore* settings = nullptr;  // the recent job files
+    OffcutStock* offcuts = nullptr;    // the offcuts kept in stock (none: none kept)
 };
 
 class CCutPlanDlg : public CommandTarget {
@@ -83,6 +85,10 @@ private:
     void OnRemoveSection();
     void ShowSections();
     void ShowJobFile();
+    void OnConfirmCut();
+    void OnUndoConfirm();
+    void ShowConfirm();
+    std::vector<std::pair<double, int>> SectionOffcuts() const;
     void OnNewJob();
     void OnOpenJob();
     void OnSaveJobAs();

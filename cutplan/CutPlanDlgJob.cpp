@@ -180,4 +180,59 @@ void CCutPlanDlg::OnSaveJobAs() {
     ShowJobFile();
 }
 
+std::vector<std::pair<double, int>> CCutPlanDlg::SectionOffcuts() const {
+    if (!services_.offcuts) return {};
+    return services_.offcuts->Of(Job().section);
+}
+
+void CCutPlanDlg::ShowConfirm() {
+    surface_.SetEnabled(IDC_CUT_CONFIRM, services_.offcuts && AnyPlan() && !solving_);
+    surface_.SetEnabled(IDC_CUT_UNDO_CONFIRM, services_.offcuts && services_.offcuts->CanUndo() && !solving_);
+}
+
+// The plans were cut: the offcuts they took leave the stock, those at or above the reusable
+// length join it, under the job's name and the day.
+void CCutPlanDlg::OnConfirmCut() {
+    if (!services_.offcuts || !AnyPlan() || solving_) return;
+    const std::string job = jobPath_.empty() ? std::string("(未另存的任务)") : CutJobName(jobPath_);
+    std::vector<OffcutCut> cuts;
+    int kept = 0;
+    for (const Section& section : sections_) {
+        if (!section.plan.found) continue;
+        OffcutCut cut;
+        cut.section = section.solved.section;
+        cut.key = job + "\n" + CutPlanText(section.plan);
+        for (const StockTotal& total : section.plan.perStock)
+            if (total.offcut && total.bars > 0) cut.taken.emplace_back(total.length, static_cast<int>(total.bars));
+        for (const auto& [length, bars] : section.plan.reusableOffcuts) {
+            cut.kept.emplace_back(length, static_cast<int>(bars));
+            kept += static_cast<int>(bars);
+        }
+        cuts.push_back(cut);
+    }
+    switch (services_.offcuts->Confirm(cuts, services_.now ? services_.now() : std::string(), job)) {
+        case OffcutStock::Confirmed::Already:
+            return Say("这个方案已经确认过下料, 余料没有再次入库。");
+        case OffcutStock::Confirmed::NotWritten:
+            surface_.ShowMessage(kExportFailedText + std::string(kOffcutStockFile.name), kWarningCaption,
+                                 kMbOk | kMbIconWarning);
+            return;
+        case OffcutStock::Confirmed::Added:
+            break;
+    }
+    ShowStock();
+    ShowConfirm();
+    surface_.SetText(IDC_CUT_TOTAL, surface_.Text(IDC_CUT_TOTAL) + "  (已确认下料, 余料入库 " + std::to_string(kept) + " 根)");
+}
+
+void CCutPlanDlg::OnUndoConfirm() {
+    if (!services_.offcuts || !services_.offcuts->CanUndo() || solving_) return;
+    if (!services_.offcuts->UndoLast()) {
+        surface_.ShowMessage(kExportFailedText + std::string(kOffcutStockFile.name), kWarningCaption, kMbOk | kMbIconWarning);
+        return;
+    }
+    ShowStock();
+    ShowConfirm();
+}
+
 }  // namespace mw

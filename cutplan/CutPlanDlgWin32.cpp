@@ -19,9 +19,16 @@ constexpr LPARAM kSolveFailed = 1;
 constexpr double kSolveSeconds = 2.0;
 constexpr int kProgressRange = 1000;
 
-CutPlanServices WithJobFiles(CutPlanServices services, CutJobFiles& files) {
+CutPlanServices WithFiles(CutPlanServices services, CutJobFiles& files, OffcutStock& offcuts) {
     services.jobFiles = &files;
+    services.offcuts = &offcuts;
     return services;
+}
+
+// The offcut stock's file beside the job's.
+std::string BesideJob(const std::string& jobPath, const char* name) {
+    const std::size_t slash = jobPath.find_last_of("\\/");
+    return (slash == std::string::npos ? std::string() : jobPath.substr(0, slash + 1)) + name;
 }
 
 const COLORREF kPieceColours[] = {RGB(120, 170, 230), RGB(140, 200, 140), RGB(230, 190, 110), RGB(200, 150, 210)};
@@ -32,8 +39,9 @@ CutPlanDlgWindow::CutPlanDlgWindow(std::function<void()> onClosed, const std::st
                                    CutPlanServices services)
     : ToolWindowFrame(std::move(onClosed)),
       jobFile_(files_, jobPath),
+      offcuts_(files_, BesideJob(jobPath, kOffcutStockFile.name)),
       logic_(Surface(), jobFile_, list, clipboard_, *this, exports_, *this,
-             WithJobFiles(std::move(services), jobFiles_)) {
+             WithFiles(std::move(services), jobFiles_, offcuts_)) {
     SetLogic(&logic_);
 }
 

@@ -40,6 +40,7 @@ private:
     Win32Clipboard clipboard_;
     Win32ExportFiles exports_{*this};
     Win32CutJobFiles jobFiles_{*this};
+    OffcutStock offcuts_;
     CCutPlanDlg logic_;
 
     // The solving thread: it touches no window, only posts to this one. The plan it leaves in

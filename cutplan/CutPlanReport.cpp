@@ -48,7 +48,9 @@ std::string CutPiecesText(const std::vector<double>& pieces, const std::vector<s
 std::vector<std::vector<std::string>> CutPlanRows(const CutPlan& plan) {
     std::vector<std::vector<std::string>> rows;
     for (const CutPattern& pattern : plan.patterns)
-        rows.push_back({std::to_string(pattern.times), PlainNumber(pattern.stockLength, 1), CutPiecesText(pattern.pieces, pattern.marks),
+        rows.push_back({std::to_string(pattern.times),
+                        PlainNumber(pattern.stockLength, 1) + (pattern.fromOffcut ? " 余料" : ""),
+                        CutPiecesText(pattern.pieces, pattern.marks),
                         PlainNumber(pattern.offcut, 1)});
     return rows;
 }
@@ -59,7 +61,8 @@ std::vector<std::string> CutPlanTotalLines(const CutPlan& plan) {
     std::string bars;
     for (const StockTotal& total : plan.perStock) {
         if (total.bars == 0) continue;
-        bars += (bars.empty() ? "" : ", ") + PlainNumber(total.length, 1) + " mm × " + std::to_string(total.bars) + " 根";
+        bars += (bars.empty() ? "" : ", ") + PlainNumber(total.length, 1) + " mm" + (total.offcut ? " 余料" : "") + " × " +
+                std::to_string(total.bars) + " 根";
     }
     std::string bound;
     switch (plan.measure) {
@@ -103,8 +106,11 @@ std::string CutJobTotalLine(const std::vector<CutSheetSection>& sections) {
         const CutPlan& plan = section.plan;
         if (!plan.found) continue;
         ++planned;
-        for (const StockTotal& total : plan.perStock) bars[total.length] += total.bars;
-        count += plan.bars;
+        for (const StockTotal& total : plan.perStock)
+            if (!total.offcut) {
+                bars[total.length] += total.bars;
+                count += total.bars;
+            }
         kilograms += plan.boughtKilograms;
         cost += plan.cost;
         bought += plan.boughtLength;

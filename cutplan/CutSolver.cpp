@@ -14,10 +14,11 @@ namespace mw {
 namespace {
 
 PlanMeasure MeasureOf(const CutJob& job) {
-    if (job.stock.size() == 1) return PlanMeasure::Bars;
+    const auto bought = std::count_if(job.stock.begin(), job.stock.end(), [](const StockRow& row) { return !row.offcut; });
+    if (bought <= 1) return PlanMeasure::Bars;
     if (job.kilogramsPerMetre > 0 && job.pricePerTonne > 0) return PlanMeasure::Yuan;
     for (const StockRow& row : job.stock)
-        if (row.price) return PlanMeasure::Yuan;
+        if (row.price && !row.offcut) return PlanMeasure::Yuan;
     return PlanMeasure::Millimetres;
 }
 
@@ -101,6 +102,12 @@ CutGrid CutGridOf(const CutJob& job) {
         grid.lengths.push_back(length);
     }
     const PlanMeasure measure = MeasureOf(job);
+    if (std::any_of(job.stock.begin(), job.stock.end(), [](const StockRow& row) { return row.offcut; })) {
+        double pieces = 0;
+        for (const PieceRow& row : job.pieces) pieces += row.count;
+        // No plan cuts more bars than pieces; yuan are weighed in fen.
+        grid.offcutWeight = (pieces + 1) * (measure == PlanMeasure::Yuan ? 100.0 : 1.0);
+    }
     for (const StockRow& row : job.stock) {
         PackStock stock;
         // Each piece carries one kerf; the last one's is given back by the bar's end.
@@ -110,6 +117,9 @@ CutGrid CutGridOf(const CutJob& job) {
                    : measure == PlanMeasure::Millimetres ? static_cast<double>(GridUnits(row.length, scale))
                    : row.price ? *row.price
                                : row.length / 1000.0 * job.kilogramsPerMetre * job.pricePerTonne / 1000.0;
+        // Offcuts cost nothing; between plans that buy alike the fewer bars cut wins: each bought
+        // bar's cost is weighed above any count of bars, and every bar counts one.
+        if (grid.offcutWeight > 0) stock.cost = row.offcut ? 1.0 : stock.cost * grid.offcutWeight + 1.0;
         grid.problem.stock.push_back(stock);
     }
     return grid;
@@ -124,6 +134,7 @@ CutPlan CutPlanFromPacking(const CutJob& job, const CutGrid& grid, const PackPla
         pattern.times = p.times;
         pattern.stock = p.stock;
         pattern.stockLength = job.stock[p.stock].length;
+        pattern.fromOffcut = job.stock[p.stock].offcut;
         for (std::size_t i = 0; i < p.counts.size(); ++i)
             pattern.pieces.insert(pattern.pieces.end(), p.counts[i], grid.lengths[i]);
         std::sort(pattern.pieces.begin(), pattern.pieces.end(), std::greater<double>());
@@ -150,6 +161,11 @@ CutPlan SolveCutJob(const CutJob& job, const PackControl& control) {
         // A bound is at most any plan's cost; one above the plan found is the programme's rounding.
         const double bound = outcome.plan.found ? std::min(outcome.bound, outcome.plan.cost) : outcome.bound;
         plan.bound = plan.measure == PlanMeasure::Millimetres ? bound / grid.scale : bound;
+        if (grid.offcutWeight > 0) {
+            // Back from the weighed costs: the bars counted in are at most one a piece.
+            const double bought = std::max(0.0, (bound - (grid.offcutWeight - 1)) / grid.offcutWeight);
+            plan.bound = plan.measure == PlanMeasure::Millimetres ? bought / grid.scale : bought;
+        }
         plan.stopped = outcome.stopped;
         SumUpCutPlan(job, plan);
         if (!plan.found && outcome.infeasible && AllCounted(job)) plan = SolveShort(job, control);

@@ -18,6 +18,7 @@ struct CutGrid {
     PackProblem problem;
     double scale = 1;
     std::vector<double> lengths;
+    double offcutWeight = 0;  // with offcuts in stock: what one unit of a bought bar's cost weighs
 };
 CutGrid CutGridOf(const CutJob& job);
 CutPlan CutPlanFromPacking(const CutJob& job, const CutGrid& grid, const PackPlan& packing);

@@ -271,6 +271,8 @@
 #define IDC_CUT_RECENT            1347
 #define IDC_CUT_JOB_TOTAL         1348
 #define IDC_CUT_PIECE_MARK        1349
+#define IDC_CUT_CONFIRM           1350
+#define IDC_CUT_UNDO_CONFIRM      1351
 
 // Commands
 #define IDM_EXIT            32771

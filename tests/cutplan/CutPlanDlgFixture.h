@@ -63,7 +63,7 @@ struct CutPlanDlg : testing::Test, MainWindowFixture {
                                                runner,
                                                CutPlanServices{[this] { return dlg.ShownMaterial(); },
                                                                [this] { return dlg.NowText(); }, &jobDialogs,
-                                                               &settings.Store()});
+                                                               &settings.Store(), &offcuts});
         runner.window = window.get();
         on.Bind(window.get());
         window->OnInitDialog();
@@ -88,6 +88,7 @@ struct CutPlanDlg : testing::Test, MainWindowFixture {
     InlineRunner runner;
     CutJobFile jobFile{files, kJobPath};
     FakeJobFiles jobDialogs{files};
+    OffcutStock offcuts{files, "/app/CutOffcutsKq.txt"};
     std::unique_ptr<CCutPlanDlg> cut;
 };
 

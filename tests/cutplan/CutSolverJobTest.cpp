@@ -142,3 +142,99 @@ TEST(CutSolverShort, ARowWithoutCountIsBoughtAndTheTextListsWhatIsLeft) {
 
 }  // namespace
 }  // namespace mw
+
+namespace mw {
+namespace {
+
+// The fewest bars bought (offcuts cost nothing), then the fewest bars cut, over every grouping of
+// the pieces and every stock row for each group.
+std::pair<int, int> ExhaustiveWithOffcuts(const CutJob& job) {
+    std::vector<double> pieces;
+    for (const PieceRow& row : job.pieces) pieces.insert(pieces.end(), static_cast<int>(row.count), row.length);
+    std::vector<std::vector<double>> groups;
+    std::pair<int, int> best = {1 << 30, 1 << 30};
+    std::function<void(std::size_t, std::vector<int>&, int)> assign = [&](std::size_t g, std::vector<int>& used,
+                                                                          int bought) {
+        if (g == groups.size()) {
+            best = std::min(best, {bought, static_cast<int>(groups.size())});
+            return;
+        }
+        double length = job.kerf * (groups[g].size() - 1);
+        for (double p : groups[g]) length += p;
+        for (std::size_t t = 0; t < job.stock.size(); ++t) {
+            const StockRow& row = job.stock[t];
+            if (length > row.length - job.trim + 1e-9 || (row.count && used[t] >= *row.count)) continue;
+            ++used[t];
+            assign(g + 1, used, bought + (row.offcut ? 0 : 1));
+            --used[t];
+        }
+    };
+    std::function<void(std::size_t)> place = [&](std::size_t k) {
+        if (k == pieces.size()) {
+            std::vector<int> used(job.stock.size(), 0);
+            assign(0, used, 0);
+            return;
+        }
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            groups[g].push_back(pieces[k]);
+            place(k + 1);
+            groups[g].pop_back();
+        }
+        groups.push_back({pieces[k]});
+        place(k + 1);
+        groups.pop_back();
+    };
+    place(0);
+    return best;
+}
+
+TEST(CutSolverOffcuts, OffcutsAreUsedBeforeBuyingAndFewerBarsWinBetweenEqualPlans) {
+    std::mt19937 random(2085);
+    int used = 0;
+    for (int trial = 0; trial < 60; ++trial) {
+        CutJob job;
+        job.stock.push_back(StockRow(6000, {}, {}, 1));
+        const int offcuts = 1 + static_cast<int>(random() % 2);
+        for (int k = 0; k < offcuts; ++k) {
+            StockRow row(1500 + 250 * static_cast<double>(random() % 7), 1.0 + random() % 2, 0.0, k + 2);
+            row.offcut = true;
+            job.stock.push_back(row);
+        }
+        const int lengths = 1 + static_cast<int>(random() % 3);
+        int total = 0;
+        for (int p = 0; p < lengths && total < 6; ++p) {
+            const int count = 1 + static_cast<int>(random() % 2);
+            job.pieces.push_back({400 + 100 * static_cast<double>(random() % 20), static_cast<double>(count), p + 1});
+            total += count;
+        }
+        job.kerf = 3;
+        const CutPlan plan = SolveCutJob(job);
+        ASSERT_TRUE(plan.found) << trial << ": " << plan.message;
+        EXPECT_EQ(CheckCutPlan(job, plan), "") << trial;
+        const std::pair<int, int> best = ExhaustiveWithOffcuts(job);
+        EXPECT_EQ(plan.value, best.first) << trial << "\n" << CutJobText(job) << CutPlanText(plan);
+        EXPECT_EQ(plan.bars, best.second) << trial << "\n" << CutJobText(job) << CutPlanText(plan);
+        EXPECT_LE(plan.bound, plan.value + 1e-9);
+        for (const CutPattern& pattern : plan.patterns) used += pattern.fromOffcut;
+    }
+    EXPECT_GT(used, 10);
+}
+
+TEST(CutSolverOffcuts, AnOffcutThatHoldsThePiecesBuysNothing) {
+    CutJob job;
+    job.kilogramsPerMetre = 10;
+    job.pricePerTonne = 4000;
+    job.stock = {StockRow(6000, {}, {}, 1), StockRow(9000, {}, {}, 2), StockRow(2085, 1.0, 0.0, 3)};
+    job.stock[2].offcut = true;
+    job.pieces = {{1000, 2, 1}};
+    const CutPlan plan = SolveCutJob(job);
+    ASSERT_TRUE(plan.found);
+    ASSERT_EQ(plan.patterns.size(), 1u);
+    EXPECT_TRUE(plan.patterns[0].fromOffcut);
+    EXPECT_EQ(plan.cost, 0);
+    EXPECT_EQ(plan.boughtLength, 0);
+    EXPECT_TRUE(plan.optimal);
+}
+
+}  // namespace
+}  // namespace mw

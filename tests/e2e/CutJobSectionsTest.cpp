@@ -141,5 +141,53 @@ TEST(CutJobSections, BarsOnHandTooFewShowWhatIsLeftUncut) {
     SaveScreenshot(cut, "cut-job-short");
 }
 
+// A plan confirmed as cut keeps its offcut; the next job of the section cuts from it first.
+TEST(CutJobSections, AConfirmedOffcutIsUsedByTheNextJobOfTheSection) {
+    RunningApp r;
+    ASSERT_NE(r.main, nullptr);
+    HWND cut = OpenCutPlan(r.main, r.app);
+    ASSERT_NE(cut, nullptr);
+    SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
+    SetText(cut, IDC_CUT_REUSABLE, "1000");
+    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
+    AddRow(cut, IDC_CUT_PIECE_LENGTH, "3915", IDC_CUT_PIECE_COUNT, "2", IDC_CUT_PIECE_ADD);
+    Click(cut, IDC_CUT_SOLVE);
+    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 60000));
+    ASSERT_TRUE(Enabled(cut, IDC_CUT_CONFIRM));
+    Click(cut, IDC_CUT_CONFIRM);
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_STOCK_LIST), 2);
+    EXPECT_EQ(CellText(cut, IDC_CUT_STOCK_LIST, 1, 0), "2085");
+    EXPECT_EQ(CellText(cut, IDC_CUT_STOCK_LIST, 1, 2), "余料");
+    EXPECT_TRUE(FileExists(r.app.Folder() + L"\\CutOffcutsKq.txt"));
+
+    // The second job of the section: new pieces, and a restart between.
+    r.app.Kill();
+    ASSERT_TRUE(r.app.Start());
+    HWND main = r.app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    cut = OpenCutPlan(main, r.app);
+    ASSERT_NE(cut, nullptr);
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_STOCK_LIST), 2);
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_PIECE_LIST), 1);
+    // A new job (the one typed was never saved as a file: asked, and yes).
+    PostClick(cut, IDC_CUT_JOB_NEW);
+    HWND ask = OwnedDialog(cut, 10000);
+    ASSERT_NE(ask, nullptr);
+    PostClick(ask, IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return ItemCount(cut, IDC_CUT_PIECE_LIST) == 0; }, 10000));
+    SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
+    ASSERT_EQ(ItemCount(cut, IDC_CUT_STOCK_LIST), 1);  // the section's offcuts, kept
+    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
+    AddRow(cut, IDC_CUT_PIECE_LENGTH, "2000", IDC_CUT_PIECE_COUNT, "1", IDC_CUT_PIECE_ADD);
+    AddRow(cut, IDC_CUT_PIECE_LENGTH, "1500", IDC_CUT_PIECE_COUNT, "1", IDC_CUT_PIECE_ADD);
+    Click(cut, IDC_CUT_SOLVE);
+    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 60000));
+    std::string rows;
+    for (int i = 0; i < ItemCount(cut, IDC_CUT_RESULT); ++i) rows += CellText(cut, IDC_CUT_RESULT, i, 1) + "|";
+    EXPECT_NE(rows.find("2085 余料"), std::string::npos) << rows;
+    EXPECT_NE(Text(cut, IDC_CUT_TOTAL).find("2085 mm 余料"), std::string::npos) << Text(cut, IDC_CUT_TOTAL);
+    SaveScreenshot(cut, "cut-job-offcut-used");
+}
+
 }  // namespace
 }  // namespace mw::e2e
