@@ -261,6 +261,10 @@ PackPlan PackingSearch::PlanFrom(const std::vector<PackBar>& bars) {
     return PlanOf(problem_, bars);
 }
 
+long long PackWorkBudget(double seconds) {
+    return static_cast<long long>(std::min(std::max(0.0, seconds) * kWorkPerSecond, 9e18));
+}
+
 PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control) {
     // The search stops a little before the budget's end: what follows (merging, the plan in
     // millimetres, its check) must be done by then too.
@@ -268,8 +272,8 @@ PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control)
     const auto deadline = std::chrono::steady_clock::now() +
                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                               std::chrono::duration<double>(seconds));
-    const double work = control.work > 0 ? static_cast<double>(control.work) : control.seconds * kWorkPerSecond;
-    return PackingSearch(problem, control, static_cast<long long>(std::min(work, 9e18)), deadline).Run();
+    const long long work = control.work > 0 ? control.work : PackWorkBudget(control.seconds);
+    return PackingSearch(problem, control, work, deadline).Run();
 }
 
 }  // namespace mw
