@@ -80,7 +80,7 @@ private:
     std::chrono::steady_clock::time_point start_, deadline_;
     long long work_ = 0;
     long long workLimit_ = 1;
-    long long searchLimit_ = 1;  // the search's share of it; merging patterns has the rest
+    long long searchLimit_ = 1;  // the search's share of it (49 of 50); merging patterns has the rest
     int m_ = 0;
     int limits_ = 0;
     std::vector<int> limitRow_;
