@@ -19,7 +19,7 @@ namespace mw {
 
 // Units of work a second of budget buys: calibrated once, so that a budget of work ends well
 // before the same budget of wall-clock time on an ordinary desktop.
-inline constexpr double kWorkPerSecond = 5e8;
+inline constexpr double kWorkPerSecond = 1.2e9;
 // The work of a step of the exact search.
 inline constexpr long long kSearchNodeWork = 40;
 // Rows of the programme beyond which its dense inverse would outgrow the memory a solve may take
