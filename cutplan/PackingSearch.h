@@ -17,8 +17,10 @@
 
 namespace mw {
 
-// Units of work a second of budget buys: calibrated once, so that a budget of work ends well
-// before the same budget of wall-clock time on an ordinary desktop.
+// Units of work a second of budget buys: calibrated once, on a two-core desktop, to about the work
+// its processor does in a second on the bin-packing instances of the report (the knapsack-heavy
+// ones do somewhat more work a second, the programme-heavy ones less). A machine that is slower,
+// or busier, is stopped by the clock instead, and there the plan may differ from run to run.
 inline constexpr double kWorkPerSecond = 1.2e9;
 // The work of a step of the exact search.
 inline constexpr long long kSearchNodeWork = 40;
