@@ -158,7 +158,7 @@ bool ByFrontier(const std::vector<KnapsackItem>& items, std::vector<Part> parts,
             }
         }
         frontier.swap(merged);
-        if (work) *work += 2 * static_cast<long long>(grown.size() + frontier.size());
+        if (work) *work += static_cast<long long>(grown.size() + frontier.size());
         if (states.size() > stateLimit) return false;
     }
     out.clear();
@@ -198,7 +198,7 @@ public:
     KnapsackResult Run() {
         Greedy();
         Dive(0, capacity_, 0.0);
-        if (work_) *work_ += 8 * std::min(nodes_, nodeLimit_) + static_cast<long long>(order_.size());
+        if (work_) *work_ += 4 * std::min(nodes_, nodeLimit_) + static_cast<long long>(order_.size());
         best_.upper = nodes_ <= nodeLimit_ ? best_.value : best_.value + Bound(0, capacity_);
         return best_;
     }
@@ -302,7 +302,7 @@ std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& item
     }
     const bool narrow = largest / unit < kMaxTableWidth;
     if (narrow && (cells <= kMaxTableCells || (exact && cells <= kMaxExactCells))) {
-        spend(2 * cells);
+        spend(cells);
         std::vector<KnapsackResult> results = ByTable(items, parts, unit, capacities);
         for (KnapsackResult& r : results) r.upper = r.value;  // every size a whole number of cells
         return results;

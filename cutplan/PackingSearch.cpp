@@ -28,7 +28,7 @@ constexpr long kWholeSearchNodes = 2000000;
 PackingSearch::PackingSearch(const PackProblem& problem, const PackControl& control, long long workLimit,
                              std::chrono::steady_clock::time_point deadline)
     : problem_(problem), control_(control), start_(std::chrono::steady_clock::now()), deadline_(deadline), workLimit_(std::max(1LL, workLimit)),
-      searchLimit_(std::max(1LL, workLimit_ / 20 * 19)) {
+      searchLimit_(std::max(1LL, workLimit_ / 50 * 49)) {
     m_ = static_cast<int>(problem.items.size());
     for (const PackStock& s : problem.stock) {
         maxCost_ = std::max(maxCost_, s.cost);
@@ -261,15 +261,19 @@ PackPlan PackingSearch::PlanFrom(const std::vector<PackBar>& bars) {
     return PlanOf(problem_, bars);
 }
 
+long long PackWorkBudget(double seconds) {
+    return static_cast<long long>(std::min(std::max(0.0, seconds) * kWorkPerSecond, 9e18));
+}
+
 PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control) {
     // The search stops a little before the budget's end: what follows (merging, the plan in
     // millimetres, its check) must be done by then too.
-    const double seconds = std::max(0.0, control.seconds - std::min(0.05, control.seconds / 10));
+    const double seconds = std::max(0.0, control.seconds - std::min(0.03, control.seconds / 20));
     const auto deadline = std::chrono::steady_clock::now() +
                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                               std::chrono::duration<double>(seconds));
-    const double work = control.work > 0 ? static_cast<double>(control.work) : control.seconds * kWorkPerSecond;
-    return PackingSearch(problem, control, static_cast<long long>(std::min(work, 9e18)), deadline).Run();
+    const long long work = control.work > 0 ? control.work : PackWorkBudget(control.seconds);
+    return PackingSearch(problem, control, work, deadline).Run();
 }
 
 }  // namespace mw

@@ -31,6 +31,9 @@ struct PackOutcome {
     long long work = 0;       // units of work done
 };
 
+// The units of work a budget of `seconds` buys.
+long long PackWorkBudget(double seconds);
+
 // Never throws: memory running out ends the search with the best plan so far.
 PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control = {});
 
