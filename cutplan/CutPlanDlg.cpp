@@ -293,9 +293,13 @@ void CCutPlanDlg::OnSolve() {
         return Say((SectionCount() > 1 ? "材料“" + (name.empty() ? std::string("(未命名)") : name) + "”: " : "") +
                    fault + "。");
     }
+    // A section's offcuts go to its first entry in the job only, so that no bar is planned twice.
+    std::vector<std::string> offered;
     for (Section& section : sections_) {
         section.solved = section.job;
-        if (services_.offcuts)
+        const bool first = std::find(offered.begin(), offered.end(), section.job.section) == offered.end();
+        offered.push_back(section.job.section);
+        if (services_.offcuts && first)
             for (const auto& [length, count] : services_.offcuts->Of(section.job.section)) {
                 StockRow row(length, count, {}, static_cast<int>(section.solved.stock.size()) + 1);
                 row.offcut = true;

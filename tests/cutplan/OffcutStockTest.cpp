@@ -123,6 +123,18 @@ TEST_F(CutPlanOffcuts, ConfirmKeepsTheOffcutsAndTheNextPlanOfTheSectionUsesThemF
     cutSurface.Click(IDC_CUT_SECTION_ADD);
     cutSurface.Type(IDC_CUT_SECTION, "槽钢 [10");
     EXPECT_EQ(cutSurface.ItemCount(IDC_CUT_STOCK_LIST), 0);
+    // The same section twice in a job: its one offcut is offered to the first only.
+    cutSurface.Type(IDC_CUT_SECTION, "角钢 ∠50×5");
+    AddStock("6000");
+    AddPiece("2000", "1");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    const std::vector<CutSheetSection> sheet = cut->SheetSections();
+    ASSERT_EQ(sheet.size(), 2u);
+    long long fromOffcuts = 0;
+    for (const CutSheetSection& section : sheet)
+        for (const StockTotal& total : section.plan.perStock) fromOffcuts += total.offcut ? total.bars : 0;
+    EXPECT_EQ(fromOffcuts, 0);  // the first needs no offcut now, and the second is offered none
+    EXPECT_EQ(sheet[1].plan.boughtLength, 6000);
 }
 
 TEST_F(CutPlanOffcuts, ADamagedStockFileIsSetAsideWithAWord) {
