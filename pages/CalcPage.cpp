@@ -254,4 +254,32 @@ std::string CalcPage::QuantityText(const WeighingSource& source) const {
     }
 }
 
+// The list's selection change goes through OnCommand, so the calculator counts as the one the
+// user last worked with ("取当前材料" of the cutting plan takes it).
+bool CalcPage::ChooseRow(const TableCalculator& calc, const SizeChoice& choice) {
+    if (choice.kind != SizeChoice::kRow || choice.rows != calc.table.rows || !calc.table.At(choice.row)) return false;
+    surface_.SetSelection(calc.combo, choice.row);
+    OnCommand(calc.combo, Notify::SelChange);
+    FillLength(calc.lengthEdit, choice.length);
+    return true;
+}
+
+bool CalcPage::ChooseTyped(const TypedCalculator& calc, const SizeChoice& choice) {
+    const SectionType* type = calc.section.At(choice.type);
+    if (choice.kind != SizeChoice::kRow || !type || type->sizes->rows != choice.rows ||
+        !type->sizes->At(choice.row))
+        return false;
+    surface_.SetSelection(calc.typeCombo, choice.type);
+    OnCommand(calc.typeCombo, Notify::SelChange);  // refills the size list
+    surface_.SetSelection(calc.sizeCombo, choice.row);
+    OnCommand(calc.sizeCombo, Notify::SelChange);
+    FillLength(calc.quantityEdit, choice.length);
+    return true;
+}
+
+void CalcPage::FillLength(int lengthEdit, const std::string& length) {
+    if (!length.empty()) surface_.SetText(lengthEdit, length);
+    surface_.SetFocus(lengthEdit);
+}
+
 }  // namespace mw

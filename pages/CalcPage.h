@@ -112,6 +112,13 @@ protected:
     ControlSurface& surface_;
     PageHost& host_;
 
+    // A chosen size for a table or typed calculator; false when it is not that calculator's.
+    bool ChooseRow(const TableCalculator& calc, const SizeChoice& choice);
+    bool ChooseTyped(const TypedCalculator& calc, const SizeChoice& choice);
+    // Puts the chosen length in a calculator's length edit (through its change notification,
+    // as typing does) and the focus there.
+    void FillLength(int lengthEdit, const std::string& length);
+
     // Shows the value of an input edit in the main window's hint line.
     void Echo(int edit);
 

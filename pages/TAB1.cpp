@@ -1,6 +1,9 @@
 // Page one's calculators: three by volume, three by the rolled-section tables.
 #include "pages/TAB1.h"
 
+#include <cstdio>
+
+#include "expr/TrimZeros.h"
 #include "pages/Tab1Tables.h"
 #include "res/resource.h"
 
@@ -20,6 +23,12 @@ double PlateFactor(int unitSystem) {
         case kTM:   return 0.001;
         default:    return 0.0;
     }
+}
+
+std::string PlainNumber(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%f", value);
+    return TrimZeros(text);
 }
 
 }  // namespace
@@ -96,6 +105,24 @@ void CTAB1::ResetPage() {
                      IDC_ANGLE_LENGTH, IDC_ROUND_OUTER, IDC_ROUND_LENGTH, IDC_CHANNEL_LENGTH, IDC_IBEAM_LENGTH})
         surface_.SetText(edit, "");
     RecomputeAll();
+}
+
+bool CTAB1::Choose(const SizeChoice& choice) {
+    if (ChooseRow(angle_, choice) || ChooseRow(channel_, choice) || ChooseRow(ibeam_, choice)) return true;
+    if (choice.kind == SizeChoice::kPlate) {
+        surface_.SetText(IDC_PLATE1_WIDTH, PlainNumber(choice.width));
+        surface_.SetText(IDC_PLATE1_THICKNESS, PlainNumber(choice.thickness));
+        FillLength(IDC_PLATE1_LENGTH, choice.length);
+        return true;
+    }
+    if (choice.kind == SizeChoice::kRound) {
+        ChooseRoundMode(IDC_ROUND_WALL_MODE);
+        surface_.SetText(IDC_ROUND_OUTER, PlainNumber(choice.outer));
+        surface_.SetText(IDC_ROUND_WALL, choice.wall > 0 ? PlainNumber(choice.wall) : kSolidWall);
+        FillLength(IDC_ROUND_LENGTH, choice.length);
+        return true;
+    }
+    return false;
 }
 
 // The two mode radios are one group: the one clicked is on, the other off.
