@@ -7,6 +7,7 @@
 #include "kit/ControlSurface.h"
 #include "expr/Atof.h"
 #include "expr/TrimZeros.h"
+#include "pages/SurfaceTables.h"
 #include "pages/Weighing.h"
 
 namespace mw {
@@ -163,6 +164,7 @@ void CalcPage::ComputeTyped(const TypedCalculator& calc) {
 }
 
 void CalcPage::FillSizes(const TableCalculator& calc) {
+    lists_[calc.combo] = calc.table;
     surface_.ClearItems(calc.combo);
     for (std::size_t i = 0; i < calc.table.count; ++i) surface_.AddItem(calc.combo, calc.table.rows[i].model);
 }
@@ -187,6 +189,12 @@ void CalcPage::CopyAndCount(int resultEdit, const WeighingSource& source) {
         weighing.size = source.size ? source.size() : std::string();
         weighing.quantity = QuantityText(source);
         weighing.kilograms = EvaluateText(shown) * (Settings().unitSystem == kTM ? 1000.0 : 1.0);
+        if (source.quantity == Quantity::Length && source.surfacePerMetre) {
+            if (const std::optional<double> perMetre = source.surfacePerMetre()) {
+                const double metres = Value(source.quantityEdit) * (Settings().unitSystem == kKgMm ? 0.001 : 1.0);
+                weighing.squareMetres = *perMetre * metres;
+            }
+        }
         host_.RecordWeighing(weighing);
     }
     if (!host_.StatisticsOn()) return;
@@ -252,6 +260,18 @@ std::string CalcPage::QuantityText(const WeighingSource& source) const {
         default:
             return {};
     }
+}
+
+std::optional<double> CalcPage::ListSurface(int combo) const {
+    const auto list = lists_.find(combo);
+    if (list == lists_.end()) return std::nullopt;
+    return SurfacePerMetre(list->second, surface_.Selection(combo));
+}
+
+std::optional<double> CalcPage::TypedSurface(const TypedCalculator& calc) const {
+    const SectionType* type = calc.section.At(surface_.Selection(calc.typeCombo));
+    if (!type) return std::nullopt;
+    return SurfacePerMetre(*type->sizes, surface_.Selection(calc.sizeCombo));
 }
 
 // The list's selection change goes through OnCommand, so the calculator counts as the one the

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "expr/TrimZeros.h"
+#include "pages/SurfaceTables.h"
 #include "pages/Tab1Tables.h"
 #include "res/resource.h"
 
@@ -59,7 +60,8 @@ CTAB1::CTAB1(ControlSurface& surface, PageHost& host)
                  {"钢板二", [this] { return Dimensions({IDC_PLATE2_THICKNESS}); }, IDC_PLATE2_AREA, Quantity::Area});
     WeightButton(IDC_ANGLE_BUTTON, IDC_ANGLE_RESULT, Weighed("角钢(热轧)", IDC_ANGLE_COMBO, IDC_ANGLE_LENGTH));
     WeightButton(IDC_ROUND_BUTTON, IDC_ROUND_RESULT,
-                 {"圆钢/钢管", [this] { return RoundSize(); }, IDC_ROUND_LENGTH, Quantity::Length});
+                 {"圆钢/钢管", [this] { return RoundSize(); }, IDC_ROUND_LENGTH, Quantity::Length,
+                  [this] { return std::optional<double>(RoundSurfacePerMetre(Value(IDC_ROUND_OUTER))); }});
     WeightButton(IDC_CHANNEL_BUTTON, IDC_CHANNEL_RESULT, Weighed("槽钢(热轧)", IDC_CHANNEL_COMBO, IDC_CHANNEL_LENGTH));
     WeightButton(IDC_IBEAM_BUTTON, IDC_IBEAM_RESULT, Weighed("工字钢", IDC_IBEAM_COMBO, IDC_IBEAM_LENGTH));
 

@@ -81,6 +81,32 @@ TEST(LookupDlg, SendsTheSizeAndLengthToTheCalculator) {
     EXPECT_EQ(l.page2Surface.focus, IDC_HT_LENGTH);
 }
 
+// After the lookup the "重量" press is the user's own: the weight list gets the weight and the
+// outer surface of the two bars.
+TEST(LookupDlg, TheWeightListGetsTheSurfaceOfWhatWasWeighed) {
+    Lookup l;
+    std::string setAside;
+    ASSERT_TRUE(l.weights.Load(setAside));
+    l.Type("[20a 6m ×2");
+    l.lookupSurface.Click(IDC_LOOKUP_SEND);
+    l.pageSurface.Click(IDC_CHANNEL_BUTTON);
+    ASSERT_EQ(l.weights.Rows().size(), 1u);
+    const Weighing& w = l.weights.Rows()[0].item;
+    EXPECT_EQ(w.size, "[20a");
+    EXPECT_NEAR(w.kilograms, 271.64, 1e-9);
+    ASSERT_TRUE(w.squareMetres);
+    EXPECT_NEAR(*w.squareMetres, *ReadDesignation("[20a").meanings[0].Surface() * 12, 1e-9);
+
+    l.Type("φ89×4 6m");  // round stock by its outside
+    l.lookupSurface.Click(IDC_LOOKUP_SEND);
+    l.pageSurface.Click(IDC_ROUND_BUTTON);
+    ASSERT_EQ(l.weights.Rows().size(), 2u);
+    EXPECT_NEAR(*l.weights.Rows()[1].item.squareMetres, 3.1415926535 * 0.089 * 6, 1e-6);
+    l.pageSurface.Click(IDC_PLATE2_BUTTON);  // weighed by area: no surface a metre
+    ASSERT_EQ(l.weights.Rows().size(), 3u);
+    EXPECT_FALSE(l.weights.Rows()[2].item.squareMetres);
+}
+
 TEST(LookupDlg, FillsTheDimensionsOfPlateAndRound) {
     Lookup l;
     l.Type("-10×200×1500×4");
