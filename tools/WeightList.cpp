@@ -44,7 +44,7 @@ std::string ExactNumber(double value) {
 }  // namespace
 
 const char* const WeightList::kColumnTitles[kColumnCount] = {
-    "序号", "名称", "规格", "长度/面积/数量", "重量", "单价(元/吨)", "金额(元)", "时间", "面积(m²)"};
+    "序号", "名称", "规格", "长度/面积/数量", "重量", "面积(m²)", "单价(元/吨)", "金额(元)", "时间"};
 
 std::string WeightDisplay::Weight(double kilograms) const {
     const int places = decimals >= 0 && decimals <= 9 ? decimals : 2;
@@ -178,8 +178,8 @@ bool WeightList::ParseFileText(const std::string& text, std::vector<WeightRow>& 
 std::vector<std::string> WeightList::RowCells(std::size_t index, const WeightDisplay& display) const {
     const WeightRow& row = rows_[index];
     return {std::to_string(index + 1), row.item.calculator, row.item.size, row.item.quantity,
-            display.Weight(row.item.kilograms), PlainNumber(PriceOf(row), 2), Money(CostOf(row)), row.time,
-            row.item.squareMetres ? SquareMetres(*row.item.squareMetres) : std::string()};
+            display.Weight(row.item.kilograms), row.item.squareMetres ? SquareMetres(*row.item.squareMetres) : std::string(),
+            PlainNumber(PriceOf(row), 2), Money(CostOf(row)), row.time};
 }
 
 std::vector<std::vector<std::string>> WeightList::Table(const WeightDisplay& display) const {
@@ -189,8 +189,8 @@ std::vector<std::vector<std::string>> WeightList::Table(const WeightDisplay& dis
     for (std::size_t i = 0; i < rows_.size(); ++i) table.push_back(RowCells(i, display));
     bool anySurface = false;
     for (const WeightRow& row : rows_) anySurface = anySurface || row.item.squareMetres.has_value();
-    table.push_back({"合计", "", "", "", display.Weight(TotalKilograms()), "", Money(TotalCost()), "",
-                     anySurface ? SquareMetres(TotalSquareMetres()) : std::string()});
+    table.push_back({"合计", "", "", "", display.Weight(TotalKilograms()),
+                     anySurface ? SquareMetres(TotalSquareMetres()) : std::string(), "", Money(TotalCost()), ""});
     return table;
 }
 

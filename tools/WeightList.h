@@ -65,8 +65,8 @@ public:
     static constexpr std::size_t kColumnCount = 9;
     static const char* const kColumnTitles[kColumnCount];
     // Row `index` as the window and the exports show it: number from 1, name, size, quantity,
-    // weight (cell kWeightCell, without its unit), price, cost, time, outer surface in m² (empty
-    // where the calculator knows none).
+    // weight (cell kWeightCell, without its unit), outer surface in m² (empty where the calculator
+    // knows none), price, cost, time.
     static constexpr std::size_t kWeightCell = 4;
     std::vector<std::string> RowCells(std::size_t index, const WeightDisplay& display) const;
     // Tab-separated lines with a header line, for the clipboard and spreadsheets.

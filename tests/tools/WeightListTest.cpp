@@ -82,8 +82,8 @@ TEST_F(WeightListFile, SurfaceFieldAndListsWrittenWithoutIt) {
     ASSERT_EQ(again.Rows().size(), 2u);
     EXPECT_DOUBLE_EQ(*again.Rows()[0].item.squareMetres, 0.7768 * 12);
     EXPECT_FALSE(again.Rows()[1].item.squareMetres);
-    EXPECT_EQ(again.RowCells(0, WeightDisplay{})[8], "9.322");
-    EXPECT_EQ(again.RowCells(1, WeightDisplay{})[8], "");
+    EXPECT_EQ(again.RowCells(0, WeightDisplay{})[5], "9.322");
+    EXPECT_EQ(again.RowCells(1, WeightDisplay{})[5], "");
     EXPECT_DOUBLE_EQ(again.TotalSquareMetres(), 0.7768 * 12);
 
     files.files[kPath] = "材料重量清单\t1\r\n默认单价\t4200\r\n"
@@ -149,15 +149,15 @@ TEST_F(WeightListFile, TabTextAndCsvForSpreadsheets) {
     const WeightDisplay kg{false, 2};
     EXPECT_EQ(list.CsvText(kg),
               "\xEF\xBB\xBF"
-              "序号,名称,规格,长度/面积/数量,重量(kg),单价(元/吨),金额(元),时间,面积(m²)\r\n"
-              "1,钢板一,\"1,000×\"\"2\"\"\",,78.50,4000,314.00,2026-12-09 10:00:00,\r\n"
-              "2,钢丝绳,\"6×19\nFC\",6 m,1234.50,4000,4938.00,2026-12-09 10:01:00,\r\n"
-              "合计,,,,1313.00,,5252.00,,\r\n");
+              "序号,名称,规格,长度/面积/数量,重量(kg),面积(m²),单价(元/吨),金额(元),时间\r\n"
+              "1,钢板一,\"1,000×\"\"2\"\"\",,78.50,,4000,314.00,2026-12-09 10:00:00\r\n"
+              "2,钢丝绳,\"6×19\nFC\",6 m,1234.50,,4000,4938.00,2026-12-09 10:01:00\r\n"
+              "合计,,,,1313.00,,,5252.00,\r\n");
     EXPECT_EQ(list.TabText(WeightDisplay{true, 3}),
-              "序号\t名称\t规格\t长度/面积/数量\t重量(t)\t单价(元/吨)\t金额(元)\t时间\t面积(m²)\r\n"
-              "1\t钢板一\t1,000×\"2\"\t\t0.079\t4000\t314.00\t2026-12-09 10:00:00\t\r\n"
-              "2\t钢丝绳\t6×19 FC\t6 m\t1.234\t4000\t4938.00\t2026-12-09 10:01:00\t\r\n"
-              "合计\t\t\t\t1.313\t\t5252.00\t\t\r\n");
+              "序号\t名称\t规格\t长度/面积/数量\t重量(t)\t面积(m²)\t单价(元/吨)\t金额(元)\t时间\r\n"
+              "1\t钢板一\t1,000×\"2\"\t\t0.079\t\t4000\t314.00\t2026-12-09 10:00:00\r\n"
+              "2\t钢丝绳\t6×19 FC\t6 m\t1.234\t\t4000\t4938.00\t2026-12-09 10:01:00\r\n"
+              "合计\t\t\t\t1.313\t\t\t5252.00\t\r\n");
 }
 
 }  // namespace
