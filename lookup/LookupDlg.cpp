@@ -61,7 +61,14 @@ void CLookupDlg::OnCommand(int id, Notify what) {
     }
 }
 
-void CLookupDlg::Refresh() { OnText(); }
+// A candidate the user picked stays picked.
+void CLookupDlg::Refresh() {
+    const int picked = surface_.Selection(IDC_LOOKUP_CHOICES);
+    OnText();
+    if (picked < 0 || picked >= surface_.ItemCount(IDC_LOOKUP_CHOICES)) return;
+    surface_.SetSelection(IDC_LOOKUP_CHOICES, picked);
+    OnCandidate();
+}
 
 void CLookupDlg::OnText() {
     read_ = ReadDesignation(surface_.Text(IDC_LOOKUP_TEXT));

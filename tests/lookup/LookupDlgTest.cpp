@@ -143,6 +143,8 @@ TEST(LookupDlg, CandidatesAreChosenNeverGuessed) {
 
     l.lookupSurface.Choose(IDC_LOOKUP_CHOICES, 1);
     EXPECT_EQ(l.Shown(IDC_LOOKUP_MEANING), "第一页 · 工字钢 · 工20a");
+    l.lookup.Refresh();  // the window comes back to the front: the pick stays
+    EXPECT_EQ(l.Shown(IDC_LOOKUP_MEANING), "第一页 · 工字钢 · 工20a");
     l.lookupSurface.DoubleClick(IDC_LOOKUP_CHOICES);
     EXPECT_EQ(l.sends, 1);
     EXPECT_EQ(l.pageSurface.Text(IDC_IBEAM_LENGTH), "6000");
