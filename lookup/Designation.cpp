@@ -43,7 +43,8 @@ const Prefix kPrefixes[] = {
     {"螺纹", Family::Rebar, -1}, {"角钢", Family::Angle, -1}, {"槽钢", Family::Channel, -1},
     {"I字钢", Family::IBeam, -1}, {"方管", Family::Tube, -1},
     {"矩形管", Family::Tube, -1}, {"圆钢", Family::Round, -1}, {"钢管", Family::Round, -1},
-    {"钢板", Family::Plate, -1}, {"<", Family::Angle, -1}, {"L", Family::Angle, -1},
+    {"钢板", Family::Plate, -1}, {"扁钢", Family::Plate, -1}, {"圆管", Family::Round, -1},
+    {"焊管", Family::DN, -1}, {"H型钢", Family::H, -1}, {"T型钢", Family::T, -1}, {"<", Family::Angle, -1}, {"L", Family::Angle, -1},
     {"[", Family::Channel, -1}, {"C", Family::Channel, -1}, {"I", Family::IBeam, -1},
     {"H", Family::H, -1}, {"T", Family::T, -1}, {"@", Family::Round, -1}, {"D", Family::Round, -1},
     {"#", Family::Tube, -1}, {"-", Family::Plate, -1}, {"Z", Family::Z, -1}, {"M", Family::Fastener, -1},
@@ -255,7 +256,7 @@ Designation ReadDesignation(const std::string& raw) {
                 at += std::char_traits<char>::length(p.text);
                 word = IsWord(p.text);
                 while (word && at < folded.size() && folded[at] == ' ') ++at;
-                if (word && at < folded.size() && std::strchr("<[@#I", folded[at])) ++at;
+                if (word && at < folded.size() && folded[at] && std::strchr("<[@#I-", folded[at])) ++at;
                 break;
             }
         }
