@@ -26,11 +26,13 @@ straight edges it replaces; the rounds of a standard's outline are all quarter r
   2H + 4B - 2 t1 - 4k r (the flange thickness cancels). Area t1(H - 2 t2) + 2 B t2 + 0.858 r^2.
 - Cut T section (TW, TM, TN): half of the H section it is cut from (same B, t1, t2, r; h = H/2).
   Outline 2h + 2B - 2k r. Area half the H's.
-- Cold-formed hollow section (square and rectangular tube), GB/T 6728: outer corner radius 2t up
-  to t = 6, 2.5t up to 10, 3t above. Outer surface only (the inside of a tube is not painted):
-  2(H + B) - 4k R. Area 2t(H + B - 2t) - (4 - pi)(R^2 - (R - t)^2).
-- Welded pipe, GB/T 3091: outside diameter of the welded pipe table (tools/WeldedPipeTables.cpp),
-  outer surface pi D. Area pi t (D - t).
+- Cold-formed hollow section (square and rectangular tube), GB/T 6728: the list gives no corner
+  radius; outer corner radius R = 2t up to t = 6, 2.5t up to 10, 3t above, with which the list's
+  small tubes weigh exactly what it says (the report gives the worst of the others). Outer surface
+  only (the inside of a tube is not painted): 2(H + B) - 4k R. Area 2t(H + B - 2t) -
+  (4 - pi)(R^2 - (R - t)^2).
+- Welded pipe: the outside diameters of the program's welded pipe table
+  (tools/WeldedPipeTables.cpp), outer surface pi D. Area pi t (D - t).
 - Cold-formed open sections, GB/T 6723 (angle, channel, lipped channel, Z, lipped Z): constant
   thickness t, so both faces together are twice the centre line, plus the two free edges. The
   list does not give the bends' radius, but its weight does give the centre line for any radius
@@ -93,7 +95,8 @@ H_GEOMETRY = {
     (244, 252): (11, 11, 16), (338, 351): (13, 13, 20), (344, 354): (16, 16, 20), (350, 357): (19, 19, 20),
     (394, 405): (18, 18, 24), (492, 465): (15, 20, 28), (502, 465): (15, 25, 28), (502, 470): (20, 25, 28),
 }
-# Outer surface (m2/m) that GB/T 706 prints beside its equal angles, to hold ours against.
+# Outer surface (m2/m) that GB/T 706 prints beside its equal angles (外表面积), to hold ours
+# against: the first thickness of each leg width, and a few more.
 PRINTED = {
     '∠20×20×3': 0.078, '∠25×25×3': 0.098, '∠30×30×3': 0.117, '∠36×36×3': 0.141, '∠40×40×3': 0.157,
     '∠45×45×3': 0.177, '∠50×50×3': 0.197, '∠50×50×5': 0.196, '∠56×56×3': 0.221, '∠63×63×4': 0.248,
