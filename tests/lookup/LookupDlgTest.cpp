@@ -158,6 +158,20 @@ TEST(LookupDlg, CandidatesAreChosenNeverGuessed) {
     EXPECT_EQ(l.Shown(IDC_LOOKUP_MESSAGE).rfind("先写一个型号", 0), 0u);
 }
 
+// The tools menu toggles the window like the others; Ctrl+F only ever opens it.
+TEST(LookupDlg, OpenedFromTheMenuAndByCtrlF) {
+    Lookup l;
+    l.dlg.OnCommand(IDM_LOOKUP, Notify::Click);
+    EXPECT_TRUE(l.host.toolShown[kToolLookupDlg]);
+    l.dlg.OpenLookup();
+    EXPECT_TRUE(l.host.toolShown[kToolLookupDlg]);
+    l.dlg.OnCommand(IDM_LOOKUP, Notify::Click);
+    EXPECT_FALSE(l.host.toolShown[kToolLookupDlg]);
+    l.dlg.OpenLookup();
+    EXPECT_TRUE(l.host.toolShown[kToolLookupDlg]);
+    EXPECT_TRUE(l.dlg.ToolShown(kToolLookupDlg));
+}
+
 TEST(LookupDlg, LengthAWeightBuys) {
     Lookup l;
     l.Type("[20a");
