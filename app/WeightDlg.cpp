@@ -38,7 +38,8 @@ const Tooltip kTooltips[] = {
 
 // Order in which the follow timer moves the tool windows.
 const ToolWindow kFollowOrder[] = {kToolHANGUAN, kToolAILIAOMIDU, kToolDANWEI, kToolZHOUCHENG,
-                                   kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg, kToolCutPlanDlg};
+                                   kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg, kToolCutPlanDlg,
+                                   kToolLookupDlg};
 
 }  // namespace
 
@@ -52,6 +53,7 @@ const CWeightDlg::ToolEntry CWeightDlg::kTools[kToolCount] = {
     {IDM_RENWU,     kToolRENWU,     8},
     {IDM_WEIGHTLIST,   kToolWeightListDlg,   9},
     {IDM_CUTPLAN,      kToolCutPlanDlg,     10},
+    {IDM_LOOKUP,       kToolLookupDlg,      13},  // 11 and 12 were taken by then
 };
 
 CWeightDlg::CWeightDlg(ControlSurface& surface, MainWindowHost& host, Clipboard& clipboard,
@@ -113,7 +115,7 @@ void CWeightDlg::OnCommand(int id, Notify what) {
         case IDM_EXIT:        host_.Exit(); break;
         case IDM_HANGUAN: case IDM_AILIAOMIDU: case IDM_DANWEI:
         case IDM_ZHOUCHENG: case IDM_DINGYICAILIAO: case IDM_RENWU: case IDM_WEIGHTLIST: case IDM_CUTPLAN:
-                              OnToolCommand(id); break;
+        case IDM_LOOKUP:      OnToolCommand(id); break;
         default: break;
     }
 }
@@ -223,6 +225,17 @@ void CWeightDlg::OnToolCommand(int command) {
         }
         return;
     }
+}
+
+void CWeightDlg::OpenLookup() {
+    if (!toolShown_[kToolLookupDlg]) OnToolCommand(IDM_LOOKUP);
+}
+
+bool CWeightDlg::SendToCalculator(int page, const SizeChoice& choice) {
+    if (page < 0 || page >= kPageCount || !pages_[page]) return false;
+    surface_.SetSelection(IDC_TAB, page);
+    OnTabChange();
+    return pages_[page]->Choose(choice);
 }
 
 void CWeightDlg::FollowMainWindow() {

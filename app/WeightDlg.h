@@ -81,6 +81,12 @@ public:
     ProfileStore& Profile() override;
     void RecordWeighing(const Weighing& weighing) override;
 
+    // Opens the lookup window if it is not open (Ctrl+F never closes it).
+    void OpenLookup();
+    // Shows the page and hands it a size chosen in the lookup window; false when no calculator
+    // of the page took it (or the page is not built yet).
+    bool SendToCalculator(int page, const SizeChoice& choice);
+
     // The current calculator of the page shown, for the cutting plan.
     std::optional<CurrentMaterial> ShownMaterial();
     // Local time as the weight list records it ("2026-12-09 14:05:03"); empty without a clock.

@@ -16,6 +16,7 @@
 #include "custom/DINGYICAILIAOWin32.h"
 #include "cutplan/CutPlanDlgWin32.h"
 #include "kit/ProcessStarterWin32.h"
+#include "lookup/LookupDlgWin32.h"
 #include "settings/SettingsFile.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
@@ -35,7 +36,7 @@ namespace {
 
 const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_AILIAOMIDU, IDD_DANWEI,
                                         IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO, IDD_WEIGHTLIST,
-                                        IDD_CUTPLAN};
+                                        IDD_CUTPLAN, IDD_LOOKUP};
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
 // Pixels at 96 dots per inch, scaled to the screen where they are used.
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
@@ -137,6 +138,7 @@ void WeightDlgWindow::OnInitDialog() {
     logic_.InitSettingsBar();
     AppendAboutToSystemMenu();
     icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINACCEL));
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     logic_.StartDelayedCollapse();
@@ -259,6 +261,7 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
             return std::make_unique<CutPlanDlgWindow>(
                 std::move(onClosed), PathBesideExecutable(ExecutablePath(), kCutJobFile.name), weights_,
                 CutPlanServices{[this] { return logic_.ShownMaterial(); }, [this] { return logic_.NowText(); }});
+        case kToolLookupDlg: return std::make_unique<LookupDlgWindow>(std::move(onClosed), lookupTarget_);
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
     }
 }
@@ -277,10 +280,25 @@ void WeightDlgWindow::AppendAboutToSystemMenu() {
     AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
 }
 
+// The tools menu toggles the lookup window like the others; Ctrl+F (an accelerator) only opens it.
+// Either way an open window gets the keys.
+void WeightDlgWindow::OpenLookup(bool fromKeyboard) {
+    if (fromKeyboard) logic_.OpenLookup();
+    else logic_.OnCommand(IDM_LOOKUP, Notify::Click);
+    if (logic_.ToolShown(kToolLookupDlg) && tools_[kToolLookupDlg])
+        static_cast<LookupDlgWindow*>(tools_[kToolLookupDlg].get())->Focus();
+}
+
+bool WeightDlgWindow::LookupTargetOfWindow::SendToCalculator(int page, const SizeChoice& choice) {
+    SetForegroundWindow(window_.Hwnd());
+    return window_.logic_.SendToCalculator(page, choice);
+}
+
 void WeightDlgWindow::OnCommandMessage(WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (id == IDOK || id == IDCANCEL) return;  // neither Enter nor Esc closes the window
     if (id == IDM_SHOW) return tray_.OnShowCommand();
+    if (id == IDM_LOOKUP) return OpenLookup(HIWORD(wParam) == 1);
     Notify what;
     if (CommandNotify(wParam, what)) logic_.OnCommand(id, what);
 }

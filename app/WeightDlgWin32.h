@@ -18,6 +18,7 @@
 #include "app/TrayShell.h"
 #include "app/TrayShellWin32.h"
 #include "app/WeightDlg.h"
+#include "lookup/LookupDlg.h"
 #include "tasks/ClockWin32.h"
 #include "controls/PictureExWin32.h"
 #include "controls/XPTabCtrlWin32.h"
@@ -41,6 +42,8 @@ protected:
 private:
     void OnInitDialog();
     void OnCommandMessage(WPARAM wParam);
+    void OpenLookup(bool fromKeyboard);
+    HACCEL Accelerators() const override { return accelerators_; }
     bool OnNotify(NMHDR* header, INT_PTR& result);
     bool OnSysCommand(WPARAM command);
     void OnTimer(int id);
@@ -109,6 +112,19 @@ private:
     HICON icon_ = nullptr;
     HBITMAP calculatorBitmap_ = nullptr;
     std::wstring tooltip_;
+    HACCEL accelerators_ = nullptr;
+
+    // What the lookup window asks of the main window.
+    class LookupTargetOfWindow : public LookupTarget {
+    public:
+        explicit LookupTargetOfWindow(WeightDlgWindow& window) : window_(window) {}
+        const CalcSettings& Settings() const override { return window_.logic_.Settings(); }
+        bool SendToCalculator(int page, const SizeChoice& choice) override;
+
+    private:
+        WeightDlgWindow& window_;
+    };
+    LookupTargetOfWindow lookupTarget_{*this};
 };
 
 }  // namespace mw

@@ -107,6 +107,10 @@ void CTAB2::ResetPage() {
     ComputeRope();
 }
 
+bool CTAB2::Choose(const SizeChoice& choice) {
+    return ChooseRow(tube_, choice) || ChooseRow(pipe_, choice) || ChooseTyped(ht_, choice);
+}
+
 void CTAB2::FillList(int combo, const std::vector<std::string>& items, int selection) {
     surface_.ClearItems(combo);
     for (const std::string& item : items) surface_.AddItem(combo, item);

@@ -262,6 +262,22 @@
 #define IDC_CUT_COPY              1327
 #define IDC_CUT_EXPORT            1328
 
+// Section lookup (template 183) and the main window's keyboard shortcuts
+#define IDD_LOOKUP          183
+#define IDR_MAINACCEL       184
+#define IDC_LOOKUP_TEXT           1400
+#define IDC_LOOKUP_MEANING        1401
+#define IDC_LOOKUP_UNIT_WEIGHT    1402
+#define IDC_LOOKUP_WEIGHT         1403
+#define IDC_LOOKUP_SURFACE        1404
+#define IDC_LOOKUP_MESSAGE        1405
+#define IDC_LOOKUP_CHOICES        1406
+#define IDC_LOOKUP_SEND           1407
+#define IDC_LOOKUP_MASS           1408
+#define IDC_LOOKUP_MASS_UNIT      1409
+#define IDC_LOOKUP_STOCK          1410
+#define IDC_LOOKUP_INVERSE        1411
+
 // Commands
 #define IDM_EXIT            32771
 #define IDM_SHOW            32772
@@ -273,6 +289,7 @@
 #define IDM_DINGYICAILIAO   32782
 #define IDM_WEIGHTLIST      32783
 #define IDM_CUTPLAN         32784
+#define IDM_LOOKUP          32785
 #define IDM_ABOUTBOX        0x0010
 
 #ifndef IDC_STATIC

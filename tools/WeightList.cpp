@@ -13,7 +13,9 @@ namespace {
 
 const char kSignature[] = "材料重量清单\t1";
 const char kDefaultPriceKey[] = "默认单价";
-constexpr std::size_t kRowFields = 6;
+// A row's fields; lists written before the surface was kept have one field less.
+constexpr std::size_t kRowFields = 7;
+constexpr std::size_t kRowFieldsWithoutSurface = 6;
 
 std::vector<std::string> Split(const std::string& line, char separator) {
     std::vector<std::string> fields(1);
@@ -27,7 +29,7 @@ std::vector<std::string> Split(const std::string& line, char separator) {
 }  // namespace
 
 const char* const WeightList::kColumnTitles[kColumnCount] = {
-    "序号", "名称", "规格", "长度/面积/数量", "重量", "单价(元/吨)", "金额(元)", "时间"};
+    "序号", "名称", "规格", "长度/面积/数量", "重量", "面积(m²)", "单价(元/吨)", "金额(元)", "时间"};
 
 std::string WeightDisplay::Weight(double kilograms) const {
     return FormatWeight(tonnes ? kilograms / 1000.0 : kilograms, decimals);
@@ -49,6 +51,12 @@ bool WeightList::Load(std::string& setAside) {
 double WeightList::TotalKilograms() const {
     double total = 0;
     for (const WeightRow& row : rows_) total += row.item.kilograms;
+    return total;
+}
+
+double WeightList::TotalSquareMetres() const {
+    double total = 0;
+    for (const WeightRow& row : rows_) total += row.item.squareMetres.value_or(0);
     return total;
 }
 
@@ -97,7 +105,8 @@ std::string WeightList::FileText() const {
     for (const WeightRow& row : rows_) {
         text += EscapeField(row.item.calculator) + "\t" + EscapeField(row.item.size) + "\t" +
                 EscapeField(row.item.quantity) + "\t" + ExactNumber(row.item.kilograms) + "\t" +
-                EscapeField(row.time) + "\t" + (row.price ? ExactNumber(*row.price) : std::string()) + "\r\n";
+                EscapeField(row.time) + "\t" + (row.price ? ExactNumber(*row.price) : std::string()) + "\t" +
+                (row.item.squareMetres ? ExactNumber(*row.item.squareMetres) : std::string()) + "\r\n";
     }
     return text;
 }
@@ -115,7 +124,7 @@ bool WeightList::ParseFileText(const std::string& text, std::vector<WeightRow>& 
     rows.clear();
     for (std::size_t i = 2; i < lines.size(); ++i) {
         const std::vector<std::string> fields = Split(lines[i], '\t');
-        if (fields.size() != kRowFields) return false;
+        if (fields.size() != kRowFields && fields.size() != kRowFieldsWithoutSurface) return false;
         WeightRow row;
         double number = 0;
         if (!UnescapeField(fields[0], row.item.calculator) || !UnescapeField(fields[1], row.item.size) ||
@@ -126,6 +135,10 @@ bool WeightList::ParseFileText(const std::string& text, std::vector<WeightRow>& 
             if (!ParseNumberField(fields[5], number)) return false;
             row.price = number;
         }
+        if (fields.size() == kRowFields && !fields[6].empty()) {
+            if (!ParseNumberField(fields[6], number)) return false;
+            row.item.squareMetres = number;
+        }
         rows.push_back(std::move(row));
     }
     return true;
@@ -134,7 +147,8 @@ bool WeightList::ParseFileText(const std::string& text, std::vector<WeightRow>& 
 std::vector<std::string> WeightList::RowCells(std::size_t index, const WeightDisplay& display) const {
     const WeightRow& row = rows_[index];
     return {std::to_string(index + 1), row.item.calculator, row.item.size, row.item.quantity,
-            display.Weight(row.item.kilograms), PlainNumber(PriceOf(row), 2), Money(CostOf(row)), row.time};
+            display.Weight(row.item.kilograms), row.item.squareMetres ? SquareMetres(*row.item.squareMetres) : std::string(),
+            PlainNumber(PriceOf(row), 2), Money(CostOf(row)), row.time};
 }
 
 std::vector<std::vector<std::string>> WeightList::Table(const WeightDisplay& display) const {
@@ -142,7 +156,10 @@ std::vector<std::vector<std::string>> WeightList::Table(const WeightDisplay& dis
     table.emplace_back(std::begin(kColumnTitles), std::end(kColumnTitles));
     table.back()[kWeightCell] += std::string("(") + display.Unit() + ")";
     for (std::size_t i = 0; i < rows_.size(); ++i) table.push_back(RowCells(i, display));
-    table.push_back({"合计", "", "", "", display.Weight(TotalKilograms()), "", Money(TotalCost()), ""});
+    bool anySurface = false;
+    for (const WeightRow& row : rows_) anySurface = anySurface || row.item.squareMetres.has_value();
+    table.push_back({"合计", "", "", "", display.Weight(TotalKilograms()),
+                     anySurface ? SquareMetres(TotalSquareMetres()) : std::string(), "", Money(TotalCost()), ""});
     return table;
 }
 

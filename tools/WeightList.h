@@ -46,6 +46,7 @@ public:
     double CostOf(const WeightRow& row) const { return row.item.kilograms / 1000.0 * PriceOf(row); }
     double TotalKilograms() const;
     double TotalCost() const;
+    double TotalSquareMetres() const;
 
     // Each change is written to the file at once; false when the file could not be written
     // (the list in memory is changed all the same).
@@ -56,10 +57,11 @@ public:
     bool SetRowPrice(int index, std::optional<double> yuanPerTonne);
 
     // The columns as the window and the exports head them; the exports add the weight's unit.
-    static constexpr std::size_t kColumnCount = 8;
+    static constexpr std::size_t kColumnCount = 9;
     static const char* const kColumnTitles[kColumnCount];
     // Row `index` as the window and the exports show it: number from 1, name, size, quantity,
-    // weight (cell kWeightCell, without its unit), price, cost, time.
+    // weight (cell kWeightCell, without its unit), outer surface in m² (empty where the calculator
+    // knows none), price, cost, time.
     static constexpr std::size_t kWeightCell = 4;
     std::vector<std::string> RowCells(std::size_t index, const WeightDisplay& display) const;
     // Tab-separated lines with a header line, for the clipboard and spreadsheets.

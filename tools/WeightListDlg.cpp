@@ -11,7 +11,7 @@ namespace mw {
 namespace {
 
 // Pixels at 96 dots per inch, in the order of WeightList::kColumnTitles.
-const int kColumnWidths[WeightList::kColumnCount] = {36, 90, 120, 92, 86, 76, 76, 124};
+const int kColumnWidths[WeightList::kColumnCount] = {36, 90, 120, 92, 86, 70, 76, 76, 124};
 
 const char kChooseRow[] = "请先在清单中选中一行。";
 const char kConfirmClear[] = "清空重量清单中的全部记录吗?";

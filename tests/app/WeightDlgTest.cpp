@@ -127,7 +127,8 @@ TEST(WeightDlg, ToolWindowsShowBesideAndFollowTheMainWindow) {
     f.dlg.OnTimer(4);
     EXPECT_EQ(f.host.toolAt[kToolAILIAOMIDU], std::make_pair(300 + fullWidth, 80));
     const std::vector<ToolWindow> order = {kToolHANGUAN, kToolAILIAOMIDU, kToolDANWEI, kToolZHOUCHENG,
-                                           kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg, kToolCutPlanDlg};
+                                           kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg, kToolCutPlanDlg,
+                                           kToolLookupDlg};
     EXPECT_EQ(f.host.moves, order);
 
     f.surface.Click(IDC_ATTACH);  // detached: the tool windows stay where they are

@@ -321,6 +321,7 @@ TEST(DisplayScaling, ToolWindowsOpenBesideTheMainWindowAndFit) {
         {IDM_DANWEI, "常用单位换算", "danwei"},        {IDM_ZHOUCHENG, "轴承查询", "zhoucheng"},
         {IDM_RENWU, "定时任务", "renwu"},              {IDM_DINGYICAILIAO, "自定义材料", "dingyicailiao"},
         {IDM_WEIGHTLIST, "重量清单", "weightlist"},    {IDM_CUTPLAN, "下料优化", "cutplan"},
+        {IDM_LOOKUP, "型号速查", "lookup"},
     };
     for (const Tool& tool : tools) {
         Command(r.main, tool.command);
@@ -332,6 +333,10 @@ TEST(DisplayScaling, ToolWindowsOpenBesideTheMainWindowAndFit) {
         if (IntersectRect(&both, &at, &main))
             check.Problem("covers the main window: " + Describe(at) + " and " + Describe(main));
         EXPECT_EQ(at.left, main.right) << tool.caption;
+        if (tool.command == IDM_LOOKUP) {  // its texts as a typed designation and a weight fill them
+            SetText(window, IDC_LOOKUP_TEXT, "[20a 6m ×2");
+            SetText(window, IDC_LOOKUP_MASS, "1000");
+        }
         check.CheckWindow(window);
         // Column widths are given in pixels at 96 dots per inch.
         if (tool.command == IDM_AILIAOMIDU) {

@@ -91,15 +91,15 @@ TEST_F(WeightListDlg, PricesCostsAndTotalsFollowTheUnitSystem) {
     weights.Add({"六角钢", "S10", "6000 mm", 4.08}, "b");
     listSurface.Type(IDC_WEIGHTLIST_PRICE, "4000+200");
     EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 4), "78.50 kg");
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 5), "4200");
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 6), "329.70");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 6), "4200");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 7), "329.70");
     EXPECT_EQ(listSurface.Text(IDC_WEIGHTLIST_TOTAL), "共 2 项  合计重量 82.58 kg  金额 346.84 元");
 
     listSurface.Choose(IDC_WEIGHTLIST_LIST, 1);
     EXPECT_EQ(listSurface.Text(IDC_WEIGHTLIST_ROW_PRICE), "");
     listSurface.Type(IDC_WEIGHTLIST_ROW_PRICE, "5000");
     listSurface.Click(IDC_WEIGHTLIST_SET_PRICE);
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 6), "20.40");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 7), "20.40");
     EXPECT_EQ(listSurface.Selection(IDC_WEIGHTLIST_LIST), 1);
 
     surface.Choose(IDC_UNITSYSTEM, kTM);
@@ -112,7 +112,7 @@ TEST_F(WeightListDlg, PricesCostsAndTotalsFollowTheUnitSystem) {
 
     listSurface.Type(IDC_WEIGHTLIST_ROW_PRICE, "");  // back to the default price
     listSurface.Click(IDC_WEIGHTLIST_SET_PRICE);
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 5), "4200");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 6), "4200");
 }
 
 TEST_F(WeightListDlg, DeleteClearCopyAndExport) {
