@@ -8,6 +8,7 @@
 #include "expr/TrimZeros.h"
 #include "lookup/LengthForWeight.h"
 #include "res/resource.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 
