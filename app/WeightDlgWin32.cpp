@@ -256,7 +256,7 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
         case kToolDINGYICAILIAO:  return std::make_unique<DINGYICAILIAOWindow>(std::move(onClosed), settings_, [this] { Exit(); });
         case kToolRENWU:   return std::make_unique<RENWUWindow>(settings_, std::move(onClosed));
         case kToolWeightListDlg: return std::make_unique<WeightListDlgWindow>(std::move(onClosed), weights_, logic_.Settings(),
-                                                                     weightsSetAside_);
+                                                                     weightsSetAside_, &settings_);
         case kToolCutPlanDlg:
             return std::make_unique<CutPlanDlgWindow>(
                 std::move(onClosed), PathBesideExecutable(ExecutablePath(), kCutJobFile.name), weights_,

@@ -38,7 +38,7 @@ void PageLayout::Add(Tenths height, const Draw& draw) {
     if (y_ + height > ContentBottom() && !pageEmpty_) {
         NewPage();
         if (inTable_)
-            Place(kRowHeight, [this](Page& page, Tenths top) { DrawRow(page, top, {}, true, kHeaderShade); });
+            Place(kRowHeight, [this](PrintedPage& page, Tenths top) { DrawRow(page, top, {}, true, kHeaderShade); });
     }
     Place(height, draw);
 }
@@ -47,18 +47,18 @@ void PageLayout::BeginTable(std::vector<TableColumn> columns) {
     columns_ = std::move(columns);
     inTable_ = false;
     if (y_ + 2 * kRowHeight > ContentBottom() && !pageEmpty_) NewPage();
-    Place(kRowHeight, [this](Page& page, Tenths top) { DrawRow(page, top, {}, true, kHeaderShade); });
+    Place(kRowHeight, [this](PrintedPage& page, Tenths top) { DrawRow(page, top, {}, true, kHeaderShade); });
     inTable_ = true;
 }
 
 void PageLayout::AddRow(const std::vector<std::string>& cells, bool bold) {
-    Add(kRowHeight, [this, cells, bold](Page& page, Tenths top) { DrawRow(page, top, cells, bold, 0); });
+    Add(kRowHeight, [this, cells, bold](PrintedPage& page, Tenths top) { DrawRow(page, top, cells, bold, 0); });
 }
 
 void PageLayout::EndTable() { inTable_ = false; }
 
 // An empty `cells` draws the column titles.
-void PageLayout::DrawRow(Page& page, Tenths top, const std::vector<std::string>& cells, bool bold, int shade) const {
+void PageLayout::DrawRow(PrintedPage& page, Tenths top, const std::vector<std::string>& cells, bool bold, int shade) const {
     Tenths x = Left();
     const Tenths textTop = top + (kRowHeight - kBodyText) / 2;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
@@ -71,7 +71,7 @@ void PageLayout::DrawRow(Page& page, Tenths top, const std::vector<std::string>&
     }
 }
 
-void PageLayout::Cell(Page& page, Tenths x, Tenths top, Tenths width, const std::string& text, Align align,
+void PageLayout::Cell(PrintedPage& page, Tenths x, Tenths top, Tenths width, const std::string& text, Align align,
                       Tenths height, bool bold) const {
     if (text.empty()) return;
     const Tenths room = std::max<Tenths>(0, width - 2 * kCellPadding);
@@ -84,7 +84,7 @@ void PageLayout::Cell(Page& page, Tenths x, Tenths top, Tenths width, const std:
     page.texts.push_back({left, top, height, fitted, bold});
 }
 
-void PageLayout::Frame(Page& page, int number, int count) const {
+void PageLayout::Frame(PrintedPage& page, int number, int count) const {
     const Tenths top = paper_.top;
     const Tenths half = Width() / 2;
     Cell(page, Left() - kCellPadding, top, half + 2 * kCellPadding, title_, Align::Left, kTitleText, true);
@@ -96,11 +96,11 @@ void PageLayout::Frame(Page& page, int number, int count) const {
     Cell(page, Left(), paper_.height - paper_.bottom - kBodyText, Width(), folio, Align::Centre);
 }
 
-std::vector<Page> PageLayout::Finish() {
+std::vector<PrintedPage> PageLayout::Finish() {
     if (pages_.size() > 1 && pageEmpty_) pages_.pop_back();
     const int count = static_cast<int>(pages_.size());
     for (int i = 0; i < count; ++i) Frame(pages_[i], i + 1, count);
-    std::vector<Page> pages;
+    std::vector<PrintedPage> pages;
     pages.swap(pages_);
     NewPage();
     return pages;

@@ -37,7 +37,7 @@ public:
     // A block of `height` drawn by `draw` with its top at the given y; it goes whole onto the
     // next page when the rest of this one is too short. A block taller than a whole page is
     // drawn from the top of a fresh page and overruns it; callers keep blocks shorter.
-    using Draw = std::function<void(Page& page, Tenths top)>;
+    using Draw = std::function<void(PrintedPage& page, Tenths top)>;
     void Add(Tenths height, const Draw& draw);
     // Space before the next block, dropped at the top of a page.
     void Gap(Tenths height);
@@ -50,11 +50,11 @@ public:
     void EndTable();
 
     // `text` fitted into the cell [x, x + width) and aligned there, its box's top at `top`.
-    void Cell(Page& page, Tenths x, Tenths top, Tenths width, const std::string& text, Align align,
+    void Cell(PrintedPage& page, Tenths x, Tenths top, Tenths width, const std::string& text, Align align,
               Tenths height = kBodyText, bool bold = false) const;
 
     // The pages, each with its title, date and page number.
-    std::vector<Page> Finish();
+    std::vector<PrintedPage> Finish();
     // The page count a document of the same content needs, before Finish.
     int PageCount() const { return static_cast<int>(pages_.size()); }
 
@@ -62,13 +62,13 @@ private:
     Tenths ContentTop() const { return paper_.top + kHeadBand; }
     Tenths ContentBottom() const { return paper_.height - paper_.bottom - kFootBand; }
     void Place(Tenths height, const Draw& draw);
-    void DrawRow(Page& page, Tenths top, const std::vector<std::string>& cells, bool bold, int shade) const;
-    void Frame(Page& page, int number, int count) const;
+    void DrawRow(PrintedPage& page, Tenths top, const std::vector<std::string>& cells, bool bold, int shade) const;
+    void Frame(PrintedPage& page, int number, int count) const;
 
     PaperSize paper_;
     const TextMeasure& measure_;
     std::string title_, date_;
-    std::vector<Page> pages_;
+    std::vector<PrintedPage> pages_;
     Tenths y_ = 0;
     bool pageEmpty_ = true;
     std::vector<TableColumn> columns_;

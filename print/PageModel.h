@@ -30,7 +30,7 @@ struct PageRect {
     int shade = 0;
 };
 
-struct Page {
+struct PrintedPage {
     std::vector<PageRect> rects;  // drawn first, so lines and text stay on top
     std::vector<PageLine> lines;
     std::vector<PageText> texts;

@@ -17,6 +17,18 @@ struct WeightRow {
     Weighing item;
     std::string time;              // "2026-12-09 14:05:03", local time of the press
     std::optional<double> price;   // yuan per tonne set on this row; otherwise the default
+    int count = 1;                 // pieces of what was weighed; the row's weight is the single one × count
+};
+
+// What a quote made from the list says about whom it is for, kept in the list's file; an empty
+// field (no tax rate) prints nothing.
+struct QuoteHeader {
+    std::string customer;              // 客户
+    std::string project;               // 工程
+    std::optional<double> taxPercent;  // gives "含税合计" under the total
+    bool operator==(const QuoteHeader& other) const {
+        return customer == other.customer && project == other.project && taxPercent == other.taxPercent;
+    }
 };
 
 // How weights are shown: the unit system's weight unit and the decimal places.
@@ -43,7 +55,8 @@ public:
     const std::vector<WeightRow>& Rows() const { return rows_; }
     double DefaultPrice() const { return defaultPrice_; }
     double PriceOf(const WeightRow& row) const { return row.price ? *row.price : defaultPrice_; }
-    double CostOf(const WeightRow& row) const { return row.item.kilograms / 1000.0 * PriceOf(row); }
+    static double KilogramsOf(const WeightRow& row) { return row.item.kilograms * row.count; }
+    double CostOf(const WeightRow& row) const { return KilogramsOf(row) / 1000.0 * PriceOf(row); }
     double TotalKilograms() const;
     double TotalCost() const;
     double TotalSquareMetres() const;
@@ -55,14 +68,21 @@ public:
     bool Clear();
     bool SetDefaultPrice(double yuanPerTonne);
     bool SetRowPrice(int index, std::optional<double> yuanPerTonne);
+    // A count below one is taken as one.
+    bool SetRowCount(int index, int count);
+    bool SetHeader(const QuoteHeader& header);
+    const QuoteHeader& Header() const { return header_; }
+    // The total with the header's tax added; none without a tax rate.
+    std::optional<double> TotalWithTax() const;
 
     // The columns as the window and the exports head them; the exports add the weight's unit.
-    static constexpr std::size_t kColumnCount = 9;
+    static constexpr std::size_t kColumnCount = 10;
     static const char* const kColumnTitles[kColumnCount];
     // Row `index` as the window and the exports show it: number from 1, name, size, quantity,
-    // weight (cell kWeightCell, without its unit), outer surface in m² (empty where the calculator
-    // knows none), price, cost, time.
-    static constexpr std::size_t kWeightCell = 4;
+    // count, weight of them all (cell kWeightCell, without its unit), their outer surface in m²
+    // (empty where the calculator knows none), price, cost, time.
+    static constexpr std::size_t kCountCell = 4;
+    static constexpr std::size_t kWeightCell = 5;
     std::vector<std::string> RowCells(std::size_t index, const WeightDisplay& display) const;
     // Tab-separated lines with a header line, for the clipboard and spreadsheets.
     std::string TabText(const WeightDisplay& display) const;
@@ -76,7 +96,9 @@ public:
 
     // The file's text, and reading it back (false for anything that is not a whole weight list).
     std::string FileText() const;
-    static bool ParseFileText(const std::string& text, std::vector<WeightRow>& rows, double& defaultPrice);
+    // Lists written before counts and the header were kept read as count 1 and an empty header.
+    static bool ParseFileText(const std::string& text, std::vector<WeightRow>& rows, double& defaultPrice,
+                              QuoteHeader& header);
 
 private:
     bool Changed();
@@ -86,6 +108,7 @@ private:
     std::string path_;
     std::vector<WeightRow> rows_;
     double defaultPrice_ = 0;
+    QuoteHeader header_;
     bool saved_ = true;
 };
 

@@ -8,9 +8,9 @@
 namespace mw {
 
 WeightListDlgWindow::WeightListDlgWindow(std::function<void()> onClosed, WeightList& list,
-                                   const CalcSettings& settings, std::string setAside)
+                                   const CalcSettings& settings, std::string setAside, SettingsFile* settingsFile)
     : ToolWindowFrame(std::move(onClosed)),
-      logic_(Surface(), list, settings, clipboard_, exports_),
+      logic_(Surface(), list, settings, clipboard_, exports_, settingsFile),
       setAside_(std::move(setAside)) {
     SetLogic(&logic_);
 }

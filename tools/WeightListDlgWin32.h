@@ -13,7 +13,7 @@ namespace mw {
 class WeightListDlgWindow : public ToolWindowFrame {
 public:
     WeightListDlgWindow(std::function<void()> onClosed, WeightList& list, const CalcSettings& settings,
-                     std::string setAside);
+                     std::string setAside, SettingsFile* settingsFile);
 
     CWeightListDlg& Logic() { return logic_; }
 

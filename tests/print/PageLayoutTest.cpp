@@ -42,7 +42,7 @@ TEST(PageLayout, EveryRowOnExactlyOnePageAndTheHeaderOnEach) {
     layout.BeginTable(Columns());
     for (int i = 1; i <= 150; ++i) layout.AddRow({std::to_string(i), "行" + std::to_string(i), "1.00"});
     layout.EndTable();
-    const std::vector<Page> pages = layout.Finish();
+    const std::vector<PrintedPage> pages = layout.Finish();
     ASSERT_GT(pages.size(), 3u);
     ExpectSoundPages(pages, paper, kMeasure, "报价单");
     for (int i = 1; i <= 150; ++i) EXPECT_EQ(PagesWith(pages, "行" + std::to_string(i)).size(), 1u) << i;
@@ -52,7 +52,7 @@ TEST(PageLayout, EveryRowOnExactlyOnePageAndTheHeaderOnEach) {
         EXPECT_GE(on, last);
         last = on;
     }
-    for (const Page& page : pages) {
+    for (const PrintedPage& page : pages) {
         EXPECT_EQ(CountText(page, "名称"), 1);
         EXPECT_EQ(CountText(page, "2026-12-09"), 1);
     }
@@ -63,14 +63,14 @@ TEST(PageLayout, ABlockNeverSplitsAndMovesWholeToTheNextPage) {
     PageLayout layout(paper, kMeasure, "下料单", "");
     std::vector<std::pair<int, Tenths>> placed;  // page, top
     for (int i = 0; i < 12; ++i)
-        layout.Add(700, [&, i](Page& page, Tenths top) {
+        layout.Add(700, [&, i](PrintedPage& page, Tenths top) {
             page.rects.push_back({paper.left, top, 100, 700, 0});
             page.texts.push_back({paper.left, top, 35, "块" + std::to_string(i), false});
         });
-    const std::vector<Page> pages = layout.Finish();
+    const std::vector<PrintedPage> pages = layout.Finish();
     ExpectSoundPages(pages, paper, kMeasure, "下料单");
     for (int i = 0; i < 12; ++i) ASSERT_EQ(PagesWith(pages, "块" + std::to_string(i)).size(), 1u);
-    for (const Page& page : pages)
+    for (const PrintedPage& page : pages)
         for (const PageRect& rect : page.rects)
             EXPECT_LE(rect.y + rect.height, paper.height - paper.bottom - PageLayout::kFootBand);
     // 270 mm less the bands holds three blocks of 70 mm.
@@ -81,10 +81,10 @@ TEST(PageLayout, AHeaderIsNeverLeftAloneAtThePageFoot) {
     const PaperSize paper;
     PageLayout layout(paper, kMeasure, "报价单", "");
     const Tenths room = paper.height - paper.top - paper.bottom - PageLayout::kHeadBand - PageLayout::kFootBand;
-    layout.Add(room - PageLayout::kRowHeight - 10, [](Page&, Tenths) {});
+    layout.Add(room - PageLayout::kRowHeight - 10, [](PrintedPage&, Tenths) {});
     layout.BeginTable(Columns());
     layout.AddRow({"1", "唯一", "2"});
-    const std::vector<Page> pages = layout.Finish();
+    const std::vector<PrintedPage> pages = layout.Finish();
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(CountText(pages[0], "名称"), 0);
     EXPECT_EQ(CountText(pages[1], "名称"), 1);
@@ -96,11 +96,13 @@ TEST(PageLayout, LongCellsAreShortenedInsideTheirCellAndAlignedRight) {
     PageLayout layout(paper, kMeasure, "报价单", "");
     layout.BeginTable(Columns());
     layout.AddRow({"123456789012345", std::string(60, 'W') + "很长的名称很长的名称很长的名称", "9"});
-    const std::vector<Page> pages = layout.Finish();
+    const std::vector<PrintedPage> pages = layout.Finish();
     ExpectSoundPages(pages, paper, kMeasure, "报价单");
     EXPECT_EQ(CountTextContaining(pages[0], "\xE2\x80\xA6"), 2);
     for (const PageText& text : pages[0].texts)
-        if (text.text == "9") EXPECT_EQ(text.x + kMeasure.Width("9", text.height, false), paper.left + 850 - 12);
+        if (text.text == "9") {
+            EXPECT_EQ(text.x + kMeasure.Width("9", text.height, false), paper.left + 850 - 12);
+        }
 }
 
 TEST(PageLayout, AnEmptyDocumentIsOnePageAndNarrowPaperStillHoldsTheFrame) {
@@ -109,7 +111,7 @@ TEST(PageLayout, AnEmptyDocumentIsOnePageAndNarrowPaperStillHoldsTheFrame) {
     EXPECT_EQ(layout.Finish().size(), 1u);
     paper.width = 600;  // a till roll: the title and the date are shortened, never overrun
     PageLayout narrow(paper, kMeasure, "一个很长很长很长很长的标题", "2026-12-09 18:00");
-    const std::vector<Page> pages = narrow.Finish();
+    const std::vector<PrintedPage> pages = narrow.Finish();
     ASSERT_EQ(pages.size(), 1u);
     for (const PageText& text : pages[0].texts)
         EXPECT_LE(text.x + kMeasure.Width(text.text, text.height, text.bold), paper.width - paper.right) << text.text;
