@@ -13,7 +13,7 @@ add_library(mw_win32 STATIC ${MW_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/empty.
 target_link_libraries(mw_win32 PUBLIC mw_core)
 target_compile_options(mw_win32 PRIVATE ${MW_WARNINGS})
 
-set(MW_SYSTEM_LIBS comctl32 comdlg32 gdi32 user32 shell32 ole32 oleaut32 uuid advapi32 wininet psapi version winmm msimg32 uxtheme)
+set(MW_SYSTEM_LIBS comctl32 comdlg32 winspool gdi32 user32 shell32 ole32 oleaut32 uuid advapi32 wininet psapi version winmm msimg32 uxtheme)
 
 add_executable(MaterialWeight WIN32 ${CMAKE_SOURCE_DIR}/app/WinMainWin32.cpp ${CMAKE_SOURCE_DIR}/res/MaterialWeight.rc)
 target_link_libraries(MaterialWeight PRIVATE -Wl,--whole-archive mw_win32 -Wl,--no-whole-archive mw_core ${MW_SYSTEM_LIBS})

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cutplan/CutSheet.h"
 #include "expr/CalcExpression.h"
 #include "kit/Captions.h"
 #include "res/resource.h"
@@ -92,6 +93,8 @@ void CCutPlanDlg::OnCommand(int id, Notify what) {
             if (what == Notify::Click && plan_.found) CopyOrSay(clipboard_, surface_, PlanTabText());
             break;
         case IDC_CUT_EXPORT:       if (what == Notify::Click) OnExport(); break;
+        case IDC_CUT_PREVIEW:      if (what == Notify::Click) OnPrint(true); break;
+        case IDM_PRINT:            OnPrint(false); break;
         default: break;
     }
 }
@@ -268,6 +271,24 @@ std::vector<std::vector<std::string>> CCutPlanDlg::PlanTable() const {
     return rows;
 }
 
+PrintDocument CCutPlanDlg::CutSheet() const {
+    const std::vector<CutSheetSection> sections{{solvedJob_, plan_}};
+    return {kCutSheetTitle, [sections](const PaperSize& paper, const TextMeasure& measure, const std::string& date) {
+                return LayoutCutSheet(sections, paper, measure, date);
+            }};
+}
+
+// A plan is printed as it stands in the window; before there is one, the user is told.
+void CCutPlanDlg::OnPrint(bool preview) {
+    if (!printing_) return;
+    if (!plan_.found) {
+        Say("请先计算出下料方案,再打印下料单。");
+        return;
+    }
+    if (preview) printing_->Preview(CutSheet());
+    else printing_->Print(CutSheet());
+}
+
 std::vector<std::string> CCutPlanDlg::TotalLines() const {
     std::vector<std::string> lines;
     if (!plan_.found) return lines;
@@ -314,6 +335,7 @@ void CCutPlanDlg::ShowPlan() {
     surface_.SetEnabled(IDC_CUT_ADD_LIST, plan_.found);
     surface_.SetEnabled(IDC_CUT_COPY, plan_.found);
     surface_.SetEnabled(IDC_CUT_EXPORT, plan_.found);
+    surface_.SetEnabled(IDC_CUT_PREVIEW, plan_.found);
 }
 
 // Each stock length bought becomes a row: the section, the length, the bars, their weight, and

@@ -13,6 +13,7 @@
 #include "kit/ControlSurface.h"
 #include "kit/ExportFiles.h"
 #include "pages/PageHost.h"
+#include "print/PrintService.h"
 #include "tools/WeightList.h"
 
 namespace mw {
@@ -55,6 +56,11 @@ public:
     const CutPlan& Plan() const { return plan_; }
     bool Solving() const { return solving_; }
 
+    // Where "打印预览..." and Ctrl+P (IDM_PRINT) go; none: they do nothing.
+    void SetPrinting(PrintService* printing) { printing_ = printing; }
+    // The cutting sheet of the plan shown (of the job it was solved for).
+    PrintDocument CutSheet() const;
+
     // The plan for the clipboard (tab-separated) and as a CSV file.
     std::string PlanTabText() const;
     std::string PlanCsvText() const;
@@ -71,6 +77,7 @@ private:
     void OnSolve();
     void OnAddToList();
     void OnExport();
+    void OnPrint(bool preview);
 
     void ShowJob();
     void ShowStock();
@@ -90,6 +97,7 @@ private:
     ExportFiles& exports_;
     CutSolveRunner& runner_;
     CutPlanServices services_;
+    PrintService* printing_ = nullptr;
 
     CutJob job_;
     CutJob solvedJob_;  // the job the plan is for

@@ -28,6 +28,7 @@ CutPlanDlgWindow::CutPlanDlgWindow(std::function<void()> onClosed, const std::st
       jobFile_(files_, jobPath),
       logic_(Surface(), jobFile_, list, clipboard_, *this, exports_, *this, std::move(services)) {
     SetLogic(&logic_);
+    logic_.SetPrinting(&printing_);
 }
 
 CutPlanDlgWindow::~CutPlanDlgWindow() {
@@ -41,13 +42,23 @@ void CutPlanDlgWindow::Join() {
 
 void CutPlanDlgWindow::OnInit() {
     clipboard_.SetOwner(Hwnd());
+    printing_.SetOwner(Hwnd());
     for (int id : {IDC_CUT_STOCK_LIST, IDC_CUT_PIECE_LIST, IDC_CUT_RESULT})
         SendDlgItemMessageW(Hwnd(), id, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETRANGE32, 0, kProgressRange);
     logic_.OnInitDialog();
 }
 
+HACCEL CutPlanDlgWindow::Accelerators() const {
+    static const HACCEL shortcuts = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PRINTACCEL));
+    return shortcuts;
+}
+
 bool CutPlanDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDM_PRINT && lParam == 0) {  // Ctrl+P
+        logic_.OnCommand(IDM_PRINT, Notify::Click);
+        return true;
+    }
     switch (message) {
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -10,6 +10,7 @@
 #include "cutplan/CutPlanDlg.h"
 #include "kit/ClipboardWin32.h"
 #include "kit/ToolWindowWin32.h"
+#include "print/PrintServiceWin32.h"
 #include "settings/FileSystemWin32.h"
 #include "tools/ExportFilesWin32.h"
 
@@ -26,6 +27,7 @@ public:
 protected:
     void OnInit() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    HACCEL Accelerators() const override;
 
 private:
     std::optional<std::string> ReadText() override;
@@ -38,6 +40,7 @@ private:
     CutJobFile jobFile_;
     Win32Clipboard clipboard_;
     Win32ExportFiles exports_{*this};
+    Win32PrintService printing_;
     CCutPlanDlg logic_;
 
     // The solving thread: it touches no window, only posts to this one. The plan it leaves in

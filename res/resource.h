@@ -269,6 +269,7 @@
 #define IDC_CUT_ADD_LIST          1326
 #define IDC_CUT_COPY              1327
 #define IDC_CUT_EXPORT            1328
+#define IDC_CUT_PREVIEW           1329
 
 // Section lookup (template 183) and the main window's keyboard shortcuts
 #define IDD_LOOKUP          183
@@ -286,6 +287,16 @@
 #define IDC_LOOKUP_STOCK          1410
 #define IDC_LOOKUP_INVERSE        1411
 
+// Print preview (template 185) and the print shortcut of the windows that print (186)
+#define IDD_PRINTPREVIEW    185
+#define IDR_PRINTACCEL      186
+#define IDC_PREVIEW_PREV          1500
+#define IDC_PREVIEW_NEXT          1501
+#define IDC_PREVIEW_PAGE          1502
+#define IDC_PREVIEW_SETUP         1503
+#define IDC_PREVIEW_PRINT         1504
+#define IDC_PREVIEW_AREA          1505
+
 // Commands
 #define IDM_EXIT            32771
 #define IDM_SHOW            32772
@@ -298,6 +309,7 @@
 #define IDM_WEIGHTLIST      32783
 #define IDM_CUTPLAN         32784
 #define IDM_LOOKUP          32785
+#define IDM_PRINT           32786
 #define IDM_ABOUTBOX        0x0010
 
 #ifndef IDC_STATIC

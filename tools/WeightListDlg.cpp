@@ -67,6 +67,8 @@ void CWeightListDlg::OnCommand(int id, Notify what) {
         case IDC_WEIGHTLIST_CLEAR:     if (what == Notify::Click) OnClear(); break;
         case IDC_WEIGHTLIST_COPY:      if (what == Notify::Click) CopyOrSay(clipboard_, surface_, list_.TabText(Display())); break;
         case IDC_WEIGHTLIST_EXPORT:    if (what == Notify::Click) OnExport(); break;
+        case IDC_WEIGHTLIST_PREVIEW:   if (what == Notify::Click && printing_) printing_->Preview(Quote()); break;
+        case IDM_PRINT:                if (printing_) printing_->Print(Quote()); break;
         default: break;
     }
 }
@@ -124,6 +126,12 @@ void CWeightListDlg::OnHeader() {
     const std::string tax = surface_.Text(IDC_WEIGHTLIST_TAX);
     if (tax.find_first_not_of(' ') != std::string::npos) header.taxPercent = CalcExpression(tax);
     list_.SetHeader(header);
+}
+
+PrintDocument CWeightListDlg::Quote() const {
+    return {kQuoteTitle, [this](const PaperSize& paper, const TextMeasure& measure, const std::string& date) {
+                return LayoutQuote(list_, Seller(), Display(), paper, measure, date);
+            }};
 }
 
 QuoteSeller CWeightListDlg::Seller() const {

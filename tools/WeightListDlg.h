@@ -8,6 +8,7 @@
 #include "kit/ControlSurface.h"
 #include "kit/ExportFiles.h"
 #include "pages/CalcSettings.h"
+#include "print/PrintService.h"
 #include "settings/SettingsFile.h"
 #include "tools/QuoteDocument.h"
 #include "tools/WeightList.h"
@@ -29,6 +30,10 @@ public:
     WeightDisplay Display() const { return {settings_.unitSystem == kTM, settings_.decimals}; }
     // The seller as the settings file keeps it.
     QuoteSeller Seller() const;
+    // Where "打印预览..." and Ctrl+P (IDM_PRINT) go; none: they do nothing.
+    void SetPrinting(PrintService* printing) { printing_ = printing; }
+    // The quote as it prints today.
+    PrintDocument Quote() const;
 
 private:
     void OnDefaultPrice();
@@ -49,6 +54,7 @@ private:
     Clipboard& clipboard_;
     ExportFiles& exports_;
     SettingsFile* settingsFile_;
+    PrintService* printing_ = nullptr;
     bool showing_ = false;  // the window writes its own fields: nothing to keep
 };
 

@@ -94,7 +94,7 @@ TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     EXPECT_NEAR(std::stod(written.substr(expected.size()), &areaEnd), area, 0.002);
     EXPECT_EQ(written.substr(expected.size() + areaEnd),
               ",," + total.substr(costAt, total.find(' ', costAt) - costAt) + ",\r\n");
-    EXPECT_NE(expected.find(",1000×1000×10,,78.50,,4000,314.00,"), std::string::npos);
+    EXPECT_NE(expected.find(",1000×1000×10,,1,78.50,,4000,314.00,"), std::string::npos);
 
     // A restart finds every row and the price again.
     r.app.Kill();

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/print/PrintTestPages.h"
 #include "tests/support/FakeExports.h"
+#include "tests/support/FakePrintService.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace mw {
@@ -219,6 +221,27 @@ TEST_F(WeightListDlg, TheHeaderGoesWithTheListAndTheSellerToTheSettingsFile) {
     EXPECT_EQ(quote.Seller().phone, "");
     EXPECT_EQ(files.files.count(kSettingsPath) ? files.files.at(kSettingsPath).find("报价单") : std::string::npos,
               std::string::npos);
+}
+
+TEST_F(WeightListDlg, PreviewAndCtrlPHandTheQuoteToPrinting) {
+    listSurface.Click(IDC_WEIGHTLIST_PREVIEW);  // no printing bound: nothing happens
+    window.OnCommand(IDM_PRINT, Notify::Click);
+    FakePrintService printing;
+    window.SetPrinting(&printing);
+    weights.Add({"钢板一", "1000×1000×10", "", 78.5}, "a");
+    listSurface.Type(IDC_WEIGHTLIST_CUSTOMER, "张三");
+    listSurface.Click(IDC_WEIGHTLIST_PREVIEW);
+    window.OnCommand(IDM_PRINT, Notify::Click);
+    ASSERT_EQ(printing.previewed.size(), 1u);
+    ASSERT_EQ(printing.printed.size(), 1u);
+    EXPECT_EQ(printing.printed[0].name, "报价单");
+    // The document is laid out when asked: a row added after the preview opened is printed too.
+    weights.Add({"螺纹钢", "Φ12", "9 m", 8}, "b");
+    const std::vector<PrintedPage> pages = FakePrintService::Pages(printing.previewed[0]);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(CountText(pages[0], "客户:张三"), 1);
+    EXPECT_EQ(CountText(pages[0], "螺纹钢"), 1);
+    EXPECT_EQ(weights.Rows().size(), 2u);  // printing changes nothing
 }
 
 }  // namespace
