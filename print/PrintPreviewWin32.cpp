@@ -26,7 +26,7 @@ PrintPreviewWindow::PrintPreviewWindow(Win32PrintService& service)
     logic_.onPageSetup = [this] {
         if (service_.PageSetup(Hwnd())) Relayout(true);
     };
-    logic_.onPrint = [this] { service_.Print(document_); };
+    logic_.onPrint = [this] { service_.PrintOwnedBy(Hwnd(), document_); };
 }
 
 void PrintPreviewWindow::OnInit() { Fit(); }

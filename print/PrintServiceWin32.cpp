@@ -140,9 +140,7 @@ void Win32PrintService::Preview(const PrintDocument& document) {
     preview_->Show(owner_, document);
 }
 
-void Win32PrintService::Print(const PrintDocument& document) {
-    HWND owner = preview_ && IsWindowVisible(preview_->Hwnd()) && GetForegroundWindow() == preview_->Hwnd()
-                     ? preview_->Hwnd() : owner_;
+void Win32PrintService::PrintOwnedBy(HWND owner, const PrintDocument& document) {
     if (!AnyPrinter()) {
         Say(owner, kNoPrinterText, false);
         return;

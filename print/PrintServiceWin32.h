@@ -24,7 +24,9 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
 
     void Preview(const PrintDocument& document) override;
-    void Print(const PrintDocument& document) override;
+    void Print(const PrintDocument& document) override { PrintOwnedBy(owner_, document); }
+    // The print dialog and its messages belong to `owner` (the preview, when it asks).
+    void PrintOwnedBy(HWND owner, const PrintDocument& document);
 
     // The paper of the printer chosen last (the default printer at first; A4 without any), with
     // the page setup's margins.

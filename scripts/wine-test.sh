@@ -14,9 +14,13 @@ scripts/wine-mode.sh --explain >/dev/null
 MW_BUILD=build source scripts/wine-env.sh
 source scripts/ftp-test-env.sh
 source scripts/gtest-filter.sh
-trap 'mw_cleanup; mw_ftp_stop' EXIT
+source scripts/cups-test-env.sh
+trap 'mw_cleanup; mw_ftp_stop; mw_cups_stop' EXIT
+# Wine lists the printers when it starts: the PDF queue comes first.
+mw_cups_start || exit 1
 mw_display || exit 1
 mw_wine_prefix || exit 1
+mw_cups_export_paths
 mw_ftp_start || exit 1
 export MW_EXE="$(mw_windows_path "$win32/MaterialWeight.exe")"
 # Pictures the tests take of their windows land in build/screenshots as PNG files.
@@ -60,8 +64,10 @@ run_at_uptime() {
 at_uptime=(StartHidden.TheWindowStartsHiddenRightAfterTheSystemStarted 60
            StartHidden.TheWindowShowsWhenTheSystemHasRunLonger 86400)
 bare=(TrayShell.DockedAtTheTopItSlidesAwayAndBackWithTheCursor)
+# Without any printer: the queue goes for that test (Wine then finds none when it starts).
+printerless=(PrintPreview.WithoutAPrinterTheUserIsToldAndNothingChanges)
 apart=StartHidden.*
-for name in "${bare[@]}"; do apart+=":$name"; done
+for name in "${bare[@]}" "${printerless[@]}"; do apart+=":$name"; done
 # Everything runs at 96 dots per inch (or MW_DPI); the display-scaling suite then runs again at
 # each of MW_DPIS, and the prefix is left at 96.
 mw_set_dpi "${MW_DPI:-96}" || exit 1
@@ -79,6 +85,12 @@ if [ -z "$filter" ] || [[ "$filter" == *DisplayScaling* ]]; then
   done
   mw_set_dpi 96 || rc=1
 fi
+for name in "${printerless[@]}"; do
+  mw_filter_selects "$name" "$filter" || continue
+  mw_cups_remove_queue
+  MW_NO_PRINTER=1 run_apart "$name" || rc=1
+  mw_cups_add_queue || rc=1
+done
 for name in "${bare[@]}"; do
   mw_filter_selects "$name" "$filter" || continue
   mw_stop_window_manager
