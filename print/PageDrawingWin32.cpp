@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <map>
+#include <vector>
 
 #include "kit/Utf16Win32.h"
 
@@ -13,7 +14,6 @@ namespace {
 // Searched in this order: the font this system's tests print with, then the standard Chinese
 // faces of Windows.
 const wchar_t* const kFaces[] = {L"WenQuanYi Micro Hei", L"SimSun", L"宋体", L"Microsoft YaHei", L"微软雅黑", L"NSimSun"};
-const int kMeasureScale = 20;  // measured at 20 times the size asked for
 
 int CALLBACK FaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
@@ -33,6 +33,42 @@ HFONT PrintingFont(int pixelHeight, bool bold) {
     return CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        PrintingFontFace().c_str());
+}
+
+// One DC with the printing font at the measuring size, for the widths of text and of each of
+// its characters.
+class MeasuringFonts {
+public:
+    MeasuringFonts()
+        : dc_(CreateCompatibleDC(nullptr)), regular_(PrintingFont(kMeasureEm, false)), bold_(PrintingFont(kMeasureEm, true)) {}
+    ~MeasuringFonts() {
+        DeleteObject(regular_);
+        DeleteObject(bold_);
+        DeleteDC(dc_);
+    }
+    // The distance from the start of `text` to the end of each of its UTF-16 units, in pixels of
+    // the measuring size.
+    std::vector<int> Extents(const std::wstring& text, bool bold) const {
+        std::vector<int> extents(text.size());
+        if (text.empty()) return extents;
+        HGDIOBJ old = SelectObject(dc_, bold ? bold_ : regular_);
+        SIZE size{};
+        int fit = 0;
+        GetTextExtentExPointW(dc_, text.c_str(), static_cast<int>(text.size()), 0, &fit, extents.data(), &size);
+        SelectObject(dc_, old);
+        return extents;
+    }
+
+    static constexpr int kMeasureEm = 200;
+
+private:
+    HDC dc_;
+    HFONT regular_, bold_;
+};
+
+const MeasuringFonts& Measuring() {
+    static const MeasuringFonts fonts;
+    return fonts;
 }
 
 }  // namespace
@@ -92,34 +128,31 @@ void DrawPrintedPage(HDC dc, const PrintedPage& page, double scale, int left, in
         if (!font) font = PrintingFont(height, text.bold);
         HGDIOBJ previous = SelectObject(dc, font);
         if (!oldFont) oldFont = previous;
+        // Each character is placed where the measuring font puts it, so that text takes the same
+        // width on every device and at every zoom, whatever the hinting at the device's size.
         const std::wstring wide = Widen(text.text);
-        TextOutW(dc, X(text.x), Y(text.y), wide.c_str(), static_cast<int>(wide.size()));
+        const std::vector<int> extents = Measuring().Extents(wide, text.bold);
+        const double unit = text.height * scale / MeasuringFonts::kMeasureEm;
+        std::vector<INT> advances(wide.size());
+        int placed = 0;
+        for (std::size_t i = 0; i < wide.size(); ++i) {
+            const int end = static_cast<int>(std::lround(extents[i] * unit));
+            advances[i] = end - placed;
+            placed = end;
+        }
+        ExtTextOutW(dc, X(text.x), Y(text.y), 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()),
+                    advances.empty() ? nullptr : advances.data());
     }
     if (oldFont) SelectObject(dc, oldFont);
     for (auto& [key, font] : fonts) DeleteObject(font);
     RestoreDC(dc, saved);
 }
 
-GdiTextMeasure::GdiTextMeasure()
-    : dc_(CreateCompatibleDC(nullptr)),
-      regular_(PrintingFont(100 * kMeasureScale / 10, false)),
-      bold_(PrintingFont(100 * kMeasureScale / 10, true)) {}
-
-GdiTextMeasure::~GdiTextMeasure() {
-    DeleteObject(regular_);
-    DeleteObject(bold_);
-    DeleteDC(dc_);
-}
-
 // The fonts are made at an em of 200 pixels; a width at em `height` scales from there.
 Tenths GdiTextMeasure::Width(const std::string& text, Tenths height, bool bold) const {
-    if (text.empty()) return 0;
-    const std::wstring wide = Widen(text);
-    HGDIOBJ old = SelectObject(dc_, bold ? bold_ : regular_);
-    SIZE size{};
-    GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
-    SelectObject(dc_, old);
-    return static_cast<Tenths>(std::ceil(size.cx * static_cast<double>(height) / (100 * kMeasureScale / 10)));
+    const std::vector<int> extents = Measuring().Extents(Widen(text), bold);
+    if (extents.empty()) return 0;
+    return static_cast<Tenths>(std::ceil(extents.back() * static_cast<double>(height) / MeasuringFonts::kMeasureEm));
 }
 
 }  // namespace mw

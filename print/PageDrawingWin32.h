@@ -19,17 +19,10 @@ const std::wstring& PrintingFontFace();
 void DrawPrintedPage(HDC dc, const PrintedPage& page, double scale, int left, int top);
 
 // Widths in the printing font, measured large so that hinting at small sizes does not count.
+// The drawing places each character by the same measure.
 class GdiTextMeasure : public TextMeasure {
 public:
-    GdiTextMeasure();
-    ~GdiTextMeasure() override;
-    GdiTextMeasure(const GdiTextMeasure&) = delete;
-    GdiTextMeasure& operator=(const GdiTextMeasure&) = delete;
     Tenths Width(const std::string& text, Tenths height, bool bold) const override;
-
-private:
-    HDC dc_;
-    HFONT regular_, bold_;
 };
 
 }  // namespace mw

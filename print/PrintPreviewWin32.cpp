@@ -36,8 +36,11 @@ void PrintPreviewWindow::Show(HWND owner, const PrintDocument& document) {
     if (!IsWindowVisible(Hwnd())) {
         RECT beside{};
         GetWindowRect(owner, &beside);
+        RECT own{};
+        GetWindowRect(Hwnd(), &own);  // the template's width holds the buttons
         const int height = std::max<int>(ScaledPixels(640), beside.bottom - beside.top);
-        SetWindowPos(Hwnd(), nullptr, beside.right, beside.top, height * 3 / 4, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        const int width = std::max<int>(own.right - own.left, height * 3 / 4);
+        SetWindowPos(Hwnd(), nullptr, beside.right, beside.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     Relayout(false);
     ShowWindow(Hwnd(), SW_SHOW);
