@@ -59,7 +59,7 @@ TEST(LookupDlg, EnterSendsTwoSixMetreChannelsToPageOne) {
     ASSERT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), 1);
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 2), "[20a");
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 3), "12000 mm");
-    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 5), "7.816");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 6), "7.816");
     SaveScreenshot(list, "lookup-weight-list");
 }
 

@@ -45,12 +45,19 @@ struct PrintedPdf {
     int pages = 0;
 };
 
-// Waits for one more PDF than `before` and reads its text and page count.
-PrintedPdf WaitForPdf(std::size_t before) {
+// Waits for a PDF that is not among `before` and reads its text and page count.
+PrintedPdf WaitForPdf(const std::vector<std::wstring>& before) {
     PrintedPdf pdf;
-    std::vector<std::wstring> infos;
-    if (!WaitUntil([&] { return (infos = PdfInfos()).size() > before; }, 60000)) return pdf;
-    const std::wstring info = infos.back();
+    std::wstring info;
+    const auto fresh = [&] {
+        for (const std::wstring& name : PdfInfos())
+            if (std::find(before.begin(), before.end(), name) == before.end()) {
+                info = name;
+                return true;
+            }
+        return false;
+    };
+    if (!WaitUntil(fresh, 60000)) return pdf;
     const std::string facts = ReadBytes(info);
     const std::size_t at = facts.find("Pages:");
     if (at != std::string::npos) pdf.pages = std::atoi(facts.c_str() + at + 6);
@@ -137,7 +144,7 @@ TEST(PrintPreview, TheQuotePreviewedAndPrintedToThePdfQueue) {
     Sleep(300);
     SaveScreenshot(preview, "print-preview-quote");
 
-    const std::size_t before = PdfInfos().size();
+    const std::vector<std::wstring> before = PdfInfos();
     PostClick(preview, IDC_PREVIEW_PRINT);
     ASSERT_TRUE(PrintThroughTheDialog(preview));
     const PrintedPdf pdf = WaitForPdf(before);
@@ -169,7 +176,7 @@ TEST(PrintPreview, AQuoteOfThreePagesPagesAndPrintsWhole) {
     SaveScreenshot(preview, "print-preview-page-2");
 
     // Ctrl+P in the list: the print dialog at once.
-    const std::size_t before = PdfInfos().size();
+    const std::vector<std::wstring> before = PdfInfos();
     PostMessageW(list, WM_COMMAND, MAKEWPARAM(IDM_PRINT, 1), 0);
     ASSERT_TRUE(PrintThroughTheDialog(list));
     const PrintedPdf pdf = WaitForPdf(before);
@@ -206,7 +213,7 @@ TEST(PrintPreview, TheCuttingSheetOfAPlanWithSeveralPatterns) {
     Sleep(300);
     SaveScreenshot(preview, "print-preview-cut-sheet");
 
-    const std::size_t before = PdfInfos().size();
+    const std::vector<std::wstring> before = PdfInfos();
     PostMessageW(cut, WM_COMMAND, MAKEWPARAM(IDM_PRINT, 1), 0);  // Ctrl+P
     ASSERT_TRUE(PrintThroughTheDialog(cut));
     const PrintedPdf pdf = WaitForPdf(before);
@@ -224,7 +231,7 @@ TEST(PrintPreview, WithoutAPrinterTheUserIsToldAndNothingChanges) {
     ASSERT_NE(r.main, nullptr);
     HWND list = WeighSomeAndOpenTheList(r, 1);
     ASSERT_NE(list, nullptr);
-    const std::size_t before = PdfInfos().size();
+    const std::vector<std::wstring> before = PdfInfos();
     PostMessageW(list, WM_COMMAND, MAKEWPARAM(IDM_PRINT, 1), 0);
     HWND box = OwnedDialog(list, 10000);
     ASSERT_NE(box, nullptr);
@@ -235,7 +242,7 @@ TEST(PrintPreview, WithoutAPrinterTheUserIsToldAndNothingChanges) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
     EXPECT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), 2);
-    EXPECT_EQ(PdfInfos().size(), before);
+    EXPECT_EQ(PdfInfos(), before);
 }
 
 }  // namespace
