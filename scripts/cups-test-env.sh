@@ -18,9 +18,11 @@ mw_cups_add_queue() {
   # CUPS-PDF reads cups-pdf-QUEUE.conf for the queue "cups-pdf:/QUEUE".
   printf 'Out %s\nAnonDirName %s\nLabel 1\nTitlePref 0\n' "$mw_cups_dir/out" "$mw_cups_dir/out" \
     >"/etc/cups/cups-pdf-$mw_cups_queue.conf"
-  lpadmin -p "$mw_cups_queue" -v "cups-pdf:/$mw_cups_queue" -E \
-    -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=A4 &&
-    lpoptions -d "$mw_cups_queue" >/dev/null
+  # lpadmin warns that printer drivers are deprecated on every queue it adds: said only on failure.
+  local said
+  said=$(lpadmin -p "$mw_cups_queue" -v "cups-pdf:/$mw_cups_queue" -E \
+    -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=A4 2>&1) || { echo "$said" >&2; return 1; }
+  lpoptions -d "$mw_cups_queue" >/dev/null
 }
 
 mw_cups_remove_queue() {

@@ -175,8 +175,21 @@ TEST(PrintPreview, AQuoteOfThreePagesPagesAndPrintsWhole) {
     EXPECT_EQ(Text(preview, IDC_PREVIEW_PAGE), "第 2 页 / 共 3 页");
     SaveScreenshot(preview, "print-preview-page-2");
 
-    // Ctrl+P in the list: the print dialog at once.
+    // Ctrl+P in the list: the print dialog at once. Cancelled, it prints nothing and says nothing.
     const std::vector<std::wstring> before = PdfInfos();
+    PostMessageW(list, WM_COMMAND, MAKEWPARAM(IDM_PRINT, 1), 0);
+    HWND dialog = WaitForTopLevel([list](HWND w) {
+        return GetWindow(w, GW_OWNER) == list && IsWindowVisible(w) && Caption(w) == "打印";
+    }, 10000);
+    ASSERT_NE(dialog, nullptr);
+    PostClick(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 10000));
+    Sleep(1500);
+    EXPECT_EQ(WaitForTopLevel([list](HWND w) {
+        return GetWindow(w, GW_OWNER) == list && IsWindowVisible(w) && Caption(w) != "打印预览";
+    }, 500), nullptr);
+    EXPECT_EQ(PdfInfos(), before);
+
     PostMessageW(list, WM_COMMAND, MAKEWPARAM(IDM_PRINT, 1), 0);
     ASSERT_TRUE(PrintThroughTheDialog(list));
     const PrintedPdf pdf = WaitForPdf(before);
