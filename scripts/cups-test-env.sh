@@ -22,7 +22,8 @@ mw_cups_add_queue() {
   local said
   said=$(lpadmin -p "$mw_cups_queue" -v "cups-pdf:/$mw_cups_queue" -E \
     -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=A4 2>&1) || { echo "$said" >&2; return 1; }
-  lpoptions -d "$mw_cups_queue" >/dev/null
+  # The server's default (lpoptions -d would leave a default of its own in ~/.cups).
+  lpadmin -d "$mw_cups_queue"
 }
 
 mw_cups_remove_queue() {
@@ -82,7 +83,7 @@ mw_cups_stop() {
   fi
   if [ -n "$mw_cups_queue" ]; then
     mw_cups_remove_queue
-    [ -n "$mw_cups_default" ] && lpoptions -d "$mw_cups_default" >/dev/null 2>&1
+    [ -n "$mw_cups_default" ] && lpadmin -d "$mw_cups_default" >/dev/null 2>&1
   fi
   if [ -n "$mw_cups_pid" ]; then
     kill "$mw_cups_pid" 2>/dev/null; wait "$mw_cups_pid" 2>/dev/null
