@@ -19,13 +19,14 @@ public:
     // Shows `document` beside `owner`, from its first page.
     void Show(HWND owner, const PrintDocument& document);
     int PageCount() const { return static_cast<int>(pages_.size()); }
+    // The document laid out again (new paper, or new content), on the same page while it exists.
+    void Relayout(bool keepPage);
 
 protected:
     void OnInit() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
-    void Relayout(bool keepPage);
     void Fit();
     void DrawArea(const DRAWITEMSTRUCT& item);
 

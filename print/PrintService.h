@@ -27,6 +27,9 @@ public:
     // The print dialog, then the document to the printer chosen. No printer, a cancelled dialog
     // and a failed job change nothing; the user hears of the first and the last.
     virtual void Print(const PrintDocument& document) = 0;
+    // What the shown document lays out has changed: an open preview lays it out again, so it
+    // never shows other pages than those "打印..." would print.
+    virtual void DocumentChanged() = 0;
 };
 
 // What the user is told.

@@ -140,6 +140,10 @@ void Win32PrintService::Preview(const PrintDocument& document) {
     preview_->Show(owner_, document);
 }
 
+void Win32PrintService::DocumentChanged() {
+    if (preview_ && IsWindowVisible(preview_->Hwnd())) preview_->Relayout(true);
+}
+
 void Win32PrintService::PrintOwnedBy(HWND owner, const PrintDocument& document) {
     if (!AnyPrinter()) {
         Say(owner, kNoPrinterText, false);

@@ -25,6 +25,7 @@ public:
 
     void Preview(const PrintDocument& document) override;
     void Print(const PrintDocument& document) override { PrintOwnedBy(owner_, document); }
+    void DocumentChanged() override;
     // The print dialog and its messages belong to `owner` (the preview, when it asks).
     void PrintOwnedBy(HWND owner, const PrintDocument& document);
 

@@ -88,6 +88,7 @@ void CWeightListDlg::Refresh() {
                         " " + display.Unit() + "  金额 " + Money(list_.TotalCost()) + " 元";
     if (!list_.Saved()) total += "  (清单文件无法写入,记录只在本次运行中)";
     surface_.SetText(IDC_WEIGHTLIST_TOTAL, total);
+    if (printing_) printing_->DocumentChanged();
 }
 
 // The default price follows the edit as it is typed; rows with a price of their own keep it.
@@ -156,6 +157,7 @@ void CWeightListDlg::OnSeller(int id) {
             store.DeleteSection(kSellerSection);
     }
     settingsFile_->Told(store.CommitBatch(), surface_);
+    if (printing_) printing_->DocumentChanged();
     if (text.empty()) settingsFile_->RemoveIfEmpty();
     else settingsFile_->Hide();
 }

@@ -242,6 +242,11 @@ TEST_F(WeightListDlg, PreviewAndCtrlPHandTheQuoteToPrinting) {
     EXPECT_EQ(CountText(pages[0], "客户:张三"), 1);
     EXPECT_EQ(CountText(pages[0], "螺纹钢"), 1);
     EXPECT_EQ(weights.Rows().size(), 2u);  // printing changes nothing
+    // Every change of what the quote shows reaches an open preview.
+    const int changes = printing.changes;
+    listSurface.Type(IDC_WEIGHTLIST_TAX, "9");
+    weights.Remove(0);
+    EXPECT_EQ(printing.changes, changes + 2);
 }
 
 }  // namespace
