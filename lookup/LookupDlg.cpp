@@ -114,7 +114,8 @@ void CLookupDlg::ShowMeaning() {
         const double metres = *read_.lengthMm / 1000 * read_.count;
         const double kilograms = kgPerMetre * metres;
         weight = "重量: " + Plain(*read_.lengthMm) + " mm";
-        if (read_.count > 1) weight += " × " + std::to_string(read_.count) + " 根";
+        if (read_.count > 1)
+            weight += " × " + std::to_string(read_.count) + (shown_->calc == Calc::Plate ? " 块" : " 根");
         weight += " = " + FormatWeight(tonnes ? kilograms / 1000 : kilograms, s.decimals) + (tonnes ? " t" : " kg");
         if (perMetre) surface += ",共 " + Fixed(*perMetre * metres, 3) + " m²";
     } else {

@@ -110,6 +110,7 @@ TEST(LookupDlg, TheWeightListGetsTheSurfaceOfWhatWasWeighed) {
 TEST(LookupDlg, FillsTheDimensionsOfPlateAndRound) {
     Lookup l;
     l.Type("-10×200×1500×4");
+    EXPECT_EQ(l.Shown(IDC_LOOKUP_WEIGHT), "重量: 1500 mm × 4 块 = 94.20 kg");
     l.lookupSurface.Click(IDC_LOOKUP_SEND);
     EXPECT_EQ(l.pageSurface.Text(IDC_PLATE1_WIDTH), "200");
     EXPECT_EQ(l.pageSurface.Text(IDC_PLATE1_THICKNESS), "10");
