@@ -16,6 +16,7 @@
 #include "custom/DINGYICAILIAOWin32.h"
 #include "cutplan/CutPlanDlgWin32.h"
 #include "kit/ProcessStarterWin32.h"
+#include "settings/FilesPlaceWin32.h"
 #include "settings/SettingsFile.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
@@ -257,7 +258,7 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
                                                                      weightsSetAside_);
         case kToolCutPlanDlg:
             return std::make_unique<CutPlanDlgWindow>(
-                std::move(onClosed), PathBesideExecutable(ExecutablePath(), kCutJobFile.name), weights_,
+                std::move(onClosed), ProgramFilesPlace().PathOf(kCutJobFile.name), weights_,
                 CutPlanServices{[this] { return logic_.ShownMaterial(); }, [this] { return logic_.NowText(); }});
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
     }

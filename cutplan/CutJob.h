@@ -8,6 +8,7 @@
 
 #include "settings/FileSystem.h"
 #include "settings/SettingsFile.h"
+#include "settings/WriteNotice.h"
 
 namespace mw {
 
@@ -62,10 +63,16 @@ public:
     // starts empty. A missing file gives an empty job and true.
     bool Load(CutJob& job, std::string& setAside);
     bool Save(const CutJob& job);
+    // Returns `written`; a failure is told in a box over `window` by the program files' rule
+    // (the window keeps the job and writes it whole at its next change that can be written).
+    bool Told(bool written, ControlSurface& window) { return notice_.Told(written, window); }
+    static constexpr const char* kWriteFailedText =
+        "无法写入下料任务文件 CutJobKq.txt,任务暂存在本次运行中,能写入时一并保存。";
 
 private:
     FileSystem& files_;
     std::string path_;
+    WriteNotice notice_{kWriteFailedText};
 };
 
 }  // namespace mw

@@ -7,6 +7,7 @@
 #include "kit/ControlSurface.h"
 #include "settings/FileSystem.h"
 #include "settings/IniProfileStore.h"
+#include "settings/WriteNotice.h"
 
 namespace mw {
 
@@ -31,10 +32,11 @@ class SettingsFile {
 public:
     static constexpr const char* kSection = "Setting";
     // What the user is told when a change cannot be written.
-    static constexpr const char* kWriteFailedText = "无法写入设置文件 ConfigKq.ini,更改未保存。";
-    static constexpr const char* kWriteFailedCaption = "警告";
+    static constexpr const char* kWriteFailedText = "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。";
+    static constexpr const char* kWriteFailedCaption = WriteNotice::kCaption;
 
-    SettingsFile(FileSystem& files, const std::string& path) : files_(files), store_(files, path) {}
+    SettingsFile(FileSystem& files, const std::string& path)
+        : files_(files), store_(files, path), notice_(kWriteFailedText) {}
 
     ProfileStore& Store() { return store_; }
 
@@ -51,15 +53,13 @@ public:
     void Hide() { files_.SetHidden(store_.Path()); }
     // A file left with nothing in it goes.
     void RemoveIfEmpty();
-    // Returns `written`. A failed write is told in a message box of `window`, once: the first
-    // failure, and again only after a write has succeeded in between, so that a file that stays
-    // read-only does not answer every click with a box.
-    bool Told(bool written, ControlSurface& window);
+    // Returns `written`; a failure is told in a box over `window` by the program files' rule.
+    bool Told(bool written, ControlSurface& window) { return notice_.Told(written, window); }
 
 private:
     FileSystem& files_;
     IniProfileStore store_;
-    bool failureTold_ = false;
+    WriteNotice notice_;
 };
 
 }  // namespace mw

@@ -10,6 +10,7 @@
 #include "pages/Weighing.h"
 #include "settings/FileSystem.h"
 #include "settings/SettingsFile.h"
+#include "settings/WriteNotice.h"
 
 namespace mw {
 
@@ -76,6 +77,11 @@ public:
     std::function<void()> onChange;
     // Whether the last change reached the file.
     bool Saved() const { return saved_; }
+    // Returns `written`; a failure is told in a box over `window` by the program files' rule
+    // (the list stays in memory and the next change that can be written writes it whole).
+    bool Told(bool written, ControlSurface& window) { return notice_.Told(written, window); }
+    static constexpr const char* kWriteFailedText =
+        "无法写入重量清单文件 WeightListKq.txt,记录暂存在本次运行中,能写入时一并保存。";
 
     // The file's text, and reading it back (false for anything that is not a whole weight list).
     std::string FileText() const;
@@ -90,6 +96,7 @@ private:
     std::vector<WeightRow> rows_;
     double defaultPrice_ = 0;
     bool saved_ = true;
+    WriteNotice notice_{kWriteFailedText};
 };
 
 }  // namespace mw
