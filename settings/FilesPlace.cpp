@@ -23,7 +23,9 @@ bool TakesAWrite(FileSystem& files, const std::string& folder) {
 
 FilesPlace FilesPlace::Choose(FileSystem& files, const FolderChoices& choices, const std::vector<KeptFile>& carried) {
     FilesPlace beside(choices.besideExecutable, true);
-    if (TakesAWrite(files, choices.besideExecutable) || choices.userData.empty()) return beside;
+    if (TakesAWrite(files, choices.besideExecutable)) return beside;
+    beside.executableFolderWritable_ = false;
+    if (choices.userData.empty()) return beside;
     // A folder made now is one no earlier start has carried files into: what is beside the
     // executable is the starting point only once, and later changes there are not the user's.
     const bool firstStart = !files.IsFolder(Bare(choices.userData));

@@ -27,7 +27,7 @@ struct FolderChoices {
 class FilesPlace {
 public:
     explicit FilesPlace(std::string folder = std::string(), bool besideExecutable = true)
-        : folder_(std::move(folder)), besideExecutable_(besideExecutable) {}
+        : folder_(std::move(folder)), besideExecutable_(besideExecutable), executableFolderWritable_(besideExecutable) {}
 
     // Tries a real write beside the executable (removed again). When that fails, the files move
     // to `userData`: each of `carried` starts there as the VirtualStore copy if it has one, else
@@ -40,12 +40,15 @@ public:
     std::string PathOf(const char* name) const { return folder_ + name; }
     const std::string& Folder() const { return folder_; }
     bool BesideExecutable() const { return besideExecutable_; }
+    // Whether the executable's folder took the write at start (what the update needs).
+    bool ExecutableFolderWritable() const { return executableFolderWritable_; }
     // The files copied into the folder at this start.
     const std::vector<std::string>& Carried() const { return carried_; }
 
 private:
     std::string folder_;
     bool besideExecutable_;
+    bool executableFolderWritable_;
     std::vector<std::string> carried_;
 };
 

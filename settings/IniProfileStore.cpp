@@ -161,9 +161,9 @@ bool IniProfileStore::Write(std::string&& text) {
 
 void IniProfileStore::BeginBatch() {
     if (batchDepth_++ > 0) return;
-    batchDepth_ = 0;  // the bytes as any read sees them, the unwritten ones included
-    batchExists_ = Load(batchText_);
-    batchDepth_ = 1;
+    // The bytes as any read sees them, the unwritten ones included.
+    if (unwritten_) batchText_ = *unwritten_;
+    batchExists_ = unwritten_ || files_.ReadFile(path_, batchText_);
     batchBefore_ = batchExists_ ? std::optional<std::string>(batchText_) : std::nullopt;
 }
 

@@ -46,7 +46,7 @@ UpdateTurn& Turn() {
 ProgramPlace ThisProgram() {
     const std::string path = ExecutablePath();
     const std::string folder = PathBesideExecutable(path, "");
-    return {folder, path.substr(folder.size()), ProgramFilesPlace().BesideExecutable()};
+    return {folder, path.substr(folder.size()), ProgramFilesPlace().ExecutableFolderWritable()};
 }
 
 // No owner: the main window stays usable while a question waits.

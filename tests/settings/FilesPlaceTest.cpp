@@ -42,6 +42,7 @@ TEST(FilesPlace, AFolderThatTakesAWriteKeepsTheFilesAndLosesItsTestFile) {
     files.files[At(kExeFolder, kSettingsFile.name)] = "[Setting]\r\ndanwei=1\r\n";
     const FilesPlace place = FilesPlace::Choose(files, Choices(), CarriedFiles());
     EXPECT_TRUE(place.BesideExecutable());
+    EXPECT_TRUE(place.ExecutableFolderWritable());
     EXPECT_EQ(place.PathOf(kWeightListFile.name), At(kExeFolder, kWeightListFile.name));
     EXPECT_EQ(files.attempts, 1);  // a real write was tried
     EXPECT_FALSE(files.Exists(At(kExeFolder, kWriteTestFile.name)));
@@ -58,6 +59,7 @@ TEST(FilesPlace, AnUnwritableFolderSendsTheFilesToTheUsersFolderWithCopiesOfWhat
     const auto before = files.files;
     const FilesPlace place = FilesPlace::Choose(files, Choices(), CarriedFiles());
     EXPECT_FALSE(place.BesideExecutable());
+    EXPECT_FALSE(place.ExecutableFolderWritable());
     EXPECT_EQ(place.Folder(), kUserFolder);
     EXPECT_EQ(place.PathOf(kCutJobFile.name), At(kUserFolder, kCutJobFile.name));
     EXPECT_EQ(place.Carried(), (std::vector<std::string>{kSettingsFile.name, kWeightListFile.name}));
@@ -103,7 +105,9 @@ TEST(FilesPlace, FilesAreCarriedOnceAndTheUsersOwnChangesAreNeverOverwritten) {
 TEST(FilesPlace, WithNoUsersFolderToTurnToTheFilesStayBesideTheExecutable) {
     Files files;
     files.locked = {kExeFolder, kUserFolder};
-    EXPECT_TRUE(FilesPlace::Choose(files, Choices(), CarriedFiles()).BesideExecutable());
+    const FilesPlace stuck = FilesPlace::Choose(files, Choices(), CarriedFiles());
+    EXPECT_TRUE(stuck.BesideExecutable());
+    EXPECT_FALSE(stuck.ExecutableFolderWritable());  // no update either
     FolderChoices none = Choices();
     none.userData.clear();
     files.locked = {kExeFolder};
