@@ -49,7 +49,8 @@ std::string ChangeLog() {
 }
 
 std::string FilesPlaceText(const FilesPlace& place) {
-    return (place.BesideExecutable() ? "文件保存在程序所在文件夹: " : "程序所在文件夹不可写,文件保存在: ") + place.Folder();
+    return std::string(place.BesideExecutable() ? "文件保存在程序所在文件夹:" : "程序所在文件夹不可写,文件保存在:") +
+           kLineEnd + place.Folder();
 }
 
 CWeightAboutDlg::CWeightAboutDlg(ControlSurface& surface, AboutActions& actions, const WebPages& pages)

@@ -25,7 +25,9 @@ TEST(Soak, AFewHundredStepsLeaveNoGrowthInGdiObjectsHandlesOrThreads) {
     std::printf("soak start: %s\nsoak end:   %s\n", Describe(start).c_str(), Describe(end).c_str());
     ASSERT_GE(start.gdiObjects, 0);
     EXPECT_LE(end.gdiObjects, start.gdiObjects);
-    if (start.handles >= 0) EXPECT_LE(end.handles, start.handles);
+    if (start.handles >= 0) {
+        EXPECT_LE(end.handles, start.handles);
+    }
     EXPECT_LE(end.threads, start.threads);
     EXPECT_TRUE(r.app.Running());
 }

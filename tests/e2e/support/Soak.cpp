@@ -17,11 +17,22 @@ const int kTools[] = {IDM_HANGUAN, IDM_AILIAOMIDU, IDM_DANWEI, IDM_ZHOUCHENG,
                       IDM_DINGYICAILIAO, IDM_RENWU, IDM_WEIGHTLIST, IDM_CUTPLAN};
 const char* const kValues[] = {"1000", "2*500", "12.5", "(1500+20)*6", "6000", "88", "3.5", "600"};
 
+// The pages: dialogs among the window's descendants (the tab control holds them).
+BOOL CALLBACK AddPage(HWND child, LPARAM param) {
+    if (ClassOf(child) == kDialogClass) reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> Pages(HWND main) {
+    std::vector<HWND> pages;
+    EnumChildWindows(main, AddPage, reinterpret_cast<LPARAM>(&pages));
+    return pages;
+}
+
 // Every edit of the three pages that a user types into, and the density.
 std::vector<std::pair<HWND, int>> InputEdits(HWND main) {
     std::vector<std::pair<HWND, int>> edits;
-    for (HWND page = GetWindow(main, GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT)) {
-        if (ClassOf(page) != kDialogClass) continue;
+    for (HWND page : Pages(main)) {
         for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             const LONG style = GetWindowLongW(child, GWL_STYLE);
             if (ClassOf(child) == "Edit" && !(style & ES_READONLY) && GetDlgCtrlID(child) > 0)
@@ -64,16 +75,69 @@ void Plan(HWND main, DWORD processId) {
     Command(main, IDM_CUTPLAN);
 }
 
+// The kernel handles a process holds, from the system's table of every handle (what Wine answers;
+// it does not count another process's handles through GetProcessHandleCount).
+struct SystemHandle {
+    ULONG ownerProcessId;
+    BYTE objectType;
+    BYTE flags;
+    USHORT value;
+    PVOID object;
+    ACCESS_MASK access;
+};
+
+int CountHandlesInSystemTable(DWORD processId) {
+    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query) return -1;
+    constexpr ULONG kSystemHandleInformation = 16;
+    std::vector<unsigned char> table(1 << 20);
+    for (int tries = 0; tries < 8; ++tries) {
+        ULONG needed = 0;
+        const LONG status = query(kSystemHandleInformation, table.data(), static_cast<ULONG>(table.size()), &needed);
+        if (status == 0) {
+            const ULONG count = *reinterpret_cast<const ULONG*>(table.data());
+            const auto* entries = reinterpret_cast<const SystemHandle*>(table.data() + sizeof(ULONG_PTR));
+            int held = 0;
+            for (ULONG i = 0; i < count; ++i) held += entries[i].ownerProcessId == processId;
+            return held;
+        }
+        table.resize(std::max<std::size_t>(table.size() * 2, needed + 4096));
+    }
+    return -1;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM param) {
+    auto* count = reinterpret_cast<std::pair<DWORD, int>*>(param);
+    if (ProcessOf(window) != count->first) return TRUE;
+    ++count->second;
+    EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&count->second));
+    return TRUE;
+}
+
+// Where the system does not count USER objects: the windows, the most of them a program makes.
+int CountWindows(DWORD processId) {
+    std::pair<DWORD, int> count(processId, 0);
+    EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count.second;
+}
+
 }  // namespace
 
 ProcessHoldings Measure(HANDLE process, DWORD processId) {
     ProcessHoldings h;
     h.gdiObjects = GdiObjectCount(process);
-    SetLastError(0);
     const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
-    if (user != 0 || GetLastError() == 0) h.userObjects = static_cast<int>(user);
+    h.userObjects = user != 0 ? static_cast<int>(user) : CountWindows(processId);
     DWORD handles = 0;
-    if (GetProcessHandleCount(process, &handles) && handles > 0) h.handles = static_cast<int>(handles);
+    h.handles = GetProcessHandleCount(process, &handles) && handles > 0 ? static_cast<int>(handles)
+                                                                        : CountHandlesInSystemTable(processId);
     h.threads = ThreadCount(processId);
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof memory;
@@ -84,7 +148,7 @@ ProcessHoldings Measure(HANDLE process, DWORD processId) {
 
 std::string Describe(const ProcessHoldings& h) {
     auto figure = [](long long value) { return value < 0 ? std::string("not counted") : std::to_string(value); };
-    return "GDI objects " + figure(h.gdiObjects) + ", USER objects " + figure(h.userObjects) + ", handles " +
+    return "GDI objects " + figure(h.gdiObjects) + ", USER objects (windows where not counted) " + figure(h.userObjects) + ", handles " +
            figure(h.handles) + ", threads " + figure(h.threads) + ", private bytes " + figure(h.privateBytes);
 }
 
@@ -94,6 +158,11 @@ SoakSteps SoakSteps::Scaled(double factor) const {
 }
 
 bool RunSoak(HWND main, DWORD processId, const SoakSteps& steps) {
+    // The pages are built one by one after the window shows.
+    if (!WaitUntil([&] { return Pages(main).size() >= 3; }, 15000)) return false;
+    // The banner collapses by itself ten seconds after the start, and only then takes clicks:
+    // from then on each cycle leaves it as it found it, and a measure sees it the same each time.
+    if (steps.bannerCycles > 0 && !WaitUntil([&] { return Enabled(main, IDC_COLLAPSE); }, 15000)) return false;
     const std::vector<std::pair<HWND, int>> edits = InputEdits(main);
     if (edits.size() < 2) return false;
     if (steps.plans > 0 && !PreparePlans(main, processId)) return false;
