@@ -2,7 +2,9 @@
 // density field, 300 opens and closes of every tool window, 50 collapses and expansions of the
 // banner, 200 copies to the clipboard and 100 plans; what the process holds after a warm-up and
 // at the end. Targets: no growth in GDI objects, handles or threads; private bytes within 1 MiB.
-// MW_EXE names the program; MW_SOAK_SCALE (0 to 1) shortens the run, and the report says what ran.
+// MW_EXE names the program; MW_SOAK_SCALE (0 to 1) shortens the run, MW_SOAK_STEPS ("K,T,B,C,P",
+// the five counts in the order above, tool windows as opens of one window in turn) picks other
+// counts, to find which kind of step holds on to something; the report says what ran.
 #include <windows.h>
 
 #include <cstdio>
@@ -18,7 +20,10 @@ int main() {
     double scale = 1.0;
     if (const char* text = getenv("MW_SOAK_SCALE")) scale = atof(text);
     if (!(scale > 0 && scale <= 1)) scale = 1.0;
-    const SoakSteps steps = full.Scaled(scale);
+    SoakSteps steps = full.Scaled(scale);
+    if (const char* text = getenv("MW_SOAK_STEPS"))
+        std::sscanf(text, "%d,%d,%d,%d,%d", &steps.keystrokes, &steps.toolToggles, &steps.bannerCycles, &steps.copies,
+                    &steps.plans);
     const SoakSteps warmUp = full.Scaled(0.02);
 
     RunningApp r;

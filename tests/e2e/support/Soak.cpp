@@ -128,6 +128,17 @@ int CountWindows(DWORD processId) {
     return count.second;
 }
 
+// Each tool window shown long enough to paint whole, so that what painting makes once and keeps
+// (the system's own caches of the drawing of buttons, lists and scroll bars) is made before a run
+// is measured; a show and hide in quick succession may not paint at all.
+void ShowEachToolPainted(HWND main) {
+    for (int tool : kTools) {
+        Command(main, tool);
+        Sleep(150);
+        Command(main, tool);
+    }
+}
+
 }  // namespace
 
 ProcessHoldings Measure(HANDLE process, DWORD processId) {
@@ -166,6 +177,7 @@ bool RunSoak(HWND main, DWORD processId, const SoakSteps& steps) {
     const std::vector<std::pair<HWND, int>> edits = InputEdits(main);
     if (edits.size() < 2) return false;
     if (steps.plans > 0 && !PreparePlans(main, processId)) return false;
+    if (steps.toolToggles > 0) ShowEachToolPainted(main);
     // The steps of each kind spread evenly over the run, so that every kind meets every other.
     const int kinds[5] = {steps.keystrokes, steps.toolToggles, steps.bannerCycles, steps.copies, steps.plans};
     int done[5] = {};
