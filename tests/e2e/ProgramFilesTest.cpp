@@ -115,12 +115,15 @@ protected:
         FindClose(search);
         return files;
     }
-    HWND Start() {
+    std::wstring Exe() const { return folder_ + L"\\MaterialWeight.exe"; }
+    // `workingFolder` empty: the exe's own; a start from the Run key has another.
+    HWND Start(const std::wstring& workingFolder = L"") {
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
-        const std::wstring exe = folder_ + L"\\MaterialWeight.exe";
+        const std::wstring exe = Exe();
         std::wstring commandLine = L"\"" + exe + L"\"";
-        if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+        const std::wstring cwd = workingFolder.empty() ? folder_ : workingFolder;
+        if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(),
                             &startup, &process_))
             return nullptr;
         return WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, kMainCaption); }, 20000);
@@ -187,6 +190,56 @@ TEST_F(ReadOnlyFolder, TheFilesLiveInTheUsersFolderAcrossARestartAndTheExesFolde
     EXPECT_GE(ItemCount(cut2, IDC_CUT_PIECE_LIST), 1);
     Stop();
     EXPECT_EQ(Listing(folder_), before_);  // byte for byte, and nothing new
+}
+
+std::wstring RunValue() {
+    wchar_t data[1024] = {};
+    DWORD size = sizeof data - sizeof(wchar_t), type = 0;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_QUERY_VALUE,
+                      &key) != ERROR_SUCCESS)
+        return {};
+    const LONG result = RegQueryValueExW(key, Widen("Telvar材料重量计算器").c_str(), nullptr, &type,
+                                         reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS && type == REG_SZ ? data : L"";
+}
+
+// Started as the Run key starts it (another working folder), the program finds its options and
+// timed tasks in the user's folder, as it would beside a writable exe.
+TEST_F(ReadOnlyFolder, StartWithWindowsAndTimedTasksWorkFromTheUsersFolder) {
+    HWND main = Start();
+    ASSERT_NE(main, nullptr);
+    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Command(main, IDM_RENWU);
+    auto tasks = [&] {
+        return WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, "定时任务"); }, 5000);
+    };
+    HWND window = tasks();
+    ASSERT_NE(window, nullptr);
+    Click(window, IDC_RENWU_AUTORUN);
+    EXPECT_EQ(Narrow(RunValue()), Narrow(L"\"" + Exe() + L"\""));
+    SetText(window, IDC_RENWU_TEXT, "从用户文件夹");
+    Click(window, IDC_RENWU_ADD);
+    const int added = ItemCount(window, IDC_RENWU_LIST);
+    EXPECT_GE(added, 1);
+    EXPECT_TRUE(Has(UserFile(L"ConfigKq.ini"), "autorun=1"));
+    EXPECT_EQ(OwnedDialog(window, 500), nullptr);  // nothing failed
+    Stop();
+
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    main = Start(system);
+    ASSERT_NE(main, nullptr);
+    Command(main, IDM_RENWU);
+    window = tasks();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(Checked(window, IDC_RENWU_AUTORUN));
+    EXPECT_EQ(ItemCount(window, IDC_RENWU_LIST), added);
+    Click(window, IDC_RENWU_AUTORUN);  // the Run value goes again
+    EXPECT_EQ(RunValue(), L"");
+    Stop();
+    EXPECT_EQ(Listing(folder_), before_);
 }
 
 }  // namespace
