@@ -53,7 +53,7 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error);
 std::string CutJobText(const CutJob& job);
 
 // The window's last job, kept whole in a file of its own.
-// The saved job's file beside the exe, and the copies a damaged one is kept under.
+// The saved job's file, and the copies a damaged one is kept under.
 inline constexpr KeptFile kCutJobFile = {"CutJobKq.txt", ".damaged"};
 
 class CutJobFile {

@@ -1,5 +1,5 @@
-// "ConfigKq.ini" beside the exe: its place, and the rule that keeps section "Setting" small and
-// the file hidden.
+// "ConfigKq.ini": its name, and the rule that keeps section "Setting" small and the file hidden.
+// Where it lives is settings/FilesPlace's to say.
 #pragma once
 
 #include <string>
@@ -11,7 +11,8 @@
 
 namespace mw {
 
-// A file or folder the program keeps beside its executable, as its owner declares it. Its owner
+// A file or folder the program keeps (beside its executable, or where settings/FilesPlace puts
+// the program's files), as its owner declares it. Its owner
 // also writes `name` + FileSystem::kReplacingSuffix on the way, and, when `copies` is not
 // empty, copies whose names begin with `name` + `copies`. Nothing from outside (the update) may
 // write any of these names.

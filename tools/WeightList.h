@@ -1,5 +1,6 @@
 // The weight list: every weighing the "重量" buttons made, with a price per tonne beside it, the
-// costs and totals, kept in a file of its own beside the exe and exported for spreadsheets.
+// costs and totals, kept in a file of its own with the program's other files and exported for
+// spreadsheets.
 #pragma once
 
 #include <functional>
@@ -33,7 +34,7 @@ std::string PlainNumber(double value, int maxDecimals = 6);
 // Yuan with two decimals.
 std::string Money(double yuan);
 
-// The list's file beside the exe, and the copies a damaged one is kept under (".damaged",
+// The list's file, and the copies a damaged one is kept under (".damaged",
 // ".damaged-2" …).
 inline constexpr KeptFile kWeightListFile = {"WeightListKq.txt", ".damaged"};
 
