@@ -261,7 +261,7 @@ std::string CWeightDlg::NowText() const {
 }
 
 void CWeightDlg::RecordWeighing(const Weighing& weighing) {
-    if (weightList_) weightList_->Add(weighing, NowText());
+    if (weightList_) weightList_->Told(weightList_->Add(weighing, NowText()), surface_);
 }
 
 std::optional<CurrentMaterial> CWeightDlg::ShownMaterial() {

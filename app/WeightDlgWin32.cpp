@@ -17,6 +17,7 @@
 #include "cutplan/CutPlanDlgWin32.h"
 #include "kit/ProcessStarterWin32.h"
 #include "lookup/LookupDlgWin32.h"
+#include "settings/FilesPlaceWin32.h"
 #include "settings/SettingsFile.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
@@ -259,7 +260,7 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
                                                                      weightsSetAside_);
         case kToolCutPlanDlg:
             return std::make_unique<CutPlanDlgWindow>(
-                std::move(onClosed), PathBesideExecutable(ExecutablePath(), kCutJobFile.name), weights_,
+                std::move(onClosed), ProgramFilesPlace().PathOf(kCutJobFile.name), weights_,
                 CutPlanServices{[this] { return logic_.ShownMaterial(); }, [this] { return logic_.NowText(); }});
         case kToolLookupDlg: return std::make_unique<LookupDlgWindow>(std::move(onClosed), lookupTarget_);
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));

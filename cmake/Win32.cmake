@@ -53,6 +53,16 @@ target_link_options(wine_bench PRIVATE ${MW_STATIC_LINK})
 # The benchmark types into the program through the end-to-end driver's control messages too.
 target_sources(wine_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e/support/ControlMessages.cpp)
 
+# The soak: the program driven for a long run, what it holds measured at the start and the end.
+add_executable(soak_bench ${CMAKE_SOURCE_DIR}/bench/wine/SoakBenchWin32.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/support/Soak.cpp
+               ${CMAKE_SOURCE_DIR}/tests/e2e/support/AppUnderTest.cpp
+               ${CMAKE_SOURCE_DIR}/tests/e2e/support/ControlMessages.cpp
+               ${CMAKE_SOURCE_DIR}/tests/e2e/support/ScreenAndResources.cpp)
+target_include_directories(soak_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(soak_bench PRIVATE ${MW_WARNINGS})
+target_link_libraries(soak_bench PRIVATE ${MW_SYSTEM_LIBS})
+target_link_options(soak_bench PRIVATE ${MW_STATIC_LINK})
+
 # The update server the program asks when its settings name none: "host" or "host:port". Empty
 # (the default) means no check unless the settings name a server; a release sets it with
 # -DMW_UPDATE_SERVER=... The tests never reach it: they run without a network.

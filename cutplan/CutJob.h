@@ -8,6 +8,7 @@
 
 #include "settings/FileSystem.h"
 #include "settings/SettingsFile.h"
+#include "settings/WriteNotice.h"
 
 namespace mw {
 
@@ -56,7 +57,7 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error);
 std::string CutJobText(const CutJob& job);
 
 // The window's last job, kept whole in a file of its own.
-// The saved job's file beside the exe, and the copies a damaged one is kept under.
+// The saved job's file, and the copies a damaged one is kept under.
 inline constexpr KeptFile kCutJobFile = {"CutJobKq.txt", ".damaged"};
 
 class CutJobFile {
@@ -66,10 +67,16 @@ public:
     // starts empty. A missing file gives an empty job and true.
     bool Load(CutJob& job, std::string& setAside);
     bool Save(const CutJob& job);
+    // Returns `written`; a failure is told in a box over `window` by the program files' rule
+    // (the window keeps the job and writes it whole at its next change that can be written).
+    bool Told(bool written, ControlSurface& window) { return notice_.Told(written, window); }
+    static constexpr const char* kWriteFailedText =
+        "无法写入下料任务文件 CutJobKq.txt,任务暂存在本次运行中,能写入时一并保存。";
 
 private:
     FileSystem& files_;
     std::string path_;
+    WriteNotice notice_{kWriteFailedText};
 };
 
 }  // namespace mw

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Times the shipped 32-bit exe under Wine against its yardsticks and prints the ratios.
+# Times the shipped 32-bit exe under Wine against its yardsticks and prints the ratios, then runs
+# the soak (MW_SOAK_SCALE shortens it).
 # Usage: wine-bench.sh BUILD_DIR
 set -uo pipefail
 [ -n "${MW_IN_WINE_NS:-}" ] || exec "$(dirname "$0")/wine-ns.sh" "$0" "$@"
@@ -14,3 +15,6 @@ export MW_EXE="$(mw_windows_path "$win32/MaterialWeight.exe")"
 export MW_EMPTY_EXE="$(mw_windows_path "$win32/EmptyDialog.exe")"
 export MW_TEMPLATE_EXE="$(mw_windows_path "$win32/TemplateDialog.exe")"
 mw_wine_run "$win32/wine_bench.exe"
+rc=$?
+mw_wine_run "$win32/soak_bench.exe" || rc=1
+exit $rc

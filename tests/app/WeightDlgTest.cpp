@@ -104,7 +104,7 @@ TEST(WeightDlg, UnitSystemIsStoredWithTheCleanUpRule) {
     f.surface.Choose(IDC_UNITSYSTEM, 2);
     EXPECT_EQ(f.dlg.Settings().unitSystem, 2);
     ASSERT_EQ(f.surface.messages.size(), 1u);
-    EXPECT_EQ(f.surface.messages[0].text, "无法写入设置文件 ConfigKq.ini,更改未保存。");
+    EXPECT_EQ(f.surface.messages[0].text, "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。");
     EXPECT_EQ(f.files.files.at(path), "[Setting]\r\nhidetubiao=1\r\n");
     f.files.readOnly = false;  // a write that succeeds, then a new failure: told again
     f.surface.Choose(IDC_UNITSYSTEM, 1);
