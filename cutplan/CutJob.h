@@ -2,6 +2,8 @@
 // pieces wanted; its checks, and its text (the command line's input and the window's saved job).
 #pragma once
 
+#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +48,18 @@ std::string CheckCutJob(const CutJob& job);
 // Pieces pasted from a spreadsheet: a row a line, length then count, tab or comma separated
 // (a missing count is one). A first line that is no number is a header. False with the line named.
 bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, std::string& error);
+
+// Lengths are planned exactly: on a grid of 10^-d mm, d the most decimals any length of the job
+// (kerf and trim included) is typed with. More than this many decimals is refused.
+inline constexpr int kMaxLengthDecimals = 6;
+// The decimals a length is typed with (0 for a whole number); kMaxLengthDecimals + 1 beyond that.
+int LengthDecimals(double mm);
+// The grid of a job: 10^d grid units a millimetre.
+std::int64_t CutJobScale(const CutJob& job);
+// A length in grid units of `scale` a millimetre (exact for a length of at most its decimals).
+inline std::int64_t GridUnits(double mm, std::int64_t scale) {
+    return static_cast<std::int64_t>(std::llround(mm * static_cast<double>(scale)));
+}
 
 // The directives, one a line, `#` starting a comment:
 //   stock LENGTH [COUNT|-] [PRICE]   kerf MM   trim MM   piece LENGTH COUNT

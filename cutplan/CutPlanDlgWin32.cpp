@@ -14,7 +14,8 @@ namespace mw {
 namespace {
 
 constexpr UINT kSolveProgress = WM_APP + 20;  // WPARAM: the share done in thousandths
-constexpr UINT kSolveDone = WM_APP + 21;
+constexpr UINT kSolveDone = WM_APP + 21;  // LPARAM: kSolveFailed when no plan could be made
+constexpr LPARAM kSolveFailed = 1;
 constexpr double kSolveSeconds = 2.0;
 constexpr int kProgressRange = 1000;
 
@@ -79,6 +80,11 @@ bool CutPlanDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
                 plan = std::move(result_);
             }
             Join();
+            if (!plan && lParam == kSolveFailed) {
+                CutPlan failed;
+                failed.message = "内存不够, 无法计算这个方案";
+                logic_.OnSolved(failed);
+            }
             if (!plan) return true;
             SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETPOS, plan->stopped ? 0 : kProgressRange, 0);
             logic_.OnSolved(*plan);
@@ -105,12 +111,19 @@ DWORD WINAPI CutPlanDlgWindow::SolveThread(void* param) {
     control.progress = [window](double share, const PackPlan&) {
         PostMessageW(window, kSolveProgress, static_cast<WPARAM>(share * kProgressRange), 0);
     };
-    auto plan = std::make_unique<CutPlan>(SolveCutJob(request->job, control));
+    // Nothing thrown leaves this thread: a plan that cannot be made in memory is said instead.
+    std::unique_ptr<CutPlan> plan;
+    try {
+        plan = std::make_unique<CutPlan>(SolveCutJob(request->job, control));
+    } catch (...) {
+        plan.reset();
+    }
+    const bool failed = !plan;
     {
         std::lock_guard<std::mutex> lock(request->owner->resultLock_);
         request->owner->result_ = std::move(plan);
     }
-    PostMessageW(window, kSolveDone, 0, 0);
+    PostMessageW(window, kSolveDone, 0, failed ? kSolveFailed : 0);
     return 0;
 }
 
