@@ -78,8 +78,16 @@ WeightDlgWindow::~WeightDlgWindow() {
 
 bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     switch (message) {
-        case WM_COMMAND: case WM_NOTIFY: case WM_SYSCOMMAND: case WM_HOTKEY: case WM_CLOSE:
-        case TrayShell::kIconMessage:
+        case WM_COMMAND:
+            // A keystroke in the density or statistics edit needs nothing that is still to be
+            // built (a page built later computes with the density of its day) and waits for
+            // none; nor does the end of the program.
+            if (HIWORD(wParam) != EN_CHANGE && LOWORD(wParam) != IDM_EXIT) FinishStart();
+            break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) != SC_CLOSE) FinishStart();
+            break;
+        case WM_NOTIFY: case WM_HOTKEY: case TrayShell::kIconMessage:
             FinishStart();  // what the user asks for finds the whole window
             break;
         default:
@@ -109,12 +117,14 @@ bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
 }
 
 // Start-up in steps, so that the window is on the screen before most of it is built: first the
-// window itself with its settings bar, notification-area icon and hot key; once that is painted,
-// page one; then, one step per timer tick, the other pages, the tool windows, the banner, the
-// update check and the tooltips. Each step first paints what is waiting to be painted, so the
-// window is drawn before the next piece is built, and the window answers the user between
-// steps. Anything the user or another program asks of the window first finishes the start at
-// once (FinishStart).
+// window itself with its settings bar, page one, notification-area icon and hot key, all before
+// it shows, so that its first paint has page one in it and page one takes typing at once; then,
+// one step per timer tick, the other pages, the banner, the update check, the tooltips and the
+// tool windows. Each step first paints what is waiting to be painted, so the window is drawn
+// before the next piece is built, and a step never starts while typing waits (timer ticks come
+// after input, and a step finding input queued gives way to it). Anything the user or another
+// program asks of the window, except a keystroke, first finishes the start at once
+// (FinishStart).
 void WeightDlgWindow::OnInitDialog() {
     Building building(building_);
     surface_.Attach(Hwnd());
@@ -142,6 +152,8 @@ void WeightDlgWindow::OnInitDialog() {
     logic_.StartDelayedCollapse();
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
+    CreatePage(0);
+    startStep_ = 1;
     tray_.Start();
     SetTimer(Hwnd(), kStartTimer, 0, nullptr);
 }
@@ -153,7 +165,7 @@ void WeightDlgWindow::ContinueStart() {
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const int step = startStep_++;
     switch (step) {
-        case 0: case 1: case 2:
+        case 1: case 2:
             CreatePage(step);
             break;
         case 3:
@@ -167,6 +179,7 @@ void WeightDlgWindow::ContinueStart() {
             CleanUpAfterUpdate(RefreshTrayArea);
             StartUpdateCheck(ProgramFiles());
             EnableTooltips(Hwnd());
+            for (PageWindow& page : pages_) page.EnableTooltips();
             break;
         default:
             CreateToolWindow(static_cast<ToolWindow>(step - kStepsBeforeTools));
@@ -314,7 +327,10 @@ bool WeightDlgWindow::OnSysCommand(WPARAM command) {
 }
 
 void WeightDlgWindow::OnTimer(int id) {
-    if (id == kStartTimer) return ContinueStart();
+    if (id == kStartTimer) {
+        if (HIWORD(GetQueueStatus(QS_INPUT)) == 0) ContinueStart();  // else typing comes first
+        return;
+    }
     logic_.OnTimer(id);
     dock_.OnTimer(id);
 }

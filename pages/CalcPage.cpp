@@ -62,6 +62,7 @@ void CalcPage::OnCommand(int id, Notify what) {
     if (what == Notify::Change) inputTexts_.erase(id);
     const auto found = bindings_.find({id, what});
     if (found == bindings_.end()) return;
+    CatchUp();  // a hidden page reached from outside: its other figures are current as well
     const Binding& binding = found->second;
     if (binding.copyFrom) {
         lastResult_ = binding.copyFrom;

@@ -52,6 +52,21 @@ public:
     // with its weight at a length of one metre; nothing when the page has no such calculator or
     // its weight is not a number.
     virtual std::optional<CurrentMaterial> Material() { return std::nullopt; }
+
+    // A change of density, decimal places or unit system recomputes only the page shown: a
+    // hidden page is marked outdated and computes again when it is shown, before it paints, or
+    // when a notification reaches it first, before the notification is handled. So the
+    // figures it shows or hands on (the statistics line, the weight list) are never stale.
+    void Outdate() { outdated_ = true; }
+    bool Outdated() const { return outdated_; }
+    void CatchUp() {
+        if (!outdated_) return;
+        outdated_ = false;
+        RecomputeAll();
+    }
+
+private:
+    bool outdated_ = false;
 };
 
 }  // namespace mw

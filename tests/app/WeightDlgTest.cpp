@@ -178,7 +178,7 @@ TEST(WeightDlg, PageSwitchingAndTooltips) {
 }
 
 // The start builds the pages one at a time after the settings bar, whose density no longer
-// reaches them: each computes once as it joins.
+// reaches them: the page shown computes as it joins, a hidden one once it is shown.
 TEST(WeightDlg, PageBuiltAfterTheSettingsBarShowsEveryWeightAndOnlyItsOwnTab) {
     MainWindowFixture f;
     f.Start(false);
@@ -200,8 +200,15 @@ TEST(WeightDlg, PageBuiltAfterTheSettingsBarShowsEveryWeightAndOnlyItsOwnTab) {
     f.pageSurface.Type(IDC_PLATE1_LENGTH, "1000");
     f.pageSurface.Type(IDC_PLATE1_WIDTH, "1000");
     f.pageSurface.Type(IDC_PLATE1_THICKNESS, "10");
+    f.page2Surface.Type(IDC_TUBE_LENGTH, "1000");
+    const std::string tube = f.page2Surface.Text(IDC_TUBE_RESULT);
     f.surface.Type(IDC_DENSITY, "7.93");
     EXPECT_EQ(f.pageSurface.Text(IDC_PLATE1_RESULT), "79.30");
+    EXPECT_EQ(f.page2Surface.Text(IDC_TUBE_RESULT), tube);  // hidden: it computes when shown
+    f.surface.SetSelection(IDC_TAB, 1);
+    f.dlg.OnTabChange();
+    EXPECT_NE(f.page2Surface.Text(IDC_TUBE_RESULT), tube);
+    EXPECT_TRUE(f.host.pageShown[1]);
 }
 
 TEST(WeightDlg, ButtonsReachTheirActions) {
