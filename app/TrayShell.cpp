@@ -5,10 +5,16 @@
 
 namespace mw {
 
-void TrayShell::Start() {
+void TrayShell::StartBeforeIcon() {
     minirun_ = settings_.ReadOption("minirun") == 1;
     hidetubiao_ = settings_.ReadOption("hidetubiao") == 1;
     hotKeyRegistered_ = host_.RegisterHotKey();
+    if (minirun_) AddIcon();
+}
+
+void TrayShell::AddIcon() {
+    if (iconAdded_ || exited_) return;
+    iconAdded_ = true;
     if (!hidetubiao_) iconShown_ = host_.AddTrayIcon();
 }
 

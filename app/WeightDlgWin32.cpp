@@ -117,14 +117,14 @@ bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
 }
 
 // Start-up in steps, so that the window is on the screen before most of it is built: first the
-// window itself with its settings bar, page one, notification-area icon and hot key, all before
-// it shows, so that its first paint has page one in it and page one takes typing at once; then,
-// one step per timer tick, the other pages, the banner, the update check, the tooltips and the
-// tool windows. Each step first paints what is waiting to be painted, so the window is drawn
-// before the next piece is built, and a step never starts while typing waits (timer ticks come
-// after input, and a step finding input queued gives way to it). Anything the user or another
-// program asks of the window, except a keystroke, first finishes the start at once
-// (FinishStart).
+// window itself with its settings bar, page one and hot key, all before it shows, so that its
+// first paint has page one in it and page one takes typing at once; then, one step per timer
+// tick, the notification-area icon (at once when the window starts put away), the other pages,
+// the banner, the update check, the tooltips and the tool windows. Each step first paints what
+// is waiting to be painted, so the window is drawn before the next piece is built, and a step
+// never starts while typing waits (timer ticks come after input, and a step finding input
+// queued gives way to it). Anything the user or another program asks of the window, except a
+// keystroke or the end of the program, first finishes the start at once (FinishStart).
 void WeightDlgWindow::OnInitDialog() {
     Building building(building_);
     surface_.Attach(Hwnd());
@@ -154,7 +154,7 @@ void WeightDlgWindow::OnInitDialog() {
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
     CreatePage(0);
     startStep_ = 1;
-    tray_.Start();
+    tray_.StartBeforeIcon();
     SetTimer(Hwnd(), kStartTimer, 0, nullptr);
 }
 
@@ -165,17 +165,20 @@ void WeightDlgWindow::ContinueStart() {
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const int step = startStep_++;
     switch (step) {
-        case 1: case 2:
-            CreatePage(step);
+        case 1:
+            tray_.AddIcon();
             break;
-        case 3:
+        case 2: case 3:
+            CreatePage(step - 1);
+            break;
+        case 4:
             // The banner and its link lie below the window's visible height.
             banner_.Attach(GetDlgItem(Hwnd(), IDC_BANNER));
             LoadBanner();
             bannerLink_.Attach(GetDlgItem(Hwnd(), IDC_BANNER_LINK));
             EnableWindow(GetDlgItem(Hwnd(), IDC_BANNER_LINK), *kWebPages.home != '\0');
             break;
-        case 4:
+        case 5:
             CleanUpAfterUpdate(RefreshTrayArea);
             StartUpdateCheck(ProgramFiles());
             EnableTooltips(Hwnd());
