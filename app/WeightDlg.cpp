@@ -168,7 +168,9 @@ void CWeightDlg::OnDensityChange() {
 void CWeightDlg::OnStatisticsChange() {
     statistics_ = surface_.Text(IDC_STAT_EXPR);
     const double total = CalcExpression(statistics_);
-    surface_.SetText(IDC_STAT_TOTAL, FormatWeight(total, surface_.Selection(IDC_DECIMALS)));
+    const std::string text = FormatWeight(total, surface_.Selection(IDC_DECIMALS));
+    // A keystroke may leave the sum as it was ("12" to "12.0"): then nothing is set.
+    if (surface_.Text(IDC_STAT_TOTAL) != text) surface_.SetText(IDC_STAT_TOTAL, text);
 }
 
 void CWeightDlg::OnStatisticsSwitch() { statisticsOn_ = surface_.Checked(IDC_STAT_SWITCH); }

@@ -142,15 +142,11 @@ ListFont ToListFont(SizeListFont font) {
 }
 }  // namespace
 
-void CalcPage::FillTypes(const TypedCalculator& calc) {
-    surface_.ClearItems(calc.typeCombo);
-    for (const std::string& type : TypeItems(calc.section)) surface_.AddItem(calc.typeCombo, type);
-}
+void CalcPage::FillTypes(const TypedCalculator& calc) { surface_.SetItems(calc.typeCombo, TypeItems(calc.section)); }
 
 void CalcPage::FillTypedSizes(const TypedCalculator& calc) {
     const TypedSizeList list = mw::FillTypedSizes(calc.section, surface_.Selection(calc.typeCombo));
-    surface_.ClearItems(calc.sizeCombo);
-    for (const std::string& item : list.items) surface_.AddItem(calc.sizeCombo, item);
+    surface_.SetItems(calc.sizeCombo, list.items);
     if (list.font) surface_.SetFont(calc.sizeCombo, ToListFont(*list.font));
     surface_.SetSelection(calc.sizeCombo, list.selection);
 }
@@ -164,8 +160,10 @@ void CalcPage::ComputeTyped(const TypedCalculator& calc) {
 }
 
 void CalcPage::FillSizes(const TableCalculator& calc) {
-    surface_.ClearItems(calc.combo);
-    for (std::size_t i = 0; i < calc.table.count; ++i) surface_.AddItem(calc.combo, calc.table.rows[i].model);
+    std::vector<std::string> models;
+    models.reserve(calc.table.count);
+    for (std::size_t i = 0; i < calc.table.count; ++i) models.emplace_back(calc.table.rows[i].model);
+    surface_.SetItems(calc.combo, models);
 }
 
 void CalcPage::LoadCustomEntries(TableCalculator& calc, const CustomSource& source) {

@@ -108,8 +108,7 @@ void CTAB2::ResetPage() {
 }
 
 void CTAB2::FillList(int combo, const std::vector<std::string>& items, int selection) {
-    surface_.ClearItems(combo);
-    for (const std::string& item : items) surface_.AddItem(combo, item);
+    surface_.SetItems(combo, items);
     if (selection >= 0) surface_.SetSelection(combo, selection);
 }
 
