@@ -3,9 +3,16 @@
 // with the program's own resources its main window's template, controls and all, but no code;
 // and (MW_PAGE_YARDSTICK) that template with page one's template created in its tab control and
 // shown with it, as the program shows it. No list is filled and nothing is computed: what is left
-// is what the program cannot avoid.
+// is what the program cannot avoid. With MW_DLL_YARDSTICK as well, the same program imports the
+// system libraries the program imports (loaded at process start, used or not), for scale.
 #include <windows.h>
 #include <commctrl.h>
+#ifdef MW_DLL_YARDSTICK
+#include <commdlg.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <wininet.h>
+#endif
 
 #include "res/resource.h"
 
@@ -56,6 +63,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The template's tab control and list views are common controls.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
+#endif
+#ifdef MW_DLL_YARDSTICK
+    if (GetTickCount() == 1) {  // never taken: the calls are there to be imported
+        OPENFILENAMEW file = {};
+        GetSaveFileNameW(&file);
+        ShellExecuteW(nullptr, nullptr, nullptr, nullptr, nullptr, 0);
+        CoUninitialize();
+        SysFreeString(nullptr);
+        InternetCloseHandle(nullptr);
+        GetFileVersionInfoSizeW(nullptr, nullptr);
+        RegCloseKey(nullptr);
+    }
 #endif
     HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, Proc, 0);
     if (!dialog) return 1;

@@ -9,10 +9,12 @@
 //   page one keystroke       a change in page one's length edit,
 //   density keystroke        and in the density edit, each against the same round trip to the
 //                            hint line (a static: no handler).
+// Each round starts every program once, the first of the round taking turns.
 // For scale it also times the empty dialog of the window's caption and size, and the program's
 // exit command to the end of its process (the exit hides the window and removes the
 // notification-area icon, which under Wine costs what the window manager makes it cost).
-// MW_EXE, MW_EMPTY_EXE, MW_TEMPLATE_EXE and MW_PAGE_EXE name the programs (Windows paths).
+// MW_EXE, MW_EMPTY_EXE, MW_TEMPLATE_EXE and MW_PAGE_EXE name the programs (Windows paths);
+// MW_PAGE_DLL_EXE, if set, the page one yardstick importing the program's system libraries.
 #include <windows.h>
 
 #include <algorithm>
@@ -146,27 +148,38 @@ int Run() {
     const int rounds = std::getenv("MW_BENCH_ROUNDS") ? std::atoi(std::getenv("MW_BENCH_ROUNDS")) : 7;
     const bool verbose = std::getenv("MW_BENCH_VERBOSE") != nullptr;
 
-    std::vector<double> programShown, programUsable, programExit, emptyShown, templateShown, pageShown, pageUsable;
-    StartUp(program, true);  // warm-up: the first start of each fills Wine's caches
-    StartUp(empty, false);
-    StartUp(bareTemplate, false);
-    StartUp(withPage, true);
-    // Interleaved, so that a machine busy with other work slows all alike.
+    const char* withDlls = std::getenv("MW_PAGE_DLL_EXE");  // optional, for scale
+    std::vector<double> programShown, programUsable, programExit, emptyShown, templateShown, pageShown, pageUsable,
+        dllUsable;
+    // One start of each program per round, the first of the round taking turns: a machine busy
+    // with other work, or a start that leaves work behind for the next, slows them all alike.
+    std::vector<std::function<void()>> starts = {
+        [&] {
+            const StartTimes p = StartUp(program, true);
+            programShown.push_back(p.shown);
+            programUsable.push_back(p.usable);
+            programExit.push_back(p.exited);
+        },
+        [&] { templateShown.push_back(StartUp(bareTemplate, false).shown); },
+        [&] {
+            const StartTimes page = StartUp(withPage, true);
+            pageShown.push_back(page.shown);
+            pageUsable.push_back(page.usable);
+        },
+        [&] { emptyShown.push_back(StartUp(empty, false).shown); },
+    };
+    if (withDlls) starts.push_back([&] { dllUsable.push_back(StartUp(withDlls, true).usable); });
+    for (const auto& start : starts) start();  // warm-up: the first start of each fills Wine's caches
+    programShown.clear(), programUsable.clear(), programExit.clear(), emptyShown.clear();
+    templateShown.clear(), pageShown.clear(), pageUsable.clear(), dllUsable.clear();
     for (int round = 0; round < rounds; ++round) {
-        const StartTimes p = StartUp(program, true);
-        programShown.push_back(p.shown);
-        programUsable.push_back(p.usable);
-        programExit.push_back(p.exited);
-        templateShown.push_back(StartUp(bareTemplate, false).shown);
-        const StartTimes page = StartUp(withPage, true);
-        pageShown.push_back(page.shown);
-        pageUsable.push_back(page.usable);
-        emptyShown.push_back(StartUp(empty, false).shown);
+        for (std::size_t i = 0; i < starts.size(); ++i) starts[(round + i) % starts.size()]();
         if (verbose)
             std::printf("round %d (ms): program %.1f, page one %.1f, exit %.1f; template %.1f; "
-                        "template with page one %.1f, page one %.1f; empty dialog %.1f\n",
-                        round, p.shown, p.usable, p.exited, templateShown.back(), page.shown, page.usable,
-                        emptyShown.back());
+                        "template with page one %.1f, page one %.1f; empty dialog %.1f%s\n",
+                        round, programShown.back(), programUsable.back(), programExit.back(), templateShown.back(),
+                        pageShown.back(), pageUsable.back(), emptyShown.back(),
+                        withDlls ? (", with the program's libraries " + std::to_string(dllUsable.back())).c_str() : "");
     }
 
     AppUnderTest app;
@@ -195,6 +208,10 @@ int Run() {
     PrintRatio("keystroke in the density edit (us)", "us", Median(densityTimes), bare, 4.0);
     std::printf("for scale (ms): empty dialog shown %.1f; template with page one shown %.1f; "
                 "program's exit %.1f\n", Median(emptyShown), Median(pageShown), Median(programExit));
+    if (withDlls)
+        std::printf("for scale (ms): page one usable in the template with page one importing the program's "
+                    "system libraries %.1f (%.2fx the floor above)\n", Median(dllUsable),
+                    Median(dllUsable) / Median(pageUsable));
     return 0;
 }
 
