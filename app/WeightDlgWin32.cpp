@@ -280,6 +280,7 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
 }
 
 void WeightDlgWindow::CreateToolWindow(ToolWindow tool) {
+    if (tools_[tool]) return;  // asked for before its step came
     tools_[tool] = NewToolWindow(tool, [this, tool] { logic_.ToolWindowClosed(tool); });
     tools_[tool]->Create(kToolTemplates[tool], nullptr);
 }
@@ -398,10 +399,14 @@ void WeightDlgWindow::TrackToolsMenu() {
 }
 
 void WeightDlgWindow::ShowToolWindow(ToolWindow tool, bool shown) {
+    // A command can arrive while a step of the start waits on another program (the icon's step
+    // does), when the start cannot be finished first: the window asked for is built at once.
+    if (shown) CreateToolWindow(tool);
     if (tools_[tool]) ShowWindow(tools_[tool]->Hwnd(), shown ? SW_SHOW : SW_HIDE);
 }
 
 void WeightDlgWindow::MoveToolWindow(ToolWindow tool, int x, int y, bool toTop) {
+    if (toTop) CreateToolWindow(tool);  // about to be shown (see ShowToolWindow)
     if (!tools_[tool]) return;
     SetWindowPos(tools_[tool]->Hwnd(), toTop ? HWND_TOP : nullptr, x, y, 0, 0,
                  SWP_NOSIZE | (toTop ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE);

@@ -33,4 +33,18 @@ TEST(Startup, PageOneIsUsableAsSoonAsTheWindowShows) {
     SaveScreenshot(main, "main-window-first-key");
 }
 
+// A tool window asked for the moment the window shows, while the rest of the start is still to
+// be built, opens all the same (the start is finished first, or the window built at once when a
+// step of the start is waiting on another program).
+TEST(Startup, AToolAskedForAtOnceOpens) {
+    AppUnderTest app;
+    ASSERT_TRUE(app.Start());
+    HWND main = nullptr;
+    const DWORD start = GetTickCount();
+    while (!(main = ShownWindow(app.ProcessId(), kMainCaption)) && GetTickCount() - start < 15000) Sleep(1);
+    ASSERT_NE(main, nullptr);
+    Command(main, IDM_AILIAOMIDU);
+    EXPECT_NE(app.WaitForWindow("常用材料密度", 5000), nullptr);
+}
+
 }  // namespace mw::e2e
