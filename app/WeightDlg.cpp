@@ -127,13 +127,18 @@ void CWeightDlg::OnTimer(int id) {
 
 void CWeightDlg::AddPage(int index, Page* page) {
     pages_[index] = page;
-    if (page) page->RecomputeAll();
+    if (page) page->Outdate();
     OnTabChange();
 }
 
+int CWeightDlg::ShownPage() const {
+    const int shown = surface_.Selection(IDC_TAB);
+    return shown == 1 || shown == 2 ? shown : 0;
+}
+
 void CWeightDlg::OnTabChange() {
-    int shown = surface_.Selection(IDC_TAB);
-    if (shown != 1 && shown != 2) shown = 0;
+    const int shown = ShownPage();
+    if (pages_[shown]) pages_[shown]->CatchUp();  // before it shows: its first paint is current
     for (int page = 0; page < kPageCount; ++page) host_.ShowPage(page, page == shown);
 }
 
@@ -166,7 +171,9 @@ void CWeightDlg::OnDensityChange() {
 void CWeightDlg::OnStatisticsChange() {
     statistics_ = surface_.Text(IDC_STAT_EXPR);
     const double total = CalcExpression(statistics_);
-    surface_.SetText(IDC_STAT_TOTAL, FormatWeight(total, surface_.Selection(IDC_DECIMALS)));
+    const std::string text = FormatWeight(total, surface_.Selection(IDC_DECIMALS));
+    // A keystroke may leave the sum as it was ("12" to "12.0"): then nothing is set.
+    if (surface_.Text(IDC_STAT_TOTAL) != text) surface_.SetText(IDC_STAT_TOTAL, text);
 }
 
 void CWeightDlg::OnStatisticsSwitch() { statisticsOn_ = surface_.Checked(IDC_STAT_SWITCH); }
@@ -248,7 +255,8 @@ void CWeightDlg::FollowMainWindow() {
 
 void CWeightDlg::RecomputeAll() {
     for (Page* page : pages_)
-        if (page) page->RecomputeAll();
+        if (page) page->Outdate();
+    if (Page* shown = pages_[ShownPage()]) shown->CatchUp();
 }
 
 std::string CWeightDlg::NowText() const {
@@ -261,13 +269,14 @@ std::string CWeightDlg::NowText() const {
 }
 
 void CWeightDlg::RecordWeighing(const Weighing& weighing) {
-    if (weightList_) weightList_->Add(weighing, NowText());
+    if (weightList_) weightList_->Told(weightList_->Add(weighing, NowText()), surface_);
 }
 
 std::optional<CurrentMaterial> CWeightDlg::ShownMaterial() {
-    int shown = surface_.Selection(IDC_TAB);
-    if (shown != 1 && shown != 2) shown = 0;
-    return pages_[shown] ? pages_[shown]->Material() : std::nullopt;
+    Page* shown = pages_[ShownPage()];
+    if (!shown) return std::nullopt;
+    shown->CatchUp();
+    return shown->Material();
 }
 
 double CWeightDlg::CalcExpression(const std::string& text) const { return mw::CalcExpression(text); }

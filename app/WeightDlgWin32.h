@@ -79,12 +79,13 @@ private:
     // DockWindow
     void PlaceTopMost(const ScreenRect& rect) override;
 
-    // The start's steps after the window itself (see OnInitDialog): the pages, the banner, the
-    // update check and tooltips, then one tool window a step.
+    // The start's steps after the window itself (see OnInitDialog): the notification-area icon,
+    // pages two and three (page one, step 0, is built with the window), the banner, the update
+    // check and tooltips, then one tool window a step.
     static constexpr int kStartTimer = 12;
-    static constexpr int kStepsBeforeTools = 5;
+    static constexpr int kStepsBeforeTools = 6;
     bool StartDone() const { return startStep_ >= kStepsBeforeTools + kToolCount; }
-    int startStep_ = 0;
+    int startStep_ = 0;  // the next step
     bool building_ = false;  // a step of the start is running
     struct Building {
         explicit Building(bool& flag) : flag_(flag) { flag_ = true; }

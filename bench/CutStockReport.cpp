@@ -1,6 +1,8 @@
 // The cutting plan's solver over the published one-dimensional bin-packing instances, beside
 // first-fit decreasing: how many plans meet the lower bound, the largest excess, mean and worst
-// time. Usage: cutstock_report [FOLDER [SECONDS]] (default: the shared data folder beside the
+// time; then each instance again with as many bars on hand as its unlimited plan used (none may be
+// refused); then the large crafted jobs, each with its time against its budget and its peak
+// memory. Usage: cutstock_report [FOLDER [SECONDS]] (default: the shared data folder beside the
 // sources, and a budget of one second an instance).
 #include <algorithm>
 #include <chrono>
@@ -13,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/CutStockLargeJobs.h"
+#include "cutplan/PackingHeuristics.h"
 #include "cutplan/PackingSolver.h"
 
 namespace {
@@ -82,7 +86,8 @@ int main(int argc, char** argv) {
         if (entry.is_regular_file() && ext == ".bpp") files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
-    Tally solver, greedy;
+    Tally solver, greedy, onHand;
+    int refused = 0;
     int instances = 0;
     int sources[4] = {0, 0, 0, 0};  // instances by the source of their bound
     for (const fs::path& file : files) {
@@ -111,6 +116,27 @@ int main(int argc, char** argv) {
                    static_cast<double>(c2 - c1) / CLOCKS_PER_SEC, name);
         if (outcome.plan.bars > bound)
             std::printf("  above the bound: %s bars %lld bound %lld\n", name.c_str(), outcome.plan.bars, bound);
+        // The same with exactly the bars the unlimited plan used on hand: a plan exists, so none
+        // may be refused. Both runs of this pair count their budget in work alone (the clock's
+        // safety stop ten times later), so that a busy machine cannot give them different shares.
+        mw::PackControl work;
+        work.work = mw::PackWorkBudget(seconds);
+        work.seconds = 10 * seconds;
+        problem.stock[0].count = -1;
+        const mw::PackOutcome unlimited = mw::SolvePacking(problem, work);
+        problem.stock[0].count = static_cast<int>(unlimited.plan.bars);
+        const auto t3 = std::chrono::steady_clock::now();
+        const std::clock_t c3 = std::clock();
+        const mw::PackOutcome counted = mw::SolvePacking(problem, work);
+        const auto t4 = std::chrono::steady_clock::now();
+        const std::clock_t c4 = std::clock();
+        if (!counted.plan.found) {
+            ++refused;
+            std::printf("  refused with %lld bars on hand: %s (%s)\n", unlimited.plan.bars, name.c_str(),
+                        counted.infeasible ? "called too few: WRONG" : "no plan within the budget");
+        }
+        onHand.Add(counted.plan.found ? counted.plan.bars : unlimited.plan.bars + 1, bound,
+                   std::chrono::duration<double>(t4 - t3).count(), static_cast<double>(c4 - c3) / CLOCKS_PER_SEC, name);
     }
     if (instances == 0) {
         std::printf("cutting-plan report: no instances at %s, skipped\n", folder.string().c_str());
@@ -126,5 +152,9 @@ int main(int argc, char** argv) {
                 sources[static_cast<int>(mw::PackBoundSource::Sizes)]);
     solver.Print("column generation", instances);
     greedy.Print("first-fit decreasing", instances);
+    onHand.Print("bars used on hand", instances);
+    std::printf("with the bars the unlimited plan used on hand (budget in work): %d of %d refused\n", refused,
+                instances);
+    ReportLargeJobs(folder / "crafted");
     return 0;
 }

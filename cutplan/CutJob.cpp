@@ -57,7 +57,34 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
+std::int64_t PowerOfTen(int decimals) {
+    std::int64_t scale = 1;
+    for (int d = 0; d < std::min(decimals, kMaxLengthDecimals); ++d) scale *= 10;
+    return scale;
+}
+
+std::string Decimals(const std::string& what) {
+    return what + "最多" + std::to_string(kMaxLengthDecimals) + "位小数";
+}
+
 }  // namespace
+
+int LengthDecimals(double mm) {
+    double scale = 1;
+    for (int d = 0; d <= kMaxLengthDecimals; ++d, scale *= 10) {
+        // Typed with d decimals when the nearest multiple of 10^-d mm reads back as the same number.
+        const double units = std::round(mm * scale);
+        if (std::fabs(units / scale - mm) <= 4e-16 * std::max(1.0, std::fabs(mm))) return d;
+    }
+    return kMaxLengthDecimals + 1;
+}
+
+std::int64_t CutJobScale(const CutJob& job) {
+    int decimals = std::max(LengthDecimals(job.kerf), LengthDecimals(job.trim));
+    for (const StockRow& row : job.stock) decimals = std::max(decimals, LengthDecimals(row.length));
+    for (const PieceRow& row : job.pieces) decimals = std::max(decimals, LengthDecimals(row.length));
+    return PowerOfTen(decimals);
+}
 
 std::string CheckCutJob(const CutJob& job) {
     if (!std::isfinite(job.kilogramsPerMetre) || job.kilogramsPerMetre < 0) return "米重不能为负数";
@@ -67,22 +94,35 @@ std::string CheckCutJob(const CutJob& job) {
     if (!std::isfinite(job.kerf) || job.kerf < 0 || job.kerf > kMaxLength) return "锯缝必须在0到100000 mm之间";
     if (!std::isfinite(job.trim) || job.trim < 0 || job.trim > kMaxLength) return "端头余量必须在0到100000 mm之间";
     if (!std::isfinite(job.reusableLength) || job.reusableLength < 0) return "余料可用长度不能为负数";
+    if (LengthDecimals(job.kerf) > kMaxLengthDecimals) return Decimals("锯缝");
+    if (LengthDecimals(job.trim) > kMaxLengthDecimals) return Decimals("端头余量");
     if (job.stock.empty()) return "请输入至少一种原料长度";
     if (job.pieces.empty()) return "请输入零件";
     const bool weighed = job.kilogramsPerMetre > 0 && job.pricePerTonne > 0;
     bool anyPrice = false;
-    double longest = 0;
+    // Compared on the planning grid, so that no rounding refuses a piece that fits exactly.
+    int decimals = std::max(LengthDecimals(job.kerf), LengthDecimals(job.trim));
+    for (const StockRow& row : job.stock)
+        if (std::isfinite(row.length) && LengthDecimals(row.length) <= kMaxLengthDecimals)
+            decimals = std::max(decimals, LengthDecimals(row.length));
+    for (const PieceRow& row : job.pieces)
+        if (std::isfinite(row.length) && LengthDecimals(row.length) <= kMaxLengthDecimals)
+            decimals = std::max(decimals, LengthDecimals(row.length));
+    const std::int64_t scale = PowerOfTen(decimals);
+    std::int64_t longest = 0;
     for (const StockRow& row : job.stock) {
         const std::string at = Row("原料", row.line);
         if (!std::isfinite(row.length) || row.length <= 0) return at + "长度必须大于0";
         if (row.length > kMaxLength) return at + "长度不能超过100000 mm";
         if (row.length <= job.trim) return at + "长度必须大于端头余量";
+        if (LengthDecimals(row.length) > kMaxLengthDecimals) return Decimals(at + "长度");
         if (row.count && (!Whole(*row.count) || *row.count < 0 || *row.count > kMaxPieces))
             return at + "数量必须是不小于0的整数(不填为不限)";
         if (row.price && (!std::isfinite(*row.price) || *row.price < 0)) return at + "单价不能为负数";
         if (row.price && *row.price > kMaxPrice) return at + "单价不能超过100000000元";
         anyPrice = anyPrice || row.price;
-        if (!row.count || *row.count > 0) longest = std::max(longest, row.length - job.trim);
+        if (!row.count || *row.count > 0)
+            longest = std::max(longest, GridUnits(row.length, scale) - GridUnits(job.trim, scale));
     }
     if (anyPrice && !weighed)
         for (const StockRow& row : job.stock)
@@ -91,10 +131,11 @@ std::string CheckCutJob(const CutJob& job) {
     for (const PieceRow& row : job.pieces) {
         const std::string at = Row("零件", row.line);
         if (!std::isfinite(row.length) || row.length <= 0) return at + "长度必须大于0";
+        if (LengthDecimals(row.length) > kMaxLengthDecimals) return Decimals(at + "长度");
         if (!Whole(row.count) || row.count <= 0) return at + "数量必须是正整数";
         total += row.count;
         if (total > kMaxPieces) return at + "零件总数不能超过100000";
-        if (row.length > longest) return at + "长度" + ShortestNumber(row.length) + "比所有原料的可用长度都长";
+        if (row.length > kMaxLength || GridUnits(row.length, scale) > longest) return at + "长度" + ShortestNumber(row.length) + "比所有原料的可用长度都长";
     }
     return "";
 }

@@ -2,12 +2,15 @@
 // pieces wanted; its checks, and its text (the command line's input and the window's saved job).
 #pragma once
 
+#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "settings/FileSystem.h"
 #include "settings/SettingsFile.h"
+#include "settings/WriteNotice.h"
 
 namespace mw {
 
@@ -46,6 +49,18 @@ std::string CheckCutJob(const CutJob& job);
 // (a missing count is one). A first line that is no number is a header. False with the line named.
 bool ParsePastedPieces(const std::string& text, std::vector<PieceRow>& pieces, std::string& error);
 
+// Lengths are planned exactly: on a grid of 10^-d mm, d the most decimals any length of the job
+// (kerf and trim included) is typed with. More than this many decimals is refused.
+inline constexpr int kMaxLengthDecimals = 6;
+// The decimals a length is typed with (0 for a whole number); kMaxLengthDecimals + 1 beyond that.
+int LengthDecimals(double mm);
+// The grid of a job: 10^d grid units a millimetre.
+std::int64_t CutJobScale(const CutJob& job);
+// A length in grid units of `scale` a millimetre (exact for a length of at most its decimals).
+inline std::int64_t GridUnits(double mm, std::int64_t scale) {
+    return static_cast<std::int64_t>(std::llround(mm * static_cast<double>(scale)));
+}
+
 // The directives, one a line, `#` starting a comment:
 //   stock LENGTH [COUNT|-] [PRICE]   kerf MM   trim MM   piece LENGTH COUNT
 // and for the saved job also: section TEXT, weight KG_PER_M, price YUAN_PER_TONNE, reusable MM.
@@ -56,7 +71,7 @@ bool ParseCutJob(const std::string& text, CutJob& job, std::string& error);
 std::string CutJobText(const CutJob& job);
 
 // The window's last job, kept whole in a file of its own.
-// The saved job's file beside the exe, and the copies a damaged one is kept under.
+// The saved job's file, and the copies a damaged one is kept under.
 inline constexpr KeptFile kCutJobFile = {"CutJobKq.txt", ".damaged"};
 
 class CutJobFile {
@@ -66,10 +81,16 @@ public:
     // starts empty. A missing file gives an empty job and true.
     bool Load(CutJob& job, std::string& setAside);
     bool Save(const CutJob& job);
+    // Returns `written`; a failure is told in a box over `window` by the program files' rule
+    // (the window keeps the job and writes it whole at its next change that can be written).
+    bool Told(bool written, ControlSurface& window) { return notice_.Told(written, window); }
+    static constexpr const char* kWriteFailedText =
+        "无法写入下料任务文件 CutJobKq.txt,任务暂存在本次运行中,能写入时一并保存。";
 
 private:
     FileSystem& files_;
     std::string path_;
+    WriteNotice notice_{kWriteFailedText};
 };
 
 }  // namespace mw

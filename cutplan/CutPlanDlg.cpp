@@ -136,7 +136,7 @@ void CCutPlanDlg::ShowPieces() {
 
 void CCutPlanDlg::Save() {
     const bool was = saved_;
-    saved_ = file_.Save(job_);
+    saved_ = file_.Told(file_.Save(job_), surface_);
     if (saved_ != was && !solving_) ShowPlan();  // the totals line says when the file cannot be written
 }
 
@@ -353,10 +353,11 @@ void CCutPlanDlg::OnAddToList() {
         item.size = PlainNumber(total.length, 1) + " mm";
         item.quantity = std::to_string(total.bars) + " 根";
         item.kilograms = total.length / 1000.0 * total.bars * solvedJob_.kilogramsPerMetre;
-        list_.Add(item, time);
+        list_.Told(list_.Add(item, time), surface_);
         const bool ownPrice = i < solvedJob_.stock.size() && solvedJob_.stock[i].price;
         if (item.kilograms > 0 && (ownPrice || solvedJob_.pricePerTonne != list_.DefaultPrice()))
-            list_.SetRowPrice(static_cast<int>(list_.Rows().size()) - 1, total.cost / (item.kilograms / 1000.0));
+            list_.Told(list_.SetRowPrice(static_cast<int>(list_.Rows().size()) - 1, total.cost / (item.kilograms / 1000.0)),
+                       surface_);
     }
     surface_.SetText(IDC_CUT_TOTAL, surface_.Text(IDC_CUT_TOTAL) + "  (已加入重量清单)");
 }

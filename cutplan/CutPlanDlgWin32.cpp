@@ -14,7 +14,8 @@ namespace mw {
 namespace {
 
 constexpr UINT kSolveProgress = WM_APP + 20;  // WPARAM: the share done in thousandths
-constexpr UINT kSolveDone = WM_APP + 21;
+constexpr UINT kSolveDone = WM_APP + 21;  // LPARAM: kSolveFailed when no plan could be made
+constexpr LPARAM kSolveFailed = 1;
 constexpr double kSolveSeconds = 2.0;
 constexpr int kProgressRange = 1000;
 
@@ -37,7 +38,10 @@ CutPlanDlgWindow::~CutPlanDlgWindow() {
 }
 
 void CutPlanDlgWindow::Join() {
-    if (worker_.joinable()) worker_.join();
+    if (!worker_) return;
+    WaitForSingleObject(worker_, INFINITE);
+    CloseHandle(worker_);
+    worker_ = nullptr;
 }
 
 void CutPlanDlgWindow::OnInit() {
@@ -87,6 +91,11 @@ bool CutPlanDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
                 plan = std::move(result_);
             }
             Join();
+            if (!plan && lParam == kSolveFailed) {
+                CutPlan failed;
+                failed.message = "内存不够, 无法计算这个方案";
+                logic_.OnSolved(failed);
+            }
             if (!plan) return true;
             SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETPOS, plan->stopped ? 0 : kProgressRange, 0);
             logic_.OnSolved(*plan);
@@ -98,25 +107,45 @@ bool CutPlanDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
     }
 }
 
+struct CutPlanDlgWindow::SolveRequest {
+    CutPlanDlgWindow* owner;
+    HWND window;
+    CutJob job;
+};
+
+DWORD WINAPI CutPlanDlgWindow::SolveThread(void* param) {
+    std::unique_ptr<SolveRequest> request(static_cast<SolveRequest*>(param));
+    const HWND window = request->window;
+    PackControl control;
+    control.cancel = &request->owner->cancel_;
+    control.seconds = kSolveSeconds;
+    control.progress = [window](double share, const PackPlan&) {
+        PostMessageW(window, kSolveProgress, static_cast<WPARAM>(share * kProgressRange), 0);
+    };
+    // Nothing thrown leaves this thread: a plan that cannot be made in memory is said instead.
+    std::unique_ptr<CutPlan> plan;
+    try {
+        plan = std::make_unique<CutPlan>(SolveCutJob(request->job, control));
+    } catch (...) {
+        plan.reset();
+    }
+    const bool failed = !plan;
+    {
+        std::lock_guard<std::mutex> lock(request->owner->resultLock_);
+        request->owner->result_ = std::move(plan);
+    }
+    PostMessageW(window, kSolveDone, 0, failed ? kSolveFailed : 0);
+    return 0;
+}
+
 void CutPlanDlgWindow::Start(const CutJob& job) {
     Join();
     cancel_ = false;
     SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETPOS, 0, 0);
-    HWND window = Hwnd();
-    worker_ = std::thread([this, job, window] {
-        PackControl control;
-        control.cancel = &cancel_;
-        control.seconds = kSolveSeconds;
-        control.progress = [window](double share, const PackPlan&) {
-            PostMessageW(window, kSolveProgress, static_cast<WPARAM>(share * kProgressRange), 0);
-        };
-        auto plan = std::make_unique<CutPlan>(SolveCutJob(job, control));
-        {
-            std::lock_guard<std::mutex> lock(resultLock_);
-            result_ = std::move(plan);
-        }
-        PostMessageW(window, kSolveDone, 0, 0);
-    });
+    auto request = std::make_unique<SolveRequest>(SolveRequest{this, Hwnd(), job});
+    worker_ = CreateThread(nullptr, 0, SolveThread, request.get(), 0, nullptr);
+    if (worker_) request.release();
+    else SolveThread(request.release());  // no thread to be had: the window waits for its plan
 }
 
 void CutPlanDlgWindow::Cancel() { cancel_ = true; }

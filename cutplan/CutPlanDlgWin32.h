@@ -5,7 +5,6 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 
 #include "cutplan/CutPlanDlg.h"
 #include "kit/ClipboardWin32.h"
@@ -34,6 +33,8 @@ private:
     void Start(const CutJob& job) override;
     void Cancel() override;
     void Join();
+    struct SolveRequest;
+    static DWORD WINAPI SolveThread(void* request);
     void DrawDiagram(const DRAWITEMSTRUCT& item);
 
     Win32FileSystem files_;
@@ -44,8 +45,10 @@ private:
     CCutPlanDlg logic_;
 
     // The solving thread: it touches no window, only posts to this one. The plan it leaves in
-    // `result_` is taken on the window's thread.
-    std::thread worker_;
+    // `result_` is taken on the window's thread. A thread of the system's own, ended and closed
+    // at each plan: the C runtime's threads keep an event of their own in a pool that grows
+    // now and then, which over weeks of plans shows as a handle more.
+    HANDLE worker_ = nullptr;
     std::atomic<bool> cancel_{false};
     std::mutex resultLock_;
     std::unique_ptr<CutPlan> result_;

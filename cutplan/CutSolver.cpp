@@ -1,28 +1,17 @@
-// From millimetres to the grid and back. The grid is 1 mm when every length of the job is whole,
-// else 0.1 mm; a length between grid points is taken to the safe side (pieces and kerf up, the
-// bar's usable length down), so a plan on the grid always cuts from the real bar.
+// From millimetres to the grid and back. The grid is fine enough for every decimal the job's
+// lengths are typed with (1 mm when all are whole), so each length is exact on it: a plan on the
+// grid cuts from the real bar, and a bound on the grid is the job's own.
 #include "cutplan/CutSolver.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <new>
+#include <stdexcept>
 
 namespace mw {
 
 namespace {
-
-bool WholeMillimetres(const CutJob& job) {
-    auto whole = [](double v) { return std::fabs(v - std::round(v)) < 1e-9; };
-    if (!whole(job.kerf) || !whole(job.trim)) return false;
-    for (const StockRow& row : job.stock)
-        if (!whole(row.length)) return false;
-    for (const PieceRow& row : job.pieces)
-        if (!whole(row.length)) return false;
-    return true;
-}
-
-std::int64_t Up(double mm, double scale) { return static_cast<std::int64_t>(std::ceil(mm * scale - 1e-6)); }
-std::int64_t Down(double mm, double scale) { return static_cast<std::int64_t>(std::floor(mm * scale + 1e-6)); }
 
 PlanMeasure MeasureOf(const CutJob& job) {
     if (job.stock.size() == 1) return PlanMeasure::Bars;
@@ -36,23 +25,23 @@ PlanMeasure MeasureOf(const CutJob& job) {
 
 CutGrid CutGridOf(const CutJob& job) {
     CutGrid grid;
-    grid.scale = WholeMillimetres(job) ? 1 : 10;
-    const std::int64_t kerf = Up(job.kerf, grid.scale);
+    const std::int64_t scale = CutJobScale(job);
+    grid.scale = static_cast<double>(scale);
+    const std::int64_t kerf = GridUnits(job.kerf, scale);
     std::map<double, int, std::greater<double>> pieces;
     for (const PieceRow& row : job.pieces) pieces[row.length] += static_cast<int>(row.count);
     for (const auto& [length, count] : pieces) {
-        // A piece finer than the grid still takes a grid step.
-        grid.problem.items.push_back({std::max<std::int64_t>(1, Up(length, grid.scale)) + kerf, count});
+        grid.problem.items.push_back({std::max<std::int64_t>(1, GridUnits(length, scale)) + kerf, count});
         grid.lengths.push_back(length);
     }
     const PlanMeasure measure = MeasureOf(job);
     for (const StockRow& row : job.stock) {
         PackStock stock;
         // Each piece carries one kerf; the last one's is given back by the bar's end.
-        stock.capacity = Down(row.length - job.trim, grid.scale) + kerf;
+        stock.capacity = GridUnits(row.length, scale) - GridUnits(job.trim, scale) + kerf;
         stock.count = row.count ? static_cast<int>(*row.count) : -1;
         stock.cost = measure == PlanMeasure::Bars ? 1.0
-                   : measure == PlanMeasure::Millimetres ? static_cast<double>(Down(row.length, grid.scale))
+                   : measure == PlanMeasure::Millimetres ? static_cast<double>(GridUnits(row.length, scale))
                    : row.price ? *row.price
                                : row.length / 1000.0 * job.kilogramsPerMetre * job.pricePerTonne / 1000.0;
         grid.problem.stock.push_back(stock);
@@ -87,14 +76,35 @@ CutPlan SolveCutJob(const CutJob& job, const PackControl& control) {
     CutPlan plan;
     plan.message = CheckCutJob(job);
     if (!plan.message.empty()) return plan;
-    const CutGrid grid = CutGridOf(job);
-    const PackOutcome outcome = SolvePacking(grid.problem, control);
-    plan = CutPlanFromPacking(job, grid, outcome.plan);
-    plan.bound = plan.measure == PlanMeasure::Millimetres ? outcome.bound / grid.scale : outcome.bound;
-    plan.stopped = outcome.stopped;
-    SumUpCutPlan(job, plan);
-    if (!plan.found)
-        plan.message = outcome.stopped ? "已停止, 尚未找到方案" : "原料数量不够, 无法下料";
+    try {
+        const CutGrid grid = CutGridOf(job);
+        const PackOutcome outcome = SolvePacking(grid.problem, control);
+        plan = CutPlanFromPacking(job, grid, outcome.plan);
+        // A bound is at most any plan's cost; one above the plan found is the programme's rounding.
+        const double bound = outcome.plan.found ? std::min(outcome.bound, outcome.plan.cost) : outcome.bound;
+        plan.bound = plan.measure == PlanMeasure::Millimetres ? bound / grid.scale : bound;
+        plan.stopped = outcome.stopped;
+        SumUpCutPlan(job, plan);
+        if (!plan.found) {
+            plan.message = outcome.infeasible    ? "原料数量不够, 无法下料"
+                         : outcome.outOfMemory   ? "内存不够, 无法计算这个方案"
+                         : outcome.stopped       ? "已停止, 尚未找到方案"
+                                                 : "未找到方案: 原料数量可能不够";
+            return plan;
+        }
+        // No plan is shown that does not cut the job as typed from the bars on hand.
+        const std::string fault = CheckCutPlan(job, plan);
+        if (!fault.empty()) {
+            plan = CutPlan();
+            plan.message = "方案校验失败 (" + fault + ")";
+        }
+    } catch (const std::bad_alloc&) {
+        plan = CutPlan();
+        plan.message = "内存不够, 无法计算这个方案";
+    } catch (const std::exception& e) {
+        plan = CutPlan();
+        plan.message = std::string("计算出错: ") + e.what();
+    }
     return plan;
 }
 

@@ -12,8 +12,8 @@ namespace mw {
 // share done and the best plan so far as a packing; use CutPlanFromPacking to read it.
 CutPlan SolveCutJob(const CutJob& job, const PackControl& control = {});
 
-// The grid problem of a checked job: `scale` grid units a millimetre (1 when every length is
-// whole, else 10), `lengths` the piece length of each item.
+// The grid problem of a checked job: `scale` grid units a millimetre (10^d for the most decimals
+// d any length is typed with), `lengths` the piece length of each item.
 struct CutGrid {
     PackProblem problem;
     double scale = 1;

@@ -18,6 +18,8 @@ constexpr std::int64_t kCoarseCells = 20000;
 constexpr long kMaxNodes = 2000000;
 constexpr long kQuickNodes = 20000;
 constexpr std::size_t kFrontierStates = 1000000;
+// The widest table: a value of 8 bytes a cell (the marks take one byte a cell and part).
+constexpr std::int64_t kMaxTableWidth = 4000000;
 
 struct Part {
     int item;
@@ -115,7 +117,7 @@ std::vector<KnapsackResult> ByTable(const std::vector<KnapsackItem>& items, cons
 // set that fits is worth) even with its room filled at the best rate left is dropped early.
 bool ByFrontier(const std::vector<KnapsackItem>& items, std::vector<Part> parts, std::int64_t unit,
                 const std::vector<std::int64_t>& capacities, double known, std::size_t stateLimit,
-                std::vector<KnapsackResult>& out) {
+                std::vector<KnapsackResult>& out, long long* work) {
     std::stable_sort(parts.begin(), parts.end(),
                      [](const Part& a, const Part& b) { return a.value * b.size > b.value * a.size; });
     struct State {
@@ -156,6 +158,7 @@ bool ByFrontier(const std::vector<KnapsackItem>& items, std::vector<Part> parts,
             }
         }
         frontier.swap(merged);
+        if (work) *work += static_cast<long long>(grown.size() + frontier.size());
         if (states.size() > stateLimit) return false;
     }
     out.clear();
@@ -176,8 +179,8 @@ bool ByFrontier(const std::vector<KnapsackItem>& items, std::vector<Part> parts,
 
 class Search {
 public:
-    Search(const std::vector<KnapsackItem>& items, std::int64_t capacity, long nodeLimit)
-        : items_(items), capacity_(capacity), nodeLimit_(nodeLimit) {
+    Search(const std::vector<KnapsackItem>& items, std::int64_t capacity, long nodeLimit, long long* work)
+        : items_(items), capacity_(capacity), nodeLimit_(nodeLimit), work_(work) {
         for (int i = 0; i < static_cast<int>(items.size()); ++i)
             if (items[i].value > kWorthless && items[i].bound > 0 && items[i].size <= capacity) order_.push_back(i);
         std::sort(order_.begin(), order_.end(), [&](int a, int b) {
@@ -195,6 +198,7 @@ public:
     KnapsackResult Run() {
         Greedy();
         Dive(0, capacity_, 0.0);
+        if (work_) *work_ += 4 * std::min(nodes_, nodeLimit_) + static_cast<long long>(order_.size());
         best_.upper = nodes_ <= nodeLimit_ ? best_.value : best_.value + Bound(0, capacity_);
         return best_;
     }
@@ -254,13 +258,18 @@ private:
     std::vector<int> counts_;
     KnapsackResult best_;
     long nodeLimit_;
+    long long* work_;
     long nodes_ = 0;
 };
 
 }  // namespace
 
 std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& items,
-                                           const std::vector<std::int64_t>& capacities, bool exact) {
+                                           const std::vector<std::int64_t>& capacities, bool exact,
+                                           long long* work) {
+    auto spend = [work](long long units) {
+        if (work) *work += units;
+    };
     std::int64_t largest = 0;
     for (std::int64_t c : capacities) largest = std::max(largest, c);
     // Every size a multiple of `unit` lets the table run on a coarser grid.
@@ -278,7 +287,7 @@ std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& item
         // A short search settles most large grids (few pieces a bar) long before a table would.
         std::vector<KnapsackResult> results;
         for (std::int64_t capacity : capacities) {
-            results.push_back(Search(items, capacity, kQuickNodes).Run());
+            results.push_back(Search(items, capacity, kQuickNodes, work).Run());
             if (!results.back().Exact()) break;
         }
         if (results.size() == capacities.size() && results.back().Exact()) return results;
@@ -289,9 +298,11 @@ std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& item
             for (const KnapsackResult& r : results) known = std::min(known, r.value);
             if (capacities.size() > 1) known = 0;
         }
-        if (ByFrontier(items, parts, unit, capacities, known, kFrontierStates, results)) return results;
+        if (ByFrontier(items, parts, unit, capacities, known, kFrontierStates, results, work)) return results;
     }
-    if (cells <= kMaxTableCells || (exact && cells <= kMaxExactCells)) {
+    const bool narrow = largest / unit < kMaxTableWidth;
+    if (narrow && (cells <= kMaxTableCells || (exact && cells <= kMaxExactCells))) {
+        spend(cells);
         std::vector<KnapsackResult> results = ByTable(items, parts, unit, capacities);
         for (KnapsackResult& r : results) r.upper = r.value;  // every size a whole number of cells
         return results;
@@ -303,10 +314,11 @@ std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& item
             ByTable(items, SplitItems(items, coarse, largest, false), coarse, capacities, false);
         for (std::size_t k = 0; k < results.size(); ++k)
             results[k].upper = std::max(results[k].value, bounds[k].upper);
+        spend(2 * static_cast<long long>(parts.size()) * kCoarseCells);
         return results;
     }
     std::vector<KnapsackResult> results;
-    for (std::int64_t capacity : capacities) results.push_back(Search(items, capacity, kMaxNodes).Run());
+    for (std::int64_t capacity : capacities) results.push_back(Search(items, capacity, kMaxNodes, work).Run());
     return results;
 }
 

@@ -24,7 +24,10 @@ struct KnapsackResult {
 // Small grids go by one dynamic programme over the grid. On a large grid a quick answer comes
 // from a coarse grid (sizes rounded up for a set that fits, down for the upper bound) unless
 // `exact` asks for the optimum, found on the full grid or, beyond that, by branch and bound.
+// The work done (table cells, search nodes and states) is added to `work` when given. No table
+// grows beyond a few tens of megabytes.
 std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& items,
-                                           const std::vector<std::int64_t>& capacities, bool exact);
+                                           const std::vector<std::int64_t>& capacities, bool exact,
+                                           long long* work = nullptr);
 
 }  // namespace mw

@@ -45,6 +45,29 @@ void MasterLp::ResetToLogicals() {
     sinceRefactor_ = 0;
 }
 
+void MasterLp::Mark() {
+    mark_.columns = columns_.size();
+    mark_.basis = basis_;
+    mark_.inverse = inverse_;
+    mark_.rhs = rhs_;
+    mark_.x = x_;
+    mark_.pivots = pivots_;
+}
+
+void MasterLp::Rewind() {
+    columns_.resize(mark_.columns);
+    position_.assign(columns_.size(), -1);
+    basis_ = mark_.basis;
+    for (int r = 0; r < rows_; ++r) position_[basis_[r]] = r;
+    inverse_ = mark_.inverse;  // copied into the space already held: no new memory
+    rhs_ = mark_.rhs;
+    x_ = mark_.x;
+    pivots_ = mark_.pivots;
+    dualsFresh_ = false;
+    interrupted_ = false;
+    Spend(static_cast<long long>(rows_) * rows_ / 8);
+}
+
 bool MasterLp::SetBasis(const std::vector<int>& patternPerRow) {
     ResetToLogicals();
     for (int r = 0; r < rows_ && r < static_cast<int>(patternPerRow.size()); ++r) {
@@ -55,7 +78,10 @@ bool MasterLp::SetBasis(const std::vector<int>& patternPerRow) {
         basis_[r] = column;
         position_[column] = r;
     }
-    if (!Refactor()) return false;
+    if (!Refactor()) {
+        if (interrupted_) ResetToLogicals();
+        return false;
+    }
     for (double v : x_)
         if (v < -kPrimalTol) {
             ResetToLogicals();
@@ -79,6 +105,13 @@ bool MasterLp::Refactor() {
     for (int i = 0; i < n; ++i) inv[static_cast<std::size_t>(i) * n + i] = 1.0;
     // Gauss-Jordan with partial pivoting; B·(basic levels) = rhs, so inv = B⁻¹.
     for (int c = 0; c < n; ++c) {
+        if (c % 32 == 31) {
+            Spend(32LL * n);
+            if (stop && stop()) {
+                interrupted_ = true;  // the inverse in use stays as it was
+                return false;
+            }
+        }
         int pivotRow = c;
         for (int r = c + 1; r < n; ++r)
             if (std::fabs(b[static_cast<std::size_t>(r) * n + c]) > std::fabs(b[static_cast<std::size_t>(pivotRow) * n + c]))
@@ -109,6 +142,7 @@ bool MasterLp::Refactor() {
             double* ir = &inv[static_cast<std::size_t>(r) * n];
             for (int k : bnz) br[k] -= f * brow[k];
             for (int k : inz) ir[k] -= f * irow[k];
+            Spend(static_cast<long long>(bnz.size() + inz.size()));
         }
     }
     // Row c of inv now belongs to basis column c: the basis order is the column order of b.
@@ -125,6 +159,7 @@ bool MasterLp::Refactor() {
 }
 
 void MasterLp::ComputeDuals() {
+    Spend(static_cast<long long>(rows_) * rows_ / 4);
     duals_.assign(rows_, 0.0);
     for (int r = 0; r < rows_; ++r) {
         const double c = columns_[basis_[r]].cost;
@@ -140,7 +175,8 @@ const std::vector<double>& MasterLp::Duals() {
     return duals_;
 }
 
-void MasterLp::Ftran(const Column& column, std::vector<double>& w) const {
+void MasterLp::Ftran(const Column& column, std::vector<double>& w) {
+    Spend(static_cast<long long>(rows_) * (1 + column.entries.size()));
     w.assign(rows_, 0.0);
     for (const Entry& e : column.entries)
         for (int r = 0; r < rows_; ++r) w[r] += inverse_[static_cast<std::size_t>(r) * rows_ + e.row] * e.coef;
@@ -173,6 +209,7 @@ void MasterLp::Pivot(int row, int entering, const std::vector<double>& w, double
         nonzeros_.push_back(k);
     }
     const bool dense = 3 * nonzeros_.size() > static_cast<std::size_t>(rows_);
+    Spend(rows_ + static_cast<long long>(dense ? rows_ : nonzeros_.size()) * rows_ / 4);
     for (int r = 0; r < rows_; ++r) {
         if (r == row || w[r] == 0.0) continue;
         const double f = w[r];
@@ -198,9 +235,10 @@ bool MasterLp::Optimize() {
     int degenerate = 0;
     bool retried = false;
     for (;;) {
-        if (pivots_ > pivotLimit) return false;
+        if (pivots_ > pivotLimit || interrupted_) return false;
         if (pivots_ % 32 == 0 && stop && stop()) return false;
         if (!dualsFresh_) ComputeDuals();
+        Spend(static_cast<long long>(columns_.size()) * 2);
         const bool bland = degenerate >= kDegenerateRun;
         int entering = -1;
         double most = -kDualTol;
@@ -251,8 +289,9 @@ bool MasterLp::SetRhs(const std::vector<double>& rhs) {
     // The dual steps have no guard against stalling of their own: a bounded number, then give up.
     const int most = pivots_ + 5 * rows_ + 50;
     for (;;) {
-        if (pivots_ > pivotLimit || pivots_ > most) return false;
+        if (pivots_ > pivotLimit || pivots_ > most || interrupted_) return false;
         if (pivots_ % 32 == 0 && stop && stop()) return false;
+        Spend(static_cast<long long>(columns_.size()) * 2 + rows_);
         int leaving = -1;
         for (int r = 0; r < rows_; ++r)
             if (x_[r] < -kPrimalTol && (leaving < 0 || x_[r] < x_[leaving])) leaving = r;

@@ -1,7 +1,9 @@
 // The master linear programme of the cutting plan: how often to cut each known pattern so that
 // every piece length is covered at least its count, each limited stock length used at most its
 // count, at least cost. A dense revised simplex with an explicit basis inverse, small enough for
-// a few hundred rows, warm-started as patterns are added and as counts change.
+// a few hundred rows (its owner keeps it to a bounded number of rows: the inverse takes 8·rows²
+// bytes, three times that while it is made afresh), warm-started as patterns are added and as
+// counts change.
 #pragma once
 
 #include <functional>
@@ -44,9 +46,17 @@ public:
     // Pattern columns at a positive level, with their levels.
     std::vector<std::pair<int, double>> PositivePatterns() const;
 
+    // Remembers the programme as it stands; Rewind goes back to it, dropping the patterns added
+    // since, without a second programme in memory.
+    void Mark();
+    void Rewind();
+
     int pivotLimit = 200000;
-    // Asked every few dozen pivots; true ends Optimize and SetRhs early (false from them).
+    // Asked every few dozen pivots and every few dozen rows of a fresh inverse; true ends
+    // Optimize and SetRhs early (false from them).
     std::function<bool()> stop;
+    // Counts the work done (about one unit per multiply-add), when set.
+    long long* work = nullptr;
 
 private:
     struct Column {
@@ -57,8 +67,11 @@ private:
 
     void ResetToLogicals();
     bool Refactor();
+    void Spend(long long units) {
+        if (work) *work += units;
+    }
     void ComputeDuals();
-    void Ftran(const Column& column, std::vector<double>& w) const;
+    void Ftran(const Column& column, std::vector<double>& w);
     double ReducedCost(const Column& column) const;
     void Pivot(int row, int entering, const std::vector<double>& w, double reducedCost);
 
@@ -76,6 +89,14 @@ private:
     bool dualsFresh_ = false;
     int sinceRefactor_ = 0;
     int pivots_ = 0;
+    bool interrupted_ = false;  // a fresh inverse was stopped halfway: the programme gives up
+
+    struct Saved {
+        std::size_t columns = 0;
+        std::vector<int> basis;
+        std::vector<double> inverse, rhs, x;
+        int pivots = 0;
+    } mark_;
 };
 
 }  // namespace mw

@@ -1,775 +1,402 @@
 // Column generation over cutting patterns, then a dive that fixes the patterns the linear
 // programme uses most and solves the rest again, each step finished off by first-fit decreasing.
-#include "cutplan/PackingSolver.h"
+#include "cutplan/PackingSearch.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <map>
-#include <memory>
-#include <numeric>
+#include <functional>
 #include <set>
 
-#include "cutplan/Knapsack.h"
 #include "cutplan/PackingBounds.h"
-#include "cutplan/MasterLp.h"
 
 namespace mw {
 
 namespace {
 
-constexpr int kDives = 400;
 // Pricing rounds after each fix of a dive: enough to repair the programme, not to prove it.
 constexpr int kDiveRounds = 2;
-constexpr int kRepackRounds = 2000;
+// Pieces left at which a dive finishes by exact search.
 constexpr std::size_t kRepackPieces = 16;
-constexpr int kRepackBars = 8;
-// The share of the budget the programme and its dives may take; the rest is the short search's.
-constexpr double kProgrammeShare = 0.8;
-// The share the root programme may take; a root not proven by then is dived from as it stands.
+// The share of the budget the root programme may take; a root not proven by then is dived from
+// as it stands.
 constexpr double kRootShare = 0.55;
+// Counts the pool of patterns may hold in all (4 bytes each, with a hash a pattern).
+constexpr long long kMaxPoolCounts = 4000000;
 
-using Bar = std::pair<int, std::vector<int>>;  // stock, counts per item
-
-struct OpenBar {
-    int stock;
-    std::int64_t room;
-    std::vector<int> items;
-};
-
-double CostOf(const PackProblem& problem, const std::vector<Bar>& bars) {
-    double cost = 0;
-    for (const Bar& bar : bars) cost += problem.stock[bar.first].cost;
-    return cost;
+std::uint64_t HashOf(int stock, const std::vector<int>& counts) {
+    std::uint64_t h = static_cast<std::uint64_t>(stock) * 0x9e3779b97f4a7c15ULL;
+    for (int c : counts) h = (h ^ static_cast<std::uint64_t>(static_cast<unsigned>(c))) * 0x100000001b3ULL;
+    return h;
 }
-
-// Equal bars become one pattern; patterns in a fixed order (stock, then contents).
-PackPlan PlanOf(const PackProblem& problem, const std::vector<Bar>& bars) {
-    std::map<Bar, int> times;
-    for (const Bar& bar : bars) ++times[bar];
-    PackPlan plan;
-    plan.found = true;
-    for (const auto& [bar, n] : times) {
-        plan.patterns.push_back({bar.first, n, bar.second});
-        plan.cost += problem.stock[bar.first].cost * n;
-        plan.bars += n;
-    }
-    return plan;
-}
-
-// Fewer saw set-ups for the same bars: two patterns of one stock whose pieces share out evenly
-// over all their bars become one pattern, cut as often as both were together.
-void MergePatterns(const PackProblem& problem, PackPlan& plan) {
-    for (bool merged = true; merged;) {
-        merged = false;
-        for (std::size_t a = 0; a < plan.patterns.size() && !merged; ++a) {
-            for (std::size_t b = a + 1; b < plan.patterns.size() && !merged; ++b) {
-                const PackPattern& p = plan.patterns[a];
-                const PackPattern& q = plan.patterns[b];
-                if (p.stock != q.stock) continue;
-                const long long times = static_cast<long long>(p.times) + q.times;
-                std::vector<int> counts(p.counts.size());
-                std::int64_t used = 0;
-                bool even = true;
-                for (std::size_t i = 0; i < counts.size() && even; ++i) {
-                    const long long total = static_cast<long long>(p.counts[i]) * p.times +
-                                            static_cast<long long>(q.counts[i]) * q.times;
-                    even = total % times == 0;
-                    counts[i] = static_cast<int>(total / times);
-                    used += counts[i] * problem.items[i].size;
-                }
-                if (!even || used > problem.stock[p.stock].capacity) continue;
-                const int stock = p.stock;
-                plan.patterns[a] = PackPattern{stock, static_cast<int>(times), std::move(counts)};
-                plan.patterns.erase(plan.patterns.begin() + static_cast<std::ptrdiff_t>(b));
-                merged = true;
-            }
-        }
-    }
-}
-
-// The stock for a new bar that must hold `size`: least cost per unit of length among those left.
-int StockFor(const PackProblem& problem, const std::vector<int>& left, std::int64_t size) {
-    int chosen = -1;
-    for (int t = 0; t < static_cast<int>(problem.stock.size()); ++t) {
-        const PackStock& s = problem.stock[t];
-        if (left[t] == 0 || s.capacity < size) continue;
-        if (chosen < 0) { chosen = t; continue; }
-        const PackStock& c = problem.stock[chosen];
-        const double a = s.cost / s.capacity, b = c.cost / c.capacity;
-        if (a < b - 1e-12 || (a <= b + 1e-12 && s.capacity > c.capacity)) chosen = t;
-    }
-    return chosen;
-}
-
-// Pieces largest first, each into the first (or the fullest) bar it fits, a new bar otherwise;
-// then each bar moves to the cheapest stock left that still holds it. Empty when stock runs out.
-bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vector<int> left, bool bestFit,
-            std::vector<Bar>& out) {
-    const int m = static_cast<int>(problem.items.size());
-    std::vector<int> order;
-    for (int i = 0; i < m; ++i)
-        if (demand[i] > 0) order.push_back(i);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
-    std::vector<OpenBar> bars;
-    for (int i : order) {
-        const std::int64_t size = problem.items[i].size;
-        for (int k = 0; k < demand[i]; ++k) {
-            int into = -1;
-            for (int b = 0; b < static_cast<int>(bars.size()); ++b) {
-                if (bars[b].room < size) continue;
-                if (!bestFit) { into = b; break; }
-                if (into < 0 || bars[b].room < bars[into].room) into = b;
-            }
-            if (into < 0) {
-                const int t = StockFor(problem, left, size);
-                if (t < 0) return false;
-                if (left[t] > 0) --left[t];
-                bars.push_back({t, problem.stock[t].capacity, {}});
-                into = static_cast<int>(bars.size()) - 1;
-            }
-            bars[into].room -= size;
-            bars[into].items.push_back(i);
-        }
-    }
-    for (OpenBar& bar : bars) {
-        const std::int64_t used = problem.stock[bar.stock].capacity - bar.room;
-        if (left[bar.stock] >= 0) ++left[bar.stock];
-        int best = bar.stock;
-        for (int t = 0; t < static_cast<int>(problem.stock.size()); ++t) {
-            const PackStock& s = problem.stock[t];
-            if (left[t] == 0 || s.capacity < used) continue;
-            const PackStock& c = problem.stock[best];
-            if (s.cost < c.cost - 1e-12 || (s.cost <= c.cost + 1e-12 && s.capacity < c.capacity)) best = t;
-        }
-        bar.stock = best;
-        if (left[best] > 0) --left[best];
-        std::vector<int> counts(m, 0);
-        for (int i : bar.items) ++counts[i];
-        out.emplace_back(best, std::move(counts));
-    }
-    return true;
-}
-
-bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
-                std::vector<Bar>& out) {
-    std::vector<Bar> first, best;
-    const bool a = Greedy(problem, demand, left, false, first);
-    const bool b = Greedy(problem, demand, left, true, best);
-    if (!a && !b) return false;
-    if (!b || (a && CostOf(problem, first) <= CostOf(problem, best) + 1e-9)) out.insert(out.end(), first.begin(), first.end());
-    else out.insert(out.end(), best.begin(), best.end());
-    return true;
-}
-
-// Exact search over a few pieces: each piece, largest first, into a bar already begun or a new
-// bar of any stock left; cut off when the pieces' length at the cheapest rate cannot beat the
-// best. Gives up (false) after `nodeLimit` steps.
-class SmallSearch {
-public:
-    SmallSearch(const PackProblem& problem, std::vector<int> pieces, std::vector<int> left, long nodeLimit,
-                std::chrono::steady_clock::time_point deadline, const std::atomic<bool>* cancel)
-        : problem_(problem), pieces_(std::move(pieces)), left_(std::move(left)), nodeLimit_(nodeLimit),
-          deadline_(deadline), cancel_(cancel) {
-        std::stable_sort(pieces_.begin(), pieces_.end(),
-                         [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
-        perUnit_ = HUGE_VAL;
-        for (const PackStock& s : problem.stock) perUnit_ = std::min(perUnit_, s.cost / s.capacity);
-        rest_.assign(pieces_.size() + 1, 0.0);
-        for (std::size_t k = pieces_.size(); k-- > 0;) rest_[k] = rest_[k + 1] + problem.items[pieces_[k]].size;
-    }
-
-    // True with `out` when a plan cheaper than `limit` was found within the node limit.
-    bool Run(double limit, std::vector<Bar>& out) {
-        best_ = limit - 1e-9 * std::max(1.0, limit);
-        found_ = false;
-        Place(0, 0.0);
-        if (!found_) return false;
-        out = bestBars_;
-        return true;
-    }
-
-private:
-    void Place(std::size_t k, double cost) {
-        if (++nodes_ > nodeLimit_) return;
-        if (nodes_ % 1024 == 0 && (std::chrono::steady_clock::now() > deadline_ || (cancel_ && cancel_->load())))
-            nodes_ = nodeLimit_ + 1;
-        if (nodes_ > nodeLimit_) return;
-        // What the bars begun cannot take needs new bars at the cheapest rate at least.
-        if (cost + std::max<double>(0.0, rest_[k] - openRoom_) * perUnit_ > best_ + 1e-12) return;
-        if (k == pieces_.size()) {
-            best_ = cost;
-            found_ = true;
-            bestBars_.clear();
-            for (const OpenBar& bar : bars_) {
-                std::vector<int> counts(problem_.items.size(), 0);
-                for (int i : bar.items) ++counts[i];
-                bestBars_.emplace_back(bar.stock, std::move(counts));
-            }
-            return;
-        }
-        const int item = pieces_[k];
-        const std::int64_t size = problem_.items[item].size;
-        std::set<std::pair<int, std::int64_t>> tried;  // bars alike in stock and room are one choice
-        for (std::size_t b = 0; b < bars_.size(); ++b) {  // by index: deeper steps add bars
-            if (bars_[b].room < size || !tried.insert({bars_[b].stock, bars_[b].room}).second) continue;
-            bars_[b].room -= size;
-            bars_[b].items.push_back(item);
-            openRoom_ -= size;
-            Place(k + 1, cost);
-            openRoom_ += size;
-            bars_[b].items.pop_back();
-            bars_[b].room += size;
-            if (nodes_ > nodeLimit_) return;
-        }
-        for (int t = 0; t < static_cast<int>(problem_.stock.size()); ++t) {
-            const PackStock& s = problem_.stock[t];
-            if (left_[t] == 0 || s.capacity < size) continue;
-            if (left_[t] > 0) --left_[t];
-            bars_.push_back({t, s.capacity - size, {item}});
-            openRoom_ += s.capacity - size;
-            Place(k + 1, cost + s.cost);
-            openRoom_ -= s.capacity - size;
-            bars_.pop_back();
-            if (left_[t] >= 0) ++left_[t];
-            if (nodes_ > nodeLimit_) return;
-        }
-    }
-
-    const PackProblem& problem_;
-    std::vector<int> pieces_;
-    std::vector<int> left_;
-    long nodeLimit_;
-    std::chrono::steady_clock::time_point deadline_;
-    const std::atomic<bool>* cancel_;
-    long nodes_ = 0;
-    double perUnit_ = 0;
-    std::vector<double> rest_;
-    std::vector<OpenBar> bars_;
-    std::int64_t openRoom_ = 0;
-    double best_ = 0;
-    bool found_ = false;
-    std::vector<Bar> bestBars_;
-};
-
-class Solver {
-public:
-    Solver(const PackProblem& problem, const PackControl& control)
-        : problem_(problem), control_(control), start_(std::chrono::steady_clock::now()) {
-        m_ = static_cast<int>(problem.items.size());
-        for (const PackStock& s : problem.stock) {
-            maxCost_ = std::max(maxCost_, s.cost);
-            limitRow_.push_back(s.count >= 0 ? m_ + limits_++ : -1);
-        }
-        if (maxCost_ <= 0) maxCost_ = 1;
-        // Costs that are whole numbers make every plan's cost a multiple of their common divisor.
-        long long g = 0;
-        for (const PackStock& s : problem.stock) {
-            if (std::fabs(s.cost - std::round(s.cost)) > 1e-9 || s.cost < 0.5) { g = 0; break; }
-            g = std::gcd(g, static_cast<long long>(std::llround(s.cost)));
-        }
-        unit_ = static_cast<double>(g);
-        bySize_.resize(m_);
-        std::iota(bySize_.begin(), bySize_.end(), 0);
-        std::stable_sort(bySize_.begin(), bySize_.end(),
-                         [&](int a, int b) { return problem.items[a].size > problem.items[b].size; });
-        demand_.resize(m_);
-        for (int i = 0; i < m_; ++i) demand_[i] = problem.items[i].demand;
-        for (const PackStock& s : problem.stock) left_.push_back(s.count);
-    }
-
-    PackOutcome Run() {
-        PackOutcome outcome;
-        std::vector<Bar> bars;
-        if (GreedyBest(problem_, demand_, left_, bars)) Offer(PlanOf(problem_, bars));
-        bound_ = RoundUp(SizeBound());
-        if (problem_.stock.size() == 1) {
-            const double pairs = RoundUp(MartelloTothBound(problem_.items, problem_.stock[0].capacity) * problem_.stock[0].cost);
-            if (pairs > bound_ + 1e-9 * maxCost_) {
-                bound_ = pairs;
-                boundSource_ = PackBoundSource::MartelloToth;
-            }
-        }
-        for (const Bar& bar : bars) AddToPool(bar.first, bar.second);
-        for (int strategy = 0; strategy < kDives && !Done() && Elapsed() < kProgrammeShare * control_.seconds; ++strategy)
-            Dive(strategy);
-        Repack();
-        MergePatterns(problem_, best_);
-        // A bound is at most any plan's cost; one above the plan found is the programme's rounding.
-        if (best_.found) bound_ = std::min(bound_, best_.cost);
-        outcome.plan = best_;
-        outcome.bound = bound_;
-        outcome.lpBound = boundSource_ == PackBoundSource::Programme;
-        outcome.boundSource = boundSource_;
-        outcome.infeasible = infeasible_;
-        outcome.stopped = Stopped() && !infeasible_ && !(best_.found && best_.cost <= bound_ + 1e-9 * maxCost_);
-        return outcome;
-    }
-
-private:
-    std::chrono::steady_clock::time_point Deadline() const {
-        return start_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                            std::chrono::duration<double>(control_.seconds));
-    }
-
-    double Elapsed() const {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    }
-
-    bool Stopped() {
-        if (stopped_) return true;
-        if (control_.cancel && control_.cancel->load()) stopped_ = true;
-        if (Elapsed() > control_.seconds) stopped_ = true;
-        return stopped_;
-    }
-
-    bool Done() { return infeasible_ || (best_.found && best_.cost <= bound_ + 1e-9 * maxCost_) || Stopped(); }
-
-    // The short search for the last bars: a few bars cut again by exact search, first those that
-    // waste most (the whole job when it is small), then one of the worst with partners drawn at
-    // random, while the budget lasts.
-    void Repack() {
-        std::uint32_t seed = 2463534242u;
-        auto draw = [&seed](std::size_t n) {
-            seed ^= seed << 13;
-            seed ^= seed >> 17;
-            seed ^= seed << 5;
-            return static_cast<std::size_t>(seed % n);
-        };
-        for (int round = 0; round < kRepackRounds && best_.found && !Done(); ++round) {
-            std::vector<std::pair<std::int64_t, Bar>> bars;  // room left, bar
-            for (const PackPattern& p : best_.patterns) {
-                std::int64_t used = 0;
-                for (int i = 0; i < m_; ++i) used += p.counts[i] * problem_.items[i].size;
-                for (int k = 0; k < p.times; ++k)
-                    bars.push_back({problem_.stock[p.stock].capacity - used, {p.stock, p.counts}});
-            }
-            std::stable_sort(bars.begin(), bars.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-            std::vector<std::size_t> order(bars.size());
-            std::iota(order.begin(), order.end(), 0);
-            if (round > 0) {
-                std::swap(order[0], order[round % std::min<std::size_t>(3, order.size())]);
-                for (std::size_t k = order.size() - 1; k > 1; --k) std::swap(order[k], order[1 + draw(k)]);
-            }
-            std::vector<int> left = left_;
-            for (const auto& entry : bars)
-                if (left[entry.second.first] > 0) --left[entry.second.first];
-            std::vector<int> pieces;
-            std::vector<bool> chosen(bars.size(), false);
-            double cost = 0;
-            std::int64_t room = 0;
-            int taken = 0;
-            for (std::size_t b : order) {
-                int n = 0;
-                for (int c : bars[b].second.second) n += c;
-                if (pieces.size() + n > kRepackPieces || taken == kRepackBars) break;
-                chosen[b] = true;
-                ++taken;
-                room += bars[b].first;
-                const int stock = bars[b].second.first;
-                cost += problem_.stock[stock].cost;
-                if (left[stock] >= 0) ++left[stock];
-                for (int i = 0; i < m_; ++i)
-                    for (int c = 0; c < bars[b].second.second[i]; ++c) pieces.push_back(i);
-            }
-            const bool whole = taken == static_cast<int>(bars.size());
-            // With one stock length a bar is saved only when the group wastes a whole bar.
-            if (!whole && problem_.stock.size() == 1 && room < problem_.stock[0].capacity) continue;
-            std::vector<Bar> better;
-            if (!SmallSearch(problem_, pieces, left, whole ? 1000000 : 20000, Deadline(), control_.cancel).Run(cost, better)) {
-                if (whole) return;
-                continue;
-            }
-            for (std::size_t b = 0; b < bars.size(); ++b)
-                if (!chosen[b]) better.push_back(bars[b].second);
-            Offer(PlanOf(problem_, better));
-        }
-    }
-
-    // Least multiple of the cost unit at or above `cost` (the cost itself when costs are not whole).
-    double RoundUp(double cost) const {
-        if (unit_ <= 0) return cost;
-        // The programme's value carries rounding errors relative to its size.
-        const double units = cost / unit_;
-        return std::ceil(units - 1e-6 * std::max(1.0, units)) * unit_;
-    }
-
-    // Every piece's length at the cheapest price per unit of length any stock offers.
-    double SizeBound() const {
-        double perUnit = HUGE_VAL;
-        for (const PackStock& s : problem_.stock) perUnit = std::min(perUnit, s.cost / s.capacity);
-        double total = 0;
-        for (const PackItem& item : problem_.items) total += static_cast<double>(item.size) * item.demand;
-        return perUnit == HUGE_VAL ? 0 : total * perUnit;
-    }
-
-    void Offer(const PackPlan& plan) {
-        if (!plan.found) return;
-        if (best_.found && (plan.cost > best_.cost + 1e-9 * maxCost_ ||
-                            (plan.cost >= best_.cost - 1e-9 * maxCost_ && plan.patterns.size() >= best_.patterns.size())))
-            return;
-        best_ = plan;
-        if (control_.progress) control_.progress(progress_, best_);
-    }
-
-    void AddToPool(int stock, const std::vector<int>& counts) {
-        if (pooled_.insert({stock, counts}).second) pool_.push_back({stock, counts});
-    }
-
-    // A longer piece may always stand in for a shorter one: a column at no cost that covers one
-    // piece of a length by one of the next longer length. Every plan of the programme with them
-    // turns into one without (the longer piece cut in place of the shorter), so the bound stays;
-    // but they hold the duals in the order of the lengths, which spares most pricing rounds.
-    void AddExchanges(MasterLp& lp) {
-        const std::vector<int>& order = bySize_;
-        for (int k = 0; k + 1 < m_; ++k) {
-            lp.AddPattern(0.0, {{order[k], -1.0}, {order[k + 1], 1.0}});
-            columnStock_.push_back(-1);
-            columnCounts_.emplace_back();
-        }
-    }
-
-    void AddColumn(MasterLp& lp, int stock, const std::vector<int>& counts) {
-        std::vector<MasterLp::Entry> entries;
-        for (int i = 0; i < m_; ++i)
-            if (counts[i] > 0) entries.push_back({i, static_cast<double>(counts[i])});
-        if (limitRow_[stock] >= 0) entries.push_back({limitRow_[stock], 1.0});
-        lp.AddPattern(problem_.stock[stock].cost / maxCost_, entries);
-        columnIndex_[{stock, counts}] = static_cast<int>(columnStock_.size());
-        columnStock_.push_back(stock);
-        columnCounts_.push_back(counts);
-    }
-
-    // Prices patterns until none improves the master (or, without stock limits, until Farley's
-    // bound shows the rounded-up value cannot fall). `bound` gets the proven lower bound of the
-    // current rows in cost units (0 when none was proven).
-    bool Generate(MasterLp& lp, const std::vector<int>& demand, const std::vector<int>& left, double& bound,
-                  int rounds = 1 << 30) {
-        bound = 0;
-        std::vector<KnapsackItem> items(m_);
-        std::vector<double> center;
-        double centerBound = 0;
-        for (int round = 0;; ++round) {
-            if (!lp.Optimize()) {
-                lpFailed_ = !Stopped() && Elapsed() <= share_ * control_.seconds;
-                return false;
-            }
-            if (Stopped() || Elapsed() > share_ * control_.seconds) return false;
-            const std::vector<double>& y = lp.Duals();
-            for (int i = 0; i < m_; ++i)
-                items[i] = {problem_.items[i].size, demand[i], demand[i] > 0 ? y[i] : 0.0};
-            std::vector<int> types;
-            std::vector<std::int64_t> capacities;
-            for (int t = 0; t < static_cast<int>(problem_.stock.size()); ++t) {
-                if (left[t] == 0) continue;
-                types.push_back(t);
-                capacities.push_back(problem_.stock[t].capacity);
-            }
-            // Without stock limits the pricing first tries duals halfway to the best seen so far
-            // (by Farley's bound), which keeps them from swinging and saves many rounds.
-            if (limits_ == 0 && !center.empty()) {
-                std::vector<double> smooth(m_);
-                for (int i = 0; i < m_; ++i) {
-                    smooth[i] = 0.5 * (center[i] + y[i]);
-                    items[i].value = demand[i] > 0 ? smooth[i] : 0.0;
-                }
-                const std::vector<KnapsackResult> tried = SolveKnapsacks(items, capacities, false);
-                const double farley = Farley(smooth, demand, types, tried);
-                bound = std::max(bound, farley);
-                if (farley > centerBound) {
-                    center = smooth;
-                    centerBound = farley;
-                }
-                for (int i = 0; i < m_; ++i) items[i].value = demand[i] > 0 ? y[i] : 0.0;
-                if (AddPriced(lp, types, y, tried)) {
-                    if (round >= rounds) return true;
-                    if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(lp.Objective() * maxCost_)) return true;
-                    continue;
-                }
-            }
-            std::vector<KnapsackResult> results = SolveKnapsacks(items, capacities, false);
-            bool added = AddPriced(lp, types, y, results);
-            if (!added) {
-                bool exact = true;
-                for (const KnapsackResult& r : results) exact = exact && r.Exact();
-                if (!exact) {
-                    results = SolveKnapsacks(items, capacities, true);
-                    added = AddPriced(lp, types, y, results);
-                }
-            }
-            bool exact = true;
-            double ratio = 0;
-            for (std::size_t k = 0; k < types.size(); ++k) {
-                exact = exact && results[k].Exact();
-                ratio = std::max(ratio, results[k].upper / (problem_.stock[types[k]].cost / maxCost_));
-            }
-            // The bound from the duals and the true counts (the programme's own may be shaken):
-            // duals that price every pattern at most its cost bound every plan.
-            double dual = 0;
-            for (int i = 0; i < m_; ++i) dual += demand[i] * y[i];
-            for (int t = 0; t < static_cast<int>(left.size()); ++t)
-                if (limitRow_[t] >= 0) dual += left[t] * y[limitRow_[t]];
-            dual *= maxCost_;
-            const double z = lp.Objective() * maxCost_;
-            if (limits_ == 0 && ratio > 0) {
-                const double farley = dual / std::max(1.0, ratio);
-                bound = std::max(bound, farley);
-                if (center.empty() || farley > centerBound) {
-                    center.assign(y.begin(), y.begin() + m_);
-                    centerBound = farley;
-                }
-            }
-            if (!added) {
-                if (exact) bound = std::max(bound, dual);
-                return true;
-            }
-            if (round >= rounds) return true;
-            if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(z)) return true;
-        }
-    }
-
-    // Farley's bound from duals `y` of the covering rows: scaled down by the most any bar is worth
-    // at those prices, they price every pattern within its cost.
-    double Farley(const std::vector<double>& y, const std::vector<int>& demand, const std::vector<int>& types,
-                  const std::vector<KnapsackResult>& results) const {
-        double ratio = 0, dual = 0;
-        for (std::size_t k = 0; k < types.size(); ++k)
-            ratio = std::max(ratio, results[k].upper / (problem_.stock[types[k]].cost / maxCost_));
-        for (int i = 0; i < m_; ++i) dual += demand[i] * y[i];
-        return ratio > 0 ? dual * maxCost_ / std::max(1.0, ratio) : 0.0;
-    }
-
-    // Adds the priced patterns that improve the master; false when none does.
-    bool AddPriced(MasterLp& lp, const std::vector<int>& types, const std::vector<double>& y,
-                   const std::vector<KnapsackResult>& results) {
-        bool added = false;
-        for (std::size_t k = 0; k < types.size(); ++k) {
-            const int t = types[k];
-            const double cost = problem_.stock[t].cost / maxCost_;
-            const double pi = limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0;
-            double value = 0;  // at these duals (the pattern may have been priced at others)
-            for (int i = 0; i < m_; ++i) value += results[k].counts[i] * y[i];
-            if (cost - value - pi >= -1e-9) continue;
-            if (!pooled_.insert({t, results[k].counts}).second) continue;  // rounding: known already
-            pool_.push_back({t, results[k].counts});
-            AddColumn(lp, t, results[k].counts);
-            added = true;
-        }
-        return added;
-    }
-
-    // `shaken`: each count raised by a distinct tiny amount, so that the many counts of zero a dive
-    // leaves behind do not stall the simplex in degenerate steps.
-    std::vector<double> Rhs(const std::vector<int>& demand, const std::vector<int>& left, bool shaken = false) const {
-        std::vector<double> rhs(m_ + limits_, 0.0);
-        for (int i = 0; i < m_; ++i) rhs[i] = demand[i] + (shaken ? 1e-6 * (1 + (i * 7919 % 997) / 997.0) : 0.0);
-        for (int t = 0; t < static_cast<int>(left.size()); ++t)
-            if (limitRow_[t] >= 0) rhs[limitRow_[t]] = left[t];
-        return rhs;
-    }
-
-    // The root programme over the pool and a column of each single piece length (which, without
-    // stock limits, make the first basis); its bound, and whether the stock can hold the pieces.
-    bool SolveRoot() {
-        MasterLp lp(m_, limits_, 1e4);
-        lp.stop = [this] { return Stopped() || Elapsed() > share_ * control_.seconds; };
-        columnStock_.clear();
-        columnCounts_.clear();
-        columnIndex_.clear();
-        for (const Bar& bar : pool_) AddColumn(lp, bar.first, bar.second);
-        std::vector<int> single(m_ + limits_, -1);
-        for (int i = 0; i < m_; ++i) {
-            std::vector<int> counts(m_, 0);
-            const int t = StockFor(problem_, std::vector<int>(problem_.stock.size(), -1), problem_.items[i].size);
-            if (t < 0) continue;
-            counts[i] = static_cast<int>(std::min<std::int64_t>(demand_[i], problem_.stock[t].capacity / problem_.items[i].size));
-            if (counts[i] <= 0) continue;
-            if (pooled_.insert({t, counts}).second) {
-                pool_.push_back({t, counts});
-                AddColumn(lp, t, counts);
-            }
-            single[i] = columnIndex_[{t, counts}];
-        }
-        AddExchanges(lp);
-        lp.SetRhs(Rhs(demand_, left_));
-        if (limits_ == 0) lp.SetBasis(single);
-        double bound = 0;
-        lpFailed_ = false;
-        share_ = kRootShare;
-        const bool proven = Generate(lp, demand_, left_, bound);
-        share_ = kProgrammeShare;
-        if (!proven && (lpFailed_ || Stopped())) return false;
-        if (bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {  // Farley's bound holds unproven too
-            // Proven, Farley's bound rounds up to the programme's own.
-            const PackBoundSource source = proven ? PackBoundSource::Programme : PackBoundSource::Farley;
-            if (RoundUp(bound) > bound_ + 1e-9 * maxCost_ || source == PackBoundSource::Programme) boundSource_ = source;
-            bound_ = std::max(bound_, RoundUp(bound));
-        }
-        if (proven && lp.Shortfall() > 1e-6 && bound > 0) {
-            // The programme cannot cover the pieces from the stock on hand even in fractions.
-            infeasible_ = !best_.found;
-            return false;
-        }
-        root_ = std::make_unique<MasterLp>(lp);
-        rootStock_ = columnStock_;
-        rootCounts_ = columnCounts_;
-        rootIndex_ = columnIndex_;
-        rootPool_ = pool_.size();
-        return true;
-    }
-
-    // Strategy 0 fixes every pattern the programme cuts at least once; strategy 1 only the one it
-    // cuts most. Either rounds the largest fraction up when nothing is whole.
-    void Dive(int strategy) {
-        if (!root_) {
-            if (!SolveRoot()) return;
-        }
-        // Every dive starts from the root programme as solved, with the patterns found since.
-        MasterLp lp = *root_;
-        columnStock_ = rootStock_;
-        columnCounts_ = rootCounts_;
-        columnIndex_ = rootIndex_;
-        for (std::size_t k = rootPool_; k < pool_.size(); ++k) AddColumn(lp, pool_[k].first, pool_[k].second);
-        std::vector<int> demand = demand_, left = left_;
-        if (Done()) return;
-
-        long long total = 0;
-        for (int d : demand_) total += d;
-        std::vector<Bar> fixed;
-        double fixedCost = 0;
-        for (;;) {
-            long long rest = 0;
-            for (int d : demand) rest += d;
-            progress_ = total ? 0.05 + 0.9 * (1.0 - static_cast<double>(rest) / total) : 1.0;
-            if (rest == 0) {
-                Offer(PlanOf(problem_, fixed));
-                return;
-            }
-            std::vector<std::pair<int, double>> used;
-            for (const auto& [column, level] : lp.PositivePatterns()) {
-                if (columnStock_[column] < 0) continue;  // an exchange, not a bar
-                const std::vector<int>& counts = columnCounts_[column];
-                bool useful = left[columnStock_[column]] != 0;
-                bool covers = false;
-                for (int i = 0; i < m_ && useful && !covers; ++i) covers = counts[i] > 0 && demand[i] > 0;
-                if (useful && covers) used.emplace_back(column, level);
-            }
-            if (used.empty()) break;
-            std::stable_sort(used.begin(), used.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
-            // Later dives take one of the two to five largest fractions by lot, so that each dive differs.
-            if (strategy >= 2 && used[0].second < 1 - 1e-6) {
-                seed_ = seed_ * 1103515245u + 12345u;
-                std::swap(used[0], used[(seed_ >> 16) % std::min<std::size_t>(2 + strategy % 4, used.size())]);
-            }
-            int copies = 0;
-            for (const auto& [column, level] : used) {
-                const int whole = static_cast<int>(std::floor(level + 1e-6));
-                if (copies > 0 && (strategy == 1 || whole == 0)) break;
-                for (int k = 0; k < std::max(1, whole); ++k) {
-                    if (!Fix(column, demand, left, fixed, fixedCost)) break;
-                    ++copies;
-                }
-                if (whole == 0) break;
-            }
-            if (copies == 0) break;
-            if (!lp.SetRhs(Rhs(demand, left, true))) break;  // the programme stalled: greedy finishes
-            double restBound = 0;
-            const bool ok = Generate(lp, demand, left, restBound, kDiveRounds);
-            std::vector<Bar> bars = fixed;
-            if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
-            if (Done()) return;
-            // The last few pieces by exact search, when greedy left the plan above the bound.
-            std::vector<int> pieces;
-            for (int i = 0; i < m_; ++i) pieces.insert(pieces.end(), demand[i], i);
-            if (pieces.size() <= kRepackPieces + 4 && best_.found) {
-                std::vector<Bar> last;
-                if (SmallSearch(problem_, pieces, left, 50000, Deadline(), control_.cancel).Run(best_.cost - fixedCost, last)) {
-                    last.insert(last.end(), fixed.begin(), fixed.end());
-                    Offer(PlanOf(problem_, last));
-                }
-            }
-            if (Done() || !ok) return;
-            const double shake = 1e-3 * maxCost_;  // what the shaken counts may add to the bound
-            if (restBound > 0 && best_.found && RoundUp(fixedCost + restBound - shake) >= best_.cost - 1e-9 * maxCost_)
-                return;
-        }
-        std::vector<Bar> bars = fixed;
-        if (GreedyBest(problem_, demand, left, bars)) Offer(PlanOf(problem_, bars));
-    }
-
-    // One more bar of a pattern, holding only the pieces still wanted.
-    bool Fix(int column, std::vector<int>& demand, std::vector<int>& left, std::vector<Bar>& fixed, double& fixedCost) {
-        const int stock = columnStock_[column];
-        if (left[stock] == 0) return false;
-        std::vector<int> counts(m_, 0);
-        bool any = false;
-        // Pieces the pattern has beyond the count still wanted leave their places to shorter
-        // pieces still wanted (as the programme's exchanges do), each the shortest place it fits.
-        std::multiset<std::int64_t> places;
-        for (int i : bySize_) {
-            counts[i] = std::min(columnCounts_[column][i], demand[i]);
-            for (int k = counts[i]; k < columnCounts_[column][i]; ++k) places.insert(problem_.items[i].size);
-            while (counts[i] < demand[i] && !places.empty()) {
-                auto place = places.lower_bound(problem_.items[i].size);
-                if (place == places.end()) break;
-                places.erase(place);
-                ++counts[i];
-            }
-            demand[i] -= counts[i];
-            any = any || counts[i] > 0;
-        }
-        if (!any) return false;
-        if (left[stock] > 0) --left[stock];
-        fixed.emplace_back(stock, std::move(counts));
-        fixedCost += problem_.stock[stock].cost;
-        return true;
-    }
-
-    const PackProblem& problem_;
-    const PackControl& control_;
-    std::chrono::steady_clock::time_point start_;
-    int m_ = 0;
-    int limits_ = 0;
-    std::vector<int> limitRow_;
-    double maxCost_ = 0;
-    double unit_ = 0;
-    std::vector<int> demand_, left_;
-    std::vector<int> bySize_;  // items, longest first
-    std::vector<Bar> pool_;
-    std::set<Bar> pooled_;
-    std::vector<int> columnStock_;
-    std::vector<std::vector<int>> columnCounts_;
-    std::map<Bar, int> columnIndex_;
-    std::unique_ptr<MasterLp> root_;
-    bool lpFailed_ = false;
-    double share_ = kProgrammeShare;
-    std::vector<int> rootStock_;
-    std::vector<std::vector<int>> rootCounts_;
-    std::map<Bar, int> rootIndex_;
-    std::size_t rootPool_ = 0;
-    PackPlan best_;
-    double bound_ = 0;
-    PackBoundSource boundSource_ = PackBoundSource::Sizes;
-    bool infeasible_ = false;
-    bool stopped_ = false;
-    double progress_ = 0;
-    std::uint32_t seed_ = 1;
-};
 
 }  // namespace
 
-PackPlan FirstFitDecreasing(const PackProblem& problem) {
-    std::vector<int> demand, left;
-    for (const PackItem& item : problem.items) demand.push_back(item.demand);
-    for (const PackStock& s : problem.stock) left.push_back(s.count);
-    std::vector<Bar> bars;
-    if (!Greedy(problem, demand, left, false, bars)) return {};
-    return PlanOf(problem, bars);
+// The pool entry of a pattern, added when new; -1 when the pool is full.
+int PackingSearch::AddToPool(int stock, const std::vector<int>& counts) {
+    const std::uint64_t hash = HashOf(stock, counts);
+    auto [first, last] = pooled_.equal_range(hash);
+    for (auto it = first; it != last; ++it)
+        if (pool_[it->second].first == stock && pool_[it->second].second == counts) return it->second;
+    if (static_cast<long long>(pool_.size() + 1) * m_ > kMaxPoolCounts) {
+        poolFull_ = true;
+        return -1;
+    }
+    work_ += m_;
+    pool_.push_back({stock, counts});
+    pooled_.emplace(hash, static_cast<int>(pool_.size()) - 1);
+    return static_cast<int>(pool_.size()) - 1;
 }
 
-PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control) {
-    return Solver(problem, control).Run();
+// A longer piece may always stand in for a shorter one: a column at no cost that covers one
+// piece of a length by one of the next longer length. Every plan of the programme with them
+// turns into one without (the longer piece cut in place of the shorter), so the bound stays;
+// but they hold the duals in the order of the lengths, which spares most pricing rounds.
+void PackingSearch::AddExchanges(MasterLp& lp) {
+    const std::vector<int>& order = bySize_;
+    for (int k = 0; k + 1 < m_; ++k) {
+        lp.AddPattern(0.0, {{order[k], -1.0}, {order[k + 1], 1.0}});
+        columnStock_.push_back(-1);
+        columnPool_.push_back(-1);
+    }
+}
+
+void PackingSearch::AddColumn(MasterLp& lp, int pool) {
+    const auto& [stock, counts] = pool_[pool];
+    std::vector<MasterLp::Entry> entries;
+    for (int i = 0; i < m_; ++i)
+        if (counts[i] > 0) entries.push_back({i, static_cast<double>(counts[i])});
+    if (limitRow_[stock] >= 0) entries.push_back({limitRow_[stock], 1.0});
+    lp.AddPattern(problem_.stock[stock].cost / maxCost_, entries);
+    columnStock_.push_back(stock);
+    columnPool_.push_back(pool);
+}
+
+// Prices patterns until none improves the master (or, without stock limits, until Farley's
+// bound shows the rounded-up value cannot fall). `bound` gets the proven lower bound of the
+// current rows in cost units (0 when none was proven).
+bool PackingSearch::Generate(MasterLp& lp, const std::vector<int>& demand, const std::vector<int>& left, double& bound,
+              int rounds) {
+    bound = 0;
+    std::vector<KnapsackItem> items(m_);
+    std::vector<double> center;
+    double centerBound = 0;
+    for (int round = 0;; ++round) {
+        if (!lp.Optimize()) {
+            lpFailed_ = !Stopped() && WorkShare() <= share_;
+            return false;
+        }
+        if (Stopped() || WorkShare() > share_) return false;
+        work_ += 4LL * m_ * static_cast<long long>(problem_.stock.size());
+        const std::vector<double>& y = lp.Duals();
+        for (int i = 0; i < m_; ++i)
+            items[i] = {problem_.items[i].size, demand[i], demand[i] > 0 ? y[i] : 0.0};
+        std::vector<int> types;
+        std::vector<std::int64_t> capacities;
+        for (int t = 0; t < static_cast<int>(problem_.stock.size()); ++t) {
+            if (left[t] == 0) continue;
+            types.push_back(t);
+            capacities.push_back(problem_.stock[t].capacity);
+        }
+        // Without stock limits the pricing first tries duals halfway to the best seen so far
+        // (by Farley's bound), which keeps them from swinging and saves many rounds.
+        if (limits_ == 0 && !center.empty()) {
+            std::vector<double> smooth(m_);
+            for (int i = 0; i < m_; ++i) {
+                smooth[i] = 0.5 * (center[i] + y[i]);
+                items[i].value = demand[i] > 0 ? smooth[i] : 0.0;
+            }
+            const std::vector<KnapsackResult> tried = SolveKnapsacks(items, capacities, false, &work_);
+            const double farley = Farley(smooth, demand, types, tried);
+            bound = std::max(bound, farley);
+            if (farley > centerBound) {
+                center = smooth;
+                centerBound = farley;
+            }
+            for (int i = 0; i < m_; ++i) items[i].value = demand[i] > 0 ? y[i] : 0.0;
+            if (AddPriced(lp, types, y, tried)) {
+                if (round >= rounds) return true;
+                if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(lp.Objective() * maxCost_)) return true;
+                continue;
+            }
+        }
+        std::vector<KnapsackResult> results = SolveKnapsacks(items, capacities, false, &work_);
+        bool added = AddPriced(lp, types, y, results);
+        if (!added) {
+            bool exact = true;
+            for (const KnapsackResult& r : results) exact = exact && r.Exact();
+            if (!exact) {
+                results = SolveKnapsacks(items, capacities, true, &work_);
+                added = AddPriced(lp, types, y, results);
+            }
+        }
+        bool exact = true;
+        for (const KnapsackResult& r : results) exact = exact && r.Exact();
+        // The bound from the duals and the true counts (the programme's own may be shaken):
+        // duals that price every pattern at most its cost bound every plan.
+        const double dual = DualBound(y, Rhs(demand, left)) * maxCost_;
+        const double z = lp.Objective() * maxCost_;
+        const double farley = limits_ == 0 ? Farley(y, demand, types, results) : 0.0;
+        if (farley > 0) {
+            bound = std::max(bound, farley);
+            if (center.empty() || farley > centerBound) {
+                center.assign(y.begin(), y.begin() + m_);
+                centerBound = farley;
+            }
+        }
+        if (!added) {
+            // With the pool full, no pattern added proves nothing.
+            if (poolFull_) return false;
+            if (exact) bound = std::max(bound, SafeDual(dual, y, types, results));
+            return true;
+        }
+        if (round >= rounds) return true;
+        if (unit_ > 0 && bound > 0 && RoundUp(bound) >= RoundUp(z)) return true;
+    }
+}
+
+// The simplex stops at reduced costs a hair below zero, and a hair is much against the cost of a
+// cheap stock when another costs far more: the duals are scaled down until no pattern (the
+// knapsacks' best, exact here) is worth more than its bar, which makes `dual` a proven bound.
+double PackingSearch::SafeDual(double dual, const std::vector<double>& y, const std::vector<int>& types,
+                               const std::vector<KnapsackResult>& results) const {
+    std::vector<double> costs, worth;
+    for (std::size_t k = 0; k < types.size(); ++k) {
+        const int t = types[k];
+        costs.push_back(problem_.stock[t].cost / maxCost_);
+        worth.push_back(results[k].upper + (limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0));
+    }
+    return ScaledDualBound(dual, costs, worth);
+}
+
+// Farley's bound in cost units from prices `y` and the knapsacks' best values at them.
+double PackingSearch::Farley(const std::vector<double>& y, const std::vector<int>& demand, const std::vector<int>& types,
+              const std::vector<KnapsackResult>& results) const {
+    std::vector<double> costs, worth;
+    for (std::size_t k = 0; k < types.size(); ++k) {
+        costs.push_back(problem_.stock[types[k]].cost / maxCost_);
+        worth.push_back(results[k].upper);
+    }
+    return FarleyBound(y, demand, costs, worth) * maxCost_;
+}
+
+// Adds the priced patterns that improve the master; false when none does.
+bool PackingSearch::AddPriced(MasterLp& lp, const std::vector<int>& types, const std::vector<double>& y,
+               const std::vector<KnapsackResult>& results) {
+    bool added = false;
+    for (std::size_t k = 0; k < types.size(); ++k) {
+        const int t = types[k];
+        const double cost = problem_.stock[t].cost / maxCost_;
+        const double pi = limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0;
+        double value = 0;  // at these duals (the pattern may have been priced at others)
+        for (int i = 0; i < m_; ++i) value += results[k].counts[i] * y[i];
+        if (cost - value - pi >= -1e-9) continue;
+        const std::size_t known = pool_.size();
+        const int pool = AddToPool(t, results[k].counts);
+        if (pool < 0 || static_cast<std::size_t>(pool) < known) continue;  // full, or known already (rounding)
+        AddColumn(lp, pool);
+        added = true;
+    }
+    return added;
+}
+
+// `shaken`: each count raised by a distinct tiny amount, so that the many counts of zero a dive
+// leaves behind do not stall the simplex in degenerate steps.
+std::vector<double> PackingSearch::Rhs(const std::vector<int>& demand, const std::vector<int>& left, bool shaken) const {
+    std::vector<double> rhs(m_ + limits_, 0.0);
+    for (int i = 0; i < m_; ++i) rhs[i] = demand[i] + (shaken ? 1e-6 * (1 + (i * 7919 % 997) / 997.0) : 0.0);
+    for (int t = 0; t < static_cast<int>(left.size()); ++t)
+        if (limitRow_[t] >= 0) rhs[limitRow_[t]] = left[t];
+    return rhs;
+}
+
+// The root programme over the pool and a column of each single piece length (which, without
+// stock limits, make the first basis); its bound, and whether the stock can hold the pieces.
+bool PackingSearch::SolveRoot() {
+    lp_.reset();  // a root that failed before is begun afresh
+    lp_ = std::make_unique<MasterLp>(m_, limits_, 1e4);
+    MasterLp& lp = *lp_;
+    lp.work = &work_;
+    lp.stop = [this] { return Stopped() || WorkShare() > share_; };
+    columnStock_.clear();
+    columnPool_.clear();
+    // At the root every pattern's column is its place in the pool.
+    for (std::size_t k = 0; k < pool_.size(); ++k) AddColumn(lp, static_cast<int>(k));
+    std::vector<int> single(m_ + limits_, -1);
+    for (int i = 0; i < m_; ++i) {
+        std::vector<int> counts(m_, 0);
+        const int t = StockFor(problem_, std::vector<int>(problem_.stock.size(), -1), problem_.items[i].size);
+        if (t < 0) continue;
+        counts[i] = static_cast<int>(std::min<std::int64_t>(demand_[i], problem_.stock[t].capacity / problem_.items[i].size));
+        if (counts[i] <= 0) continue;
+        const std::size_t known = pool_.size();
+        const int pool = AddToPool(t, counts);
+        if (pool < 0) continue;
+        if (static_cast<std::size_t>(pool) >= known) AddColumn(lp, pool);
+        single[i] = pool;
+    }
+    AddExchanges(lp);
+    lp.SetRhs(Rhs(demand_, left_));
+    if (limits_ == 0) lp.SetBasis(single);
+    double bound = 0;
+    lpFailed_ = false;
+    share_ = kRootShare;
+    const bool proven = Generate(lp, demand_, left_, bound);
+    share_ = kProgrammeShare;
+    if (!proven && (lpFailed_ || Stopped())) {
+        lp_.reset();
+        return false;
+    }
+    if (bound > 0 && RoundUp(bound) >= bound_ - 1e-9 * maxCost_) {  // Farley's bound holds unproven too
+        // Proven, Farley's bound rounds up to the programme's own.
+        const PackBoundSource source = proven ? PackBoundSource::Programme : PackBoundSource::Farley;
+        if (RoundUp(bound) > bound_ + 1e-9 * maxCost_ || source == PackBoundSource::Programme) boundSource_ = source;
+        bound_ = std::max(bound_, RoundUp(bound));
+    }
+    if (proven && lp.Shortfall() > 1e-6 && bound > 0) {
+        // The programme cannot cover the pieces from the stock on hand even in fractions.
+        infeasible_ = !best_.found;
+        lp_.reset();
+        return false;
+    }
+    lp.Mark();
+    rooted_ = true;
+    rootColumns_ = columnStock_.size();
+    rootPool_ = pool_.size();
+    return true;
+}
+
+// Strategy 0 fixes every pattern the programme cuts at least once; strategy 1 only the one it
+// cuts most. Either rounds the largest fraction up when nothing is whole.
+void PackingSearch::Dive(int strategy) {
+    if (!rooted_) {
+        if (!SolveRoot()) return;
+    }
+    // Every dive starts from the root programme as solved, with the patterns found since: the
+    // one programme rewound, not a copy of it.
+    MasterLp& lp = *lp_;
+    lp.Rewind();
+    columnStock_.resize(rootColumns_);
+    columnPool_.resize(rootColumns_);
+    for (std::size_t k = rootPool_; k < pool_.size(); ++k) AddColumn(lp, static_cast<int>(k));
+    std::vector<int> demand = demand_, left = left_;
+    if (Done()) return;
+
+    long long total = 0;
+    for (int d : demand_) total += d;
+    std::vector<PackBar> fixed;
+    double fixedCost = 0;
+    for (;;) {
+        long long rest = 0;
+        for (int d : demand) rest += d;
+        work_ += 2LL * (m_ + limits_);
+        progress_ = total ? 0.05 + 0.9 * (1.0 - static_cast<double>(rest) / total) : 1.0;
+        if (rest == 0) {
+            Offer(PlanFrom(fixed));
+            return;
+        }
+        std::vector<std::pair<int, double>> used;
+        for (const auto& [column, level] : lp.PositivePatterns()) {
+            if (columnStock_[column] < 0) continue;  // an exchange, not a bar
+            const std::vector<int>& counts = pool_[columnPool_[column]].second;
+            bool useful = left[columnStock_[column]] != 0;
+            bool covers = false;
+            for (int i = 0; i < m_ && useful && !covers; ++i) covers = counts[i] > 0 && demand[i] > 0;
+            if (useful && covers) used.emplace_back(column, level);
+        }
+        if (used.empty()) break;
+        std::stable_sort(used.begin(), used.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+        // Later dives take one of the two to five largest fractions by lot, so that each dive differs.
+        if (strategy >= 2 && used[0].second < 1 - 1e-6) {
+            seed_ = seed_ * 1103515245u + 12345u;
+            std::swap(used[0], used[(seed_ >> 16) % std::min<std::size_t>(2 + strategy % 4, used.size())]);
+        }
+        int copies = 0;
+        for (const auto& [column, level] : used) {
+            const int whole = static_cast<int>(std::floor(level + 1e-6));
+            if (copies > 0 && (strategy == 1 || whole == 0)) break;
+            for (int k = 0; k < std::max(1, whole); ++k) {
+                if (!Fix(column, demand, left, fixed, fixedCost)) break;
+                ++copies;
+            }
+            if (whole == 0) break;
+        }
+        if (copies == 0) break;
+        if (!lp.SetRhs(Rhs(demand, left, true))) break;  // the programme stalled: greedy finishes
+        double restBound = 0;
+        const bool ok = Generate(lp, demand, left, restBound, kDiveRounds);
+        std::vector<PackBar> bars = fixed;
+        work_ += static_cast<long long>(fixed.size()) * m_;
+        Complete(bars, demand, left);
+        if (Done()) return;
+        // The last few pieces by exact search, when greedy left the plan above the bound.
+        std::vector<int> pieces;
+        for (int i = 0; i < m_; ++i) pieces.insert(pieces.end(), demand[i], i);
+        if (pieces.size() <= kRepackPieces + 4 && best_.found) {
+            std::vector<PackBar> last;
+            SmallSearch search(problem_, pieces, left, 50000, [this] { return SearchStopped(); });
+            const bool better = search.Run(best_.cost - fixedCost, last);
+            work_ += kSearchNodeWork * (search.Nodes() % 1024);
+            if (better) {
+                last.insert(last.end(), fixed.begin(), fixed.end());
+                Offer(PlanFrom(last));
+            }
+        }
+        if (Done() || !ok) return;
+        const double shake = 1e-3 * maxCost_;  // what the shaken counts may add to the bound
+        if (restBound > 0 && best_.found && RoundUp(fixedCost + restBound - shake) >= best_.cost - 1e-9 * maxCost_)
+            return;
+    }
+    std::vector<PackBar> bars = fixed;
+    Complete(bars, demand, left);
+}
+
+// The bars fixed so far (`bars`) and greedy for the pieces still wanted. When the bars left on hand
+// defeat the greedy, it packs as if they were unlimited, and the plan stands if it keeps to the
+// counts all the same (the greedy takes the cheapest stock first, not the one the counts leave).
+void PackingSearch::Complete(std::vector<PackBar>& bars, const std::vector<int>& demand, const std::vector<int>& left) {
+    const std::size_t fixed = bars.size();
+    if (GreedyBest(problem_, demand, left, bars)) {
+        Offer(PlanFrom(bars));
+        return;
+    }
+    if (limits_ == 0) return;
+    bars.resize(fixed);
+    std::vector<int> unlimited = left;
+    for (int& n : unlimited)
+        if (n > 0) n = -1;
+    if (!GreedyBest(problem_, demand, unlimited, bars)) return;
+    PackPlan plan = PlanFrom(bars);
+    if (WithinCounts(plan)) Offer(std::move(plan));
+}
+
+// One more bar of a pattern, holding only the pieces still wanted.
+bool PackingSearch::Fix(int column, std::vector<int>& demand, std::vector<int>& left, std::vector<PackBar>& fixed, double& fixedCost) {
+    const int stock = columnStock_[column];
+    if (left[stock] == 0) return false;
+    const std::vector<int>& pattern = pool_[columnPool_[column]].second;
+    work_ += 4LL * m_;
+    std::vector<int> counts(m_, 0);
+    bool any = false;
+    // Pieces the pattern has beyond the count still wanted leave their places to shorter
+    // pieces still wanted (as the programme's exchanges do), each the shortest place it fits.
+    std::multiset<std::int64_t> places;
+    for (int i : bySize_) {
+        counts[i] = std::min(pattern[i], demand[i]);
+        for (int k = counts[i]; k < pattern[i]; ++k) places.insert(problem_.items[i].size);
+        while (counts[i] < demand[i] && !places.empty()) {
+            auto place = places.lower_bound(problem_.items[i].size);
+            if (place == places.end()) break;
+            places.erase(place);
+            ++counts[i];
+        }
+        demand[i] -= counts[i];
+        any = any || counts[i] > 0;
+    }
+    if (!any) return false;
+    if (left[stock] > 0) --left[stock];
+    fixed.emplace_back(stock, std::move(counts));
+    fixedCost += problem_.stock[stock].cost;
+    return true;
 }
 
 }  // namespace mw

@@ -1,59 +1,23 @@
-// The cutting-stock problem on an integer grid: piece sizes and bar capacities in grid units
-// (kerf already added to both), the least-cost set of bars that holds every piece.
+// The least-cost set of bars that holds every piece of a cutting-stock problem on the grid.
 #pragma once
 
 #include <atomic>
-#include <cstdint>
 #include <functional>
-#include <vector>
+
+#include "cutplan/PackingTypes.h"
 
 namespace mw {
-
-struct PackItem {
-    std::int64_t size = 0;
-    int demand = 0;
-};
-
-struct PackStock {
-    std::int64_t capacity = 0;
-    int count = -1;  // bars on hand; -1 for as many as needed
-    double cost = 1;
-};
-
-struct PackProblem {
-    std::vector<PackItem> items;
-    std::vector<PackStock> stock;
-};
-
-// `times` bars of stock `stock`, each cut into counts[i] pieces of item i.
-struct PackPattern {
-    int stock = 0;
-    int times = 0;
-    std::vector<int> counts;
-};
-
-struct PackPlan {
-    bool found = false;  // false when no plan fits the stock on hand (or none was reached)
-    std::vector<PackPattern> patterns;
-    double cost = 0;
-    long long bars = 0;
-};
 
 struct PackControl {
     const std::atomic<bool>* cancel = nullptr;
     // Called from the solving thread whenever a better plan is found: the share of the work
     // done (0 … 1) and the best plan so far.
     std::function<void(double, const PackPlan&)> progress;
-    double seconds = 10;  // wall-clock budget; the best plan found by then is returned
-};
-
-// Where a bound comes from. Each is at most the rounded-up linear programme's, so a plan that meets
-// any of them meets that too (and is optimal).
-enum class PackBoundSource {
-    Sizes,         // the pieces' total length at the cheapest rate
-    MartelloToth,  // the sizes with the pieces that need bars of their own (one stock length)
-    Farley,        // the duals of a programme not solved to the end, scaled to price every pattern
-    Programme,     // the rounded-up linear programme, proven
+    // The budget: the best plan found by then is returned. It is counted in units of work (pivots,
+    // knapsack cells and nodes, search steps), `seconds` of them at a rate calibrated once, so the
+    // same job and budget give the same plan; `seconds` of wall-clock time stop it in any case.
+    double seconds = 10;
+    long long work = 0;  // units of work instead of those `seconds` buy, when above 0
 };
 
 struct PackOutcome {
@@ -62,12 +26,15 @@ struct PackOutcome {
     bool lpBound = false;    // the bound is the rounded-up linear programme's, proven
     PackBoundSource boundSource = PackBoundSource::Sizes;
     bool infeasible = false; // proven: the stock on hand cannot hold the pieces
-    bool stopped = false;    // cancelled or out of time before the search ended
+    bool stopped = false;    // cancelled, out of budget or out of memory before the search ended
+    bool outOfMemory = false; // memory ran out: the plan is the best found before
+    long long work = 0;       // units of work done
 };
 
-// First-fit decreasing, the yardstick: pieces largest first, each into the first bar it fits.
-PackPlan FirstFitDecreasing(const PackProblem& problem);
+// The units of work a budget of `seconds` buys.
+long long PackWorkBudget(double seconds);
 
+// Never throws: memory running out ends the search with the best plan so far.
 PackOutcome SolvePacking(const PackProblem& problem, const PackControl& control = {});
 
 }  // namespace mw

@@ -2,10 +2,8 @@
 #include "lookup/LookupDlg.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "expr/CalcExpression.h"
-#include "expr/TrimZeros.h"
 #include "lookup/LengthForWeight.h"
 #include "res/resource.h"
 #include "settings/TextFields.h"
@@ -16,14 +14,6 @@ namespace {
 
 const char* const kPageNames[] = {"第一页", "第二页", "第三页"};
 const char kDefaultStock[] = "6000";
-
-std::string Fixed(double value, int places) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", places, value);
-    return text;
-}
-
-std::string Plain(double value) { return TrimZeros(Fixed(value, 6)); }
 
 }  // namespace
 
@@ -103,22 +93,22 @@ void CLookupDlg::ShowMeaning() {
     surface_.SetText(IDC_LOOKUP_MEANING,
                      std::string(kPageNames[info.page]) + " · " + info.name + " · " + shown_->Label());
     const double kgPerMetre = shown_->UnitWeight(s);
-    surface_.SetText(IDC_LOOKUP_UNIT_WEIGHT, "每米重: " + Fixed(kgPerMetre, 3) + " kg/m");
+    surface_.SetText(IDC_LOOKUP_UNIT_WEIGHT, "每米重: " + FixedNumber(kgPerMetre, 3) + " kg/m");
 
     const bool tonnes = s.unitSystem == kTM;
     std::string weight;
     std::string surface;
     const std::optional<double> perMetre = shown_->Surface();
-    if (perMetre) surface = "外表面积: " + Fixed(*perMetre, 4) + " m²/m";
+    if (perMetre) surface = "外表面积: " + FixedNumber(*perMetre, 4) + " m²/m";
     else surface = "外表面积: 无";
     if (read_.lengthMm) {
         const double metres = *read_.lengthMm / 1000 * read_.count;
         const double kilograms = kgPerMetre * metres;
-        weight = "重量: " + Plain(*read_.lengthMm) + " mm";
+        weight = "重量: " + PlainNumber(*read_.lengthMm) + " mm";
         if (read_.count > 1)
             weight += " × " + std::to_string(read_.count) + (shown_->calc == Calc::Plate ? " 块" : " 根");
         weight += " = " + FormatWeight(tonnes ? kilograms / 1000 : kilograms, s.decimals) + (tonnes ? " t" : " kg");
-        if (perMetre) surface += ",共 " + Fixed(*perMetre * metres, 3) + " m²";
+        if (perMetre) surface += ",共 " + FixedNumber(*perMetre * metres, 3) + " m²";
     } else {
         weight = "重量: 写上长度(如 6m、L=6000)即算";
     }
@@ -140,16 +130,16 @@ void CLookupDlg::ShowInverse() {
         surface_.SetText(IDC_LOOKUP_INVERSE, "重量和定尺须为正数");
         return;
     }
-    surface_.SetText(IDC_LOOKUP_INVERSE, "合 " + Fixed(bought->metres, 3) + " m,即 " + Fixed(bought->bars, 2) +
+    surface_.SetText(IDC_LOOKUP_INVERSE, "合 " + FixedNumber(bought->metres, 3) + " m,即 " + FixedNumber(bought->bars, 2) +
                                              " 根定尺(整 " + std::to_string(bought->wholeBars) + " 根,余 " +
-                                             Fixed(bought->restMetres, 3) + " m)");
+                                             FixedNumber(bought->restMetres, 3) + " m)");
 }
 
 // The length edit's text: mm under "kg;mm", m under the others; a count as a factor.
 std::string CLookupDlg::LengthText() const {
     if (!read_.lengthMm) return "";
     const bool millimetres = target_.Settings().unitSystem == kKgMm;
-    std::string text = Plain(millimetres ? *read_.lengthMm : *read_.lengthMm / 1000);
+    std::string text = PlainNumber(millimetres ? *read_.lengthMm : *read_.lengthMm / 1000);
     if (read_.count > 1) text += "*" + std::to_string(read_.count);
     return text;
 }

@@ -58,6 +58,7 @@ void CalcPage::OnCommand(int id, Notify what) {
     if (what == Notify::Change) inputTexts_.erase(id);
     const auto found = bindings_.find({id, what});
     if (found == bindings_.end()) return;
+    CatchUp();  // a hidden page reached from outside: its other figures are current as well
     const Binding& binding = found->second;
     if (binding.copyFrom) {
         lastResult_ = binding.copyFrom;
@@ -126,15 +127,11 @@ void CalcPage::ComputeTable(const TableCalculator& calc) {
     ShowWeight(calc.resultEdit, TableWeight(scaled, length, Settings()));
 }
 
-void CalcPage::FillTypes(const TypedCalculator& calc) {
-    surface_.ClearItems(calc.typeCombo);
-    for (const std::string& type : TypeItems(calc.section)) surface_.AddItem(calc.typeCombo, type);
-}
+void CalcPage::FillTypes(const TypedCalculator& calc) { surface_.SetItems(calc.typeCombo, TypeItems(calc.section)); }
 
 void CalcPage::FillTypedSizes(const TypedCalculator& calc) {
     const TypedSizeList list = mw::FillTypedSizes(calc.section, surface_.Selection(calc.typeCombo));
-    surface_.ClearItems(calc.sizeCombo);
-    for (const std::string& item : list.items) surface_.AddItem(calc.sizeCombo, item);
+    surface_.SetItems(calc.sizeCombo, list.items);
     if (list.font) surface_.SetFont(calc.sizeCombo, *list.font);
     surface_.SetSelection(calc.sizeCombo, list.selection);
 }
@@ -149,8 +146,10 @@ void CalcPage::ComputeTyped(const TypedCalculator& calc) {
 
 void CalcPage::FillSizes(const TableCalculator& calc) {
     lists_[calc.combo] = calc.table;
-    surface_.ClearItems(calc.combo);
-    for (std::size_t i = 0; i < calc.table.count; ++i) surface_.AddItem(calc.combo, calc.table.rows[i].model);
+    std::vector<std::string> models;
+    models.reserve(calc.table.count);
+    for (std::size_t i = 0; i < calc.table.count; ++i) models.emplace_back(calc.table.rows[i].model);
+    surface_.SetItems(calc.combo, models);
 }
 
 void CalcPage::LoadCustomEntries(TableCalculator& calc, const CustomSource& source) {

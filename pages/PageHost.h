@@ -69,6 +69,21 @@ public:
     // Selects the size (or fills the dimensions) in the calculator that holds it, fills its length
     // and puts the focus there, as if the user had; false when no calculator of the page holds it.
     virtual bool Choose(const SizeChoice&) { return false; }
+
+    // A change of density, decimal places or unit system recomputes only the page shown: a
+    // hidden page is marked outdated and computes again when it is shown, before it paints, or
+    // when a notification reaches it first, before the notification is handled. So the
+    // figures it shows or hands on (the statistics line, the weight list) are never stale.
+    void Outdate() { outdated_ = true; }
+    bool Outdated() const { return outdated_; }
+    void CatchUp() {
+        if (!outdated_) return;
+        outdated_ = false;
+        RecomputeAll();
+    }
+
+private:
+    bool outdated_ = false;
 };
 
 }  // namespace mw

@@ -158,6 +158,7 @@
 #define IDC_ABOUT_CHANGES        1005
 #define IDC_ABOUT_UPDATE         1089
 #define IDC_ABOUT_SHOP           1090
+#define IDC_ABOUT_FILES          1091
 
 
 // Welded pipe sizes (template 138)

@@ -1,5 +1,6 @@
 // The weight list: every weighing the "重量" buttons made, with a price per tonne beside it, the
-// costs and totals, kept in a file of its own beside the exe and exported for spreadsheets.
+// costs and totals, kept in a file of its own with the program's other files and exported for
+// spreadsheets.
 #pragma once
 
 #include <functional>
@@ -10,6 +11,7 @@
 #include "pages/Weighing.h"
 #include "settings/FileSystem.h"
 #include "settings/SettingsFile.h"
+#include "settings/WriteNotice.h"
 
 namespace mw {
 
@@ -39,7 +41,7 @@ struct WeightDisplay {
     std::string Weight(double kilograms) const;
 };
 
-// The list's file beside the exe, and the copies a damaged one is kept under (".damaged",
+// The list's file, and the copies a damaged one is kept under (".damaged",
 // ".damaged-2" …).
 inline constexpr KeptFile kWeightListFile = {"WeightListKq.txt", ".damaged"};
 
@@ -93,6 +95,11 @@ public:
     std::function<void()> onChange;
     // Whether the last change reached the file.
     bool Saved() const { return saved_; }
+    // Returns `written`; a failure is told in a box over `window` by the program files' rule
+    // (the list stays in memory and the next change that can be written writes it whole).
+    bool Told(bool written, ControlSurface& window) { return notice_.Told(written, window); }
+    static constexpr const char* kWriteFailedText =
+        "无法写入重量清单文件 WeightListKq.txt,记录暂存在本次运行中,能写入时一并保存。";
 
     // The file's text, and reading it back (false for anything that is not a whole weight list).
     std::string FileText() const;
@@ -110,6 +117,7 @@ private:
     double defaultPrice_ = 0;
     QuoteHeader header_;
     bool saved_ = true;
+    WriteNotice notice_{kWriteFailedText};
 };
 
 }  // namespace mw

@@ -94,7 +94,7 @@ void CWeightListDlg::Refresh() {
 // The default price follows the edit as it is typed; rows with a price of their own keep it.
 void CWeightListDlg::OnDefaultPrice() {
     const double price = CalcExpression(surface_.Text(IDC_WEIGHTLIST_PRICE));
-    if (price != list_.DefaultPrice()) list_.SetDefaultPrice(price);
+    if (price != list_.DefaultPrice()) list_.Told(list_.SetDefaultPrice(price), surface_);
 }
 
 void CWeightListDlg::OnRowSelected() {
@@ -167,18 +167,18 @@ void CWeightListDlg::OnSetRowPrice() {
     const int row = SelectedRow();
     if (row < 0) return;
     const std::string text = surface_.Text(IDC_WEIGHTLIST_ROW_PRICE);
-    if (text.find_first_not_of(' ') == std::string::npos) list_.SetRowPrice(row, std::nullopt);
-    else list_.SetRowPrice(row, CalcExpression(text));
+    const bool blank = text.find_first_not_of(' ') == std::string::npos;
+    list_.Told(list_.SetRowPrice(row, blank ? std::nullopt : std::optional<double>(CalcExpression(text))), surface_);
 }
 
 void CWeightListDlg::OnDelete() {
     const int row = SelectedRow();
-    if (row >= 0) list_.Remove(row);
+    if (row >= 0) list_.Told(list_.Remove(row), surface_);
 }
 
 void CWeightListDlg::OnClear() {
     if (list_.Rows().empty()) return;
-    if (surface_.ShowMessage(kConfirmClear, kHintCaption, kMbYesNo | kMbIconQuestion) == kIdYes) list_.Clear();
+    if (surface_.ShowMessage(kConfirmClear, kHintCaption, kMbYesNo | kMbIconQuestion) == kIdYes) list_.Told(list_.Clear(), surface_);
 }
 
 void CWeightListDlg::OnExport() {

@@ -316,7 +316,12 @@ TEST_F(CutPlanDlg, NoWeightlessRowsAndAnUnwritableFileIsSaid) {
     EXPECT_NE(LastMessage().find("每米重为0"), std::string::npos);
 
     files.readOnly = true;
+    const std::size_t said = cutSurface.messages.size();
     AddPiece("1000", "1");
+    EXPECT_NE(cutSurface.Text(IDC_CUT_TOTAL).find("(任务文件无法写入)"), std::string::npos);
+    AddPiece("1100", "1");  // told once, in a box, beside the note that stays
+    ASSERT_EQ(cutSurface.messages.size(), said + 1);
+    EXPECT_EQ(LastMessage(), CutJobFile::kWriteFailedText);
     EXPECT_NE(cutSurface.Text(IDC_CUT_TOTAL).find("(任务文件无法写入)"), std::string::npos);
     files.readOnly = false;
     AddPiece("900", "1");
@@ -324,7 +329,7 @@ TEST_F(CutPlanDlg, NoWeightlessRowsAndAnUnwritableFileIsSaid) {
     CutJob saved;
     std::string aside;
     ASSERT_TRUE(jobFile.Load(saved, aside));
-    EXPECT_EQ(saved.pieces.size(), 3u);  // written whole once it could be
+    EXPECT_EQ(saved.pieces.size(), 4u);  // written whole once it could be
 }
 
 TEST_F(CutPlanDlg, TheJobComesBackAndADamagedFileIsSetAside) {

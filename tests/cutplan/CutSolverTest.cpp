@@ -117,6 +117,49 @@ TEST(CutSolverExhaustive, SmallRandomJobsReachTheOptimumAndTheBoundStaysBelowIt)
     }
 }
 
+TEST(CutSolverExhaustive, HundredthsAndBarsOnHandReachTheOptimumOrAreProvenTooFew) {
+    // Lengths in hundredths, kerf in hundredths, every stock length counted: the plan is the
+    // least, or the job truly cannot be cut from the bars on hand.
+    std::mt19937 random(3312);
+    int refused = 0, planned = 0;
+    for (int round = 0; round < 120; ++round) {
+        const int kinds = 1 + static_cast<int>(random() % 2);
+        std::vector<StockRow> stock;
+        for (int t = 0; t < kinds; ++t) {
+            StockRow row;
+            row.length = (100000 + static_cast<int>(random() % 200000)) / 100.0;  // 1000.00 … 2999.99
+            row.count = 1 + random() % 3;
+            stock.push_back(row);
+        }
+        std::vector<std::pair<double, double>> pieces;
+        int total = 0;
+        while (total < 6) {
+            const int count = 1 + static_cast<int>(random() % 2);
+            pieces.emplace_back((2000 + static_cast<int>(random() % 98000)) / 100.0, count);  // 20.00 … 999.99
+            total += count;
+        }
+        const double kerf = random() % 2 ? 0.0 : (random() % 500) / 100.0;
+        const CutJob job = Job(stock, pieces, kerf, random() % 3 == 0 ? 1.25 : 0.0);
+        if (!CheckCutJob(job).empty()) continue;
+        const double optimum = Exhaustive(job);
+        const CutPlan plan = SolveCutJob(job);
+        if (optimum == HUGE_VAL) {
+            ++refused;
+            EXPECT_FALSE(plan.found) << "round " << round << "\n" << CutJobText(job);
+            EXPECT_EQ(plan.message, "原料数量不够, 无法下料") << "round " << round;
+            continue;
+        }
+        ++planned;
+        ASSERT_TRUE(plan.found) << plan.message << " round " << round << "\n" << CutJobText(job);
+        EXPECT_EQ(CheckCutPlan(job, plan), "");
+        EXPECT_NEAR(plan.value, optimum, 1e-6) << "round " << round << "\n" << CutJobText(job);
+        EXPECT_LE(plan.bound, optimum + 1e-6) << "round " << round << "\n" << CutJobText(job);
+        EXPECT_EQ(plan.optimal, plan.value <= plan.bound + 1e-9);
+    }
+    EXPECT_GT(refused, 5);
+    EXPECT_GT(planned, 30);
+}
+
 TEST(CutSolverRules, KerfIsNotNeededAfterAPieceThatEndsAtTheBarsEnd) {
     // Three pieces of 1998 and two cuts of 3 fill 6000 exactly: one bar.
     CutPlan plan = Solved(Job({{6000}}, {{1998, 3}}, 3));
@@ -144,7 +187,7 @@ TEST(CutSolverRules, TrimIsTakenOnceFromEachBar) {
     EXPECT_EQ(Solved(Job({{6000}}, {{1996.6, 3}}, 0, 10.3)).bars, 2);
 }
 
-TEST(CutSolverRules, DecimalLengthsAreCutOnATenthOfAMillimetre) {
+TEST(CutSolverRules, DecimalLengthsAreCutExactly) {
     // 2 × 2999.96 + 0.1 is 6000.02: a grid that rounded the piece down would fit it in one bar.
     EXPECT_EQ(Solved(Job({{6000}}, {{2999.96, 2}}, 0.1)).bars, 2);
     EXPECT_EQ(Solved(Job({{6000}}, {{2999.9, 2}}, 0.2)).bars, 1);

@@ -72,3 +72,23 @@ TEST(MartelloTothBound, PiecesThatCannotShare) {
 
 }  // namespace
 }  // namespace mw
+
+namespace mw {
+namespace {
+
+TEST(PackingBounds, ADualBoundIsScaledDownUntilNoBarIsWorthMoreThanItCosts) {
+    // A bar priced a hair above its cost by the simplex's tolerance: the bound comes down by as much.
+    EXPECT_DOUBLE_EQ(ScaledDualBound(10, {1e-6, 1}, {1.0001e-6, 0.5}), 10 / 1.0001);
+    EXPECT_DOUBLE_EQ(ScaledDualBound(10, {1, 2}, {1, 2}), 10);  // every bar at its cost: as it is
+    EXPECT_EQ(ScaledDualBound(10, {0}, {0.5}), 0);               // a free bar worth something: nothing proven
+}
+
+TEST(PackingBounds, TheSizeBoundPricesEveryPieceAtTheCheapestRate) {
+    PackProblem problem;
+    problem.items = {{300, 2}, {200, 1}};
+    problem.stock = {{1000, -1, 10}, {500, 2, 4}};  // 1 a unit against 0.8: the shorter is cheaper
+    EXPECT_DOUBLE_EQ(SizeBound(problem), 800 * 4.0 / 500);
+}
+
+}  // namespace
+}  // namespace mw

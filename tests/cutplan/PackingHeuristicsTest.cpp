@@ -1,0 +1,67 @@
+// The greedy plans: first fit by its tree finds the bar a scan from the first bar would, best fit
+// the fullest; the plans built without a count per bar are the plans built with one.
+#include "cutplan/PackingHeuristics.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace mw {
+namespace {
+
+// First-fit decreasing as it reads: every bar scanned from the first.
+long long ScannedFirstFit(const PackProblem& problem) {
+    std::vector<std::int64_t> pieces;
+    for (const PackItem& item : problem.items) pieces.insert(pieces.end(), item.demand, item.size);
+    std::stable_sort(pieces.begin(), pieces.end(), std::greater<std::int64_t>());
+    std::vector<std::int64_t> room;
+    for (std::int64_t piece : pieces) {
+        auto bar = std::find_if(room.begin(), room.end(), [&](std::int64_t r) { return r >= piece; });
+        if (bar == room.end()) room.push_back(problem.stock[0].capacity - piece);
+        else *bar -= piece;
+    }
+    return static_cast<long long>(room.size());
+}
+
+TEST(PackingHeuristics, FirstFitByItsTreeIsFirstFitAndTheSparsePlanIsTheSame) {
+    std::mt19937 random(33);
+    for (int round = 0; round < 200; ++round) {
+        PackProblem problem;
+        const std::int64_t capacity = 50 + random() % 500;
+        problem.stock.push_back({capacity, -1, 1.0});
+        const int lengths = 1 + static_cast<int>(random() % 30);
+        for (int k = 0; k < lengths; ++k)
+            problem.items.push_back({1 + static_cast<std::int64_t>(random() % capacity), 1 + static_cast<int>(random() % 4)});
+        const PackPlan first = FirstFitDecreasing(problem);
+        ASSERT_TRUE(first.found);
+        EXPECT_EQ(first.bars, ScannedFirstFit(problem)) << "round " << round;
+
+        std::vector<int> demand, left{-1};
+        for (const PackItem& item : problem.items) demand.push_back(item.demand);
+        std::vector<PackBar> bars;
+        ASSERT_TRUE(GreedyBest(problem, demand, left, bars));
+        const PackPlan dense = PlanOf(problem, bars);
+        const PackPlan sparse = GreedyPlan(problem, demand, left);
+        ASSERT_EQ(sparse.patterns.size(), dense.patterns.size()) << "round " << round;
+        for (std::size_t p = 0; p < dense.patterns.size(); ++p) {
+            EXPECT_EQ(sparse.patterns[p].times, dense.patterns[p].times);
+            EXPECT_EQ(sparse.patterns[p].counts, dense.patterns[p].counts);
+        }
+        EXPECT_EQ(sparse.bars, dense.bars);
+        EXPECT_LE(dense.bars, first.bars);
+    }
+}
+
+TEST(PackingHeuristics, StockRunningOutGivesNoPlan) {
+    PackProblem problem;
+    problem.stock.push_back({100, 2, 1.0});
+    problem.items.push_back({60, 3});
+    EXPECT_FALSE(FirstFitDecreasing(problem).found);
+    EXPECT_FALSE(GreedyPlan(problem, {3}, {2}).found);
+    problem.stock[0].count = 3;
+    EXPECT_EQ(FirstFitDecreasing(problem).bars, 3);
+}
+
+}  // namespace
+}  // namespace mw
