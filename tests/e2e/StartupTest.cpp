@@ -6,6 +6,19 @@
 
 namespace mw::e2e {
 
+namespace {
+
+// The main window at the first look that finds it shown, looking every millisecond from the start;
+// null after 15 seconds.
+HWND MainWindowAsItShows(const AppUnderTest& app) {
+    HWND main = nullptr;
+    const DWORD start = GetTickCount();
+    while (!(main = ShownWindow(app.ProcessId(), kMainCaption)) && GetTickCount() - start < 15000) Sleep(1);
+    return main;
+}
+
+}  // namespace
+
 TEST(Startup, ShowsMainWindowWithItsCaption) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
@@ -18,9 +31,7 @@ TEST(Startup, ShowsMainWindowWithItsCaption) {
 TEST(Startup, PageOneIsUsableAsSoonAsTheWindowShows) {
     AppUnderTest app;
     ASSERT_TRUE(app.Start());
-    HWND main = nullptr;
-    const DWORD start = GetTickCount();
-    while (!(main = ShownWindow(app.ProcessId(), kMainCaption)) && GetTickCount() - start < 15000) Sleep(1);
+    HWND main = MainWindowAsItShows(app);
     ASSERT_NE(main, nullptr);
     HWND page = ChildDialogWith(main, IDC_PLATE1_LENGTH);
     ASSERT_NE(page, nullptr) << "page one is not there when the window shows";
@@ -39,9 +50,7 @@ TEST(Startup, PageOneIsUsableAsSoonAsTheWindowShows) {
 TEST(Startup, AToolAskedForAtOnceOpens) {
     AppUnderTest app;
     ASSERT_TRUE(app.Start());
-    HWND main = nullptr;
-    const DWORD start = GetTickCount();
-    while (!(main = ShownWindow(app.ProcessId(), kMainCaption)) && GetTickCount() - start < 15000) Sleep(1);
+    HWND main = MainWindowAsItShows(app);
     ASSERT_NE(main, nullptr);
     Command(main, IDM_AILIAOMIDU);
     EXPECT_NE(app.WaitForWindow("常用材料密度", 5000), nullptr);
