@@ -8,7 +8,7 @@ namespace mw {
 
 // The tool windows, in the order they are created.
 enum ToolWindow { kToolHANGUAN, kToolAILIAOMIDU, kToolDANWEI, kToolZHOUCHENG, kToolRENWU, kToolDINGYICAILIAO,
-                  kToolWeightListDlg, kToolCutPlanDlg, kToolCount };
+                  kToolWeightListDlg, kToolCutPlanDlg, kToolLookupDlg, kToolCount };
 
 class MainWindowHost {
 public:

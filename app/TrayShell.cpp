@@ -5,10 +5,16 @@
 
 namespace mw {
 
-void TrayShell::Start() {
+void TrayShell::StartBeforeIcon() {
     startHidden_ = settings_.ReadOption("minirun") == 1;
     hideTrayIcon_ = settings_.ReadOption("hidetubiao") == 1;
     hotKeyRegistered_ = host_.RegisterHotKey();
+    if (startHidden_) AddIcon();
+}
+
+void TrayShell::AddIcon() {
+    if (iconAdded_ || exited_) return;
+    iconAdded_ = true;
     if (!hideTrayIcon_) iconShown_ = host_.AddTrayIcon();
 }
 

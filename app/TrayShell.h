@@ -50,7 +50,16 @@ public:
 
     // At the window's initialisation: reads the options, registers the hot key and adds the
     // icon unless the user asked for none.
-    void Start();
+    void Start() {
+        StartBeforeIcon();
+        AddIcon();
+    }
+    // The same in two steps, for a window that shows before its icon is added (adding it can
+    // take tens of milliseconds): the icon comes at once only when the window is to be put
+    // away at its first paint, as the icon is then what brings it back.
+    void StartBeforeIcon();
+    // Adds the icon, once, unless the user asked for none or the program has ended.
+    void AddIcon();
 
     // The icon's message; 1 when it is about another icon, 0 when handled.
     int OnIconMessage(unsigned iconId, TrayMouse mouse);
@@ -80,6 +89,7 @@ private:
     bool startHidden_ = false;
     bool hideTrayIcon_ = false;
     bool iconShown_ = false;
+    bool iconAdded_ = false;  // AddIcon has run
     bool hotKeyRegistered_ = false;
     bool exited_ = false;
     int startHiddenChecks_ = kStartHiddenChecks;

@@ -48,12 +48,18 @@ std::string ChangeLog() {
     return text;
 }
 
+std::string FilesPlaceText(const FilesPlace& place) {
+    return std::string(place.BesideExecutable() ? "文件保存在程序所在文件夹:" : "程序所在文件夹不可写,文件保存在:") +
+           kLineEnd + place.Folder();
+}
+
 CWeightAboutDlg::CWeightAboutDlg(ControlSurface& surface, AboutActions& actions, const WebPages& pages)
     : surface_(surface), actions_(actions), pages_(pages) {}
 
-void CWeightAboutDlg::OnInitDialog() {
+void CWeightAboutDlg::OnInitDialog(const FilesPlace& place) {
     surface_.SetText(IDC_ABOUT_NOTES, UsageNotes());
     surface_.SetText(IDC_ABOUT_CHANGES, ChangeLog());
+    surface_.SetText(IDC_ABOUT_FILES, FilesPlaceText(place));
     // The check answers even when no server is set, so its button stays usable.
     surface_.SetEnabled(IDC_ABOUT_UPDATE, true);
     surface_.SetEnabled(IDC_ABOUT_SHOP, !Empty(pages_.shop));

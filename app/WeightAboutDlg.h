@@ -1,4 +1,4 @@
-// The About window: the usage notes, the change log, and buttons to the update check (after the
+// The About window: the usage notes, the change log, where the program's files are, and buttons to the update check (after the
 // maker's download page, when there is one) and to the web shop.
 #pragma once
 
@@ -6,6 +6,7 @@
 
 #include "kit/ControlSurface.h"
 #include "app/WebPages.h"
+#include "settings/FilesPlace.h"
 
 namespace mw {
 
@@ -21,12 +22,14 @@ public:
 // The two texts, each one string with CR LF line ends.
 std::string UsageNotes();
 std::string ChangeLog();
+// The line that says where the program's files are.
+std::string FilesPlaceText(const FilesPlace& place);
 
 class CWeightAboutDlg : public CommandTarget {
 public:
     CWeightAboutDlg(ControlSurface& surface, AboutActions& actions, const WebPages& pages = kWebPages);
 
-    void OnInitDialog();
+    void OnInitDialog(const FilesPlace& place = FilesPlace());
     void OnCommand(int id, Notify what) override;
     void OnClose() { actions_.Close(); }
 

@@ -5,6 +5,7 @@
 
 #include "app/ProgramFiles.h"
 #include "kit/Utf16Win32.h"
+#include "settings/FilesPlaceWin32.h"
 #include "update/UpDateWin32.h"
 #include "res/resource.h"
 
@@ -18,7 +19,7 @@ bool WeightAboutDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
     switch (message) {
         case WM_INITDIALOG:
             surface_.Attach(Hwnd());
-            logic_.OnInitDialog();
+            logic_.OnInitDialog(ProgramFilesPlace());
             result = FALSE;  // the logic has placed the focus
             return true;
         case WM_COMMAND: {

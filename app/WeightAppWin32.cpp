@@ -13,7 +13,9 @@
 #include "kit/Utf16Win32.h"
 #include "app/WeightDlgWin32.h"
 #include "res/resource.h"
+#include "app/ProgramFiles.h"
 #include "settings/FileSystemWin32.h"
+#include "settings/FilesPlaceWin32.h"
 #include "settings/SettingsFile.h"
 #include "tools/WeightList.h"
 
@@ -66,10 +68,11 @@ int CWeightApp::Run() {
     InitCommonControlsEx(&controls);
 
     Win32FileSystem files;
-    const std::string executable = ExecutablePath();
-    SettingsFile settings(files, SettingsPathFor(executable));
+    const FilesPlace& place = SettleFilesPlace(CarriedFiles());
+    SettingsFile settings(files, place.PathOf(kSettingsFile.name));
+    if (!place.Carried().empty()) settings.Hide();  // a copy starts without the attribute
     HANDLE mutex = TakeInstanceMutex();
-    WeightList weights(files, PathBesideExecutable(executable, kWeightListFile.name));
+    WeightList weights(files, place.PathOf(kWeightListFile.name));
     std::string weightsSetAside;
     weights.Load(weightsSetAside);
 

@@ -38,7 +38,8 @@ const Tooltip kTooltips[] = {
 
 // Order in which the follow timer moves the tool windows.
 const ToolWindow kFollowOrder[] = {kToolHANGUAN, kToolAILIAOMIDU, kToolDANWEI, kToolZHOUCHENG,
-                                   kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg, kToolCutPlanDlg};
+                                   kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg, kToolCutPlanDlg,
+                                   kToolLookupDlg};
 
 }  // namespace
 
@@ -52,6 +53,7 @@ const CWeightDlg::ToolEntry CWeightDlg::kTools[kToolCount] = {
     {IDM_RENWU,     kToolRENWU,     8},
     {IDM_WEIGHTLIST,   kToolWeightListDlg,   9},
     {IDM_CUTPLAN,      kToolCutPlanDlg,     10},
+    {IDM_LOOKUP,       kToolLookupDlg,      13},  // 11 and 12 were taken by then
 };
 
 CWeightDlg::CWeightDlg(ControlSurface& surface, MainWindowHost& host, Clipboard& clipboard,
@@ -113,7 +115,7 @@ void CWeightDlg::OnCommand(int id, Notify what) {
         case IDM_EXIT:        host_.Exit(); break;
         case IDM_HANGUAN: case IDM_AILIAOMIDU: case IDM_DANWEI:
         case IDM_ZHOUCHENG: case IDM_DINGYICAILIAO: case IDM_RENWU: case IDM_WEIGHTLIST: case IDM_CUTPLAN:
-                              OnToolCommand(id); break;
+        case IDM_LOOKUP:      OnToolCommand(id); break;
         default: break;
     }
 }
@@ -125,13 +127,18 @@ void CWeightDlg::OnTimer(int id) {
 
 void CWeightDlg::AddPage(int index, Page* page) {
     pages_[index] = page;
-    if (page) page->RecomputeAll();
+    if (page) page->Outdate();
     OnTabChange();
 }
 
+int CWeightDlg::ShownPage() const {
+    const int shown = surface_.Selection(IDC_TAB);
+    return shown == 1 || shown == 2 ? shown : 0;
+}
+
 void CWeightDlg::OnTabChange() {
-    int shown = surface_.Selection(IDC_TAB);
-    if (shown != 1 && shown != 2) shown = 0;
+    const int shown = ShownPage();
+    if (pages_[shown]) pages_[shown]->CatchUp();  // before it shows: its first paint is current
     for (int page = 0; page < kPageCount; ++page) host_.ShowPage(page, page == shown);
 }
 
@@ -164,7 +171,9 @@ void CWeightDlg::OnDensityChange() {
 void CWeightDlg::OnStatisticsChange() {
     statistics_ = surface_.Text(IDC_STAT_EXPR);
     const double total = CalcExpression(statistics_);
-    surface_.SetText(IDC_STAT_TOTAL, FormatWeight(total, surface_.Selection(IDC_DECIMALS)));
+    const std::string text = FormatWeight(total, surface_.Selection(IDC_DECIMALS));
+    // A keystroke may leave the sum as it was ("12" to "12.0"): then nothing is set.
+    if (surface_.Text(IDC_STAT_TOTAL) != text) surface_.SetText(IDC_STAT_TOTAL, text);
 }
 
 void CWeightDlg::OnStatisticsSwitch() { statisticsOn_ = surface_.Checked(IDC_STAT_SWITCH); }
@@ -225,6 +234,17 @@ void CWeightDlg::OnToolCommand(int command) {
     }
 }
 
+void CWeightDlg::OpenLookup() {
+    if (!toolShown_[kToolLookupDlg]) OnToolCommand(IDM_LOOKUP);
+}
+
+bool CWeightDlg::SendToCalculator(int page, const SizeChoice& choice) {
+    if (page < 0 || page >= kPageCount || !pages_[page]) return false;
+    surface_.SetSelection(IDC_TAB, page);
+    OnTabChange();
+    return pages_[page]->Choose(choice);
+}
+
 void CWeightDlg::FollowMainWindow() {
     const ScreenRect window = host_.WindowRect();
     if (!attached_ || (window.left == lastSeen_.left && window.top == lastSeen_.top)) return;
@@ -235,7 +255,8 @@ void CWeightDlg::FollowMainWindow() {
 
 void CWeightDlg::RecomputeAll() {
     for (Page* page : pages_)
-        if (page) page->RecomputeAll();
+        if (page) page->Outdate();
+    if (Page* shown = pages_[ShownPage()]) shown->CatchUp();
 }
 
 std::string CWeightDlg::NowText() const {
@@ -248,13 +269,14 @@ std::string CWeightDlg::NowText() const {
 }
 
 void CWeightDlg::RecordWeighing(const Weighing& weighing) {
-    if (weightList_) weightList_->Add(weighing, NowText());
+    if (weightList_) weightList_->Told(weightList_->Add(weighing, NowText()), surface_);
 }
 
 std::optional<CurrentMaterial> CWeightDlg::ShownMaterial() {
-    int shown = surface_.Selection(IDC_TAB);
-    if (shown != 1 && shown != 2) shown = 0;
-    return pages_[shown] ? pages_[shown]->Material() : std::nullopt;
+    Page* shown = pages_[ShownPage()];
+    if (!shown) return std::nullopt;
+    shown->CatchUp();
+    return shown->Material();
 }
 
 double CWeightDlg::CalcExpression(const std::string& text) const { return mw::CalcExpression(text); }

@@ -27,9 +27,9 @@ public:
     CWeightDlg(ControlSurface& surface, MainWindowHost& host, Clipboard& clipboard,
                SettingsFile& settings);
 
-    // A page built after the settings bar, as the start builds them: it joins the others,
-    // computes every calculator once, as the density's first setting had the pages before it
-    // do, and shows if its tab is the one selected.
+    // A page built after the settings bar, as the start builds them: it joins the others and
+    // shows if its tab is the one selected, computing every calculator first; a hidden page
+    // computes them when it is first shown (or first reached).
     void AddPage(int index, Page* page);
     // Where "重量" presses are recorded; `displayChanged` runs after a change of weight unit or
     // decimal places, so that the list shows them.
@@ -65,6 +65,8 @@ public:
     void ToolWindowClosed(ToolWindow tool) { toolShown_[tool] = false; }
     bool ToolShown(ToolWindow tool) const { return toolShown_[tool]; }
 
+    // After a change of density, decimal places or unit system: the page shown computes again
+    // at once, the hidden pages when they are shown (Page::CatchUp).
     void RecomputeAll();
 
     // The evaluator, as the statistics line uses it.
@@ -81,6 +83,12 @@ public:
     ProfileStore& Profile() override;
     void RecordWeighing(const Weighing& weighing) override;
 
+    // Opens the lookup window if it is not open (Ctrl+F never closes it).
+    void OpenLookup();
+    // Shows the page and hands it a size chosen in the lookup window; false when no calculator
+    // of the page took it (or the page is not built yet).
+    bool SendToCalculator(int page, const SizeChoice& choice);
+
     // The current calculator of the page shown, for the cutting plan.
     std::optional<CurrentMaterial> ShownMaterial();
     // Local time as the weight list records it ("2026-12-09 14:05:03"); empty without a clock.
@@ -92,6 +100,7 @@ private:
 
     void Collapse();
     void FollowMainWindow();
+    int ShownPage() const;  // the index of the page whose tab is selected
 
     ControlSurface& surface_;
     MainWindowHost& host_;

@@ -16,6 +16,8 @@
 #include "custom/DINGYICAILIAOWin32.h"
 #include "cutplan/CutPlanDlgWin32.h"
 #include "kit/ProcessStarterWin32.h"
+#include "lookup/LookupDlgWin32.h"
+#include "settings/FilesPlaceWin32.h"
 #include "settings/SettingsFile.h"
 #include "pages/TAB1.h"
 #include "pages/TAB2.h"
@@ -35,7 +37,7 @@ namespace {
 
 const int kToolTemplates[kToolCount] = {IDD_HANGUAN, IDD_AILIAOMIDU, IDD_DANWEI,
                                         IDD_ZHOUCHENG, IDD_RENWU, IDD_DINGYICAILIAO, IDD_WEIGHTLIST,
-                                        IDD_CUTPLAN};
+                                        IDD_CUTPLAN, IDD_LOOKUP};
 const int kPageTemplates[CWeightDlg::kPageCount] = {IDD_TAB1, IDD_TAB2, IDD_TAB3};
 // Pixels at 96 dots per inch, scaled to the screen where they are used.
 constexpr int kTabHeaderHeight = 20;  // pages sit below the tab row
@@ -78,8 +80,16 @@ WeightDlgWindow::~WeightDlgWindow() {
 
 bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     switch (message) {
-        case WM_COMMAND: case WM_NOTIFY: case WM_SYSCOMMAND: case WM_HOTKEY: case WM_CLOSE:
-        case TrayShell::kIconMessage:
+        case WM_COMMAND:
+            // A keystroke in the density or statistics edit needs nothing that is still to be
+            // built (a page built later computes with the density of its day) and waits for
+            // none; nor does the end of the program.
+            if (HIWORD(wParam) != EN_CHANGE && LOWORD(wParam) != IDM_EXIT) FinishStart();
+            break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) != SC_CLOSE) FinishStart();
+            break;
+        case WM_NOTIFY: case WM_HOTKEY: case TrayShell::kIconMessage:
             FinishStart();  // what the user asks for finds the whole window
             break;
         default:
@@ -109,12 +119,14 @@ bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
 }
 
 // Start-up in steps, so that the window is on the screen before most of it is built: first the
-// window itself with its settings bar, notification-area icon and hot key; once that is painted,
-// page one; then, one step per timer tick, the other pages, the tool windows, the banner, the
-// update check and the tooltips. Each step first paints what is waiting to be painted, so the
-// window is drawn before the next piece is built, and the window answers the user between
-// steps. Anything the user or another program asks of the window first finishes the start at
-// once (FinishStart).
+// window itself with its settings bar, page one and hot key, all before it shows, so that its
+// first paint has page one in it and page one takes typing at once; then, one step per timer
+// tick, the notification-area icon (at once when the window starts put away), the other pages,
+// the banner, the update check, the tooltips and the tool windows. Each step first paints what
+// is waiting to be painted, so the window is drawn before the next piece is built, and a step
+// never starts while typing waits (timer ticks come after input, and a step finding input
+// queued gives way to it). Anything the user or another program asks of the window, except a
+// keystroke or the end of the program, first finishes the start at once (FinishStart).
 void WeightDlgWindow::OnInitDialog() {
     Building building(building_);
     surface_.Attach(Hwnd());
@@ -137,12 +149,15 @@ void WeightDlgWindow::OnInitDialog() {
     logic_.InitSettingsBar();
     AppendAboutToSystemMenu();
     icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINACCEL));
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     logic_.StartDelayedCollapse();
     SetProcessWorkingSetSize(GetCurrentProcess(), static_cast<SIZE_T>(-1), static_cast<SIZE_T>(-1));
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, GetWindowLongW(Hwnd(), GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
-    tray_.Start();
+    CreatePage(0);
+    startStep_ = 1;
+    tray_.StartBeforeIcon();
     SetTimer(Hwnd(), kStartTimer, 0, nullptr);
 }
 
@@ -153,20 +168,24 @@ void WeightDlgWindow::ContinueStart() {
     RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const int step = startStep_++;
     switch (step) {
-        case 0: case 1: case 2:
-            CreatePage(step);
+        case 1:
+            tray_.AddIcon();
             break;
-        case 3:
+        case 2: case 3:
+            CreatePage(step - 1);
+            break;
+        case 4:
             // The banner and its link lie below the window's visible height.
             banner_.Attach(GetDlgItem(Hwnd(), IDC_BANNER));
             LoadBanner();
             bannerLink_.Attach(GetDlgItem(Hwnd(), IDC_BANNER_LINK));
             EnableWindow(GetDlgItem(Hwnd(), IDC_BANNER_LINK), *kWebPages.home != '\0');
             break;
-        case 4:
+        case 5:
             CleanUpAfterUpdate(RefreshTrayArea);
             StartUpdateCheck(ProgramFiles());
             EnableTooltips(Hwnd());
+            for (PageWindow& page : pages_) page.EnableTooltips();
             break;
         default:
             CreateToolWindow(static_cast<ToolWindow>(step - kStepsBeforeTools));
@@ -254,17 +273,19 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
         case kToolDINGYICAILIAO:  return std::make_unique<DINGYICAILIAOWindow>(std::move(onClosed), settings_, [this] { Exit(); });
         case kToolRENWU:   return std::make_unique<RENWUWindow>(settings_, std::move(onClosed));
         case kToolWeightListDlg: return std::make_unique<WeightListDlgWindow>(std::move(onClosed), weights_, logic_.Settings(),
-                                                                     weightsSetAside_);
+                                                                     weightsSetAside_, &settings_);
         case kToolCutPlanDlg:
             return std::make_unique<CutPlanDlgWindow>(
-                std::move(onClosed), PathBesideExecutable(ExecutablePath(), kCutJobFile.name), weights_,
+                std::move(onClosed), ProgramFilesPlace().PathOf(kCutJobFile.name), weights_,
                 CutPlanServices{[this] { return logic_.ShownMaterial(); }, [this] { return logic_.NowText(); }, nullptr,
                                 &settings_.Store()});
+        case kToolLookupDlg: return std::make_unique<LookupDlgWindow>(std::move(onClosed), lookupTarget_);
         default:           return std::make_unique<ToolWindowFrame>(std::move(onClosed));
     }
 }
 
 void WeightDlgWindow::CreateToolWindow(ToolWindow tool) {
+    if (tools_[tool]) return;  // asked for before its step came
     tools_[tool] = NewToolWindow(tool, [this, tool] { logic_.ToolWindowClosed(tool); });
     tools_[tool]->Create(kToolTemplates[tool], nullptr);
 }
@@ -278,10 +299,25 @@ void WeightDlgWindow::AppendAboutToSystemMenu() {
     AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
 }
 
+// The tools menu toggles the lookup window like the others; Ctrl+F (an accelerator) only opens it.
+// Either way an open window gets the keys.
+void WeightDlgWindow::OpenLookup(bool fromKeyboard) {
+    if (fromKeyboard) logic_.OpenLookup();
+    else logic_.OnCommand(IDM_LOOKUP, Notify::Click);
+    if (logic_.ToolShown(kToolLookupDlg) && tools_[kToolLookupDlg])
+        static_cast<LookupDlgWindow*>(tools_[kToolLookupDlg].get())->Focus();
+}
+
+bool WeightDlgWindow::LookupTargetOfWindow::SendToCalculator(int page, const SizeChoice& choice) {
+    SetForegroundWindow(window_.Hwnd());
+    return window_.logic_.SendToCalculator(page, choice);
+}
+
 void WeightDlgWindow::OnCommandMessage(WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (id == IDOK || id == IDCANCEL) return;  // neither Enter nor Esc closes the window
     if (id == IDM_SHOW) return tray_.OnShowCommand();
+    if (id == IDM_LOOKUP) return OpenLookup(HIWORD(wParam) == 1);
     Notify what;
     if (CommandNotify(wParam, what)) logic_.OnCommand(id, what);
 }
@@ -315,7 +351,10 @@ bool WeightDlgWindow::OnSysCommand(WPARAM command) {
 }
 
 void WeightDlgWindow::OnTimer(int id) {
-    if (id == kStartTimer) return ContinueStart();
+    if (id == kStartTimer) {
+        if (HIWORD(GetQueueStatus(QS_INPUT)) == 0) ContinueStart();  // else typing comes first
+        return;
+    }
     logic_.OnTimer(id);
     dock_.OnTimer(id);
 }
@@ -380,10 +419,14 @@ void WeightDlgWindow::TrackToolsMenu() {
 }
 
 void WeightDlgWindow::ShowToolWindow(ToolWindow tool, bool shown) {
+    // A command can arrive while a step of the start waits on another program (the icon's step
+    // does), when the start cannot be finished first: the window asked for is built at once.
+    if (shown) CreateToolWindow(tool);
     if (tools_[tool]) ShowWindow(tools_[tool]->Hwnd(), shown ? SW_SHOW : SW_HIDE);
 }
 
 void WeightDlgWindow::MoveToolWindow(ToolWindow tool, int x, int y, bool toTop) {
+    if (toTop) CreateToolWindow(tool);  // about to be shown (see ShowToolWindow)
     if (!tools_[tool]) return;
     SetWindowPos(tools_[tool]->Hwnd(), toTop ? HWND_TOP : nullptr, x, y, 0, 0,
                  SWP_NOSIZE | (toTop ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE);

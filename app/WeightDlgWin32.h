@@ -18,6 +18,7 @@
 #include "app/TrayShell.h"
 #include "app/TrayShellWin32.h"
 #include "app/WeightDlg.h"
+#include "lookup/LookupDlg.h"
 #include "tasks/ClockWin32.h"
 #include "controls/PictureExWin32.h"
 #include "controls/XPTabCtrlWin32.h"
@@ -41,6 +42,8 @@ protected:
 private:
     void OnInitDialog();
     void OnCommandMessage(WPARAM wParam);
+    void OpenLookup(bool fromKeyboard);
+    HACCEL Accelerators() const override { return accelerators_; }
     bool OnNotify(NMHDR* header, INT_PTR& result);
     bool OnSysCommand(WPARAM command);
     void OnTimer(int id);
@@ -76,12 +79,13 @@ private:
     // DockWindow
     void PlaceTopMost(const ScreenRect& rect) override;
 
-    // The start's steps after the window itself (see OnInitDialog): the pages, the banner, the
-    // update check and tooltips, then one tool window a step.
+    // The start's steps after the window itself (see OnInitDialog): the notification-area icon,
+    // pages two and three (page one, step 0, is built with the window), the banner, the update
+    // check and tooltips, then one tool window a step.
     static constexpr int kStartTimer = 12;
-    static constexpr int kStepsBeforeTools = 5;
+    static constexpr int kStepsBeforeTools = 6;
     bool StartDone() const { return startStep_ >= kStepsBeforeTools + kToolCount; }
-    int startStep_ = 0;
+    int startStep_ = 0;  // the next step
     bool building_ = false;  // a step of the start is running
     struct Building {
         explicit Building(bool& flag) : flag_(flag) { flag_ = true; }
@@ -109,6 +113,19 @@ private:
     HICON icon_ = nullptr;
     HBITMAP calculatorBitmap_ = nullptr;
     std::wstring tooltip_;
+    HACCEL accelerators_ = nullptr;
+
+    // What the lookup window asks of the main window.
+    class LookupTargetOfWindow : public LookupTarget {
+    public:
+        explicit LookupTargetOfWindow(WeightDlgWindow& window) : window_(window) {}
+        const CalcSettings& Settings() const override { return window_.logic_.Settings(); }
+        bool SendToCalculator(int page, const SizeChoice& choice) override;
+
+    private:
+        WeightDlgWindow& window_;
+    };
+    LookupTargetOfWindow lookupTarget_{*this};
 };
 
 }  // namespace mw

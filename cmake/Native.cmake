@@ -41,6 +41,8 @@ if(Python3_Interpreter_FOUND)
   add_test(NAME data.fasteners
            COMMAND ${Python3_EXECUTABLE} -B ${CMAKE_SOURCE_DIR}/scripts/fasteners/derive_coefficients.py
                    --check ${MW_REFERENCE_DIR})
+  add_test(NAME data.surface
+           COMMAND ${Python3_EXECUTABLE} -B ${CMAKE_SOURCE_DIR}/scripts/gen_surface_tables.py --check)
   add_test(NAME data.bearings
            COMMAND ${Python3_EXECUTABLE} -B ${CMAKE_SOURCE_DIR}/data/bearings/gen_bearing_tables.py
                    --check ${MW_REFERENCE_DIR})

@@ -13,7 +13,7 @@ add_library(mw_win32 STATIC ${MW_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/empty.
 target_link_libraries(mw_win32 PUBLIC mw_core)
 target_compile_options(mw_win32 PRIVATE ${MW_WARNINGS})
 
-set(MW_SYSTEM_LIBS comctl32 comdlg32 gdi32 user32 shell32 ole32 oleaut32 uuid advapi32 wininet psapi version winmm msimg32 uxtheme)
+set(MW_SYSTEM_LIBS comctl32 comdlg32 winspool gdi32 user32 shell32 ole32 oleaut32 uuid advapi32 wininet psapi version winmm msimg32 uxtheme)
 
 add_executable(MaterialWeight WIN32 ${CMAKE_SOURCE_DIR}/app/WinMainWin32.cpp ${CMAKE_SOURCE_DIR}/res/MaterialWeight.rc)
 target_link_libraries(MaterialWeight PRIVATE -Wl,--whole-archive mw_win32 -Wl,--no-whole-archive mw_core ${MW_SYSTEM_LIBS})
@@ -35,8 +35,9 @@ target_compile_options(e2e_tests PRIVATE ${MW_WARNINGS})
 target_link_libraries(e2e_tests PRIVATE mw_win32 mw_core gtest gtest_main ${MW_SYSTEM_LIBS})
 target_link_options(e2e_tests PRIVATE ${MW_STATIC_LINK})
 
-# Responsiveness under Wine: the empty dialog program of the same caption, and the driver that
-# times the program against it (make bench).
+# Responsiveness under Wine: the yardstick programs (an empty dialog of the same caption, the main
+# window's template alone, the template with page one in it, and that importing the program's
+# system libraries) and the driver that times the program against them (make bench).
 add_executable(EmptyDialog WIN32 ${CMAKE_SOURCE_DIR}/bench/wine/EmptyDialogWin32.cpp ${CMAKE_SOURCE_DIR}/bench/wine/EmptyDialog.rc)
 target_include_directories(EmptyDialog PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(EmptyDialog PRIVATE ${MW_STATIC_LINK} -municode -mwindows)
@@ -45,6 +46,16 @@ target_compile_definitions(TemplateDialog PRIVATE MW_TEMPLATE_YARDSTICK)
 target_include_directories(TemplateDialog PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(TemplateDialog PRIVATE comctl32)
 target_link_options(TemplateDialog PRIVATE ${MW_STATIC_LINK} -municode -mwindows)
+add_executable(PageDialog WIN32 ${CMAKE_SOURCE_DIR}/bench/wine/EmptyDialogWin32.cpp ${CMAKE_SOURCE_DIR}/res/MaterialWeight.rc)
+target_compile_definitions(PageDialog PRIVATE MW_PAGE_YARDSTICK)
+target_include_directories(PageDialog PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(PageDialog PRIVATE comctl32)
+target_link_options(PageDialog PRIVATE ${MW_STATIC_LINK} -municode -mwindows)
+add_executable(PageDllDialog WIN32 ${CMAKE_SOURCE_DIR}/bench/wine/EmptyDialogWin32.cpp ${CMAKE_SOURCE_DIR}/res/MaterialWeight.rc)
+target_compile_definitions(PageDllDialog PRIVATE MW_PAGE_YARDSTICK MW_DLL_YARDSTICK)
+target_include_directories(PageDllDialog PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(PageDllDialog PRIVATE ${MW_SYSTEM_LIBS})
+target_link_options(PageDllDialog PRIVATE ${MW_STATIC_LINK} -municode -mwindows)
 add_executable(wine_bench ${CMAKE_SOURCE_DIR}/bench/wine/WineBenchWin32.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/support/AppUnderTest.cpp)
 target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(wine_bench PRIVATE ${MW_WARNINGS})
@@ -52,6 +63,16 @@ target_link_libraries(wine_bench PRIVATE ${MW_SYSTEM_LIBS})
 target_link_options(wine_bench PRIVATE ${MW_STATIC_LINK})
 # The benchmark types into the program through the end-to-end driver's control messages too.
 target_sources(wine_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e/support/ControlMessages.cpp)
+
+# The soak: the program driven for a long run, what it holds measured at the start and the end.
+add_executable(soak_bench ${CMAKE_SOURCE_DIR}/bench/wine/SoakBenchWin32.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/support/Soak.cpp
+               ${CMAKE_SOURCE_DIR}/tests/e2e/support/AppUnderTest.cpp
+               ${CMAKE_SOURCE_DIR}/tests/e2e/support/ControlMessages.cpp
+               ${CMAKE_SOURCE_DIR}/tests/e2e/support/ScreenAndResources.cpp)
+target_include_directories(soak_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(soak_bench PRIVATE ${MW_WARNINGS})
+target_link_libraries(soak_bench PRIVATE ${MW_SYSTEM_LIBS})
+target_link_options(soak_bench PRIVATE ${MW_STATIC_LINK})
 
 # The update server the program asks when its settings name none: "host" or "host:port". Empty
 # (the default) means no check unless the settings name a server; a release sets it with

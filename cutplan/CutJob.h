@@ -10,6 +10,7 @@
 
 #include "settings/FileSystem.h"
 #include "settings/SettingsFile.h"
+#include "settings/WriteNotice.h"
 
 namespace mw {
 
@@ -88,7 +89,7 @@ bool ParseCutJobSections(const std::string& text, std::vector<CutJob>& sections,
 std::string CutJobSectionsText(const std::vector<CutJob>& sections);
 
 // The window's last job, kept whole in a file of its own.
-// The saved job's file beside the exe, and the copies a damaged one is kept under.
+// The saved job's file, and the copies a damaged one is kept under.
 inline constexpr KeptFile kCutJobFile = {"CutJobKq.txt", ".damaged"};
 
 class CutJobFile {
@@ -101,10 +102,16 @@ public:
     // The same for a job of several sections; at least one section comes back.
     bool Load(std::vector<CutJob>& sections, std::string& setAside);
     bool Save(const std::vector<CutJob>& sections);
+    // Returns `written`; a failure is told in a box over `window` by the program files' rule
+    // (the window keeps the job and writes it whole at its next change that can be written).
+    bool Told(bool written, ControlSurface& window) { return notice_.Told(written, window); }
+    static constexpr const char* kWriteFailedText =
+        "无法写入下料任务文件 CutJobKq.txt,任务暂存在本次运行中,能写入时一并保存。";
 
 private:
     FileSystem& files_;
     std::string path_;
+    WriteNotice notice_{kWriteFailedText};
 };
 
 }  // namespace mw

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "cutplan/RecentCutJobs.h"
+#include "cutplan/CutSheet.h"
 #include "expr/CalcExpression.h"
 #include "kit/Captions.h"
 #include "res/resource.h"
@@ -108,6 +109,8 @@ void CCutPlanDlg::OnCommand(int id, Notify what) {
             if (what == Notify::Click && AnyPlan()) CopyOrSay(clipboard_, surface_, PlanTabText());
             break;
         case IDC_CUT_EXPORT:       if (what == Notify::Click) OnExport(); break;
+        case IDC_CUT_PREVIEW:      if (what == Notify::Click) OnPrint(true); break;
+        case IDM_PRINT:            OnPrint(false); break;
         default: break;
     }
 }
@@ -155,7 +158,7 @@ void CCutPlanDlg::Save() {
     const bool was = saved_;
     std::vector<CutJob> jobs;
     for (const Section& section : sections_) jobs.push_back(section.job);
-    saved_ = file_.Save(jobs);
+    saved_ = file_.Told(file_.Save(jobs), surface_);
     modified_ = true;
     if (saved_ != was && !solving_) ShowPlan();  // the totals line says when the file cannot be written
 }
@@ -347,19 +350,28 @@ bool CCutPlanDlg::AnyPlan() const {
 
 std::vector<CutSheetSection> CCutPlanDlg::SheetSections() const {
     std::vector<CutSheetSection> sheet;
-    for (const Section& section : sections_) {
-        // A planned section is described as it was planned, not as edited since.
-        const CutJob& job = section.plan.found ? section.solved : section.job;
-        CutSheetSection row;
-        row.name = job.section;
-        row.kilogramsPerMetre = job.kilogramsPerMetre;
-        row.kerf = job.kerf;
-        row.trim = job.trim;
-        row.reusableLength = job.reusableLength;
-        row.plan = section.plan;
-        sheet.push_back(row);
-    }
+    // A planned section is described as it was planned, not as edited since.
+    for (const Section& section : sections_)
+        sheet.push_back({section.plan.found ? section.solved : section.job, section.plan});
     return sheet;
+}
+
+PrintDocument CCutPlanDlg::CutSheet() const {
+    const std::vector<CutSheetSection> sections = SheetSections();
+    return {kCutSheetTitle, [sections](const PaperSize& paper, const TextMeasure& measure, const std::string& date) {
+                return LayoutCutSheet(sections, paper, measure, date);
+            }};
+}
+
+// The plans are printed as they stand in the window; before there is one, the user is told.
+void CCutPlanDlg::OnPrint(bool preview) {
+    if (!printing_) return;
+    if (!AnyPlan()) {
+        Say("请先计算出下料方案,再打印下料单。");
+        return;
+    }
+    if (preview) printing_->Preview(CutSheet());
+    else printing_->Print(CutSheet());
 }
 
 void CCutPlanDlg::ShowPlan() {
@@ -380,6 +392,7 @@ void CCutPlanDlg::ShowPlan() {
     surface_.SetEnabled(IDC_CUT_ADD_LIST, any);
     surface_.SetEnabled(IDC_CUT_COPY, any);
     surface_.SetEnabled(IDC_CUT_EXPORT, any);
+    surface_.SetEnabled(IDC_CUT_PREVIEW, any);
     ShowConfirm();
 }
 
@@ -404,10 +417,11 @@ void CCutPlanDlg::OnAddToList() {
             item.size = PlainNumber(total.length, 1) + " mm";
             item.quantity = std::to_string(total.bars) + " 根";
             item.kilograms = total.length / 1000.0 * total.bars * job.kilogramsPerMetre;
-            list_.Add(item, time);
+            list_.Told(list_.Add(item, time), surface_);
             const bool ownPrice = i < job.stock.size() && job.stock[i].price;
             if (item.kilograms > 0 && (ownPrice || job.pricePerTonne != list_.DefaultPrice()))
-                list_.SetRowPrice(static_cast<int>(list_.Rows().size()) - 1, total.cost / (item.kilograms / 1000.0));
+                list_.Told(list_.SetRowPrice(static_cast<int>(list_.Rows().size()) - 1, total.cost / (item.kilograms / 1000.0)),
+                           surface_);
         }
     }
     surface_.SetText(IDC_CUT_TOTAL, surface_.Text(IDC_CUT_TOTAL) + "  (已加入重量清单)");

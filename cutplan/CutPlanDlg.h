@@ -17,6 +17,7 @@
 #include "kit/ExportFiles.h"
 #include "pages/PageHost.h"
 #include "settings/ProfileStore.h"
+#include "print/PrintService.h"
 #include "tools/WeightList.h"
 
 namespace mw {
@@ -68,6 +69,11 @@ public:
     // Every section as planned, in the job's order (a section not yet planned has no plan).
     std::vector<CutSheetSection> SheetSections() const;
 
+    // Where "打印预览..." and Ctrl+P (IDM_PRINT) go; none: they do nothing.
+    void SetPrinting(PrintService* printing) { printing_ = printing; }
+    // The cutting sheet of the whole job, as planned: each section in turn, then the job's totals.
+    PrintDocument CutSheet() const;
+
     // The plans of the whole job for the clipboard (tab-separated) and as a CSV file.
     std::string PlanTabText() const;
     std::string PlanCsvText() const;
@@ -109,6 +115,7 @@ private:
     void OnSolve();
     void OnAddToList();
     void OnExport();
+    void OnPrint(bool preview);
 
     void ShowJob();
     void ShowStock();
@@ -126,6 +133,7 @@ private:
     ExportFiles& exports_;
     CutSolveRunner& runner_;
     CutPlanServices services_;
+    PrintService* printing_ = nullptr;
 
     std::vector<Section> sections_{1};  // never empty
     int current_ = 0;

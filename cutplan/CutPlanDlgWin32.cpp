@@ -43,6 +43,7 @@ CutPlanDlgWindow::CutPlanDlgWindow(std::function<void()> onClosed, const std::st
       logic_(Surface(), jobFile_, list, clipboard_, *this, exports_, *this,
              WithFiles(std::move(services), jobFiles_, offcuts_)) {
     SetLogic(&logic_);
+    logic_.SetPrinting(&printing_);
 }
 
 CutPlanDlgWindow::~CutPlanDlgWindow() {
@@ -51,18 +52,31 @@ CutPlanDlgWindow::~CutPlanDlgWindow() {
 }
 
 void CutPlanDlgWindow::Join() {
-    if (worker_.joinable()) worker_.join();
+    if (!worker_) return;
+    WaitForSingleObject(worker_, INFINITE);
+    CloseHandle(worker_);
+    worker_ = nullptr;
 }
 
 void CutPlanDlgWindow::OnInit() {
     clipboard_.SetOwner(Hwnd());
+    printing_.SetOwner(Hwnd());
     for (int id : {IDC_CUT_STOCK_LIST, IDC_CUT_PIECE_LIST, IDC_CUT_RESULT, IDC_CUT_SECTIONS})
         SendDlgItemMessageW(Hwnd(), id, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETRANGE32, 0, kProgressRange);
     logic_.OnInitDialog();
 }
 
+HACCEL CutPlanDlgWindow::Accelerators() const {
+    static const HACCEL shortcuts = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PRINTACCEL));
+    return shortcuts;
+}
+
 bool CutPlanDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDM_PRINT && lParam == 0) {  // Ctrl+P
+        logic_.OnCommand(IDM_PRINT, Notify::Click);
+        return true;
+    }
     switch (message) {
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -112,32 +126,45 @@ bool CutPlanDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
     }
 }
 
+struct CutPlanDlgWindow::SolveRequest {
+    CutPlanDlgWindow* owner;
+    HWND window;
+    CutJob job;
+};
+
+DWORD WINAPI CutPlanDlgWindow::SolveThread(void* param) {
+    std::unique_ptr<SolveRequest> request(static_cast<SolveRequest*>(param));
+    const HWND window = request->window;
+    PackControl control;
+    control.cancel = &request->owner->cancel_;
+    control.seconds = kSolveSeconds;
+    control.progress = [window](double share, const PackPlan&) {
+        PostMessageW(window, kSolveProgress, static_cast<WPARAM>(share * kProgressRange), 0);
+    };
+    // Nothing thrown leaves this thread: a plan that cannot be made in memory is said instead.
+    std::unique_ptr<CutPlan> plan;
+    try {
+        plan = std::make_unique<CutPlan>(SolveCutJob(request->job, control));
+    } catch (...) {
+        plan.reset();
+    }
+    const bool failed = !plan;
+    {
+        std::lock_guard<std::mutex> lock(request->owner->resultLock_);
+        request->owner->result_ = std::move(plan);
+    }
+    PostMessageW(window, kSolveDone, 0, failed ? kSolveFailed : 0);
+    return 0;
+}
+
 void CutPlanDlgWindow::Start(const CutJob& job) {
     Join();
     cancel_ = false;
     SendDlgItemMessageW(Hwnd(), IDC_CUT_PROGRESS, PBM_SETPOS, 0, 0);
-    HWND window = Hwnd();
-    worker_ = std::thread([this, job, window] {
-        PackControl control;
-        control.cancel = &cancel_;
-        control.seconds = kSolveSeconds;
-        control.progress = [window](double share, const PackPlan&) {
-            PostMessageW(window, kSolveProgress, static_cast<WPARAM>(share * kProgressRange), 0);
-        };
-        // Nothing thrown leaves this thread: a plan that cannot be made in memory is said instead.
-        std::unique_ptr<CutPlan> plan;
-        try {
-            plan = std::make_unique<CutPlan>(SolveCutJob(job, control));
-        } catch (...) {
-            plan.reset();
-        }
-        const bool failed = !plan;
-        {
-            std::lock_guard<std::mutex> lock(resultLock_);
-            result_ = std::move(plan);
-        }
-        PostMessageW(window, kSolveDone, 0, failed ? kSolveFailed : 0);
-    });
+    auto request = std::make_unique<SolveRequest>(SolveRequest{this, Hwnd(), job});
+    worker_ = CreateThread(nullptr, 0, SolveThread, request.get(), 0, nullptr);
+    if (worker_) request.release();
+    else SolveThread(request.release());  // no thread to be had: the window waits for its plan
 }
 
 void CutPlanDlgWindow::Cancel() { cancel_ = true; }

@@ -130,7 +130,7 @@ std::string CutJobPlanText(const std::vector<CutSheetSection>& sections, char se
     text += Line({kPlanColumns, kPlanColumns + 4}, separator);
     for (const CutSheetSection& section : sections) {
         if (sections.size() > 1) {
-            text += Cell("材料: " + (section.name.empty() ? std::string("(未命名)") : section.name), separator) + "\r\n";
+            text += Cell("材料: " + (section.job.section.empty() ? std::string("(未命名)") : section.job.section), separator) + "\r\n";
             if (!section.plan.found) text += Cell("没有方案", separator) + "\r\n";
         }
         for (const std::vector<std::string>& row : CutPlanRows(section.plan)) text += Line(row, separator);

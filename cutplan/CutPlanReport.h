@@ -10,14 +10,11 @@
 
 namespace mw {
 
-// One section of a planned job as a printed sheet needs it.
+// One section of a planned job, as the totals and the printed sheet read it: the job as it was
+// planned (as typed when it has no plan yet), and its plan (`found` false when there is none).
 struct CutSheetSection {
-    std::string name;
-    double kilogramsPerMetre = 0;
-    double kerf = 0;  // mm
-    double trim = 0;  // mm
-    double reusableLength = 0;  // mm
-    CutPlan plan;     // `found` false when the section has no plan
+    CutJob job;
+    CutPlan plan;
 };
 
 // "1200×3 + 800(A1)": equal pieces of one mark grouped, longest first as the plan lists them.

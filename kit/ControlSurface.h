@@ -44,6 +44,12 @@ public:
     virtual void AddItem(int id, const std::string& text) = 0;
     virtual int ItemCount(int id) const = 0;
     virtual std::string ItemText(int id, int index) const = 0;
+    // Replaces all the items of a list at once: a real list reserves room for them together and
+    // is not redrawn item by item. Raises no notification.
+    virtual void SetItems(int id, const std::vector<std::string>& items) {
+        ClearItems(id);
+        for (const std::string& item : items) AddItem(id, item);
+    }
 
     // Check boxes and radio buttons.
     virtual bool Checked(int id) const = 0;

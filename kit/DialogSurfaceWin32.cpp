@@ -104,6 +104,26 @@ void DialogSurface::AddItem(int id, const std::string& text) {
     }
 }
 
+void DialogSurface::SetItems(int id, const std::vector<std::string>& items) {
+    const auto [control, kind] = Find(id);
+    if (kind != Kind::Combo && kind != Kind::List) return ControlSurface::SetItems(id, items);
+    const bool combo = kind == Kind::Combo;
+    std::size_t characters = 0;
+    for (const std::string& item : items) characters += item.size() + 1;
+    SendMessageW(control, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+    SendMessageW(control, combo ? CB_INITSTORAGE : LB_INITSTORAGE, items.size(), characters * sizeof(wchar_t));
+    std::wstring wide;  // one buffer for every item
+    for (const std::string& item : items) {
+        wide.resize(item.size() + 1);
+        const int length = item.empty() ? 0 : MultiByteToWideChar(CP_UTF8, 0, item.data(), static_cast<int>(item.size()),
+                                                                  &wide[0], static_cast<int>(wide.size()));
+        wide[length] = L'\0';
+        SendMessageW(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    SendMessageW(control, WM_SETREDRAW, TRUE, 0);
+}
+
 int DialogSurface::ItemCount(int id) const {
     const auto [control, kind] = Find(id);
     switch (kind) {

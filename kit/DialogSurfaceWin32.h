@@ -26,6 +26,7 @@ public:
     void AddItem(int id, const std::string& text) override;
     int ItemCount(int id) const override;
     std::string ItemText(int id, int index) const override;
+    void SetItems(int id, const std::vector<std::string>& items) override;
     bool Checked(int id) const override;
     void SetChecked(int id, bool checked) override;
     void SetEnabled(int id, bool enabled) override;

@@ -126,7 +126,10 @@ bool DialogWindow::PreTranslate(MSG& msg) {
         }
     }
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    return root && IsDialogMessageW(root, &msg);
+    if (!root) return false;
+    if (const DialogWindow* top = SelfOf(root))
+        if (HACCEL shortcuts = top->Accelerators(); shortcuts && TranslateAcceleratorW(root, shortcuts, &msg)) return true;
+    return IsDialogMessageW(root, &msg);
 }
 
 int DialogWindow::RunMessageLoop() {

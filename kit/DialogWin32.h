@@ -32,6 +32,8 @@ protected:
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) = 0;
     // Which of Enter and Esc the window keeps from dialog-key processing.
     virtual bool FiltersKey(WPARAM key) const { return false; }
+    // The keyboard shortcuts of a top-level window, for the keys pressed anywhere inside it.
+    virtual HACCEL Accelerators() const { return nullptr; }
 
 private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,6 +7,7 @@
 #include "kit/ControlSurface.h"
 #include "expr/Atof.h"
 #include "expr/TrimZeros.h"
+#include "pages/SurfaceTables.h"
 #include "pages/Weighing.h"
 #include "settings/TextFields.h"
 
@@ -57,6 +58,7 @@ void CalcPage::OnCommand(int id, Notify what) {
     if (what == Notify::Change) inputTexts_.erase(id);
     const auto found = bindings_.find({id, what});
     if (found == bindings_.end()) return;
+    CatchUp();  // a hidden page reached from outside: its other figures are current as well
     const Binding& binding = found->second;
     if (binding.copyFrom) {
         lastResult_ = binding.copyFrom;
@@ -125,15 +127,11 @@ void CalcPage::ComputeTable(const TableCalculator& calc) {
     ShowWeight(calc.resultEdit, TableWeight(scaled, length, Settings()));
 }
 
-void CalcPage::FillTypes(const TypedCalculator& calc) {
-    surface_.ClearItems(calc.typeCombo);
-    for (const std::string& type : TypeItems(calc.section)) surface_.AddItem(calc.typeCombo, type);
-}
+void CalcPage::FillTypes(const TypedCalculator& calc) { surface_.SetItems(calc.typeCombo, TypeItems(calc.section)); }
 
 void CalcPage::FillTypedSizes(const TypedCalculator& calc) {
     const TypedSizeList list = mw::FillTypedSizes(calc.section, surface_.Selection(calc.typeCombo));
-    surface_.ClearItems(calc.sizeCombo);
-    for (const std::string& item : list.items) surface_.AddItem(calc.sizeCombo, item);
+    surface_.SetItems(calc.sizeCombo, list.items);
     if (list.font) surface_.SetFont(calc.sizeCombo, *list.font);
     surface_.SetSelection(calc.sizeCombo, list.selection);
 }
@@ -147,8 +145,11 @@ void CalcPage::ComputeTyped(const TypedCalculator& calc) {
 }
 
 void CalcPage::FillSizes(const TableCalculator& calc) {
-    surface_.ClearItems(calc.combo);
-    for (std::size_t i = 0; i < calc.table.count; ++i) surface_.AddItem(calc.combo, calc.table.rows[i].model);
+    lists_[calc.combo] = calc.table;
+    std::vector<std::string> models;
+    models.reserve(calc.table.count);
+    for (std::size_t i = 0; i < calc.table.count; ++i) models.emplace_back(calc.table.rows[i].model);
+    surface_.SetItems(calc.combo, models);
 }
 
 void CalcPage::LoadCustomEntries(TableCalculator& calc, const CustomSource& source) {
@@ -171,6 +172,12 @@ void CalcPage::CopyAndCount(int resultEdit, const WeighingSource& source) {
         weighing.size = source.size ? source.size() : std::string();
         weighing.quantity = QuantityText(source);
         weighing.kilograms = EvaluateText(shown) * (Settings().unitSystem == kTM ? 1000.0 : 1.0);
+        if (source.quantity == Quantity::Length && source.surfacePerMetre) {
+            if (const std::optional<double> perMetre = source.surfacePerMetre()) {
+                const double metres = Value(source.quantityEdit) * (Settings().unitSystem == kKgMm ? 0.001 : 1.0);
+                weighing.squareMetres = *perMetre * metres;
+            }
+        }
         host_.RecordWeighing(weighing);
     }
     if (!host_.StatisticsOn()) return;
@@ -236,6 +243,46 @@ std::string CalcPage::QuantityText(const WeighingSource& source) const {
         default:
             return {};
     }
+}
+
+std::optional<double> CalcPage::ListSurface(int combo) const {
+    const auto list = lists_.find(combo);
+    if (list == lists_.end()) return std::nullopt;
+    return SurfacePerMetre(list->second, surface_.Selection(combo));
+}
+
+std::optional<double> CalcPage::TypedSurface(const TypedCalculator& calc) const {
+    const SectionType* type = calc.section.At(surface_.Selection(calc.typeCombo));
+    if (!type) return std::nullopt;
+    return SurfacePerMetre(*type->sizes, surface_.Selection(calc.sizeCombo));
+}
+
+// The list's selection change goes through OnCommand, so the calculator counts as the one the
+// user last worked with ("取当前材料" of the cutting plan takes it).
+bool CalcPage::ChooseRow(const TableCalculator& calc, const SizeChoice& choice) {
+    if (choice.kind != SizeChoice::kRow || choice.rows != calc.table.rows || !calc.table.At(choice.row)) return false;
+    surface_.SetSelection(calc.combo, choice.row);
+    OnCommand(calc.combo, Notify::SelChange);
+    FillLength(calc.lengthEdit, choice.length);
+    return true;
+}
+
+bool CalcPage::ChooseTyped(const TypedCalculator& calc, const SizeChoice& choice) {
+    const SectionType* type = calc.section.At(choice.type);
+    if (choice.kind != SizeChoice::kRow || !type || type->sizes->rows != choice.rows ||
+        !type->sizes->At(choice.row))
+        return false;
+    surface_.SetSelection(calc.typeCombo, choice.type);
+    OnCommand(calc.typeCombo, Notify::SelChange);  // refills the size list
+    surface_.SetSelection(calc.sizeCombo, choice.row);
+    OnCommand(calc.sizeCombo, Notify::SelChange);
+    FillLength(calc.quantityEdit, choice.length);
+    return true;
+}
+
+void CalcPage::FillLength(int lengthEdit, const std::string& length) {
+    if (!length.empty()) surface_.SetText(lengthEdit, length);
+    surface_.SetFocus(lengthEdit);
 }
 
 }  // namespace mw

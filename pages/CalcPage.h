@@ -64,6 +64,8 @@ protected:
         std::function<std::string()> size;
         int quantityEdit = 0;
         Quantity quantity = Quantity::None;
+        // Outer surface a metre of the size weighed (m²/m), for a calculator weighed by length.
+        std::function<std::optional<double>()> surfacePerMetre = nullptr;
     };
     void WeightButton(int button, int resultEdit, WeighingSource source);
     // Size descriptions: the selected item of a list; the values of edits joined by "×".
@@ -71,12 +73,16 @@ protected:
     std::string Dimensions(std::initializer_list<int> edits) const;
     // A table calculator weighs its selected size; a typed one its type and size.
     WeighingSource Weighed(const char* calculator, int combo, int lengthEdit) {
-        return {calculator, [this, combo] { return Item(combo); }, lengthEdit, Quantity::Length};
+        return {calculator, [this, combo] { return Item(combo); }, lengthEdit, Quantity::Length,
+                [this, combo] { return ListSurface(combo); }};
     }
     WeighingSource Weighed(const char* calculator, const TypedCalculator& calc, Quantity quantity) {
         return {calculator, [this, &calc] { return Item(calc.typeCombo) + " " + Item(calc.sizeCombo); },
-                calc.quantityEdit, quantity};
+                calc.quantityEdit, quantity, [this, &calc] { return TypedSurface(calc); }};
     }
+    // Surface a metre of the selected built-in size; nothing for the user's own sizes.
+    std::optional<double> ListSurface(int combo) const;
+    std::optional<double> TypedSurface(const TypedCalculator& calc) const;
     void Tooltip(int id, const char* text);
 
     // Steps of a compute operation.
@@ -112,6 +118,13 @@ protected:
     ControlSurface& surface_;
     PageHost& host_;
 
+    // A chosen size for a table or typed calculator; false when it is not that calculator's.
+    bool ChooseRow(const TableCalculator& calc, const SizeChoice& choice);
+    bool ChooseTyped(const TypedCalculator& calc, const SizeChoice& choice);
+    // Puts the chosen length in a calculator's length edit (through its change notification,
+    // as typing does) and the focus there.
+    void FillLength(int lengthEdit, const std::string& length);
+
     // Shows the value of an input edit in the main window's hint line.
     void Echo(int edit);
 
@@ -133,6 +146,7 @@ private:
     // is being computed, what the compute would have shown instead of showing it.
     int lastResult_ = 0;
     std::set<int> lengthResults_;  // the result edits of the calculators weighed by length
+    std::map<int, SizeTable> lists_;  // each table calculator's built-in list, by its combo
     bool userCompute_ = false;
     std::map<int, std::string>* captured_ = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include "kit/ControlSurface.h"
 #include "pages/CalcSettings.h"
+#include "pages/SizeTable.h"
 
 namespace mw {
 
@@ -16,6 +17,19 @@ struct Weighing;
 struct CurrentMaterial {
     std::string section;
     double kilogramsPerMetre = 0;
+};
+
+// A size chosen outside the page (the 型号速查 window): a row of one of the page's lists (told by
+// the list's rows and, for a typed calculator, its type), or the dimensions of a plate or round
+// section; with the length edit's new text, which stays as it is when empty.
+struct SizeChoice {
+    enum Kind { kRow, kPlate, kRound };
+    Kind kind = kRow;
+    const SizeRow* rows = nullptr;
+    int type = -1, row = -1;
+    double width = 0, thickness = 0;  // plate, mm
+    double outer = 0, wall = 0;       // round: wall 0 for a bar, mm
+    std::string length;
 };
 
 // The main window as a page sees it.
@@ -52,6 +66,24 @@ public:
     // with its weight at a length of one metre; nothing when the page has no such calculator or
     // its weight is not a number.
     virtual std::optional<CurrentMaterial> Material() { return std::nullopt; }
+    // Selects the size (or fills the dimensions) in the calculator that holds it, fills its length
+    // and puts the focus there, as if the user had; false when no calculator of the page holds it.
+    virtual bool Choose(const SizeChoice&) { return false; }
+
+    // A change of density, decimal places or unit system recomputes only the page shown: a
+    // hidden page is marked outdated and computes again when it is shown, before it paints, or
+    // when a notification reaches it first, before the notification is handled. So the
+    // figures it shows or hands on (the statistics line, the weight list) are never stale.
+    void Outdate() { outdated_ = true; }
+    bool Outdated() const { return outdated_; }
+    void CatchUp() {
+        if (!outdated_) return;
+        outdated_ = false;
+        RecomputeAll();
+    }
+
+private:
+    bool outdated_ = false;
 };
 
 }  // namespace mw

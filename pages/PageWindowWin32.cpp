@@ -75,7 +75,10 @@ void PageWindow::OnInitDialog() {
         surface_.SetListFont(spec.kind, font);
     }
     if (logic_) logic_->OnInitDialog();
-    EnableTooltips(Hwnd());
+}
+
+void PageWindow::EnableTooltips() {
+    if (Hwnd()) mw::EnableTooltips(Hwnd());
 }
 
 bool PageWindow::OnTooltip(NMHDR* header) {

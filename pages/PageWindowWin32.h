@@ -19,6 +19,8 @@ public:
     DialogSurface& Surface() { return surface_; }
     // A size-list font the page creates at the start of its initialisation and owns.
     void UseListFont(ListFont kind, int width, int quality) { fontSpecs_.push_back({kind, width, quality}); }
+    // Tooltips for the page's controls; a later step of the start adds them, not the page's build.
+    void EnableTooltips();
     // Deletes the size-list fonts ahead of the window, at the end of the program.
     void DeleteListFonts();
     ~PageWindow() override;

@@ -1,6 +1,10 @@
 // Page one's calculators: three by volume, three by the rolled-section tables.
 #include "pages/TAB1.h"
 
+#include <cstdio>
+
+#include "expr/TrimZeros.h"
+#include "pages/SurfaceTables.h"
 #include "pages/Tab1Tables.h"
 #include "res/resource.h"
 
@@ -20,6 +24,12 @@ double PlateFactor(int unitSystem) {
         case kTM:   return 0.001;
         default:    return 0.0;
     }
+}
+
+std::string PlainNumber(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%f", value);
+    return TrimZeros(text);
 }
 
 }  // namespace
@@ -50,7 +60,8 @@ CTAB1::CTAB1(ControlSurface& surface, PageHost& host)
                  {"钢板二", [this] { return Dimensions({IDC_PLATE2_THICKNESS}); }, IDC_PLATE2_AREA, Quantity::Area});
     WeightButton(IDC_ANGLE_BUTTON, IDC_ANGLE_RESULT, Weighed("角钢(热轧)", IDC_ANGLE_COMBO, IDC_ANGLE_LENGTH));
     WeightButton(IDC_ROUND_BUTTON, IDC_ROUND_RESULT,
-                 {"圆钢/钢管", [this] { return RoundSize(); }, IDC_ROUND_LENGTH, Quantity::Length});
+                 {"圆钢/钢管", [this] { return RoundSize(); }, IDC_ROUND_LENGTH, Quantity::Length,
+                  [this] { return std::optional<double>(RoundSurfacePerMetre(Value(IDC_ROUND_OUTER))); }});
     WeightButton(IDC_CHANNEL_BUTTON, IDC_CHANNEL_RESULT, Weighed("槽钢(热轧)", IDC_CHANNEL_COMBO, IDC_CHANNEL_LENGTH));
     WeightButton(IDC_IBEAM_BUTTON, IDC_IBEAM_RESULT, Weighed("工字钢", IDC_IBEAM_COMBO, IDC_IBEAM_LENGTH));
 
@@ -96,6 +107,24 @@ void CTAB1::ResetPage() {
                      IDC_ANGLE_LENGTH, IDC_ROUND_OUTER, IDC_ROUND_LENGTH, IDC_CHANNEL_LENGTH, IDC_IBEAM_LENGTH})
         surface_.SetText(edit, "");
     RecomputeAll();
+}
+
+bool CTAB1::Choose(const SizeChoice& choice) {
+    if (ChooseRow(angle_, choice) || ChooseRow(channel_, choice) || ChooseRow(ibeam_, choice)) return true;
+    if (choice.kind == SizeChoice::kPlate) {
+        surface_.SetText(IDC_PLATE1_WIDTH, PlainNumber(choice.width));
+        surface_.SetText(IDC_PLATE1_THICKNESS, PlainNumber(choice.thickness));
+        FillLength(IDC_PLATE1_LENGTH, choice.length);
+        return true;
+    }
+    if (choice.kind == SizeChoice::kRound) {
+        ChooseRoundMode(IDC_ROUND_WALL_MODE);
+        surface_.SetText(IDC_ROUND_OUTER, PlainNumber(choice.outer));
+        surface_.SetText(IDC_ROUND_WALL, choice.wall > 0 ? PlainNumber(choice.wall) : kSolidWall);
+        FillLength(IDC_ROUND_LENGTH, choice.length);
+        return true;
+    }
+    return false;
 }
 
 // The two mode radios are one group: the one clicked is on, the other off.

@@ -16,6 +16,7 @@ public:
     void OnInitDialog() override;
     void RecomputeAll() override;
     void ResetPage() override;
+    bool Choose(const SizeChoice& choice) override;
 
     void ComputePlate1();
     void ComputePlate2();

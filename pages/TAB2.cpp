@@ -107,9 +107,12 @@ void CTAB2::ResetPage() {
     ComputeRope();
 }
 
+bool CTAB2::Choose(const SizeChoice& choice) {
+    return ChooseRow(tube_, choice) || ChooseRow(pipe_, choice) || ChooseTyped(ht_, choice);
+}
+
 void CTAB2::FillList(int combo, const std::vector<std::string>& items, int selection) {
-    surface_.ClearItems(combo);
-    for (const std::string& item : items) surface_.AddItem(combo, item);
+    surface_.SetItems(combo, items);
     if (selection >= 0) surface_.SetSelection(combo, selection);
 }
 
@@ -142,7 +145,9 @@ void CTAB2::ComputeFastener() {
     in.type = surface_.Selection(IDC_FASTENER_TYPE);
     in.size = surface_.Selection(IDC_FASTENER_SIZE);
     const FastenerResult result = mw::ComputeFastener(in, Settings());
-    if (result.showPlaceholder) surface_.SetText(IDC_FASTENER_LENGTH, kFastenerPlaceholder);
+    // Only when the field does not hold it yet: a recomputation writes no input edit.
+    if (result.showPlaceholder && InputText(IDC_FASTENER_LENGTH) != kFastenerPlaceholder)
+        surface_.SetText(IDC_FASTENER_LENGTH, kFastenerPlaceholder);
     Show(IDC_FASTENER_RESULT, result.weightText);
 }
 

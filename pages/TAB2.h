@@ -13,6 +13,7 @@ public:
     void OnInitDialog() override;
     void RecomputeAll() override;
     void ResetPage() override;
+    bool Choose(const SizeChoice& choice) override;
 
     void ComputeTube();
     void ComputePipe();

@@ -97,6 +97,11 @@ void CTAB3::ResetPage() {
     ComputeColdZ();
 }
 
+bool CTAB3::Choose(const SizeChoice& choice) {
+    return ChooseRow(hexagon_, choice) || ChooseRow(octagon_, choice) || ChooseRow(rebar_, choice) ||
+           ChooseTyped(coldAngle_, choice) || ChooseTyped(coldChannel_, choice) || ChooseTyped(coldZ_, choice);
+}
+
 void CTAB3::ComputeHexagon() { ComputeTable(hexagon_); }
 void CTAB3::ComputeOctagon() { ComputeTable(octagon_); }
 void CTAB3::ComputeRebar() { ComputeTable(rebar_); }

@@ -158,6 +158,7 @@
 #define IDC_ABOUT_CHANGES        1005
 #define IDC_ABOUT_UPDATE         1089
 #define IDC_ABOUT_SHOP           1090
+#define IDC_ABOUT_FILES          1091
 
 
 // Welded pipe sizes (template 138)
@@ -229,6 +230,14 @@
 #define IDC_WEIGHTLIST_COPY       1206
 #define IDC_WEIGHTLIST_EXPORT     1207
 #define IDC_WEIGHTLIST_TOTAL      1208
+#define IDC_WEIGHTLIST_ROW_COUNT  1209
+#define IDC_WEIGHTLIST_SET_COUNT  1210
+#define IDC_WEIGHTLIST_CUSTOMER   1211
+#define IDC_WEIGHTLIST_PROJECT    1212
+#define IDC_WEIGHTLIST_TAX        1213
+#define IDC_WEIGHTLIST_SELLER     1214
+#define IDC_WEIGHTLIST_PHONE      1215
+#define IDC_WEIGHTLIST_PREVIEW    1216
 
 // Cutting plan (template 182)
 #define IDD_CUTPLAN         182
@@ -273,6 +282,33 @@
 #define IDC_CUT_PIECE_MARK        1349
 #define IDC_CUT_CONFIRM           1350
 #define IDC_CUT_UNDO_CONFIRM      1351
+#define IDC_CUT_PREVIEW           1329
+
+// Section lookup (template 183) and the main window's keyboard shortcuts
+#define IDD_LOOKUP          183
+#define IDR_MAINACCEL       184
+#define IDC_LOOKUP_TEXT           1400
+#define IDC_LOOKUP_MEANING        1401
+#define IDC_LOOKUP_UNIT_WEIGHT    1402
+#define IDC_LOOKUP_WEIGHT         1403
+#define IDC_LOOKUP_SURFACE        1404
+#define IDC_LOOKUP_MESSAGE        1405
+#define IDC_LOOKUP_CHOICES        1406
+#define IDC_LOOKUP_SEND           1407
+#define IDC_LOOKUP_MASS           1408
+#define IDC_LOOKUP_MASS_UNIT      1409
+#define IDC_LOOKUP_STOCK          1410
+#define IDC_LOOKUP_INVERSE        1411
+
+// Print preview (template 185) and the print shortcut of the windows that print (186)
+#define IDD_PRINTPREVIEW    185
+#define IDR_PRINTACCEL      186
+#define IDC_PREVIEW_PREV          1500
+#define IDC_PREVIEW_NEXT          1501
+#define IDC_PREVIEW_PAGE          1502
+#define IDC_PREVIEW_SETUP         1503
+#define IDC_PREVIEW_PRINT         1504
+#define IDC_PREVIEW_AREA          1505
 
 // Commands
 #define IDM_EXIT            32771
@@ -285,6 +321,8 @@
 #define IDM_DINGYICAILIAO   32782
 #define IDM_WEIGHTLIST      32783
 #define IDM_CUTPLAN         32784
+#define IDM_LOOKUP          32785
+#define IDM_PRINT           32786
 #define IDM_ABOUTBOX        0x0010
 
 #ifndef IDC_STATIC

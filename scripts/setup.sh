@@ -38,6 +38,12 @@ done
 ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || missing+=(libclang-rt-dev)
 # Wine's 32-bit half runs the 32-bit exe; it needs the i386 architecture.
 dpkg -s wine32:i386 >/dev/null 2>&1 || missing+=(wine32:i386)
+# Printing in the tests: a CUPS server with a queue that writes PDF files, the tools that read
+# them back, and the CUPS library of Wine's 32-bit half (Wine finds no printer without it).
+[ -x /usr/sbin/cupsd ] || missing+=(cups)
+[ -x /usr/lib/cups/backend/cups-pdf ] || missing+=(printer-driver-cups-pdf)
+command -v pdftotext >/dev/null 2>&1 || missing+=(poppler-utils)
+dpkg -s libcups2:i386 >/dev/null 2>&1 || missing+=(libcups2:i386)
 
 need_root() {
   if [ "$(id -u)" -ne 0 ]; then

@@ -134,21 +134,36 @@ long FindKey(const std::string& text, const std::vector<Line>& lines, const Sect
 }  // namespace
 
 bool IniProfileStore::Load(std::string& text) const {
-    if (batchDepth_ == 0) return files_.ReadFile(path_, text);
-    text = batchText_;
-    return batchExists_;
+    if (batchDepth_ > 0) {
+        text = batchText_;
+        return batchExists_;
+    }
+    if (!unwritten_) return files_.ReadFile(path_, text);
+    text = *unwritten_;
+    return true;
 }
 
 bool IniProfileStore::Save(std::string&& text) {
-    if (batchDepth_ == 0) return files_.ReplaceWhole(path_, text);
+    if (batchDepth_ == 0) return Write(std::move(text));
     batchText_ = std::move(text);
     batchExists_ = true;
     return true;
 }
 
+bool IniProfileStore::Write(std::string&& text) {
+    if (files_.ReplaceWhole(path_, text)) {
+        unwritten_.reset();
+        return true;
+    }
+    unwritten_ = std::move(text);
+    return false;
+}
+
 void IniProfileStore::BeginBatch() {
     if (batchDepth_++ > 0) return;
-    batchExists_ = files_.ReadFile(path_, batchText_);
+    // The bytes as any read sees them, the unwritten ones included.
+    if (unwritten_) batchText_ = *unwritten_;
+    batchExists_ = unwritten_ || files_.ReadFile(path_, batchText_);
     batchBefore_ = batchExists_ ? std::optional<std::string>(batchText_) : std::nullopt;
 }
 
@@ -161,7 +176,7 @@ bool IniProfileStore::CommitBatch() {
     // rewrite their sections at every start do not replace the file each time.
     const bool unchanged = batchExists_ ? batchBefore_ == text : !batchBefore_;
     batchBefore_.reset();
-    return unchanged || files_.ReplaceWhole(path_, text);
+    return (unchanged && !unwritten_) || Write(std::string(text));
 }
 
 std::string IniProfileStore::ReadString(const std::string& section, const std::string& key) {

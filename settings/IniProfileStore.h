@@ -28,6 +28,7 @@ private:
     // The file's bytes, or those of the open batch; false when there is no file.
     bool Load(std::string& text) const;
     bool Save(std::string&& text);
+    bool Write(std::string&& text);  // to the file, or kept as unwritten
 
     FileSystem& files_;
     std::string path_;
@@ -36,6 +37,9 @@ private:
     std::string batchText_;
     bool batchExists_ = false;
     std::optional<std::string> batchBefore_;  // the file's bytes when the batch began
+    // What the file should hold after a write that failed: read in its place, and written whole
+    // by the next change that succeeds, so that no change is lost while the file is unwritable.
+    std::optional<std::string> unwritten_;
 };
 
 }  // namespace mw

@@ -34,18 +34,6 @@ bool SettingsFile::SaveOption(const char* key, int value) {
     return written;
 }
 
-bool SettingsFile::Told(bool written, ControlSurface& window) {
-    if (written) {
-        failureTold_ = false;
-        return true;
-    }
-    if (!failureTold_) {
-        failureTold_ = true;  // before the box: its message loop may bring another failure
-        window.ShowMessage(kWriteFailedText, kWarningCaption, kMbOk | kMbIconWarning);
-    }
-    return false;
-}
-
 void SettingsFile::RemoveIfEmpty() {
     if (files_.Exists(store_.Path()) && files_.Size(store_.Path()) == 0) files_.Remove(store_.Path());
 }

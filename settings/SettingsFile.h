@@ -1,5 +1,5 @@
-// "ConfigKq.ini" beside the exe: its place, and the rule that keeps section "Setting" small and
-// the file hidden.
+// "ConfigKq.ini": its name, and the rule that keeps section "Setting" small and the file hidden.
+// Where it lives is settings/FilesPlace's to say.
 #pragma once
 
 #include <string>
@@ -7,10 +7,12 @@
 #include "kit/ControlSurface.h"
 #include "settings/FileSystem.h"
 #include "settings/IniProfileStore.h"
+#include "settings/WriteNotice.h"
 
 namespace mw {
 
-// A file or folder the program keeps beside its executable, as its owner declares it. Its owner
+// A file or folder the program keeps (beside its executable, or where settings/FilesPlace puts
+// the program's files), as its owner declares it. Its owner
 // also writes `name` + FileSystem::kReplacingSuffix on the way, and, when `copies` is not
 // empty, copies whose names begin with `name` + `copies`. Nothing from outside (the update) may
 // write any of these names.
@@ -31,9 +33,11 @@ class SettingsFile {
 public:
     static constexpr const char* kSection = "Setting";
     // What the user is told when a change cannot be written.
-    static constexpr const char* kWriteFailedText = "无法写入设置文件 ConfigKq.ini,更改未保存。";
+    static constexpr const char* kWriteFailedText = "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。";
+    static constexpr const char* kWriteFailedCaption = WriteNotice::kCaption;
 
-    SettingsFile(FileSystem& files, const std::string& path) : files_(files), store_(files, path) {}
+    SettingsFile(FileSystem& files, const std::string& path)
+        : files_(files), store_(files, path), notice_(kWriteFailedText) {}
 
     ProfileStore& Store() { return store_; }
 
@@ -50,15 +54,13 @@ public:
     void Hide() { files_.SetHidden(store_.Path()); }
     // A file left with nothing in it goes.
     void RemoveIfEmpty();
-    // Returns `written`. A failed write is told in a message box of `window`, once: the first
-    // failure, and again only after a write has succeeded in between, so that a file that stays
-    // read-only does not answer every click with a box.
-    bool Told(bool written, ControlSurface& window);
+    // Returns `written`; a failure is told in a box over `window` by the program files' rule.
+    bool Told(bool written, ControlSurface& window) { return notice_.Told(written, window); }
 
 private:
     FileSystem& files_;
     IniProfileStore store_;
-    bool failureTold_ = false;
+    WriteNotice notice_;
 };
 
 }  // namespace mw

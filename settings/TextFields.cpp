@@ -86,6 +86,8 @@ std::string FormatWeight(double weight, int decimals) {
     return FixedNumber(weight, decimals >= 0 && decimals <= 9 ? decimals : 2);
 }
 
+std::string SquareMetres(double value) { return FixedNumber(value, 3); }
+
 std::string FormatUnitWeight(double scaledUnitWeight) { return FixedNumber(scaledUnitWeight, 3); }
 
 std::string CsvField(const std::string& text) {

@@ -29,6 +29,9 @@ std::string PlainNumber(double value, int maxDecimals = 6);
 std::string Money(double yuan);
 // A weight with 0..9 decimal places, the calculators' setting; any other value shows two.
 std::string FormatWeight(double weight, int decimals);
+// Square metres to three places: painting is quoted to two, the third keeps a short bar's area
+// visible.
+std::string SquareMetres(double value);
 // Three decimals, the format of every unit-weight edit.
 std::string FormatUnitWeight(double scaledUnitWeight);
 

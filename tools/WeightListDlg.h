@@ -8,14 +8,18 @@
 #include "kit/ControlSurface.h"
 #include "kit/ExportFiles.h"
 #include "pages/CalcSettings.h"
+#include "print/PrintService.h"
+#include "settings/SettingsFile.h"
+#include "tools/QuoteDocument.h"
 #include "tools/WeightList.h"
 
 namespace mw {
 
 class CWeightListDlg : public CommandTarget {
 public:
+    // The seller's name and phone live in `settingsFile` (none: they are neither shown nor kept).
     CWeightListDlg(ControlSurface& surface, WeightList& list, const CalcSettings& settings, Clipboard& clipboard,
-             ExportFiles& exports);
+             ExportFiles& exports, SettingsFile* settingsFile = nullptr);
 
     // Columns and rows; a damaged list file found at start (`setAside`) is reported once.
     void OnInitDialog(const std::string& setAside = {});
@@ -24,11 +28,20 @@ public:
     void Refresh();
 
     WeightDisplay Display() const { return {settings_.unitSystem == kTM, settings_.decimals}; }
+    // The seller as the settings file keeps it.
+    QuoteSeller Seller() const;
+    // Where "打印预览..." and Ctrl+P (IDM_PRINT) go; none: they do nothing.
+    void SetPrinting(PrintService* printing) { printing_ = printing; }
+    // The quote as it prints today.
+    PrintDocument Quote() const;
 
 private:
     void OnDefaultPrice();
     void OnRowSelected();
     void OnSetRowPrice();
+    void OnSetRowCount();
+    void OnHeader();
+    void OnSeller(int id);
     void OnDelete();
     void OnClear();
     void OnExport();
@@ -40,6 +53,9 @@ private:
     const CalcSettings& settings_;
     Clipboard& clipboard_;
     ExportFiles& exports_;
+    SettingsFile* settingsFile_;
+    PrintService* printing_ = nullptr;
+    bool showing_ = false;  // the window writes its own fields: nothing to keep
 };
 
 }  // namespace mw

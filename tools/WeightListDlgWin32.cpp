@@ -8,21 +8,32 @@
 namespace mw {
 
 WeightListDlgWindow::WeightListDlgWindow(std::function<void()> onClosed, WeightList& list,
-                                   const CalcSettings& settings, std::string setAside)
+                                   const CalcSettings& settings, std::string setAside, SettingsFile* settingsFile)
     : ToolWindowFrame(std::move(onClosed)),
-      logic_(Surface(), list, settings, clipboard_, exports_),
+      logic_(Surface(), list, settings, clipboard_, exports_, settingsFile),
       setAside_(std::move(setAside)) {
     SetLogic(&logic_);
+    logic_.SetPrinting(&printing_);
+}
+
+HACCEL WeightListDlgWindow::Accelerators() const {
+    static const HACCEL shortcuts = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PRINTACCEL));
+    return shortcuts;
 }
 
 void WeightListDlgWindow::OnInit() {
     clipboard_.SetOwner(Hwnd());
+    printing_.SetOwner(Hwnd());
     HWND list = GetDlgItem(Hwnd(), IDC_WEIGHTLIST_LIST);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     logic_.OnInitDialog(setAside_);
 }
 
 bool WeightListDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDM_PRINT && lParam == 0) {  // Ctrl+P
+        logic_.OnCommand(IDM_PRINT, Notify::Click);
+        return true;
+    }
     if (message == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->idFrom == IDC_WEIGHTLIST_LIST && header->code == LVN_ITEMCHANGED) {

@@ -77,6 +77,12 @@ int CUpDate::Check() {
         Answer(kNoServer, false);
         return 0;
     }
+    if (!place_.writable) {
+        // Nothing can be fetched or put in place: said instead of a download that would fail.
+        if (start_ == CheckStart::ByUser || !turn_.unwritableTold) Tell(kFolderNotWritable, true);
+        turn_.unwritableTold = true;
+        return 0;
+    }
     if (!ResolveLeftovers()) return 0;
     if (!ftp_.Connect(server_)) {
         Answer(kUnreachable, true);

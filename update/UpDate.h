@@ -49,13 +49,19 @@ public:
 struct ProgramPlace {
     std::string folder;
     std::string exe;
+    // Whether the folder took a write at start; a check in one that did not fetches nothing.
+    bool writable = true;
 };
+
+// The answer of a check in a program folder that cannot be written.
+inline constexpr char kFolderNotWritable[] = "程序所在文件夹不可写,无法自动更新。";
 
 // One check at a time in a process (they share the list and the files), and none once a new
 // version has been put in place.
 struct UpdateTurn {
     std::mutex checking;
     bool updated = false;
+    bool unwritableTold = false;  // the check at start says it once a run; the user's always answers
 };
 
 // The server the check asks: the settings key, or the compiled-in default (empty unless the

@@ -14,6 +14,7 @@
 #include "update/FtpGetWin32.h"
 #include "res/resource.h"
 #include "settings/FileSystemWin32.h"
+#include "settings/FilesPlaceWin32.h"
 #include "settings/IniProfileStore.h"
 #include "settings/SettingsFile.h"
 
@@ -44,7 +45,7 @@ UpdateTurn& Turn() {
 ProgramPlace ThisProgram() {
     const std::string path = ExecutablePath();
     const std::string folder = PathBesideExecutable(path, "");
-    return {folder, path.substr(folder.size())};
+    return {folder, path.substr(folder.size()), ProgramFilesPlace().ExecutableFolderWritable()};
 }
 
 // No owner: the main window stays usable while a question waits.
@@ -187,7 +188,7 @@ private:
 void StartUpdateCheck(std::vector<KeptFile> kept, CheckStart start) {
     try {
         Win32FileSystem files;
-        IniProfileStore settings(files, SettingsPathFor(ExecutablePath()));
+        IniProfileStore settings(files, ProgramFilesPlace().PathOf(kSettingsFile.name));
         auto request = std::make_unique<CheckRequest>(
             CheckRequest{UpdateServerAddress(settings), nullptr, start, std::move(kept)});
         // No server, no check at start; the user's check says so itself.

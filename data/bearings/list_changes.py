@@ -11,7 +11,7 @@ with its text before and after. Used to write the change list at the end of REPO
 import sys
 
 sys.dont_write_bytecode = True
-from gen_bearing_tables import read_cpp_lines
+from bearing_files import read_cpp_lines
 
 
 def by_code(lines):

@@ -11,7 +11,8 @@ Used to write the change list at the end of REPORT.md, e.g.
 import sys
 
 sys.dont_write_bytecode = True
-from derive_coefficients import read_former, table_rows
+from catalogue_rows import read_former
+from table_files import table_rows
 
 
 def main(argv):

@@ -54,6 +54,37 @@ TEST(TrayShell, StartRegistersTheHotKeyAndAddsTheIconUnlessTheUserAskedForNone) 
     EXPECT_FALSE(refused.shell.HotKeyRegistered());
 }
 
+// The window shows before its icon is added, unless it is to be put away at its first paint.
+TEST(TrayShell, IconAddedAfterTheWindowShowsUnlessItStartsPutAway) {
+    Tray later;
+    later.shell.StartBeforeIcon();
+    EXPECT_EQ(later.host.Take(), Log{"RegisterHotKey"});
+    later.shell.AddIcon();
+    later.shell.AddIcon();
+    EXPECT_EQ(later.host.Take(), Log{"AddTrayIcon"});
+    EXPECT_TRUE(later.shell.IconShown());
+
+    Tray putAway("minirun=1\r\n");
+    putAway.shell.StartBeforeIcon();
+    EXPECT_EQ(putAway.host.Take(), (Log{"RegisterHotKey", "AddTrayIcon"}));
+    putAway.shell.AddIcon();
+    EXPECT_TRUE(putAway.host.Take().empty());
+
+    Tray noIcon("hidetubiao=1\r\n");
+    noIcon.shell.StartBeforeIcon();
+    noIcon.shell.AddIcon();
+    EXPECT_EQ(noIcon.host.Take(), Log{"RegisterHotKey"});
+
+    // Ended before the icon's turn came: no icon is left behind.
+    Tray ended;
+    ended.shell.StartBeforeIcon();
+    ended.shell.ExitProgram();
+    ended.host.Take();
+    ended.shell.AddIcon();
+    EXPECT_TRUE(ended.host.Take().empty());
+    EXPECT_FALSE(ended.shell.IconShown());
+}
+
 TEST(TrayShell, IconMessagesShowTheWindowOrTheMenu) {
     Tray t;
     t.Start();

@@ -104,5 +104,13 @@ TEST(WeightAboutDlg, WithoutAddressesTheShopIsDisabledAndTheCheckStillAnswers) {
     }
 }
 
+TEST(WeightAboutDlg, SaysWhereTheFilesAre) {
+    About a;
+    a.dlg.OnInitDialog(FilesPlace("D:\\工具\\", true));
+    EXPECT_EQ(a.surface.Text(IDC_ABOUT_FILES), "文件保存在程序所在文件夹:\r\nD:\\工具\\");
+    a.dlg.OnInitDialog(FilesPlace("C:\\Users\\u\\AppData\\Roaming\\X\\", false));
+    EXPECT_EQ(a.surface.Text(IDC_ABOUT_FILES), "程序所在文件夹不可写,文件保存在:\r\nC:\\Users\\u\\AppData\\Roaming\\X\\");
+}
+
 }  // namespace
 }  // namespace mw

@@ -67,6 +67,26 @@ TEST(WeightDlg, StatisticsTotalFollowsTheExpressionAndDecimals) {
     EXPECT_EQ(f.surface.messages[0].text, "复制到剪贴板失败,请稍后再试。");
 }
 
+// A keystroke that leaves a figure as it was sets no text: the sum, the hint line.
+TEST(WeightDlg, UnchangedSumAndHintAreNotSetAgain) {
+    MainWindowFixture f;
+    f.Start();
+    f.surface.Type(IDC_STAT_EXPR, "12");
+    const int sums = f.surface.At(IDC_STAT_TOTAL).textSets;
+    for (const char* text : {"12.0", "12+0", "6*2", "12"}) f.surface.Type(IDC_STAT_EXPR, text);
+    EXPECT_EQ(f.surface.At(IDC_STAT_TOTAL).textSets, sums);
+    f.surface.Type(IDC_STAT_EXPR, "12+1");
+    EXPECT_EQ(f.surface.At(IDC_STAT_TOTAL).textSets, sums + 1);
+    EXPECT_EQ(f.surface.Text(IDC_STAT_TOTAL), "13.00");
+
+    f.pageSurface.Type(IDC_PLATE1_LENGTH, "1000");
+    const int hints = f.surface.At(IDC_HINT).textSets;
+    f.pageSurface.Type(IDC_PLATE1_LENGTH, "1000.0");
+    f.pageSurface.Type(IDC_PLATE1_LENGTH, "2*500");
+    EXPECT_EQ(f.surface.At(IDC_HINT).textSets, hints);
+    EXPECT_EQ(f.surface.Text(IDC_HINT), "1000");
+}
+
 TEST(WeightDlg, StatisticsSwitchAndTopMostToggle) {
     MainWindowFixture f;
     f.Start(false);
@@ -104,7 +124,7 @@ TEST(WeightDlg, UnitSystemIsStoredWithTheCleanUpRule) {
     f.surface.Choose(IDC_UNITSYSTEM, 2);
     EXPECT_EQ(f.dlg.Settings().unitSystem, 2);
     ASSERT_EQ(f.surface.messages.size(), 1u);
-    EXPECT_EQ(f.surface.messages[0].text, "无法写入设置文件 ConfigKq.ini,更改未保存。");
+    EXPECT_EQ(f.surface.messages[0].text, "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。");
     EXPECT_EQ(f.files.files.at(path), "[Setting]\r\nhidetubiao=1\r\n");
     f.files.readOnly = false;  // a write that succeeds, then a new failure: told again
     f.surface.Choose(IDC_UNITSYSTEM, 1);
@@ -127,7 +147,8 @@ TEST(WeightDlg, ToolWindowsShowBesideAndFollowTheMainWindow) {
     f.dlg.OnTimer(4);
     EXPECT_EQ(f.host.toolAt[kToolAILIAOMIDU], std::make_pair(300 + fullWidth, 80));
     const std::vector<ToolWindow> order = {kToolHANGUAN, kToolAILIAOMIDU, kToolDANWEI, kToolZHOUCHENG,
-                                           kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg, kToolCutPlanDlg};
+                                           kToolDINGYICAILIAO, kToolRENWU, kToolWeightListDlg, kToolCutPlanDlg,
+                                           kToolLookupDlg};
     EXPECT_EQ(f.host.moves, order);
 
     f.surface.Click(IDC_ATTACH);  // detached: the tool windows stay where they are
@@ -178,7 +199,7 @@ TEST(WeightDlg, PageSwitchingAndTooltips) {
 }
 
 // The start builds the pages one at a time after the settings bar, whose density no longer
-// reaches them: each computes once as it joins.
+// reaches them: the page shown computes as it joins, a hidden one once it is shown.
 TEST(WeightDlg, PageBuiltAfterTheSettingsBarShowsEveryWeightAndOnlyItsOwnTab) {
     MainWindowFixture f;
     f.Start(false);
@@ -200,8 +221,15 @@ TEST(WeightDlg, PageBuiltAfterTheSettingsBarShowsEveryWeightAndOnlyItsOwnTab) {
     f.pageSurface.Type(IDC_PLATE1_LENGTH, "1000");
     f.pageSurface.Type(IDC_PLATE1_WIDTH, "1000");
     f.pageSurface.Type(IDC_PLATE1_THICKNESS, "10");
+    f.page2Surface.Type(IDC_TUBE_LENGTH, "1000");
+    const std::string tube = f.page2Surface.Text(IDC_TUBE_RESULT);
     f.surface.Type(IDC_DENSITY, "7.93");
     EXPECT_EQ(f.pageSurface.Text(IDC_PLATE1_RESULT), "79.30");
+    EXPECT_EQ(f.page2Surface.Text(IDC_TUBE_RESULT), tube);  // hidden: it computes when shown
+    f.surface.SetSelection(IDC_TAB, 1);
+    f.dlg.OnTabChange();
+    EXPECT_NE(f.page2Surface.Text(IDC_TUBE_RESULT), tube);
+    EXPECT_TRUE(f.host.pageShown[1]);
 }
 
 TEST(WeightDlg, ButtonsReachTheirActions) {

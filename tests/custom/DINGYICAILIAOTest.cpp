@@ -256,24 +256,27 @@ TEST(DINGYICAILIAO, TheCalculatorsShowTheEntriesAfterTheBuiltInSizes) {
     EXPECT_EQ(f.page3Surface.Text(IDC_REBAR_UNIT_WEIGHT), "0.888");
 }
 
-TEST(DINGYICAILIAO, AFailedWriteIsSaidOnceAndTheListShowsWhatTheFileHolds) {
+TEST(DINGYICAILIAO, AFailedWriteIsSaidOnceAndTheEntriesAreKeptUntilTheFileCanBeWritten) {
     Editor e("[角钢]\r\n型号1=A\r\n单重1=1\r\n");
     e.Start();
+    const std::string before = e.File();
     e.files.readOnly = true;
     e.Add(0, "B", "", "2");
-    EXPECT_EQ(e.Lines(), std::vector<std::string>{"1、角钢(热轧) A  1"});
+    EXPECT_EQ(e.Lines(), (std::vector<std::string>{"1、角钢(热轧) A  1", "2、角钢(热轧) B  2"}));
     ASSERT_EQ(e.surface.messages.size(), 1u);
-    EXPECT_EQ(e.LastMessage(), "无法写入设置文件 ConfigKq.ini,更改未保存。");
+    EXPECT_EQ(e.LastMessage(), "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。");
     EXPECT_EQ(e.surface.messages[0].caption, "警告");
-    e.Remove(0);  // still in the file, so still in the list
-    EXPECT_EQ(e.Lines(), std::vector<std::string>{"1、角钢(热轧) A  1"});
+    e.Remove(0);  // gone for the run, though the file still has it
+    EXPECT_EQ(e.Lines(), std::vector<std::string>{"1、角钢(热轧) B  2"});
     EXPECT_EQ(e.editor.Entries().size(), 1u);
     EXPECT_EQ(e.surface.messages.size(), 1u);  // once
+    EXPECT_EQ(e.File(), before);
 
     e.files.readOnly = false;
-    e.Add(0, "B", "", "2");
+    e.Add(0, "C", "", "3");
     EXPECT_EQ(e.Lines().size(), 2u);
-    EXPECT_NE(e.File().find("型号2=B"), std::string::npos);
+    EXPECT_NE(e.File().find("型号1=B"), std::string::npos);
+    EXPECT_NE(e.File().find("型号2=C"), std::string::npos);
 }
 
 }  // namespace

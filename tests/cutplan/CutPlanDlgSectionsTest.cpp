@@ -38,8 +38,8 @@ TEST_F(CutPlanSections, TwoSectionsFromPagesOneAndTwoArePlannedTotalledListedAnd
     ASSERT_EQ(sheet.size(), 2u);
     ASSERT_TRUE(sheet[0].plan.found);
     ASSERT_TRUE(sheet[1].plan.found);
-    EXPECT_EQ(sheet[0].name, angle);
-    EXPECT_NEAR(sheet[0].kilogramsPerMetre, 0.889, 1e-9);
+    EXPECT_EQ(sheet[0].job.section, angle);
+    EXPECT_NEAR(sheet[0].job.kilogramsPerMetre, 0.889, 1e-9);
     EXPECT_EQ(sheet[0].plan.bars, 2);  // four of 2000 on two 6000s
     EXPECT_EQ(sheet[1].plan.bars, 1);  // one 9000 holds both for 140, less than two 6000s
     std::vector<CutJob> jobs;

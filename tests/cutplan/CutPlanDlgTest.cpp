@@ -1,6 +1,8 @@
 // The cutting plan window through its in-memory controls: the current material from page one,
 // job entry, bad input, the plan and its totals, the weight list, copy, export and the saved job.
 #include "tests/cutplan/CutPlanDlgFixture.h"
+#include "tests/print/PrintTestPages.h"
+#include "tests/support/FakePrintService.h"
 
 namespace mw {
 namespace {
@@ -250,7 +252,12 @@ TEST_F(CutPlanDlg, NoWeightlessRowsAndAnUnwritableFileIsSaid) {
     EXPECT_NE(LastMessage().find("每米重为0"), std::string::npos);
 
     files.readOnly = true;
+    const std::size_t said = cutSurface.messages.size();
     AddPiece("1000", "1");
+    EXPECT_NE(cutSurface.Text(IDC_CUT_TOTAL).find("(任务文件无法写入)"), std::string::npos);
+    AddPiece("1100", "1");  // told once, in a box, beside the note that stays
+    ASSERT_EQ(cutSurface.messages.size(), said + 1);
+    EXPECT_EQ(LastMessage(), CutJobFile::kWriteFailedText);
     EXPECT_NE(cutSurface.Text(IDC_CUT_TOTAL).find("(任务文件无法写入)"), std::string::npos);
     files.readOnly = false;
     AddPiece("900", "1");
@@ -258,7 +265,7 @@ TEST_F(CutPlanDlg, NoWeightlessRowsAndAnUnwritableFileIsSaid) {
     CutJob saved;
     std::string aside;
     ASSERT_TRUE(jobFile.Load(saved, aside));
-    EXPECT_EQ(saved.pieces.size(), 3u);  // written whole once it could be
+    EXPECT_EQ(saved.pieces.size(), 4u);  // written whole once it could be
 }
 
 TEST_F(CutPlanDlg, TheJobComesBackAndADamagedFileIsSetAside) {
@@ -286,6 +293,39 @@ TEST_F(CutPlanDlg, TheJobComesBackAndADamagedFileIsSetAside) {
     EXPECT_NE(damaged.messages[0].text.find("CutJobKq.txt.damaged"), std::string::npos) << damaged.messages[0].text;
     EXPECT_TRUE(third->Job().pieces.empty());
     EXPECT_EQ(damaged.ItemCount(IDC_CUT_PIECE_LIST), 0);
+}
+
+TEST_F(CutPlanDlg, TheCuttingSheetPrintsThePlanShownAndNothingBeforeOne) {
+    FakePrintService printing;
+    cut->SetPrinting(&printing);
+    EXPECT_FALSE(cutSurface.Enabled(IDC_CUT_PREVIEW));
+    cut->OnCommand(IDM_PRINT, Notify::Click);  // Ctrl+P before a plan: told, nothing printed
+    EXPECT_TRUE(printing.printed.empty());
+    EXPECT_NE(LastMessage().find("下料方案"), std::string::npos);
+
+    cutSurface.Type(IDC_CUT_SECTION, "角钢 ∠50×5");
+    cutSurface.Type(IDC_CUT_KGM, "3.77");
+    cutSurface.Type(IDC_CUT_KERF, "3");
+    cutSurface.Type(IDC_CUT_TRIM, "10");
+    cutSurface.Type(IDC_CUT_REUSABLE, "500");
+    AddStock("6000");
+    AddPiece("2400", "5");
+    AddPiece("1200", "6");
+    cutSurface.Click(IDC_CUT_SOLVE);
+    ASSERT_TRUE(cut->Plan().found);
+    EXPECT_TRUE(cutSurface.Enabled(IDC_CUT_PREVIEW));
+    cutSurface.Click(IDC_CUT_PREVIEW);
+    cut->OnCommand(IDM_PRINT, Notify::Click);
+    ASSERT_EQ(printing.previewed.size(), 1u);
+    ASSERT_EQ(printing.printed.size(), 1u);
+    AddPiece("800", "9");  // the job changes after the preview: the sheet keeps the plan it showed
+    const std::vector<PrintedPage> pages = FakePrintService::Pages(printing.previewed[0]);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(CountTextContaining(pages[0], "型材: 角钢 ∠50×5"), 1);
+    EXPECT_EQ(CountText(pages[0], "800"), 0);
+    int patterns = 0;
+    for (const PageText& text : pages[0].texts) patterns += text.text.rfind("方案 ", 0) == 0;
+    EXPECT_EQ(patterns, static_cast<int>(cut->Plan().patterns.size()));
 }
 
 }  // namespace

@@ -10,21 +10,10 @@
 #include <functional>
 #include <random>
 
+#include "tests/cutplan/SolverJobs.h"
+
 namespace mw {
 namespace {
-
-CutJob Job(std::vector<StockRow> stock, std::vector<std::pair<double, double>> pieces, double kerf = 0,
-           double trim = 0) {
-    CutJob job;
-    int line = 0;
-    for (StockRow& row : stock) row.line = ++line;
-    job.stock = std::move(stock);
-    line = 0;
-    for (const auto& [length, count] : pieces) job.pieces.push_back({length, count, ++line});
-    job.kerf = kerf;
-    job.trim = trim;
-    return job;
-}
 
 // Solves and checks the plan as every test must: each piece placed its count, no bar overfull,
 // no more bars than on hand, the bound never above the plan.

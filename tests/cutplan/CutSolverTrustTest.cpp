@@ -15,21 +15,10 @@
 #include <cstdio>
 #include <thread>
 
+#include "tests/cutplan/SolverJobs.h"
+
 namespace mw {
 namespace {
-
-CutJob Job(std::vector<StockRow> stock, std::vector<std::pair<double, double>> pieces, double kerf = 0,
-           double trim = 0) {
-    CutJob job;
-    int line = 0;
-    for (StockRow& row : stock) row.line = ++line;
-    job.stock = std::move(stock);
-    line = 0;
-    for (const auto& [length, count] : pieces) job.pieces.push_back({length, count, ++line});
-    job.kerf = kerf;
-    job.trim = trim;
-    return job;
-}
 
 StockRow OnHand(double length, double count) {
     StockRow row(length);

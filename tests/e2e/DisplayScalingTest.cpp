@@ -67,20 +67,6 @@ std::vector<HWND> Children(HWND window) {
     return children;
 }
 
-// A tab item's rectangle, asked for in the program's own memory (the message carries a pointer).
-RECT TabItemRect(HWND tab, int index) {
-    RECT r = {};
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tab));
-    if (!process) return r;
-    if (void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE)) {
-        if (SendMessageW(tab, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)))
-            ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    }
-    CloseHandle(process);
-    return r;
-}
-
 // The font a dialog's controls are drawn in, made in this process: a font handle belongs to the
 // process that made it. The dialog manager makes it from the template's 9-point "宋体" at the
 // display's dots per inch; CheckTexts makes sure a control uses the dialog's font.
@@ -237,15 +223,6 @@ void CheckPagePlace(Checker& check, HWND main, HWND page) {
     }
 }
 
-// Selects a page as a click on its tab header does.
-void ClickTab(HWND main, int index) {
-    HWND tab = GetDlgItem(main, IDC_TAB);
-    const RECT item = TabItemRect(tab, index);
-    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    SendMessageW(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(tab, WM_LBUTTONUP, 0, at);
-}
-
 HWND ShownPage(HWND main) {
     for (HWND page : Children(GetDlgItem(main, IDC_TAB)))
         if (ClassOf(page) == kDialogClass && IsWindowVisible(page)) return page;
@@ -294,7 +271,7 @@ TEST(DisplayScaling, MainWindowAndPagesFitAtTheDisplaysScale) {
 
     const char* names[3] = {"page1", "page2", "page3"};
     for (int index = 0; index < 3; ++index) {
-        ClickTab(r.main, index);
+        ClickTab(GetDlgItem(r.main, IDC_TAB), index);
         ASSERT_TRUE(WaitUntil([&] { return ShownPage(r.main) != nullptr; }, 3000));
         HWND page = ShownPage(r.main);
         Checker check(std::string(names[index]) + " at " + std::to_string(dpi));
@@ -321,6 +298,7 @@ TEST(DisplayScaling, ToolWindowsOpenBesideTheMainWindowAndFit) {
         {IDM_DANWEI, "常用单位换算", "danwei"},        {IDM_ZHOUCHENG, "轴承查询", "zhoucheng"},
         {IDM_RENWU, "定时任务", "renwu"},              {IDM_DINGYICAILIAO, "自定义材料", "dingyicailiao"},
         {IDM_WEIGHTLIST, "重量清单", "weightlist"},    {IDM_CUTPLAN, "下料优化", "cutplan"},
+        {IDM_LOOKUP, "型号速查", "lookup"},
     };
     for (const Tool& tool : tools) {
         Command(r.main, tool.command);
@@ -332,6 +310,10 @@ TEST(DisplayScaling, ToolWindowsOpenBesideTheMainWindowAndFit) {
         if (IntersectRect(&both, &at, &main))
             check.Problem("covers the main window: " + Describe(at) + " and " + Describe(main));
         EXPECT_EQ(at.left, main.right) << tool.caption;
+        if (tool.command == IDM_LOOKUP) {  // its texts as a typed designation and a weight fill them
+            SetText(window, IDC_LOOKUP_TEXT, "[20a 6m ×2");
+            SetText(window, IDC_LOOKUP_MASS, "1000");
+        }
         check.CheckWindow(window);
         // Column widths are given in pixels at 96 dots per inch.
         if (tool.command == IDM_AILIAOMIDU) {

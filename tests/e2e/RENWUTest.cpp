@@ -320,9 +320,9 @@ TEST(RENWU, EnterAfterAddingDoesNotAddTheTaskAgain) {
     EXPECT_TRUE(IsWindowVisible(w.window));
 }
 
-// A settings file the user made read-only: a task added is said not to be kept, once, and the
-// list shows the task the file holds; the file stays as it was, read-only.
-TEST(RENWU, AReadOnlySettingsFileIsSaidOnceAndTheListShowsWhatItHolds) {
+// A settings file the user made read-only: a task added is said not to be written yet, once, and
+// stays in the list for the run; the file stays as it was, read-only.
+TEST(RENWU, AReadOnlySettingsFileIsSaidOnceAndTheTaskIsKeptForTheRun) {
     AppUnderTest app;
     const std::string stored = Cp936("[任务01]\r\nrenwuxiang01=0\r\nzhouqi01=3\r\nhour01=8\r\nminute01=0\r\n"
                                      "second01=0\r\ntxy01=早会\r\n");
@@ -334,22 +334,22 @@ TEST(RENWU, AReadOnlySettingsFileIsSaidOnceAndTheListShowsWhatItHolds) {
     Command(main, IDM_RENWU);
     HWND window = app.WaitForWindow(kCaption, 5000);
     ASSERT_NE(window, nullptr);
-    const std::vector<std::string> held{"1、每天 08:00:00 早会"};
-    EXPECT_EQ(Lines(window), held);
+    EXPECT_EQ(Lines(window), std::vector<std::string>{"1、每天 08:00:00 早会"});
 
-    SetText(window, IDC_RENWU_TEXT, "不会保存");
+    SetText(window, IDC_RENWU_TEXT, "暂存");
     PostClick(window, IDC_RENWU_ADD);
     HWND box = OwnedDialog(window);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(Text(box, kMessageTextId), "无法写入设置文件 ConfigKq.ini,更改未保存。");
+    EXPECT_EQ(Text(box, kMessageTextId), "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。");
     EXPECT_EQ(WindowText(box), "警告");
     Click(box, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
-    EXPECT_EQ(Lines(window), held);
+    EXPECT_EQ(Lines(window).size(), 2u);
 
+    SetText(window, IDC_RENWU_TEXT, "又一项");
     PostClick(window, IDC_RENWU_ADD);  // said once: no second box
     EXPECT_EQ(OwnedDialog(window, 1000), nullptr);
-    EXPECT_EQ(Lines(window), held);
+    EXPECT_EQ(Lines(window).size(), 3u);
     EXPECT_EQ(app.SettingsBytes(), stored);
     EXPECT_TRUE(app.SettingsAttributes() & FILE_ATTRIBUTE_READONLY);
     SetFileAttributesW(app.SettingsPath().c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -54,13 +54,13 @@ TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     ASSERT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), kRows);
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 1), "钢板一");
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 2), "1000×1000×10");
-    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 4), "78.50 kg");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 5), "78.50 kg");
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 1, 1), "角钢(热轧)");
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 1, 3), "6000 mm");
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 2, 1), "方管/矩形管");
 
     SetText(list, IDC_WEIGHTLIST_PRICE, "4000");
-    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 6), "314.00");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 8), "314.00");
     SaveScreenshot(list, "weight-list");
 
     // The export asks for a file name in the save dialog.
@@ -72,21 +72,29 @@ TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     PostClick(save, IDOK);
     ASSERT_TRUE(WaitUntil([&] { return !FileBytes(csv).empty(); }, 10000));
 
-    std::string expected = "\xEF\xBB\xBF序号,名称,规格,长度/面积/数量,重量(kg),单价(元/吨),金额(元),时间\r\n";
+    std::string expected = "\xEF\xBB\xBF序号,名称,规格,长度/面积/数量,件数,重量(kg),面积(m²),单价(元/吨),金额(元),时间\r\n";
     for (int row = 0; row < kRows; ++row) {
-        std::string weight = CellText(list, IDC_WEIGHTLIST_LIST, row, 4);
+        std::string weight = CellText(list, IDC_WEIGHTLIST_LIST, row, 5);
         weight = weight.substr(0, weight.find(' '));
         expected += std::to_string(row + 1) + "," + CellText(list, IDC_WEIGHTLIST_LIST, row, 1) + "," +
-                    CellText(list, IDC_WEIGHTLIST_LIST, row, 2) + "," + CellText(list, IDC_WEIGHTLIST_LIST, row, 3) + "," + weight +
-                    ",4000," + CellText(list, IDC_WEIGHTLIST_LIST, row, 6) + "," + CellText(list, IDC_WEIGHTLIST_LIST, row, 7) + "\r\n";
+                    CellText(list, IDC_WEIGHTLIST_LIST, row, 2) + "," + CellText(list, IDC_WEIGHTLIST_LIST, row, 3) + ",1," + weight +
+                    "," + CellText(list, IDC_WEIGHTLIST_LIST, row, 6) + ",4000," + CellText(list, IDC_WEIGHTLIST_LIST, row, 8) + "," +
+                    CellText(list, IDC_WEIGHTLIST_LIST, row, 9) + "\r\n";
     }
     const std::string total = Text(list, IDC_WEIGHTLIST_TOTAL);  // "共 3 项  合计重量 W kg  金额 C 元"
     const std::size_t weightAt = total.find("合计重量 ") + std::string("合计重量 ").size();
     const std::size_t costAt = total.find("金额 ") + std::string("金额 ").size();
-    expected += "合计,,,," + total.substr(weightAt, total.find(' ', weightAt) - weightAt) + ",," +
-                total.substr(costAt, total.find(' ', costAt) - costAt) + ",\r\n";
-    EXPECT_EQ(FileBytes(csv), expected);
-    EXPECT_NE(expected.find(",1000×1000×10,,78.50,4000,314.00,"), std::string::npos);
+    expected += "合计,,,,," + total.substr(weightAt, total.find(' ', weightAt) - weightAt) + ",";
+    // The plate is weighed whole, the angle and tube by length: only they have a surface a metre.
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 6), "");
+    const double area = std::stod(CellText(list, IDC_WEIGHTLIST_LIST, 1, 6)) + std::stod(CellText(list, IDC_WEIGHTLIST_LIST, 2, 6));
+    const std::string written = FileBytes(csv);
+    ASSERT_EQ(written.rfind(expected, 0), 0u) << written;
+    std::size_t areaEnd = 0;
+    EXPECT_NEAR(std::stod(written.substr(expected.size()), &areaEnd), area, 0.002);
+    EXPECT_EQ(written.substr(expected.size() + areaEnd),
+              ",," + total.substr(costAt, total.find(' ', costAt) - costAt) + ",\r\n");
+    EXPECT_NE(expected.find(",1000×1000×10,,1,78.50,,4000,314.00,"), std::string::npos);
 
     // A restart finds every row and the price again.
     r.app.Kill();

@@ -13,6 +13,7 @@ struct TAB2Page : MainWindowFixture {
     explicit TAB2Page(const std::string& settingsText = "") {
         if (!settingsText.empty()) files.files[kSettingsPath] = Utf8ToCp936(settingsText);
         Start();
+        ShowTab(1);  // the user works on the page shown
     }
     MemorySurface& p = page2Surface;
     void Pick(int combo, const std::string& item) { EXPECT_TRUE(p.ChooseItem(combo, item)) << item; }

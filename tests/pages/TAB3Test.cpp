@@ -12,6 +12,7 @@ struct TAB3Page : MainWindowFixture {
     explicit TAB3Page(const std::string& settingsText = "") {
         if (!settingsText.empty()) files.files[kSettingsPath] = Utf8ToCp936(settingsText);
         Start();
+        ShowTab(2);  // the user works on the page shown
     }
     MemorySurface& p = page3Surface;
     void Pick(int combo, const std::string& item) { EXPECT_TRUE(p.ChooseItem(combo, item)) << item; }

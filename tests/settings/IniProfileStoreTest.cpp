@@ -110,15 +110,26 @@ TEST(IniProfileStore, ABatchReachesTheFileWholeAtItsCommit) {
     EXPECT_TRUE(s.store.CommitBatch());
     EXPECT_EQ(s.files.replaces, 1);
 
-    // A commit that cannot write leaves the old file whole; later writes go straight to the file.
+    // A commit that cannot write leaves the old file whole and its change in force for the run;
+    // the next write that works writes both.
     s.files.readOnly = true;
+    const std::string written = s.File();
     s.store.BeginBatch();
     s.store.DeleteSection("角钢");
     EXPECT_FALSE(s.store.CommitBatch());
-    EXPECT_EQ(s.store.ReadString("角钢", "型号1"), "B");
+    EXPECT_EQ(s.store.ReadString("角钢", "型号1"), "");
+    EXPECT_EQ(s.File(), written);
+    EXPECT_FALSE(s.store.WriteString("其他", "k", "1"));  // a change on top of the unwritten one
+    s.store.BeginBatch();  // a batch that changes nothing still owes the file its unwritten bytes
+    EXPECT_FALSE(s.store.CommitBatch());
     s.files.readOnly = false;
+    s.store.BeginBatch();
+    EXPECT_TRUE(s.store.CommitBatch());
+    EXPECT_EQ(s.File().find(Utf8ToCp936("角钢")), std::string::npos);
+    EXPECT_NE(s.File().find("k=1"), std::string::npos);
     s.store.WriteString("角钢", "型号1", "C");
     EXPECT_EQ(s.store.ReadString("角钢", "型号1"), "C");
+    EXPECT_EQ(s.store.ReadString("角钢", "单重1"), "");
 }
 
 TEST(Cp936, RoundTripAndBadInput) {

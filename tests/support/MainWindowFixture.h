@@ -45,6 +45,12 @@ struct MainWindowFixture {
         AddPage(2, *page3, page3Surface);
     }
 
+    // A click on a page's tab: a hidden page computes what changed while it was hidden.
+    void ShowTab(int index) {
+        surface.SetSelection(IDC_TAB, index);
+        dlg.OnTabChange();
+    }
+
     void AddPage(int index, CalcPage& page, MemorySurface& on) {
         on.Bind(&page);
         page.OnInitDialog();

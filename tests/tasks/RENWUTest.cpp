@@ -397,39 +397,37 @@ TEST(RENWU, OtherTimersAreNotTheClock) {
     EXPECT_EQ(w.surface.Text(IDC_RENWU_NOW), "现在时间:2012-07-22 08:30:00星期日");
 }
 
-TEST(RENWU, AFileThatCannotBeWrittenIsSaidOnceAndTheListShowsWhatItHolds) {
+TEST(RENWU, AFileThatCannotBeWrittenIsSaidOnceAndTheChangesAreKeptUntilItCanBe) {
     Window w;
     w.renwu.OnInitDialog();
     w.Add(kReminder, kEveryDay, 1, 1, 0, 8, 0, 0, "早会");
+    const std::string before = w.File();
     w.files.readOnly = true;
-    w.Add(kReminder, kEveryDay, 1, 1, 0, 9, 0, 0, "不会保存");
-    EXPECT_EQ(w.Lines(), std::vector<std::string>{"1、每天 08:00:00 早会"});
-    EXPECT_EQ(w.renwu.LastIndex(), 0);
+    w.Add(kReminder, kEveryDay, 1, 1, 0, 9, 0, 0, "暂存");
+    const std::vector<std::string> both{"1、每天 08:00:00 早会", "2、每天 09:00:00 暂存"};
+    EXPECT_EQ(w.Lines(), both);
     ASSERT_EQ(w.surface.messages.size(), 1u);
-    EXPECT_EQ(w.surface.messages[0].text, "无法写入设置文件 ConfigKq.ini,更改未保存。");
+    EXPECT_EQ(w.surface.messages[0].text, "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。");
     EXPECT_EQ(w.surface.messages[0].caption, "警告");
+    EXPECT_EQ(w.File(), before);
 
-    w.surface.SetSelection(IDC_RENWU_LIST, 0);
-    w.surface.Click(IDC_RENWU_REMOVE);  // still in the file, so still in the list
-    w.surface.Click(IDC_RENWU_CLEAR);
-    EXPECT_EQ(w.Lines(), std::vector<std::string>{"1、每天 08:00:00 早会"});
-    w.surface.Click(IDC_RENWU_MINIRUN);  // the box shows what is stored
-    EXPECT_FALSE(w.surface.Checked(IDC_RENWU_MINIRUN));
-    EXPECT_FALSE(w.renwu.StartHidden());
-    w.surface.Click(IDC_RENWU_AUTORUN);  // and the Run value follows the box back
-    EXPECT_FALSE(w.surface.Checked(IDC_RENWU_AUTORUN));
-    EXPECT_FALSE(w.registry.Has(RunRegistry::kMachine, CRENWU::kRunValueName));
+    w.surface.Click(IDC_RENWU_MINIRUN);  // the option holds for the run
+    EXPECT_TRUE(w.surface.Checked(IDC_RENWU_MINIRUN));
+    EXPECT_TRUE(w.renwu.StartHidden());
     EXPECT_EQ(w.surface.messages.size(), 1u);  // said once, not at every click
+    EXPECT_EQ(w.File(), before);
 
-    w.files.readOnly = false;
-    w.Add(kReminder, kEveryDay, 1, 1, 0, 9, 0, 0, "下午");
-    EXPECT_EQ(w.Lines().size(), 2u);
+    w.files.readOnly = false;  // the next change that can be written writes every one before it
+    w.Add(kReminder, kEveryDay, 1, 1, 0, 10, 0, 0, "下午");
+    EXPECT_EQ(w.Lines().size(), 3u);
+    EXPECT_NE(w.File().find("minirun=1"), std::string::npos);
+    EXPECT_NE(w.File().find("暂存"), std::string::npos);
     w.files.readOnly = true;  // a new failure after a write that worked is said again
-    w.Add(kReminder, kEveryDay, 1, 1, 0, 10, 0, 0, "不会保存");
+    w.Add(kReminder, kEveryDay, 1, 1, 0, 11, 0, 0, "又一次");
     EXPECT_EQ(w.surface.messages.size(), 2u);
 }
 
-TEST(RENWU, AOnceOnlyTaskThatCannotLeaveTheFileFiresOnceAndStays) {
+TEST(RENWU, AOnceOnlyTaskThatCannotLeaveTheFileFiresOnceAndIsGoneForTheRun) {
     Window w;
     w.renwu.OnInitDialog();
     w.Add(kReminder, kOnce, 7, 22, 0, 10, 15, 30, "开会");
@@ -439,7 +437,8 @@ TEST(RENWU, AOnceOnlyTaskThatCannotLeaveTheFileFiresOnceAndStays) {
     ASSERT_EQ(w.surface.messages.size(), 2u);  // the failure, then the reminders, each once
     EXPECT_EQ(w.surface.messages[0].caption, "警告");
     EXPECT_EQ(w.surface.messages[1].text, "7月22日 10:15:30\n开会\n同时\n");
-    EXPECT_EQ(w.Lines().size(), 2u);
+    EXPECT_TRUE(w.Lines().empty());
+    EXPECT_TRUE(w.HasSection(1));  // the file still has them until it can be written
     w.TickAt(10, 15, 31);
     EXPECT_EQ(w.surface.messages.size(), 2u);
 }

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/print/PrintTestPages.h"
 #include "tests/support/FakeExports.h"
+#include "tests/support/FakePrintService.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace mw {
@@ -90,29 +92,29 @@ TEST_F(WeightListDlg, PricesCostsAndTotalsFollowTheUnitSystem) {
     weights.Add({"钢板一", "1000×1000×10", "", 78.5}, "a");
     weights.Add({"六角钢", "S10", "6000 mm", 4.08}, "b");
     listSurface.Type(IDC_WEIGHTLIST_PRICE, "4000+200");
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 4), "78.50 kg");
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 5), "4200");
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 6), "329.70");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 5), "78.50 kg");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 7), "4200");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 8), "329.70");
     EXPECT_EQ(listSurface.Text(IDC_WEIGHTLIST_TOTAL), "共 2 项  合计重量 82.58 kg  金额 346.84 元");
 
     listSurface.Choose(IDC_WEIGHTLIST_LIST, 1);
     EXPECT_EQ(listSurface.Text(IDC_WEIGHTLIST_ROW_PRICE), "");
     listSurface.Type(IDC_WEIGHTLIST_ROW_PRICE, "5000");
     listSurface.Click(IDC_WEIGHTLIST_SET_PRICE);
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 6), "20.40");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 8), "20.40");
     EXPECT_EQ(listSurface.Selection(IDC_WEIGHTLIST_LIST), 1);
 
     surface.Choose(IDC_UNITSYSTEM, kTM);
     EXPECT_EQ(displayChanges, 1);
     window.Refresh();  // what the main window's display change does
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 4), "0.08 t");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 5), "0.08 t");
     surface.Choose(IDC_DECIMALS, 4);
     window.Refresh();
     EXPECT_EQ(listSurface.Text(IDC_WEIGHTLIST_TOTAL), "共 2 项  合计重量 0.0826 t  金额 350.10 元");
 
     listSurface.Type(IDC_WEIGHTLIST_ROW_PRICE, "");  // back to the default price
     listSurface.Click(IDC_WEIGHTLIST_SET_PRICE);
-    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 5), "4200");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 1, 7), "4200");
 }
 
 TEST_F(WeightListDlg, DeleteClearCopyAndExport) {
@@ -168,6 +170,83 @@ TEST_F(WeightListDlg, ADamagedFileFoundAtStartIsReported) {
     files.readOnly = true;
     weights.Add({"钢板一", "1×1×1", "", 1}, "t");
     EXPECT_NE(otherSurface.Text(IDC_WEIGHTLIST_TOTAL).find("无法写入"), std::string::npos);
+}
+
+TEST_F(WeightListDlg, ACountIsAWholeNumberOfPiecesAndMultipliesTheRow) {
+    weights.Add({"钢板一", "1000×1000×10", "", 78.5}, "a");
+    listSurface.Type(IDC_WEIGHTLIST_PRICE, "4000");
+    listSurface.Click(IDC_WEIGHTLIST_SET_COUNT);  // nothing chosen
+    EXPECT_EQ(listSurface.messages.back().caption, "输入提示");
+    listSurface.Choose(IDC_WEIGHTLIST_LIST, 0);
+    EXPECT_EQ(listSurface.Text(IDC_WEIGHTLIST_ROW_COUNT), "1");
+    listSurface.Type(IDC_WEIGHTLIST_ROW_COUNT, "2*3");
+    listSurface.Click(IDC_WEIGHTLIST_SET_COUNT);
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 4), "6");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 5), "471.00 kg");
+    EXPECT_EQ(listSurface.CellText(IDC_WEIGHTLIST_LIST, 0, 8), "1884.00");
+    const std::size_t said = listSurface.messages.size();
+    for (const char* bad : {"0", "1.5", "-2", "abc", "1e12"}) {
+        listSurface.Type(IDC_WEIGHTLIST_ROW_COUNT, bad);
+        listSurface.Click(IDC_WEIGHTLIST_SET_COUNT);
+        EXPECT_EQ(weights.Rows()[0].count, 6) << bad;
+    }
+    EXPECT_EQ(listSurface.messages.size(), said + 5);
+}
+
+TEST_F(WeightListDlg, TheHeaderGoesWithTheListAndTheSellerToTheSettingsFile) {
+    MemorySurface quoteSurface;
+    CWeightListDlg quote{quoteSurface, weights, dlg.Settings(), listClipboard, exports, &settings};
+    quoteSurface.Bind(&quote);
+    quote.OnInitDialog();
+    quoteSurface.Type(IDC_WEIGHTLIST_CUSTOMER, "张三");
+    quoteSurface.Type(IDC_WEIGHTLIST_TAX, "13");
+    EXPECT_EQ(weights.Header(), (QuoteHeader{"张三", "", 13}));
+    quoteSurface.Type(IDC_WEIGHTLIST_TAX, " ");
+    EXPECT_FALSE(weights.Header().taxPercent);
+    quoteSurface.Type(IDC_WEIGHTLIST_SELLER, "某某钢材");
+    quoteSurface.Type(IDC_WEIGHTLIST_PHONE, "0571-1");
+    EXPECT_EQ(quote.Seller().name, "某某钢材");
+    EXPECT_EQ(settings.Store().ReadString("报价单", "dianhua"), "0571-1");
+
+    MemorySurface laterSurface;  // a window opened later shows what was kept
+    CWeightListDlg later{laterSurface, weights, dlg.Settings(), listClipboard, exports, &settings};
+    laterSurface.Bind(&later);
+    later.OnInitDialog();
+    EXPECT_EQ(laterSurface.Text(IDC_WEIGHTLIST_CUSTOMER), "张三");
+    EXPECT_EQ(laterSurface.Text(IDC_WEIGHTLIST_SELLER), "某某钢材");
+    EXPECT_EQ(weights.Header(), (QuoteHeader{"张三", "", std::nullopt}));  // showing changes nothing
+
+    quoteSurface.Type(IDC_WEIGHTLIST_SELLER, "");
+    quoteSurface.Type(IDC_WEIGHTLIST_PHONE, "");
+    EXPECT_EQ(quote.Seller().phone, "");
+    EXPECT_EQ(files.files.count(kSettingsPath) ? files.files.at(kSettingsPath).find("报价单") : std::string::npos,
+              std::string::npos);
+}
+
+TEST_F(WeightListDlg, PreviewAndCtrlPHandTheQuoteToPrinting) {
+    listSurface.Click(IDC_WEIGHTLIST_PREVIEW);  // no printing bound: nothing happens
+    window.OnCommand(IDM_PRINT, Notify::Click);
+    FakePrintService printing;
+    window.SetPrinting(&printing);
+    weights.Add({"钢板一", "1000×1000×10", "", 78.5}, "a");
+    listSurface.Type(IDC_WEIGHTLIST_CUSTOMER, "张三");
+    listSurface.Click(IDC_WEIGHTLIST_PREVIEW);
+    window.OnCommand(IDM_PRINT, Notify::Click);
+    ASSERT_EQ(printing.previewed.size(), 1u);
+    ASSERT_EQ(printing.printed.size(), 1u);
+    EXPECT_EQ(printing.printed[0].name, "报价单");
+    // The document is laid out when asked: a row added after the preview opened is printed too.
+    weights.Add({"螺纹钢", "Φ12", "9 m", 8}, "b");
+    const std::vector<PrintedPage> pages = FakePrintService::Pages(printing.previewed[0]);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(CountText(pages[0], "客户:张三"), 1);
+    EXPECT_EQ(CountText(pages[0], "螺纹钢"), 1);
+    EXPECT_EQ(weights.Rows().size(), 2u);  // printing changes nothing
+    // Every change of what the quote shows reaches an open preview.
+    const int changes = printing.changes;
+    listSurface.Type(IDC_WEIGHTLIST_TAX, "9");
+    weights.Remove(0);
+    EXPECT_EQ(printing.changes, changes + 2);
 }
 
 }  // namespace

@@ -68,6 +68,46 @@ TEST_F(WeightListFile, EveryChangeIsWrittenAndReadsBackExactly) {
     EXPECT_EQ(again.FileText(), written);
 }
 
+// The surface is the row's field before the count; a list written before it was kept has none and reads
+// whole, every row and price as it was, and is written back with the field empty.
+TEST_F(WeightListFile, SurfaceFieldAndListsWrittenWithoutIt) {
+    Weighing channel{"槽钢(热轧)", "[20a", "12000 mm", 271.644};
+    channel.squareMetres = 0.7768 * 12;
+    list.Add(channel, "2026-12-09 10:00:00");
+    list.Add({"钢丝绳", "6×19", "6 m", 10}, "2026-12-09 10:01:00");
+    const std::string written = files.files.at(kPath);
+    EXPECT_NE(written.find("\t2026-12-09 10:00:00\t\t9.3216"), std::string::npos);
+    EXPECT_NE(written.find("\t2026-12-09 10:01:00\t\t\t1\r\n"), std::string::npos);
+    WeightList again(files, kPath);
+    ASSERT_TRUE(again.Load(setAside));
+    ASSERT_EQ(again.Rows().size(), 2u);
+    EXPECT_DOUBLE_EQ(*again.Rows()[0].item.squareMetres, 0.7768 * 12);
+    EXPECT_FALSE(again.Rows()[1].item.squareMetres);
+    EXPECT_EQ(again.RowCells(0, WeightDisplay{})[6], "9.322");
+    EXPECT_EQ(again.RowCells(1, WeightDisplay{})[6], "");
+    EXPECT_DOUBLE_EQ(again.TotalSquareMetres(), 0.7768 * 12);
+
+    files.files[kPath] = "材料重量清单\t1\r\n默认单价\t4200\r\n"
+                         "钢板一\t1000×1000×10\t\t78.5\t2026-12-01 08:00:00\t\r\n"
+                         "角钢(热轧)\t∠50×50×5\t6000 mm\t22.62\t2026-12-01 08:01:00\t3900\r\n";
+    WeightList old(files, kPath);
+    ASSERT_TRUE(old.Load(setAside));
+    EXPECT_TRUE(setAside.empty());
+    ASSERT_EQ(old.Rows().size(), 2u);
+    EXPECT_EQ(old.Rows()[1].item.size, "∠50×50×5");
+    EXPECT_EQ(*old.Rows()[1].price, 3900);
+    EXPECT_FALSE(old.Rows()[0].item.squareMetres);
+    EXPECT_EQ(old.DefaultPrice(), 4200);
+    old.SetDefaultPrice(4300);
+    EXPECT_NE(files.files.at(kPath).find("\t2026-12-01 08:01:00\t3900\t\t1\r\n"), std::string::npos);
+
+    // A surface that is not a number is damage like any other.
+    files.files[kPath] = "材料重量清单\t1\r\n默认单价\t0\r\na\tb\tc\t1\tt\t\tx\r\n";
+    WeightList damaged(files, kPath);
+    EXPECT_FALSE(damaged.Load(setAside));
+    EXPECT_FALSE(setAside.empty());
+}
+
 TEST_F(WeightListFile, DamagedOrForeignFilesAreSetAsideNotDropped) {
     const std::string foreign = "名称,重量\r\n钢板,12\r\n";
     files.files[kPath] = foreign;
@@ -110,15 +150,66 @@ TEST_F(WeightListFile, TabTextAndCsvForSpreadsheets) {
     const WeightDisplay kg{false, 2};
     EXPECT_EQ(list.CsvText(kg),
               "\xEF\xBB\xBF"
-              "序号,名称,规格,长度/面积/数量,重量(kg),单价(元/吨),金额(元),时间\r\n"
-              "1,钢板一,\"1,000×\"\"2\"\"\",,78.50,4000,314.00,2026-12-09 10:00:00\r\n"
-              "2,钢丝绳,\"6×19\nFC\",6 m,1234.50,4000,4938.00,2026-12-09 10:01:00\r\n"
-              "合计,,,,1313.00,,5252.00,\r\n");
+              "序号,名称,规格,长度/面积/数量,件数,重量(kg),面积(m²),单价(元/吨),金额(元),时间\r\n"
+              "1,钢板一,\"1,000×\"\"2\"\"\",,1,78.50,,4000,314.00,2026-12-09 10:00:00\r\n"
+              "2,钢丝绳,\"6×19\nFC\",6 m,1,1234.50,,4000,4938.00,2026-12-09 10:01:00\r\n"
+              "合计,,,,,1313.00,,,5252.00,\r\n");
     EXPECT_EQ(list.TabText(WeightDisplay{true, 3}),
-              "序号\t名称\t规格\t长度/面积/数量\t重量(t)\t单价(元/吨)\t金额(元)\t时间\r\n"
-              "1\t钢板一\t1,000×\"2\"\t\t0.079\t4000\t314.00\t2026-12-09 10:00:00\r\n"
-              "2\t钢丝绳\t6×19 FC\t6 m\t1.234\t4000\t4938.00\t2026-12-09 10:01:00\r\n"
-              "合计\t\t\t\t1.313\t\t5252.00\t\r\n");
+              "序号\t名称\t规格\t长度/面积/数量\t件数\t重量(t)\t面积(m²)\t单价(元/吨)\t金额(元)\t时间\r\n"
+              "1\t钢板一\t1,000×\"2\"\t\t1\t0.079\t\t4000\t314.00\t2026-12-09 10:00:00\r\n"
+              "2\t钢丝绳\t6×19 FC\t6 m\t1\t1.234\t\t4000\t4938.00\t2026-12-09 10:01:00\r\n"
+              "合计\t\t\t\t\t1.313\t\t\t5252.00\t\r\n");
+}
+
+// The count multiplies the row's weight, surface and amount; the header travels with the list
+// and a list written before either reads as count 1 with an empty header.
+TEST_F(WeightListFile, CountsAndTheQuoteHeaderAreKeptAndOlderListsReadWhole) {
+    Weighing channel{"槽钢(热轧)", "[20a", "12000 mm", 271.644};
+    channel.squareMetres = 9.3216;
+    list.Add(channel, "t1");
+    list.SetDefaultPrice(4000);
+    EXPECT_EQ(list.Rows()[0].count, 1);
+    list.SetRowCount(0, 4);
+    EXPECT_DOUBLE_EQ(list.TotalKilograms(), 271.644 * 4);
+    EXPECT_DOUBLE_EQ(list.TotalSquareMetres(), 9.3216 * 4);
+    EXPECT_DOUBLE_EQ(list.TotalCost(), 271.644 * 4 * 4);
+    EXPECT_EQ(list.RowCells(0, WeightDisplay{})[WeightList::kCountCell], "4");
+    EXPECT_EQ(list.RowCells(0, WeightDisplay{})[WeightList::kWeightCell], "1086.58");
+    list.SetRowCount(0, 0);  // never below one piece
+    EXPECT_EQ(list.Rows()[0].count, 1);
+    list.SetRowCount(0, 4);
+    EXPECT_FALSE(list.TotalWithTax());
+    list.SetHeader({"客户\t甲\\", "", 13});
+    EXPECT_DOUBLE_EQ(*list.TotalWithTax(), 271.644 * 16 * 1.13);
+
+    WeightList again(files, kPath);
+    ASSERT_TRUE(again.Load(setAside));
+    EXPECT_EQ(again.Rows()[0].count, 4);
+    EXPECT_EQ(again.Header(), (QuoteHeader{"客户\t甲\\", "", 13}));
+    EXPECT_EQ(files.files.at(kPath).find("工程"), std::string::npos);  // empty fields are not written
+
+    files.files[kPath] = "材料重量清单\t1\r\n默认单价\t4200\r\n"
+                         "钢板一\t1×1×1\t\t7.85\tt\t\r\n"
+                         "槽钢(热轧)\t[20a\t6 m\t135.8\tt\t\t4.66\r\n";
+    WeightList old(files, kPath);
+    ASSERT_TRUE(old.Load(setAside));
+    ASSERT_EQ(old.Rows().size(), 2u);
+    EXPECT_EQ(old.Rows()[0].count, 1);
+    EXPECT_EQ(old.Rows()[1].count, 1);
+    EXPECT_EQ(old.Header(), QuoteHeader{});
+
+    // A count that is no whole number of pieces, or a header line twice, is damage.
+    for (const char* row : {"a\tb\tc\t1\tt\t\t\t0\r\n", "a\tb\tc\t1\tt\t\t\t2.5\r\n", "a\tb\tc\t1\tt\t\t\tx\r\n"}) {
+        files.files[kPath] = std::string("材料重量清单\t1\r\n默认单价\t0\r\n") + row;
+        WeightList damaged(files, kPath);
+        EXPECT_FALSE(damaged.Load(setAside)) << row;
+    }
+    files.files[kPath] = "材料重量清单\t1\r\n默认单价\t0\r\n客户\ta\r\n客户\tb\r\n";
+    WeightList twice(files, kPath);
+    EXPECT_FALSE(twice.Load(setAside));
+    files.files[kPath] = "材料重量清单\t1\r\n默认单价\t0\r\n税率\tx\r\n";
+    WeightList badTax(files, kPath);
+    EXPECT_FALSE(badTax.Load(setAside));
 }
 
 }  // namespace

@@ -180,6 +180,29 @@ TEST_F(UpDate, NoServerNoChange) {
     ExpectNothingChanged();
 }
 
+// A folder that took no write at start: the check says so instead of fetching anything, once for
+// the check at start, and every time the user asks.
+TEST_F(UpDate, AnUnwritableFolderIsSaidOnceAndNothingIsFetched) {
+    Offer("9.0");
+    ProgramPlace place = Place();
+    place.writable = false;
+    auto updater = [&](CheckStart start) {
+        return CUpDate(place, files, server, user, starter, [this] { ++exits; }, turn, "8.8", kServer, ProgramFiles(),
+                       start);
+    };
+    updater(CheckStart::AtStart).Run();
+    updater(CheckStart::AtStart).Run();
+    EXPECT_EQ(user.said, std::vector<std::string>{std::string("警告 ") + kFolderNotWritable});
+    EXPECT_EQ(server.connects, 0);
+    EXPECT_TRUE(server.fetched.empty());
+    EXPECT_EQ(user.asked, 0);
+    user.said.clear();
+    updater(CheckStart::ByUser).Run();
+    EXPECT_EQ(user.said, std::vector<std::string>{std::string("警告 ") + kFolderNotWritable});
+    EXPECT_EQ(Listing(), before_);
+    EXPECT_TRUE(starter.started.empty());
+}
+
 TEST_F(UpDate, OneCheckAtATime) {
     Offer("9.0");
     ScriptedServer second;

@@ -108,6 +108,11 @@ void Key(HWND control, WPARAM key);                           // key-down and ke
 RECT WindowRect(HWND window);
 bool IsTopMost(HWND window);
 HWND ChildDialogWith(HWND parent, int controlId);             // the page that holds a control
+// A tab control's header `index`: its rectangle in the tab's client coordinates (empty when it
+// cannot be read), and a click on it as the user switches pages, returning once the program has
+// handled it.
+RECT TabItemRect(HWND tab, int index);
+void ClickTab(HWND tab, int index);
 std::string ClipboardText();
 // The process of the clipboard's owner window; 0 when the clipboard has no owner.
 DWORD ClipboardOwnerProcess();

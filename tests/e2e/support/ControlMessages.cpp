@@ -112,6 +112,28 @@ std::string CellText(HWND dialog, int id, int row, int column) {
     return text;
 }
 
+RECT TabItemRect(HWND tab, int index) {
+    RECT r = {};
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tab));
+    if (!process) return r;
+    // The message's pointer is not carried across processes: the rectangle is read from the
+    // program's own memory.
+    if (void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE)) {
+        if (Send(tab, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)))
+            ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return r;
+}
+
+void ClickTab(HWND tab, int index) {
+    const RECT item = TabItemRect(tab, index);
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    Send(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Send(tab, WM_LBUTTONUP, 0, at);
+}
+
 void Click(HWND dialog, int id) { Send(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void PostClick(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }

@@ -1,0 +1,18 @@
+// The told-once rule for the program's files.
+#include "settings/WriteNotice.h"
+
+namespace mw {
+
+bool WriteNotice::Told(bool written, ControlSurface& window) {
+    if (written) {
+        told_ = false;
+        return true;
+    }
+    if (!told_) {
+        told_ = true;  // before the box: its message loop may bring another failure
+        window.ShowMessage(text_, kCaption, kMbOk | kMbIconWarning);
+    }
+    return false;
+}
+
+}  // namespace mw
