@@ -113,7 +113,7 @@ TEST(Recompute, StatisticsAndWeightListAfterDensityChangesOnAHiddenPage) {
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), 1);
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 1), "方管/矩形管");
-    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 4), reference + " kg");
+    EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 5), reference + " kg");
 }
 
 }  // namespace
