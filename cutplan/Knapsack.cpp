@@ -10,7 +10,7 @@ namespace mw {
 
 namespace {
 
-constexpr double kWorthless = 1e-9;
+constexpr double kWorthless = kKnapsackWorthless;
 // Grid cells times item parts above which the table costs more than the search.
 constexpr std::int64_t kMaxTableCells = 3000000;
 constexpr std::int64_t kMaxExactCells = 24000000;

@@ -7,6 +7,10 @@
 
 namespace mw {
 
+// Items worth no more than this are left out of every knapsack: a bound built on the knapsacks' values
+// adds what they could have brought (see PackingSearch::SafeDual).
+inline constexpr double kKnapsackWorthless = 1e-9;
+
 struct KnapsackItem {
     std::int64_t size = 0;  // grid units, kerf included
     int bound = 0;          // at most this many copies

@@ -64,6 +64,8 @@ private:
     void AddColumn(MasterLp& lp, int pool);
     bool Generate(MasterLp& lp, const std::vector<int>& demand, const std::vector<int>& left, double& bound,
                   int rounds = 1 << 30);
+    std::vector<double> SignedDuals(std::vector<double> y) const;
+    double LeftOutWorth(const std::vector<double>& y, std::int64_t capacity) const;
     double SafeDual(double dual, const std::vector<double>& y, const std::vector<int>& types,
                     const std::vector<KnapsackResult>& results) const;
     double Farley(const std::vector<double>& y, const std::vector<int>& demand, const std::vector<int>& types,

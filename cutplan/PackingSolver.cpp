@@ -133,7 +133,8 @@ bool PackingSearch::Generate(MasterLp& lp, const std::vector<int>& demand, const
         for (const KnapsackResult& r : results) exact = exact && r.Exact();
         // The bound from the duals and the true counts (the programme's own may be shaken):
         // duals that price every pattern at most its cost bound every plan.
-        const double dual = DualBound(y, Rhs(demand, left)) * maxCost_;
+        const std::vector<double> signedY = SignedDuals(y);
+        const double dual = DualBound(signedY, Rhs(demand, left)) * maxCost_;
         const double z = lp.Objective() * maxCost_;
         const double farley = limits_ == 0 ? Farley(y, demand, types, results) : 0.0;
         if (farley > 0) {
@@ -146,7 +147,7 @@ bool PackingSearch::Generate(MasterLp& lp, const std::vector<int>& demand, const
         if (!added) {
             // With the pool full, no pattern added proves nothing.
             if (poolFull_) return false;
-            if (exact) bound = std::max(bound, SafeDual(dual, y, types, results));
+            if (exact) bound = std::max(bound, SafeDual(dual, signedY, types, results));
             return true;
         }
         if (round >= rounds) return true;
@@ -163,7 +164,8 @@ double PackingSearch::SafeDual(double dual, const std::vector<double>& y, const 
     for (std::size_t k = 0; k < types.size(); ++k) {
         const int t = types[k];
         costs.push_back(problem_.stock[t].cost / maxCost_);
-        worth.push_back(results[k].upper + (limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0));
+        worth.push_back(results[k].upper + LeftOutWorth(y, problem_.stock[t].capacity) +
+                        (limitRow_[t] >= 0 ? y[limitRow_[t]] : 0.0));
     }
     return ScaledDualBound(dual, costs, worth);
 }
@@ -174,9 +176,32 @@ double PackingSearch::Farley(const std::vector<double>& y, const std::vector<int
     std::vector<double> costs, worth;
     for (std::size_t k = 0; k < types.size(); ++k) {
         costs.push_back(problem_.stock[types[k]].cost / maxCost_);
-        worth.push_back(results[k].upper);
+        worth.push_back(results[k].upper + LeftOutWorth(y, problem_.stock[types[k]].capacity));
     }
     return FarleyBound(y, demand, costs, worth) * maxCost_;
+}
+
+// The duals with the signs a bound needs: a piece's price is never below zero and a stock count's
+// never above it; the simplex can leave them a hair to the wrong side.
+std::vector<double> PackingSearch::SignedDuals(std::vector<double> y) const {
+    for (int i = 0; i < m_ && i < static_cast<int>(y.size()); ++i) y[i] = std::max(0.0, y[i]);
+    for (int row : limitRow_)
+        if (row >= 0 && row < static_cast<int>(y.size())) y[row] = std::min(0.0, y[row]);
+    return y;
+}
+
+// What the pieces the knapsacks leave out as worthless could add to a bar of `capacity` at prices
+// `y`. Next to a cheap stock beside one that costs ten million times more, a price below the
+// knapsacks' threshold is still worth a good part of the cheap bar, and a bound that forgot it
+// would stand above the optimum.
+double PackingSearch::LeftOutWorth(const std::vector<double>& y, std::int64_t capacity) const {
+    double worth = 0;
+    for (int i = 0; i < m_ && i < static_cast<int>(y.size()); ++i) {
+        const std::int64_t size = problem_.items[i].size;
+        if (y[i] > 0 && y[i] <= kKnapsackWorthless && size > 0 && size <= capacity)
+            worth += y[i] * static_cast<double>(capacity / size);
+    }
+    return worth;
 }
 
 // Adds the priced patterns that improve the master; false when none does.

@@ -110,18 +110,21 @@ TEST(CutSolverStockOnHand, TooFewIsSaidOnlyWhenProven) {
 
 TEST(CutSolverExact, TheBoundNeverStandsAboveThePlanWhenPricesDifferByFar) {
     // A cheap long bar beside a very dear short one: the programme's rounding once put the bound
-    // a hair above the plan's cost.
-    StockRow dear = OnHand(12000, 2), cheap = OnHand(96260, 2);
-    dear.price = 777150;
-    cheap.price = 1.9005;
-    const CutJob job = Job({dear, cheap}, {{2999.9, 30}}, 2, 10);
-    const CutGrid grid = CutGridOf(job);
-    PackControl control;
-    control.seconds = 1;
-    const PackOutcome outcome = SolvePacking(grid.problem, control);
-    ASSERT_TRUE(outcome.plan.found);
-    EXPECT_LE(outcome.bound, outcome.plan.cost * (1 + 1e-12));  // at most the last bit of rounding
-    EXPECT_DOUBLE_EQ(outcome.plan.cost, 1.9005);
+    // a hair above the plan's cost, and at ten million times the price the pieces' price fell
+    // below what the knapsacks count at all.
+    for (double price : {777150.0, 77777150.0}) {
+        StockRow dear = OnHand(12000, 2), cheap = OnHand(96260, 2);
+        dear.price = price;
+        cheap.price = 1.9005;
+        const CutJob job = Job({dear, cheap}, {{2999.9, 30}}, 2, 10);
+        const CutGrid grid = CutGridOf(job);
+        PackControl control;
+        control.seconds = 1;
+        const PackOutcome outcome = SolvePacking(grid.problem, control);
+        ASSERT_TRUE(outcome.plan.found);
+        EXPECT_LE(outcome.bound, outcome.plan.cost * (1 + 1e-12)) << price;  // at most the last bit of rounding
+        EXPECT_DOUBLE_EQ(outcome.plan.cost, 1.9005);
+    }
 }
 
 // A job of many distinct lengths, as a large order would have.
