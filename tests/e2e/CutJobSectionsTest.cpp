@@ -25,28 +25,6 @@ bool ThroughFileDialog(HWND cut, int click, const std::wstring& path) {
     return WaitUntil([&] { return !IsWindow(dialog); }, 10000);
 }
 
-RECT TabItemRect(HWND tab, int index) {
-    RECT r = {};
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tab));
-    if (!process) return r;
-    if (void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE)) {
-        if (SendMessageW(tab, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)))
-            ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    }
-    CloseHandle(process);
-    return r;
-}
-
-// The tab clicked as the mouse would, so that the page shown is the one the job takes from.
-void ClickTab(HWND main, int index) {
-    HWND tab = GetDlgItem(main, IDC_TAB);
-    const RECT item = TabItemRect(tab, index);
-    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    SendMessageW(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(tab, WM_LBUTTONUP, 0, at);
-}
-
 HWND OpenCutPlan(HWND main, AppUnderTest& app) {
     SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Command(main, IDM_CUTPLAN);
@@ -73,7 +51,7 @@ TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARes
     AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
     AddRow(cut, IDC_CUT_PIECE_LENGTH, "2350", IDC_CUT_PIECE_COUNT, "5", IDC_CUT_PIECE_ADD);
 
-    ClickTab(r.main, 1);
+    ClickTab(GetDlgItem(r.main, IDC_TAB), 1);  // as the mouse would: the job takes from the page shown
     HWND page2 = ChildDialogWith(r.main, IDC_TUBE_LENGTH);
     ASSERT_NE(page2, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(page2) != FALSE; }, 3000));

@@ -1,0 +1,30 @@
+// The system's open and save dialogs, asked for one file's path.
+#include "kit/FileDialogWin32.h"
+
+#include <commdlg.h>
+
+#include <cwchar>
+
+#include "kit/Utf16Win32.h"
+
+namespace mw {
+
+std::optional<std::string> AskFilePath(HWND owner, const std::string& suggestedName, const wchar_t* filter,
+                                       const wchar_t* extension, bool save) {
+    std::wstring file = Widen(suggestedName);
+    file.resize(MAX_PATH * 4, L'\0');
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter;
+    dialog.lpstrFile = &file[0];
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrDefExt = extension;
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
+    file.resize(std::wcslen(file.c_str()));
+    return Narrow(file);
+}
+
+}  // namespace mw
