@@ -8,6 +8,8 @@
 #include <map>
 #include <random>
 
+#include "tests/cutplan/SolverJobs.h"
+
 namespace mw {
 namespace {
 
@@ -149,43 +151,14 @@ namespace {
 // The fewest bars bought (offcuts cost nothing), then the fewest bars cut, over every grouping of
 // the pieces and every stock row for each group.
 std::pair<int, int> ExhaustiveWithOffcuts(const CutJob& job) {
-    std::vector<double> pieces;
-    for (const PieceRow& row : job.pieces) pieces.insert(pieces.end(), static_cast<int>(row.count), row.length);
-    std::vector<std::vector<double>> groups;
-    std::pair<int, int> best = {1 << 30, 1 << 30};
-    std::function<void(std::size_t, std::vector<int>&, int)> assign = [&](std::size_t g, std::vector<int>& used,
-                                                                          int bought) {
-        if (g == groups.size()) {
-            best = std::min(best, {bought, static_cast<int>(groups.size())});
-            return;
-        }
-        double length = job.kerf * (groups[g].size() - 1);
-        for (double p : groups[g]) length += p;
-        for (std::size_t t = 0; t < job.stock.size(); ++t) {
-            const StockRow& row = job.stock[t];
-            if (length > row.length - job.trim + 1e-9 || (row.count && used[t] >= *row.count)) continue;
-            ++used[t];
-            assign(g + 1, used, bought + (row.offcut ? 0 : 1));
-            --used[t];
-        }
+    struct Bars {
+        int bought = 0, cut = 0;
+        Bars operator+(const Bars& o) const { return {bought + o.bought, cut + o.cut}; }
+        bool operator<(const Bars& o) const { return std::pair(bought, cut) < std::pair(o.bought, o.cut); }
     };
-    std::function<void(std::size_t)> place = [&](std::size_t k) {
-        if (k == pieces.size()) {
-            std::vector<int> used(job.stock.size(), 0);
-            assign(0, used, 0);
-            return;
-        }
-        for (std::size_t g = 0; g < groups.size(); ++g) {
-            groups[g].push_back(pieces[k]);
-            place(k + 1);
-            groups[g].pop_back();
-        }
-        groups.push_back({pieces[k]});
-        place(k + 1);
-        groups.pop_back();
-    };
-    place(0);
-    return best;
+    const Bars best = LeastCutting(job, Bars{1 << 30, 1 << 30},
+                                   [](const StockRow& row) { return Bars{row.offcut ? 0 : 1, 1}; });
+    return {best.bought, best.cut};
 }
 
 TEST(CutSolverOffcuts, OffcutsAreUsedBeforeBuyingAndFewerBarsWinBetweenEqualPlans) {

@@ -28,47 +28,11 @@ CutPlan Solved(const CutJob& job) {
 // The least cost of any plan, by trying every grouping of the pieces and every stock for each
 // group. Cost as the solver measures: bars with one stock length, else prices, else length.
 double Exhaustive(const CutJob& job) {
-    std::vector<double> pieces;
-    for (const PieceRow& row : job.pieces) pieces.insert(pieces.end(), static_cast<int>(row.count), row.length);
-    std::sort(pieces.begin(), pieces.end(), std::greater<double>());
     bool priced = false;
     for (const StockRow& row : job.stock) priced = priced || row.price;
-    auto cost = [&](const StockRow& row) {
+    return LeastCutting(job, HUGE_VAL, [&](const StockRow& row) {
         return job.stock.size() == 1 ? 1.0 : priced ? *row.price : row.length;
-    };
-    std::vector<std::vector<double>> groups;
-    double best = HUGE_VAL;
-    std::function<void(std::size_t, std::vector<int>&, double)> assign = [&](std::size_t g, std::vector<int>& used,
-                                                                             double sum) {
-        if (sum >= best) return;
-        if (g == groups.size()) { best = sum; return; }
-        double length = job.kerf * (groups[g].size() - 1);
-        for (double p : groups[g]) length += p;
-        for (std::size_t t = 0; t < job.stock.size(); ++t) {
-            const StockRow& row = job.stock[t];
-            if (length > row.length - job.trim + 1e-9 || (row.count && used[t] >= *row.count)) continue;
-            ++used[t];
-            assign(g + 1, used, sum + cost(row));
-            --used[t];
-        }
-    };
-    std::function<void(std::size_t)> place = [&](std::size_t k) {
-        if (k == pieces.size()) {
-            std::vector<int> used(job.stock.size(), 0);
-            assign(0, used, 0);
-            return;
-        }
-        for (std::size_t g = 0; g < groups.size(); ++g) {
-            groups[g].push_back(pieces[k]);
-            place(k + 1);
-            groups[g].pop_back();
-        }
-        groups.push_back({pieces[k]});
-        place(k + 1);
-        groups.pop_back();
-    };
-    place(0);
-    return best;
+    });
 }
 
 TEST(CutSolverExhaustive, SmallRandomJobsReachTheOptimumAndTheBoundStaysBelowIt) {
