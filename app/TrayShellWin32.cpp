@@ -5,6 +5,7 @@
 
 #include "kit/DialogWin32.h"
 #include "kit/DpiWin32.h"
+#include "kit/SystemLibraryWin32.h"
 #include "res/ProductName.h"
 #include "kit/Utf16Win32.h"
 #include "res/resource.h"
@@ -21,6 +22,12 @@ NOTIFYICONDATAW IconData(HWND window) {
     data.hWnd = window;
     data.uID = TrayShell::kIconId;
     return data;
+}
+
+// The shell comes in with the first icon, after the window has shown.
+bool NotifyIcon(DWORD message, NOTIFYICONDATAW& data) {
+    static const auto notifyIcon = SYSTEM_FUNCTION(L"shell32.dll", Shell_NotifyIconW);
+    return notifyIcon && notifyIcon(message, &data);
 }
 
 // Every place of a toolbar of notification icons, a few pixels apart: icons are larger than that.
@@ -53,12 +60,12 @@ bool TrayShellWindow::AddTrayIcon() {
     data.hIcon = icon_;
     lstrcpynW(data.szTip, Widen(kProductName).c_str(), ARRAYSIZE(data.szTip));
     // An icon the notification area still holds is refreshed rather than refused.
-    return Shell_NotifyIconW(NIM_ADD, &data) || Shell_NotifyIconW(NIM_MODIFY, &data);
+    return NotifyIcon(NIM_ADD, data) || NotifyIcon(NIM_MODIFY, data);
 }
 
 void TrayShellWindow::RemoveTrayIcon() {
     NOTIFYICONDATAW data = IconData(hwnd_);
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    NotifyIcon(NIM_DELETE, data);
 }
 
 void TrayShellWindow::TrackTrayMenu() {

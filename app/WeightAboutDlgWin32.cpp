@@ -1,10 +1,8 @@
 // About window plumbing: the close box and button 1 end it, Esc does not.
 #include "app/WeightAboutDlgWin32.h"
 
-#include <shellapi.h>
-
 #include "app/ProgramFiles.h"
-#include "kit/Utf16Win32.h"
+#include "kit/SystemLibraryWin32.h"
 #include "settings/FilesPlaceWin32.h"
 #include "update/UpDateWin32.h"
 #include "res/resource.h"
@@ -37,7 +35,7 @@ bool WeightAboutDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 void WeightAboutDlgWindow::OpenWebPage(const std::string& address) {
-    ShellExecuteW(Hwnd(), L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellOpen(Hwnd(), address);
 }
 
 // The check's questions have no owner, so that no window waits for them.

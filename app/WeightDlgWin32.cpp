@@ -2,7 +2,6 @@
 #include "app/WeightDlgWin32.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "custom/DINGYICAILIAOWin32.h"
 #include "cutplan/CutPlanDlgWin32.h"
 #include "kit/ProcessStarterWin32.h"
+#include "kit/SystemLibraryWin32.h"
 #include "lookup/LookupDlgWin32.h"
 #include "settings/FilesPlaceWin32.h"
 #include "settings/SettingsFile.h"
@@ -433,7 +433,7 @@ void WeightDlgWindow::MoveToolWindow(ToolWindow tool, int x, int y, bool toTop) 
 }
 
 void WeightDlgWindow::StartCalculator() {
-    ShellExecuteW(nullptr, L"open", L"calc.exe", nullptr, nullptr, SW_SHOWNORMAL);
+    ShellOpen(nullptr, "calc.exe");
 }
 
 bool WeightDlgWindow::LoadBanner() {
@@ -448,8 +448,7 @@ void WeightDlgWindow::ReleaseBanner() { banner_.ReleasePicture(); }
 void WeightDlgWindow::ShowAbout() { WeightAboutDlgWindow().Run(Hwnd()); }
 
 void WeightDlgWindow::OpenVendorPage() {
-    if (*kWebPages.home)
-        ShellExecuteW(nullptr, L"open", Widen(kWebPages.home).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (*kWebPages.home) ShellOpen(nullptr, kWebPages.home);
 }
 
 void WeightDlgWindow::Exit() { tray_.ExitProgram(); }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "kit/DpiWin32.h"
+#include "kit/SystemLibraryWin32.h"
 
 namespace mw {
 
@@ -49,8 +50,10 @@ IPicture* LoadPicture(const std::uint8_t* bytes, std::size_t size) {
         GlobalFree(block);
         return nullptr;
     }
+    // The picture loader comes in with the first picture, on a step after the window has shown.
+    static const auto oleLoadPicture = SYSTEM_FUNCTION(L"oleaut32.dll", OleLoadPicture);
     IPicture* picture = nullptr;
-    if (FAILED(OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
+    if (!oleLoadPicture || FAILED(oleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
                               reinterpret_cast<void**>(&picture))))
         picture = nullptr;
     stream->Release();

@@ -5,6 +5,7 @@
 
 #include <cwchar>
 
+#include "kit/SystemLibraryWin32.h"
 #include "kit/Utf16Win32.h"
 
 namespace mw {
@@ -22,7 +23,11 @@ std::optional<std::string> AskFilePath(HWND owner, const std::string& suggestedN
     dialog.lpstrDefExt = extension;
     dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                    (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
+    // The common dialogs come in with the first one asked for.
+    static const auto saveDialog = SYSTEM_FUNCTION(L"comdlg32.dll", GetSaveFileNameW);
+    static const auto openDialog = SYSTEM_FUNCTION(L"comdlg32.dll", GetOpenFileNameW);
+    const auto ask = save ? saveDialog : openDialog;
+    if (!ask || !ask(&dialog)) return std::nullopt;
     file.resize(std::wcslen(file.c_str()));
     return Narrow(file);
 }

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "kit/Captions.h"
+#include "kit/SystemLibraryWin32.h"
 #include "kit/Utf16Win32.h"
 #include "print/PrintPreviewWin32.h"
 #include "res/resource.h"
@@ -16,6 +17,23 @@
 namespace mw {
 
 namespace {
+
+// The common dialogs and the printer list come in with the first preview or print.
+bool PrintDialog(PRINTDLGW& dialog) {
+    static const auto printDlg = SYSTEM_FUNCTION(L"comdlg32.dll", PrintDlgW);
+    return printDlg && printDlg(&dialog);
+}
+
+bool PageSetupDialog(PAGESETUPDLGW& setup) {
+    static const auto pageSetupDlg = SYSTEM_FUNCTION(L"comdlg32.dll", PageSetupDlgW);
+    return pageSetupDlg && pageSetupDlg(&setup);
+}
+
+// Why the last dialog failed; without the dialogs at all, that they could not start.
+DWORD DialogError() {
+    static const auto extendedError = SYSTEM_FUNCTION(L"comdlg32.dll", CommDlgExtendedError);
+    return extendedError ? extendedError() : CDERR_INITIALIZATION;
+}
 
 std::string Today() {
     SYSTEMTIME now{};
@@ -58,8 +76,10 @@ void Win32PrintService::Say(HWND owner, const char* text, bool warning) const {
 }
 
 bool Win32PrintService::AnyPrinter() const {
+    static const auto enumPrinters = SYSTEM_FUNCTION(L"winspool.drv", EnumPrintersW);
+    if (!enumPrinters) return false;
     DWORD needed = 0, count = 0;
-    EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+    enumPrinters(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
     return needed > 0;
 }
 
@@ -69,7 +89,7 @@ bool Win32PrintService::DefaultPrinter() {
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.Flags = PD_RETURNDEFAULT;
-    if (!PrintDlgW(&dialog)) return false;
+    if (!PrintDialog(dialog)) return false;
     devMode_ = dialog.hDevMode;
     devNames_ = dialog.hDevNames;
     return devNames_ != nullptr;
@@ -113,7 +133,7 @@ bool Win32PrintService::PageSetup(HWND owner) {
     setup.hDevNames = devNames_;
     setup.Flags = PSD_INHUNDREDTHSOFMILLIMETERS | PSD_MARGINS;
     setup.rtMargin = {margins_[0] * 10, margins_[1] * 10, margins_[2] * 10, margins_[3] * 10};
-    if (!PageSetupDlgW(&setup)) {
+    if (!PageSetupDialog(setup)) {
         // The dialog may have replaced the handles even when cancelled.
         devMode_ = setup.hDevMode;
         devNames_ = setup.hDevNames;
@@ -162,11 +182,11 @@ void Win32PrintService::PrintOwnedBy(HWND owner, const PrintDocument& document) 
     dialog.nFromPage = 1;
     dialog.nToPage = dialog.nMaxPage;
     dialog.nCopies = 1;
-    const BOOL chosen = PrintDlgW(&dialog);
+    const bool chosen = PrintDialog(dialog);
     devMode_ = dialog.hDevMode;
     devNames_ = dialog.hDevNames;
     if (!chosen) {
-        const DWORD error = CommDlgExtendedError();
+        const DWORD error = DialogError();
         if (error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) Say(owner, kNoPrinterText, false);
         else if (error != 0) Say(owner, kPrintFailedText, true);
         return;  // cancelled: nothing to say

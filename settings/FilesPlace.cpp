@@ -21,10 +21,12 @@ bool TakesAWrite(FileSystem& files, const std::string& folder) {
 
 }  // namespace
 
-FilesPlace FilesPlace::Choose(FileSystem& files, const FolderChoices& choices, const std::vector<KeptFile>& carried) {
-    FilesPlace beside(choices.besideExecutable, true);
-    if (TakesAWrite(files, choices.besideExecutable)) return beside;
+FilesPlace FilesPlace::Choose(FileSystem& files, const std::string& besideExecutable,
+                              const std::function<UserFolders()>& userFolders, const std::vector<KeptFile>& carried) {
+    FilesPlace beside(besideExecutable, true);
+    if (TakesAWrite(files, besideExecutable)) return beside;
     beside.executableFolderWritable_ = false;
+    const UserFolders choices = userFolders();
     if (choices.userData.empty()) return beside;
     // A folder made now is one no earlier start has carried files into: what is beside the
     // executable is the starting point only once, and later changes there are not the user's.
@@ -36,7 +38,7 @@ FilesPlace FilesPlace::Choose(FileSystem& files, const FolderChoices& choices, c
         std::string bytes;
         // The system's redirected copy holds what the earlier version last wrote.
         const bool found = (!choices.virtualStore.empty() && files.ReadFile(choices.virtualStore + file.name, bytes)) ||
-                           files.ReadFile(choices.besideExecutable + file.name, bytes);
+                           files.ReadFile(besideExecutable + file.name, bytes);
         if (found && files.ReplaceWhole(place.PathOf(file.name), bytes)) place.carried_.push_back(file.name);
     }
     return place;

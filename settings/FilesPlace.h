@@ -3,6 +3,7 @@
 // user's application data. Decided once, at start.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,9 @@ namespace mw {
 // The file written and removed at start to learn whether the executable's folder takes a write.
 inline constexpr KeptFile kWriteTestFile = {"WriteTestKq.tmp", ""};
 
-// The folders the choice is made between, each ending in its separator.
-struct FolderChoices {
-    std::string besideExecutable;
+// The user's folders the files move to when the executable's folder takes no write, each ending
+// in its separator.
+struct UserFolders {
     // The program's folder in the user's application data; empty when the system names none.
     std::string userData;
     // Where the system redirected an earlier version's writes beside the executable (the user's
@@ -30,11 +31,13 @@ public:
         : folder_(std::move(folder)), besideExecutable_(besideExecutable), executableFolderWritable_(besideExecutable) {}
 
     // Tries a real write beside the executable (removed again). When that fails, the files move
-    // to `userData`: each of `carried` starts there as the VirtualStore copy if it has one, else
+    // to the user's folders, asked of `userFolders` only then (naming them loads the shell, which
+    // a start beside a writable folder does without), into `userData`: each of `carried` starts there as the VirtualStore copy if it has one, else
     // as the copy beside the executable, copied when that folder is first made and never again;
     // nothing is ever deleted from either folder. When even `userData` cannot be made, the files
     // stay beside the executable and their writes fail as they would.
-    static FilesPlace Choose(FileSystem& files, const FolderChoices& choices, const std::vector<KeptFile>& carried);
+    static FilesPlace Choose(FileSystem& files, const std::string& besideExecutable,
+                             const std::function<UserFolders()>& userFolders, const std::vector<KeptFile>& carried);
 
     // The path of one of the program's files.
     std::string PathOf(const char* name) const { return folder_ + name; }

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "kit/ProcessStarterWin32.h"
+#include "kit/SystemLibraryWin32.h"
 #include "kit/Utf16Win32.h"
 #include "res/ProductName.h"
 #include "settings/FileSystemWin32.h"
@@ -15,8 +16,10 @@ namespace {
 
 // A folder of the shell's, ending in its separator; empty when the system has none.
 std::string ShellFolder(int which) {
+    static const auto getFolderPath = SYSTEM_FUNCTION(L"shell32.dll", SHGetFolderPathW);
     wchar_t path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, which, nullptr, SHGFP_TYPE_CURRENT, path)) || !path[0]) return std::string();
+    if (!getFolderPath || FAILED(getFolderPath(nullptr, which, nullptr, SHGFP_TYPE_CURRENT, path)) || !path[0])
+        return std::string();
     return Narrow(path) + "\\";
 }
 
@@ -29,13 +32,16 @@ FilesPlace& Place() {
 }  // namespace
 
 const FilesPlace& SettleFilesPlace(const std::vector<KeptFile>& carried) {
-    FolderChoices choices;
-    choices.besideExecutable = PathBesideExecutable(ExecutablePath(), "");
-    const std::string roaming = ShellFolder(CSIDL_APPDATA);
-    if (!roaming.empty()) choices.userData = roaming + kProductName + "\\";
-    choices.virtualStore = VirtualStoreFolder(ShellFolder(CSIDL_LOCAL_APPDATA), choices.besideExecutable);
+    const std::string besideExecutable = PathBesideExecutable(ExecutablePath(), "");
+    const auto userFolders = [&besideExecutable] {
+        UserFolders folders;
+        const std::string roaming = ShellFolder(CSIDL_APPDATA);
+        if (!roaming.empty()) folders.userData = roaming + kProductName + "\\";
+        folders.virtualStore = VirtualStoreFolder(ShellFolder(CSIDL_LOCAL_APPDATA), besideExecutable);
+        return folders;
+    };
     Win32FileSystem files;
-    Place() = FilesPlace::Choose(files, choices, carried);
+    Place() = FilesPlace::Choose(files, besideExecutable, userFolders, carried);
     return Place();
 }
 

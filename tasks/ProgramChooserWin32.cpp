@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "kit/SystemLibraryWin32.h"
 #include "kit/Utf16Win32.h"
 
 namespace mw {
@@ -20,7 +21,8 @@ bool Win32ProgramChooser::ChooseProgram(std::string& path) {
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     // The program keeps its working folder; the chosen file must exist.
     dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog)) return false;
+    static const auto openDialog = SYSTEM_FUNCTION(L"comdlg32.dll", GetOpenFileNameW);
+    if (!openDialog || !openDialog(&dialog)) return false;
     path = Narrow(file.data());
     return true;
 }

@@ -2,8 +2,8 @@
 #include "tasks/TaskActionsWin32.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
+#include "kit/SystemLibraryWin32.h"
 #include "kit/Utf16Win32.h"
 
 namespace mw {
@@ -69,7 +69,7 @@ bool Win32TaskActions::ProgramExists(const std::string& path) const {
 }
 
 void Win32TaskActions::StartProgram(const std::string& path) {
-    ShellExecuteW(nullptr, L"open", Widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellOpen(nullptr, path);
 }
 
 }  // namespace mw

@@ -4,14 +4,12 @@
 // and (MW_PAGE_YARDSTICK) that template with page one's template created in its tab control and
 // shown with it, as the program shows it. No list is filled and nothing is computed: what is left
 // is what the program cannot avoid. With MW_DLL_YARDSTICK as well, the same program imports the
-// system libraries the program imports (loaded at process start, used or not), for scale.
+// system libraries the program imports (loaded at process start, used or not), for scale; the
+// ones it needs late it loads at their first use, and so they are not here.
 #include <windows.h>
 #include <commctrl.h>
 #ifdef MW_DLL_YARDSTICK
-#include <commdlg.h>
 #include <objbase.h>
-#include <shellapi.h>
-#include <wininet.h>
 #endif
 
 #include "res/resource.h"
@@ -66,12 +64,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 #endif
 #ifdef MW_DLL_YARDSTICK
     if (GetTickCount() == 1) {  // never taken: the calls are there to be imported
-        OPENFILENAMEW file = {};
-        GetSaveFileNameW(&file);
-        ShellExecuteW(nullptr, nullptr, nullptr, nullptr, nullptr, 0);
         CoUninitialize();
-        SysFreeString(nullptr);
-        InternetCloseHandle(nullptr);
         GetFileVersionInfoSizeW(nullptr, nullptr);
         RegCloseKey(nullptr);
     }

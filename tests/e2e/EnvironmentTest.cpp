@@ -51,4 +51,15 @@ TEST(Environment, TheExeImportsNothingWindowsXPLacks) {
         EXPECT_EQ(std::count(imported.begin(), imported.end(), later), 0) << later;
 }
 
+// The libraries of the shell, the common dialogs, printing, FTP and pictures are loaded at their
+// first use, not with the program: imported, each would add its loading to every start.
+TEST(Environment, TheExeLoadsTheLibrariesItNeedsLateOnlyWhenNeeded) {
+    AppUnderTest app;
+    const std::vector<std::string> imported = app.ImportedFunctions();
+    ASSERT_GT(imported.size(), 100u);
+    for (const std::string& function : imported)
+        for (const char* late : {"shell32.dll!", "comdlg32.dll!", "winspool.drv!", "wininet.dll!", "oleaut32.dll!"})
+            EXPECT_NE(function.rfind(late, 0), 0u) << function << " is imported";
+}
+
 }  // namespace mw::e2e

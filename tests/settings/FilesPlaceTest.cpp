@@ -33,14 +33,20 @@ public:
     int attempts = 0;
 };
 
-FolderChoices Choices() { return {kExeFolder, kUserFolder, kStoreFolder}; }
+UserFolders Choices() { return {kUserFolder, kStoreFolder}; }
 
 std::string At(const std::string& folder, const char* name) { return folder + name; }
 
 TEST(FilesPlace, AFolderThatTakesAWriteKeepsTheFilesAndLosesItsTestFile) {
     Files files;
     files.files[At(kExeFolder, kSettingsFile.name)] = "[Setting]\r\ndanwei=1\r\n";
-    const FilesPlace place = FilesPlace::Choose(files, Choices(), CarriedFiles());
+    int asked = 0;  // naming the user's folders loads the shell: not for a writable folder
+    const auto userFolders = [&asked] {
+        ++asked;
+        return Choices();
+    };
+    const FilesPlace place = FilesPlace::Choose(files, kExeFolder, userFolders, CarriedFiles());
+    EXPECT_EQ(asked, 0);
     EXPECT_TRUE(place.BesideExecutable());
     EXPECT_TRUE(place.ExecutableFolderWritable());
     EXPECT_EQ(place.PathOf(kWeightListFile.name), At(kExeFolder, kWeightListFile.name));
@@ -57,7 +63,7 @@ TEST(FilesPlace, AnUnwritableFolderSendsTheFilesToTheUsersFolderWithCopiesOfWhat
     files.files[At(kExeFolder, kWeightListFile.name)] = "weights";
     files.files[At(kExeFolder, "readme.txt")] = "not the program's";
     const auto before = files.files;
-    const FilesPlace place = FilesPlace::Choose(files, Choices(), CarriedFiles());
+    const FilesPlace place = FilesPlace::Choose(files, kExeFolder, Choices, CarriedFiles());
     EXPECT_FALSE(place.BesideExecutable());
     EXPECT_FALSE(place.ExecutableFolderWritable());
     EXPECT_EQ(place.Folder(), kUserFolder);
@@ -77,7 +83,7 @@ TEST(FilesPlace, TheVirtualStoreCopiesAreTheNewerOnesAndWinFilebyFile) {
     files.files[At(kExeFolder, kCutJobFile.name)] = "job as installed";
     files.files[At(kStoreFolder, kSettingsFile.name)] = "as the earlier version last wrote it";
     files.files[At(kStoreFolder, kWeightListFile.name)] = "weights it wrote";
-    const FilesPlace place = FilesPlace::Choose(files, Choices(), CarriedFiles());
+    const FilesPlace place = FilesPlace::Choose(files, kExeFolder, Choices, CarriedFiles());
     EXPECT_EQ(files.files.at(At(kUserFolder, kSettingsFile.name)), "as the earlier version last wrote it");
     EXPECT_EQ(files.files.at(At(kUserFolder, kWeightListFile.name)), "weights it wrote");
     EXPECT_EQ(files.files.at(At(kUserFolder, kCutJobFile.name)), "job as installed");
@@ -90,11 +96,11 @@ TEST(FilesPlace, FilesAreCarriedOnceAndTheUsersOwnChangesAreNeverOverwritten) {
     Files files;
     files.locked = {kExeFolder};
     files.files[At(kExeFolder, kSettingsFile.name)] = "first";
-    FilesPlace::Choose(files, Choices(), CarriedFiles());
+    FilesPlace::Choose(files, kExeFolder, Choices, CarriedFiles());
     files.files[At(kUserFolder, kSettingsFile.name)] = "changed by the user";
     files.files[At(kExeFolder, kWeightListFile.name)] = "appeared later";
     files.Remove(At(kUserFolder, kSettingsFile.name));  // a settings file emptied and removed
-    const FilesPlace again = FilesPlace::Choose(files, Choices(), CarriedFiles());
+    const FilesPlace again = FilesPlace::Choose(files, kExeFolder, Choices, CarriedFiles());
     EXPECT_EQ(again.Folder(), kUserFolder);
     EXPECT_TRUE(again.Carried().empty());
     EXPECT_FALSE(files.Exists(At(kUserFolder, kSettingsFile.name)));  // not brought back
@@ -105,13 +111,12 @@ TEST(FilesPlace, FilesAreCarriedOnceAndTheUsersOwnChangesAreNeverOverwritten) {
 TEST(FilesPlace, WithNoUsersFolderToTurnToTheFilesStayBesideTheExecutable) {
     Files files;
     files.locked = {kExeFolder, kUserFolder};
-    const FilesPlace stuck = FilesPlace::Choose(files, Choices(), CarriedFiles());
+    const FilesPlace stuck = FilesPlace::Choose(files, kExeFolder, Choices, CarriedFiles());
     EXPECT_TRUE(stuck.BesideExecutable());
     EXPECT_FALSE(stuck.ExecutableFolderWritable());  // no update either
-    FolderChoices none = Choices();
-    none.userData.clear();
+    const auto none = [] { return UserFolders{"", kStoreFolder}; };
     files.locked = {kExeFolder};
-    EXPECT_TRUE(FilesPlace::Choose(files, none, CarriedFiles()).BesideExecutable());
+    EXPECT_TRUE(FilesPlace::Choose(files, kExeFolder, none, CarriedFiles()).BesideExecutable());
     EXPECT_TRUE(files.folders.empty());
 }
 
