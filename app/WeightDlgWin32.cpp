@@ -56,6 +56,13 @@ TrayMouse TrayMouseOf(LPARAM message) {
     }
 }
 
+// An edit's notices of typing and of the caret coming or going (no other control of the window
+// sends these codes).
+bool IsEditTyping(WORD notification) {
+    return notification == EN_CHANGE || notification == EN_UPDATE || notification == EN_SETFOCUS ||
+           notification == EN_KILLFOCUS;
+}
+
 }  // namespace
 
 WeightDlgWindow::WeightDlgWindow(SettingsFile& settings, WeightList& weights, std::string weightsSetAside,
@@ -81,15 +88,20 @@ WeightDlgWindow::~WeightDlgWindow() {
 bool WeightDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     switch (message) {
         case WM_COMMAND:
-            // A keystroke in the density or statistics edit needs nothing that is still to be
-            // built (a page built later computes with the density of its day) and waits for
-            // none; nor does the end of the program.
-            if (HIWORD(wParam) != EN_CHANGE && LOWORD(wParam) != IDM_EXIT) FinishStart();
+            // A keystroke in the density or statistics edit, or the caret moving there, needs
+            // nothing that is still to be built (a page built later computes with the density of
+            // its day) and waits for none; nor does the end of the program.
+            if (!IsEditTyping(HIWORD(wParam)) && LOWORD(wParam) != IDM_EXIT) FinishStart();
             break;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) != SC_CLOSE) FinishStart();
             break;
-        case WM_NOTIFY: case WM_HOTKEY: case TrayShell::kIconMessage:
+        case WM_NOTIFY:
+            // A control drawing itself asks nothing: were the first paint's custom-draw notices
+            // to finish the start, the rest of it would be built in one go, typing waiting behind.
+            if (reinterpret_cast<const NMHDR*>(lParam)->code != static_cast<UINT>(NM_CUSTOMDRAW)) FinishStart();
+            break;
+        case WM_HOTKEY: case TrayShell::kIconMessage:
             FinishStart();  // what the user asks for finds the whole window
             break;
         default:

@@ -6,9 +6,9 @@
 //   shown, page one in it    the same against the template with page one's template in it: page
 //                            one is built before the window shows, so this is the window's floor
 //                            wherever page one's template costs more than a little;
-//   page one usable          the program to page one's length edit shown, painted and its thread
-//                            answering, against the same template with page one's template
-//                            created in it and shown;
+//   page one usable          the program to page one's length edit shown, painted and a key
+//                            typed into it then showing there, against the same template with
+//                            page one's template created in it and shown;
 //   page one keystroke       a change in page one's length edit,
 //   density keystroke        and in the density edit, each against the same round trip to the
 //                            hint line (a static: no handler).
@@ -56,6 +56,13 @@ bool Answers(HWND window) {
 }
 bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
 
+std::wstring TextOf(HWND edit) {
+    wchar_t text[16] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(edit, WM_GETTEXT, 16, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
+    return text;
+}
+
 struct EditSearch { HWND found = nullptr; };
 BOOL CALLBACK FindLengthEdit(HWND child, LPARAM param) {
     if (GetDlgCtrlID(child) != IDC_PLATE1_LENGTH) return TRUE;
@@ -95,12 +102,18 @@ StartTimes StartUp(const std::string& exe, bool hasPageOne) {
                         folder.c_str(), &startup, &process))
         return times;
     HWND window = nullptr;
+    HWND keyPosted = nullptr;
     while (Now() - start < 30000 && (times.shown < 0 || (hasPageOne && times.usable < 0))) {
         if (!window) window = ShownWindow(process.dwProcessId, kCaption);
         if (window && times.shown < 0 && Painted(window) && Answers(window)) times.shown = Now() - start;
         HWND edit = nullptr;
-        if (hasPageOne && times.shown >= 0 && LengthEditUsable(window, edit) && Answers(edit))
-            times.usable = Now() - start;
+        if (hasPageOne && times.shown >= 0 && !keyPosted && LengthEditUsable(window, edit)) {
+            // A key, as a user types it: posted, it is taken only when the thread is back in its
+            // message loop, where a sent probe is also answered inside any step that peeks.
+            PostMessageW(edit, WM_CHAR, L'1', 1);
+            keyPosted = edit;
+        }
+        if (keyPosted && times.usable < 0 && TextOf(keyPosted) == L"1") times.usable = Now() - start;
         Sleep(1);
     }
     // Ended the way a user ends it: a process killed with its notification-area icon still in
