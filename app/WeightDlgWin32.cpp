@@ -298,8 +298,14 @@ std::unique_ptr<ToolWindowFrame> WeightDlgWindow::NewToolWindow(ToolWindow tool,
 
 void WeightDlgWindow::CreateToolWindow(ToolWindow tool) {
     if (tools_[tool]) return;  // asked for before its step came
+    // A dialog built hidden still gives its first control the focus, and with it becomes the
+    // thread's active window: the window the user is typing in keeps both.
+    HWND active = GetActiveWindow();
+    HWND focus = GetFocus();
     tools_[tool] = NewToolWindow(tool, [this, tool] { logic_.ToolWindowClosed(tool); });
     tools_[tool]->Create(kToolTemplates[tool], nullptr);
+    if (active && GetActiveWindow() != active && IsWindow(active)) SetActiveWindow(active);
+    if (focus && GetFocus() != focus && IsWindow(focus)) SetFocus(focus);
 }
 
 void WeightDlgWindow::AppendAboutToSystemMenu() {

@@ -203,6 +203,9 @@ int Run() {
     HWND main = app.MainWindow();
     HWND page = main ? ChildDialogWith(main, IDC_PLATE1_LENGTH) : nullptr;
     if (!main || !page) return 1;
+    // The keystrokes are timed once the start is done (its last step builds the lookup window):
+    // a step of it still running would hold the first of them.
+    app.WaitForStart(30000);
     SetText(page, IDC_PLATE1_WIDTH, "1000");
     SetText(page, IDC_PLATE1_THICKNESS, "10");
     Sleep(500);

@@ -17,16 +17,22 @@ HWND MainWindowAsItShows(const AppUnderTest& app) {
     return main;
 }
 
-bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
+// The program watched from the moment its process starts: the main window at the first look that
+// finds it shown, and page one and its length edit as they are then.
+struct FirstLook {
+    FirstLook() {
+        if (!app.Start()) return;
+        main = MainWindowAsItShows(app);
+        page = main ? ChildDialogWith(main, IDC_PLATE1_LENGTH) : nullptr;
+        edit = page ? GetDlgItem(page, IDC_PLATE1_LENGTH) : nullptr;
+    }
+    AppUnderTest app;
+    HWND main = nullptr;
+    HWND page = nullptr;
+    HWND edit = nullptr;
+};
 
-// One of the program's windows, shown or not, by its caption.
-HWND WindowOf(const AppUnderTest& app, const std::string& caption) {
-    return TopLevelWindow([&](HWND window) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        return process == app.ProcessId() && WindowText(window) == caption;
-    });
-}
+bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
 
 }  // namespace
 
@@ -40,53 +46,61 @@ TEST(Startup, ShowsMainWindowWithItsCaption) {
 // Watched from the moment the process starts: the first look that finds the main window shown
 // finds page one and its length edit shown in it, and a key typed at once lands in the edit.
 TEST(Startup, PageOneIsUsableAsSoonAsTheWindowShows) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = MainWindowAsItShows(app);
-    ASSERT_NE(main, nullptr);
-    HWND page = ChildDialogWith(main, IDC_PLATE1_LENGTH);
-    ASSERT_NE(page, nullptr) << "page one is not there when the window shows";
-    HWND edit = GetDlgItem(page, IDC_PLATE1_LENGTH);
-    EXPECT_TRUE(IsWindowVisible(page));
-    EXPECT_TRUE(IsWindowVisible(edit));
-    PostMessageW(edit, WM_CHAR, L'7', 1);
-    EXPECT_TRUE(WaitUntil([&] { return Text(page, IDC_PLATE1_LENGTH) == "7"; }, 5000));
-    EXPECT_EQ(Text(main, IDC_HINT), "7");  // the calculator heard it
-    SaveScreenshot(main, "main-window-first-key");
+    FirstLook look;
+    ASSERT_NE(look.main, nullptr);
+    ASSERT_NE(look.page, nullptr) << "page one is not there when the window shows";
+    EXPECT_TRUE(IsWindowVisible(look.page));
+    EXPECT_TRUE(IsWindowVisible(look.edit));
+    PostMessageW(look.edit, WM_CHAR, L'7', 1);
+    EXPECT_TRUE(WaitUntil([&] { return Text(look.page, IDC_PLATE1_LENGTH) == "7"; }, 5000));
+    EXPECT_EQ(Text(look.main, IDC_HINT), "7");  // the calculator heard it
+    SaveScreenshot(look.main, "main-window-first-key");
 }
 
 // The rest of the start (the other pages, the banner, the tool windows) goes on in steps after the
 // window has painted, each giving way to typing: a key typed once the window has painted lands
 // while the last tool window is still to be built, not after all of it.
 TEST(Startup, AKeyTypedOnceTheWindowHasPaintedLandsBeforeTheStartIsDone) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = MainWindowAsItShows(app);
-    ASSERT_NE(main, nullptr);
-    HWND page = ChildDialogWith(main, IDC_PLATE1_LENGTH);
-    ASSERT_NE(page, nullptr);
-    HWND edit = GetDlgItem(page, IDC_PLATE1_LENGTH);
-    HWND button = GetDlgItem(main, IDC_CALCULATOR);
+    FirstLook look;
+    ASSERT_NE(look.page, nullptr);
+    HWND button = GetDlgItem(look.main, IDC_CALCULATOR);  // its custom-draw notice goes to the window
     const DWORD start = GetTickCount();
-    while (!(Painted(main) && Painted(page) && Painted(edit) && Painted(button)) && GetTickCount() - start < 15000)
+    while (!(Painted(look.main) && Painted(look.page) && Painted(look.edit) && Painted(button)) &&
+           GetTickCount() - start < 15000)
         Sleep(1);
-    PostMessageW(edit, WM_CHAR, L'7', 1);
-    while (Text(page, IDC_PLATE1_LENGTH) != "7" && GetTickCount() - start < 15000) Sleep(1);
-    EXPECT_EQ(Text(page, IDC_PLATE1_LENGTH), "7");
-    EXPECT_EQ(WindowOf(app, "型号速查"), nullptr) << "the key waited for the whole start";
-    EXPECT_TRUE(WaitUntil([&] { return WindowOf(app, "型号速查") != nullptr; }, 15000));  // the start goes on
+    PostMessageW(look.edit, WM_CHAR, L'7', 1);
+    while (Text(look.page, IDC_PLATE1_LENGTH) != "7" && GetTickCount() - start < 15000) Sleep(1);
+    EXPECT_EQ(Text(look.page, IDC_PLATE1_LENGTH), "7");
+    EXPECT_EQ(look.app.AnyWindow("型号速查"), nullptr) << "the key waited for the whole start";
+    EXPECT_TRUE(WaitUntil([&] { return look.app.AnyWindow("型号速查") != nullptr; }, 15000));  // it goes on
+}
+
+// The tool windows are built hidden during the start, each a dialog whose first control takes the
+// focus: the window the user is in stays the active one, its focus where it was.
+TEST(Startup, TheToolWindowsBuiltLaterTakeNeitherActivationNorFocus) {
+    FirstLook look;
+    ASSERT_NE(look.edit, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return look.app.AnyWindow("焊管尺寸") != nullptr; }));  // the first of them
+    SetForegroundWindow(look.main);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == look.main; }));
+    const DWORD thread = GetWindowThreadProcessId(look.main, nullptr);
+    GUITHREADINFO before{}, after{};
+    before.cbSize = after.cbSize = sizeof before;
+    ASSERT_TRUE(GetGUIThreadInfo(thread, &before));
+    ASSERT_TRUE(look.app.WaitForStart());
+    ASSERT_TRUE(GetGUIThreadInfo(thread, &after));
+    EXPECT_EQ(after.hwndActive, look.main) << Caption(after.hwndActive);
+    EXPECT_EQ(after.hwndFocus, before.hwndFocus);
 }
 
 // A tool window asked for the moment the window shows, while the rest of the start is still to
 // be built, opens all the same (the start is finished first, or the window built at once when a
 // step of the start is waiting on another program).
 TEST(Startup, AToolAskedForAtOnceOpens) {
-    AppUnderTest app;
-    ASSERT_TRUE(app.Start());
-    HWND main = MainWindowAsItShows(app);
-    ASSERT_NE(main, nullptr);
-    Command(main, IDM_AILIAOMIDU);
-    EXPECT_NE(app.WaitForWindow("常用材料密度", 5000), nullptr);
+    FirstLook look;
+    ASSERT_NE(look.main, nullptr);
+    Command(look.main, IDM_AILIAOMIDU);
+    EXPECT_NE(look.app.WaitForWindow("常用材料密度", 5000), nullptr);
 }
 
 }  // namespace mw::e2e

@@ -117,6 +117,19 @@ HWND AppUnderTest::WaitForWindow(const std::string& caption, int timeoutMs) cons
     return WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, caption); }, timeoutMs);
 }
 
+HWND AppUnderTest::AnyWindow(const std::string& caption) const {
+    return TopLevelWindow([&](HWND w) { return ProcessOf(w) == process_.dwProcessId && Caption(w) == caption; });
+}
+
+bool AppUnderTest::WaitForStart(int timeoutMs) const {
+    const DWORD start = GetTickCount();
+    while (!AnyWindow("型号速查")) {
+        if (!Running() || static_cast<int>(GetTickCount() - start) > timeoutMs) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
 HWND TopLevelWindow(const std::function<bool(HWND)>& wanted) {
     WindowSearch search{wanted};
     EnumWindows(TestWindow, reinterpret_cast<LPARAM>(&search));

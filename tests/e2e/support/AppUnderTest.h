@@ -28,6 +28,11 @@ public:
     HWND MainWindow(int timeoutMs = 15000);
     // A top-level window of this program with exactly this caption.
     HWND WaitForWindow(const std::string& caption, int timeoutMs = 15000) const;
+    // Likewise shown or not, at once: null when there is none yet.
+    HWND AnyWindow(const std::string& caption) const;
+    // Until the start's last step has built the lookup window (or the program has ended, or
+    // the timeout is over); false if it has not.
+    bool WaitForStart(int timeoutMs = 10000) const;
     bool Running() const;
     void Kill();
     // After the program has started a new copy of itself and ended: waits for the end, then
@@ -56,10 +61,13 @@ private:
 
 // A copy of the program started with this settings file (code page 936; none when empty), and
 // its main window once it shows (null when it does not).
+// The program as a user meets it a moment after starting it: its window shown and the rest of its
+// start (icon, pages, banner, tool windows) built.
 struct RunningApp {
     explicit RunningApp(const std::string& settings = "") {
         if (!settings.empty()) app.WriteSettings(settings);
         if (app.Start()) main = app.MainWindow();
+        if (main) app.WaitForStart();
     }
     AppUnderTest app;
     HWND main = nullptr;
