@@ -49,31 +49,15 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-// The window shows, has nothing left to paint, and its thread takes a message.
+// The window's thread takes a message.
 bool Answers(HWND window) {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &ignored) != 0;
 }
-bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
 
-std::wstring TextOf(HWND edit) {
-    wchar_t text[16] = {};
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(edit, WM_GETTEXT, 16, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kAnswerTimeoutMs, &ignored);
-    return text;
-}
-
-struct EditSearch { HWND found = nullptr; };
-BOOL CALLBACK FindLengthEdit(HWND child, LPARAM param) {
-    if (GetDlgCtrlID(child) != IDC_PLATE1_LENGTH) return TRUE;
-    reinterpret_cast<EditSearch*>(param)->found = child;
-    return FALSE;
-}
 // Page one's length edit and the page that holds it, both shown and painted.
 bool LengthEditUsable(HWND main, HWND& edit) {
-    EditSearch search;
-    EnumChildWindows(main, FindLengthEdit, reinterpret_cast<LPARAM>(&search));
-    edit = search.found;
+    edit = ChildWindow(main, [](HWND child) { return GetDlgCtrlID(child) == IDC_PLATE1_LENGTH; });
     return edit && Painted(edit) && Painted(GetParent(edit));
 }
 
@@ -113,7 +97,7 @@ StartTimes StartUp(const std::string& exe, bool hasPageOne) {
             PostMessageW(edit, WM_CHAR, L'1', 1);
             keyPosted = edit;
         }
-        if (keyPosted && times.usable < 0 && TextOf(keyPosted) == L"1") times.usable = Now() - start;
+        if (keyPosted && times.usable < 0 && WindowText(keyPosted) == "1") times.usable = Now() - start;
         Sleep(1);
     }
     // Ended the way a user ends it: a process killed with its notification-area icon still in

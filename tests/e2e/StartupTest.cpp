@@ -32,8 +32,6 @@ struct FirstLook {
     HWND edit = nullptr;
 };
 
-bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
-
 }  // namespace
 
 TEST(Startup, ShowsMainWindowWithItsCaption) {

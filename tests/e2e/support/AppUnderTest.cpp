@@ -174,6 +174,8 @@ HWND ShownWindow(DWORD processId, const std::string& caption) {
     return TopLevelWindow([&](HWND w) { return IsShownWindowOf(w, processId, caption); });
 }
 
+bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
+
 HWND ChildDialogWith(HWND parent, int controlId) {
     // Pages after the first are built right after the window shows: wait for them a moment.
     HWND found = nullptr;

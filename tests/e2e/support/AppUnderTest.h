@@ -91,6 +91,8 @@ std::string ClassOf(HWND window);
 bool IsShownWindowOf(HWND window, DWORD processId, const std::string& caption);
 // A visible top-level window of that process with exactly this caption, or null.
 HWND ShownWindow(DWORD processId, const std::string& caption);
+// Shown, with nothing of it left to paint.
+bool Painted(HWND window);
 
 // Messages to controls of a dialog. Texts are UTF-8.
 std::string Text(HWND dialog, int id);
