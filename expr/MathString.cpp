@@ -1,5 +1,6 @@
 // The expression evaluator: syntax check, shunting-yard conversion and postfix evaluation.
 #include "expr/MathString.h"
+#include "expr/ProgramPi.h"
 
 #include <cmath>
 
@@ -7,13 +8,11 @@ namespace mw {
 
 namespace {
 
-// The program's own figures for pi and pi/2. Angles shown to users for years were computed with
-// these short decimals, so full precision would change every trigonometric result.
-constexpr double kPi = 3.1415926;
+// The program's own figure for pi/2, short like its pi (expr/ProgramPi.h).
 constexpr double kHalfPi = 1.5707963;
 
-double ToRadians(double degrees) { return degrees * kPi / 180; }
-double ToDegrees(double radians) { return radians * 180 / kPi; }
+double ToRadians(double degrees) { return degrees * kProgramPi / 180; }
+double ToDegrees(double radians) { return radians * 180 / kProgramPi; }
 
 double Abs(double x, double) { return std::fabs(x); }
 double Acos(double x, double) { return ToDegrees(std::acos(x)); }

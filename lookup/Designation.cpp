@@ -4,9 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
-#include <functional>
 #include <utility>
 
 #include "lookup/DesignationText.h"

@@ -1,8 +1,6 @@
 // The lookup window's behaviour: read as the user types, show, send, and the length a weight buys.
 #include "lookup/LookupDlg.h"
 
-#include <cmath>
-
 #include "expr/CalcExpression.h"
 #include "lookup/LengthForWeight.h"
 #include "res/resource.h"
@@ -23,11 +21,6 @@ void CLookupDlg::OnInitDialog() {
     surface_.SetSelection(IDC_LOOKUP_MASS_UNIT, 0);
     surface_.SetText(IDC_LOOKUP_STOCK, kDefaultStock);
     Refresh();
-}
-
-void CLookupDlg::OnShown() {
-    Refresh();
-    surface_.SetFocus(IDC_LOOKUP_TEXT);
 }
 
 void CLookupDlg::OnCommand(int id, Notify what) {
@@ -108,7 +101,7 @@ void CLookupDlg::ShowMeaning() {
         if (read_.count > 1)
             weight += " × " + std::to_string(read_.count) + (shown_->calc == Calc::Plate ? " 块" : " 根");
         weight += " = " + FormatWeight(tonnes ? kilograms / 1000 : kilograms, s.decimals) + (tonnes ? " t" : " kg");
-        if (perMetre) surface += ",共 " + FixedNumber(*perMetre * metres, 3) + " m²";
+        if (perMetre) surface += ",共 " + SquareMetres(*perMetre * metres) + " m²";
     } else {
         weight = "重量: 写上长度(如 6m、L=6000)即算";
     }

@@ -29,8 +29,6 @@ public:
     void OnCommand(int id, Notify what) override;
     // Shows everything again under the settings as they are now.
     void Refresh();
-    // The window came up: the designation edit takes the keys.
-    void OnShown();
 
     // The choice and page the window would send, for the meaning shown; nothing without one.
     std::optional<SizeChoice> Choice() const;

@@ -15,16 +15,7 @@ namespace mw {
 
 namespace {
 
-constexpr double kPi = 3.1415926;  // the calculators' π, so a weight here is the weight there
-
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", value);
-    std::string s = text;
-    s.erase(s.find_last_not_of('0') + 1);
-    if (!s.empty() && s.back() == '.') s.pop_back();
-    return s;
-}
+std::string Number(double value) { return PlainNumber(value, 3); }
 
 }  // namespace
 
@@ -55,7 +46,7 @@ const std::vector<SizeList>& SizeLists() {
             {Calc::Channel, -1, &kChannelSizes, "", "["},
             {Calc::IBeam, -1, &kIBeamSizes, "", "工"},
             {Calc::Tube, -1, &kTubeSizes, "方管/矩形管", ""},
-            {Calc::Pipe, -1, &kPipeSizes, "焊管/钢管", ""},
+            {Calc::Pipe, -1, &kProgramPipeSizes, "焊管/钢管", ""},
         };
         for (int t = 0; t < static_cast<int>(kHTSection.count); ++t)
             l.push_back({Calc::HT, t, kHTSection.types[t].sizes, kHTSection.types[t].name, ""});
@@ -122,7 +113,7 @@ double Meaning::UnitWeight(const CalcSettings& settings) const {
         case Calc::Plate: return width * thickness * settings.density * 1e-3;
         case Calc::Round: {
             const double inner = wall > 0 ? outer - 2 * wall : 0;
-            return (outer * outer - inner * inner) * kPi / 4 * settings.density * 1e-3;
+            return (outer * outer - inner * inner) * kProgramPi / 4 * settings.density * 1e-3;
         }
         default: break;
     }
@@ -139,11 +130,6 @@ std::optional<double> Meaning::Surface() const {
     for (const SizeList& list : SizeLists())
         if (list.calc == calc && list.type == type) return SurfacePerMetre(*list.sizes, row);
     return std::nullopt;
-}
-
-bool Meaning::operator==(const Meaning& o) const {
-    return calc == o.calc && type == o.type && row == o.row && width == o.width &&
-           thickness == o.thickness && outer == o.outer && wall == o.wall;
 }
 
 }  // namespace mw

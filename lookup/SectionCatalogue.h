@@ -48,7 +48,6 @@ struct Meaning {
     // m²/m; nothing where the list has no surfaces.
     std::optional<double> Surface() const;
     const SizeRow* Row() const;
-    bool operator==(const Meaning& other) const;
 };
 
 // The numbers of a row's text ("∠63×40×5" → 63, 40, 5; "[20a" → 20), and its a/b/c suffix.

@@ -145,7 +145,6 @@ void CalcPage::ComputeTyped(const TypedCalculator& calc) {
 }
 
 void CalcPage::FillSizes(const TableCalculator& calc) {
-    lists_[calc.combo] = calc.table;
     std::vector<std::string> models;
     models.reserve(calc.table.count);
     for (std::size_t i = 0; i < calc.table.count; ++i) models.emplace_back(calc.table.rows[i].model);
@@ -245,10 +244,8 @@ std::string CalcPage::QuantityText(const WeighingSource& source) const {
     }
 }
 
-std::optional<double> CalcPage::ListSurface(int combo) const {
-    const auto list = lists_.find(combo);
-    if (list == lists_.end()) return std::nullopt;
-    return SurfacePerMetre(list->second, surface_.Selection(combo));
+std::optional<double> CalcPage::ListSurface(const TableCalculator& calc) const {
+    return SurfacePerMetre(calc.table, surface_.Selection(calc.combo));
 }
 
 std::optional<double> CalcPage::TypedSurface(const TypedCalculator& calc) const {

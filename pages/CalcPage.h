@@ -72,16 +72,16 @@ protected:
     std::string Item(int combo) const;
     std::string Dimensions(std::initializer_list<int> edits) const;
     // A table calculator weighs its selected size; a typed one its type and size.
-    WeighingSource Weighed(const char* calculator, int combo, int lengthEdit) {
-        return {calculator, [this, combo] { return Item(combo); }, lengthEdit, Quantity::Length,
-                [this, combo] { return ListSurface(combo); }};
+    WeighingSource Weighed(const char* calculator, const TableCalculator& calc) {
+        return {calculator, [this, &calc] { return Item(calc.combo); }, calc.lengthEdit, Quantity::Length,
+                [this, &calc] { return ListSurface(calc); }};
     }
     WeighingSource Weighed(const char* calculator, const TypedCalculator& calc, Quantity quantity) {
         return {calculator, [this, &calc] { return Item(calc.typeCombo) + " " + Item(calc.sizeCombo); },
                 calc.quantityEdit, quantity, [this, &calc] { return TypedSurface(calc); }};
     }
     // Surface a metre of the selected built-in size; nothing for the user's own sizes.
-    std::optional<double> ListSurface(int combo) const;
+    std::optional<double> ListSurface(const TableCalculator& calc) const;
     std::optional<double> TypedSurface(const TypedCalculator& calc) const;
     void Tooltip(int id, const char* text);
 
@@ -146,7 +146,6 @@ private:
     // is being computed, what the compute would have shown instead of showing it.
     int lastResult_ = 0;
     std::set<int> lengthResults_;  // the result edits of the calculators weighed by length
-    std::map<int, SizeTable> lists_;  // each table calculator's built-in list, by its combo
     bool userCompute_ = false;
     std::map<int, std::string>* captured_ = nullptr;
 };

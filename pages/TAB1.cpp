@@ -1,18 +1,16 @@
 // Page one's calculators: three by volume, three by the rolled-section tables.
 #include "pages/TAB1.h"
 
-#include <cstdio>
-
-#include "expr/TrimZeros.h"
+#include "expr/ProgramPi.h"
 #include "pages/SurfaceTables.h"
 #include "pages/Tab1Tables.h"
 #include "res/resource.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 
 namespace {
 
-constexpr double kPi = 3.1415926;  // the program's π throughout
 const char kWallError[] = "壁厚输入错误";
 const char kSolidWall[] = "r";  // wall text meaning solid round steel
 
@@ -24,12 +22,6 @@ double PlateFactor(int unitSystem) {
         case kTM:   return 0.001;
         default:    return 0.0;
     }
-}
-
-std::string PlainNumber(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%f", value);
-    return TrimZeros(text);
 }
 
 }  // namespace
@@ -58,12 +50,12 @@ CTAB1::CTAB1(ControlSurface& surface, PageHost& host)
                  {"钢板一", [this] { return Dimensions({IDC_PLATE1_LENGTH, IDC_PLATE1_WIDTH, IDC_PLATE1_THICKNESS}); }});
     WeightButton(IDC_PLATE2_BUTTON, IDC_PLATE2_RESULT,
                  {"钢板二", [this] { return Dimensions({IDC_PLATE2_THICKNESS}); }, IDC_PLATE2_AREA, Quantity::Area});
-    WeightButton(IDC_ANGLE_BUTTON, IDC_ANGLE_RESULT, Weighed("角钢(热轧)", IDC_ANGLE_COMBO, IDC_ANGLE_LENGTH));
+    WeightButton(IDC_ANGLE_BUTTON, IDC_ANGLE_RESULT, Weighed("角钢(热轧)", angle_));
     WeightButton(IDC_ROUND_BUTTON, IDC_ROUND_RESULT,
                  {"圆钢/钢管", [this] { return RoundSize(); }, IDC_ROUND_LENGTH, Quantity::Length,
                   [this] { return std::optional<double>(RoundSurfacePerMetre(Value(IDC_ROUND_OUTER))); }});
-    WeightButton(IDC_CHANNEL_BUTTON, IDC_CHANNEL_RESULT, Weighed("槽钢(热轧)", IDC_CHANNEL_COMBO, IDC_CHANNEL_LENGTH));
-    WeightButton(IDC_IBEAM_BUTTON, IDC_IBEAM_RESULT, Weighed("工字钢", IDC_IBEAM_COMBO, IDC_IBEAM_LENGTH));
+    WeightButton(IDC_CHANNEL_BUTTON, IDC_CHANNEL_RESULT, Weighed("槽钢(热轧)", channel_));
+    WeightButton(IDC_IBEAM_BUTTON, IDC_IBEAM_RESULT, Weighed("工字钢", ibeam_));
 
     Tooltip(IDC_ROUND_OUTER,     "圆钢或钢管外圆直径");
     Tooltip(IDC_ROUND_INNER_MODE, "选择内径模式");
@@ -164,12 +156,12 @@ void CTAB1::ComputeRound() {
 
     double weight = 0.0;
     if (roundMode_ == kInnerDiameter) {
-        weight = (outer * outer - inner * inner) * kPi / 4 * length * s.density * 1e-6;
+        weight = (outer * outer - inner * inner) * kProgramPi / 4 * length * s.density * 1e-6;
     } else if (outer / 2 >= wall) {
         if (surface_.Text(IDC_ROUND_WALL) == kSolidWall)
-            weight = kPi * outer * outer / 4 * length * s.density * 1e-6;
+            weight = kProgramPi * outer * outer / 4 * length * s.density * 1e-6;
         else
-            weight = (outer * wall - wall * wall) * kPi * length * s.density * 1e-6;
+            weight = (outer * wall - wall * wall) * kProgramPi * length * s.density * 1e-6;
     } else {
         Show(IDC_ROUND_RESULT, kWallError);
         return;

@@ -39,8 +39,8 @@ CTAB2::CTAB2(ControlSurface& surface, PageHost& host)
     OnSelection(IDC_ROPE_SIZE, [this] { ComputeRope(); });
     OnInput(IDC_ROPE_LENGTH, [this] { ComputeRope(); });
 
-    WeightButton(IDC_TUBE_BUTTON, IDC_TUBE_RESULT, Weighed("方管/矩形管", IDC_TUBE_COMBO, IDC_TUBE_LENGTH));
-    WeightButton(IDC_PIPE_BUTTON, IDC_PIPE_RESULT, Weighed("焊管/钢管", IDC_PIPE_COMBO, IDC_PIPE_LENGTH));
+    WeightButton(IDC_TUBE_BUTTON, IDC_TUBE_RESULT, Weighed("方管/矩形管", tube_));
+    WeightButton(IDC_PIPE_BUTTON, IDC_PIPE_RESULT, Weighed("焊管/钢管", pipe_));
     WeightButton(IDC_FASTENER_BUTTON, IDC_FASTENER_RESULT,
                  {"螺栓/螺母/垫圈/开口销", [this] { return FastenerSize(); }, 0, Quantity::Pieces});
     WeightButton(IDC_HT_BUTTON, IDC_HT_RESULT, Weighed("H钢/T钢", ht_, Quantity::Length));

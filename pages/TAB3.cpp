@@ -35,9 +35,9 @@ CTAB3::CTAB3(ControlSurface& surface, PageHost& host)
     OnSelection(IDC_CZ_SIZE, [this] { ComputeColdZ(); });
     OnInput(IDC_CZ_LENGTH, [this] { ComputeColdZ(); });
 
-    WeightButton(IDC_HEX_BUTTON, IDC_HEX_RESULT, Weighed("六角钢", IDC_HEX_COMBO, IDC_HEX_LENGTH));
-    WeightButton(IDC_OCT_BUTTON, IDC_OCT_RESULT, Weighed("八角钢", IDC_OCT_COMBO, IDC_OCT_LENGTH));
-    WeightButton(IDC_REBAR_BUTTON, IDC_REBAR_RESULT, Weighed("螺纹钢", IDC_REBAR_COMBO, IDC_REBAR_LENGTH));
+    WeightButton(IDC_HEX_BUTTON, IDC_HEX_RESULT, Weighed("六角钢", hexagon_));
+    WeightButton(IDC_OCT_BUTTON, IDC_OCT_RESULT, Weighed("八角钢", octagon_));
+    WeightButton(IDC_REBAR_BUTTON, IDC_REBAR_RESULT, Weighed("螺纹钢", rebar_));
     WeightButton(IDC_CANGLE_BUTTON, IDC_CANGLE_RESULT, Weighed("角钢(冷弯)", coldAngle_, Quantity::Length));
     WeightButton(IDC_CCHANNEL_BUTTON, IDC_CCHANNEL_RESULT, Weighed("槽钢(冷弯)", coldChannel_, Quantity::Length));
     WeightButton(IDC_CZ_BUTTON, IDC_CZ_RESULT, Weighed("Z型钢(冷弯)", coldZ_, Quantity::Length));
