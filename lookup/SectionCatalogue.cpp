@@ -1,15 +1,16 @@
 // The catalogue of sized lists and the weight and surface of one meaning of a designation.
 #include "lookup/SectionCatalogue.h"
 
-#include <cstdio>
 #include <cstdlib>
 
+#include "expr/ProgramPi.h"
 #include "pages/ColdFormed.h"
 #include "pages/HTSection.h"
 #include "pages/SurfaceTables.h"
 #include "pages/Tab1Tables.h"
 #include "pages/Tab2Tables.h"
 #include "pages/Tab3Tables.h"
+#include "settings/TextFields.h"
 
 namespace mw {
 
@@ -46,7 +47,7 @@ const std::vector<SizeList>& SizeLists() {
             {Calc::Channel, -1, &kChannelSizes, "", "["},
             {Calc::IBeam, -1, &kIBeamSizes, "", "工"},
             {Calc::Tube, -1, &kTubeSizes, "方管/矩形管", ""},
-            {Calc::Pipe, -1, &kProgramPipeSizes, "焊管/钢管", ""},
+            {Calc::Pipe, -1, &kPipeSizes, "焊管/钢管", ""},
         };
         for (int t = 0; t < static_cast<int>(kHTSection.count); ++t)
             l.push_back({Calc::HT, t, kHTSection.types[t].sizes, kHTSection.types[t].name, ""});
