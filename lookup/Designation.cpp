@@ -286,7 +286,7 @@ Designation ReadDesignation(const std::string& raw) {
         }
         if (k < reading.dims.size() && !reading.count) {
             const double c = reading.dims[k++].value;
-            if (c != std::floor(c) || c < 1 || c > 1e6) continue;
+            if (!IsCount(c)) continue;
             count = static_cast<int>(c);
         }
         if (k < reading.dims.size()) continue;

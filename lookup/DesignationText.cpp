@@ -119,10 +119,12 @@ bool Lex(const std::string& s, std::size_t i, std::vector<Token>& tokens) {
 }
 
 
+bool IsCount(double value) { return value == std::floor(value) && value >= 1 && value <= 1e6; }
+
 namespace {
 
 bool SetCount(Reading& r, double value) {
-    if (r.count || value != std::floor(value) || value < 1 || value > 1e6) return false;
+    if (r.count || !IsCount(value)) return false;
     r.count = static_cast<int>(value);
     return true;
 }

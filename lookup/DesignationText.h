@@ -37,6 +37,9 @@ struct Reading {
     std::optional<int> count;
 };
 
+// A count of pieces a designation may name: a whole number from 1 to a million.
+bool IsCount(double value);
+
 // Sizes first, then a length (after a space or "L=", or with a unit), then a count; false when
 // there are no sizes or a length or count comes twice.
 bool Group(const std::vector<Token>& tokens, Reading& r);

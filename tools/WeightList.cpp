@@ -21,8 +21,6 @@ const char kTaxKey[] = "税率";
 constexpr std::size_t kRowFields = 8;
 constexpr std::size_t kRowFieldsWithoutCount = 7;
 constexpr std::size_t kRowFieldsWithoutSurface = 6;
-// A count that no spreadsheet of pieces reaches, so that a damaged field is not taken as one.
-constexpr double kMostPieces = 1e9;
 
 std::vector<std::string> Split(const std::string& line, char separator) {
     std::vector<std::string> fields(1);
@@ -191,7 +189,7 @@ bool WeightList::ParseFileText(const std::string& text, std::vector<WeightRow>& 
             row.item.squareMetres = number;
         }
         if (fields.size() == kRowFields) {
-            if (!ParseNumberField(fields[7], number) || number < 1 || number > kMostPieces || number != std::floor(number))
+            if (!ParseNumberField(fields[7], number) || !IsPieceCount(number))
                 return false;
             row.count = static_cast<int>(number);
         }

@@ -3,6 +3,7 @@
 // spreadsheets.
 #pragma once
 
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <string>
@@ -72,6 +73,9 @@ public:
     bool SetRowPrice(int index, std::optional<double> yuanPerTonne);
     // A count below one is taken as one.
     bool SetRowCount(int index, int count);
+    // A whole number of pieces from one up to a count no list of pieces reaches (so that a damaged
+    // field is not taken as one).
+    static bool IsPieceCount(double value) { return value >= 1 && value <= 1e9 && value == std::floor(value); }
     bool SetHeader(const QuoteHeader& header);
     const QuoteHeader& Header() const { return header_; }
     // The total with the header's tax added; none without a tax rate.

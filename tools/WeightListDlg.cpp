@@ -21,7 +21,6 @@ const char kBadCount[] = "件数应为 1 以上的整数。";
 const char kSellerSection[] = "报价单";
 const char kSellerNameKey[] = "gongsi";
 const char kSellerPhoneKey[] = "dianhua";
-constexpr double kMostPieces = 1e9;
 
 }  // namespace
 
@@ -111,7 +110,7 @@ void CWeightListDlg::OnSetRowCount() {
     const int row = SelectedRow();
     if (row < 0) return;
     const double count = CalcExpression(surface_.Text(IDC_WEIGHTLIST_ROW_COUNT));
-    if (!(count >= 1 && count <= kMostPieces) || count != static_cast<double>(static_cast<long long>(count))) {
+    if (!WeightList::IsPieceCount(count)) {
         surface_.ShowMessage(kBadCount, kInputHintCaption, kMbOk | kMbIconInformation);
         return;
     }
