@@ -1,5 +1,5 @@
-// Themed tab painting: each part through an off-screen picture, the visual-style library loaded
-// for each use so that the program runs where it is missing.
+// Themed tab painting: each part through an off-screen picture, the visual-style library looked up
+// at the first paint so that the program runs where it is missing.
 #include "controls/XPTabCtrlWin32.h"
 
 #include <algorithm>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kit/DpiWin32.h"
+#include "kit/SystemLibraryWin32.h"
 #include "kit/Utf16Win32.h"
 
 namespace mw {
@@ -17,10 +18,10 @@ constexpr COLORREF kImageMask = RGB(0, 255, 255);
 constexpr int kItemTextMax = 127;
 
 using HTHEME_ = HANDLE;
-using IsThemeActiveFn = BOOL(WINAPI*)();
-using OpenThemeDataFn = HTHEME_(WINAPI*)(HWND, LPCWSTR);
-using CloseThemeDataFn = HRESULT(WINAPI*)(HTHEME_);
-using DrawThemeBackgroundFn = HRESULT(WINAPI*)(HTHEME_, HDC, int, int, const RECT*, const RECT*);
+using IsThemeActiveFn = BOOL WINAPI();
+using OpenThemeDataFn = HTHEME_ WINAPI(HWND, LPCWSTR);
+using CloseThemeDataFn = HRESULT WINAPI(HTHEME_);
+using DrawThemeBackgroundFn = HRESULT WINAPI(HTHEME_, HDC, int, int, const RECT*, const RECT*);
 
 // The system version, read once: major × 65536 + minor.
 unsigned OsVersion() {
@@ -33,27 +34,21 @@ unsigned OsVersion() {
     return version;
 }
 
-// The visual-style library for the length of one use.
-class UxTheme {
-public:
-    UxTheme() : module_(LoadLibraryW(L"UxTheme.dll")) {}
-    ~UxTheme() {
-        if (module_) FreeLibrary(module_);
-    }
-    UxTheme(const UxTheme&) = delete;
-    UxTheme& operator=(const UxTheme&) = delete;
+// The visual-style library's functions, looked up once; null where the system has none.
+struct UxTheme {
+    IsThemeActiveFn* active = SystemFunction<IsThemeActiveFn>(kLibrary, "IsThemeActive");
+    OpenThemeDataFn* open = SystemFunction<OpenThemeDataFn>(kLibrary, "OpenThemeData");
+    CloseThemeDataFn* close = SystemFunction<CloseThemeDataFn>(kLibrary, "CloseThemeData");
+    DrawThemeBackgroundFn* draw = SystemFunction<DrawThemeBackgroundFn>(kLibrary, "DrawThemeBackground");
 
-    bool Active() const {
-        auto active = Function<IsThemeActiveFn>("IsThemeActive");
-        return active && active();
-    }
-    template <class F> F Function(const char* name) const {
-        return module_ ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module_, name))) : nullptr;
-    }
-
-private:
-    HMODULE module_;
+    static constexpr wchar_t kLibrary[] = L"uxtheme.dll";
+    bool Active() const { return active && active(); }
 };
+
+const UxTheme& Theme() {
+    static const UxTheme theme;
+    return theme;
+}
 
 // A 24-bit top-down picture selected into a memory device context.
 struct Dib {
@@ -103,20 +98,17 @@ bool CXPTabCtrl::IsThemed() {
     if (!extendedDrawing_ || !Hwnd()) return false;
     orientation_ = OrientationOf(static_cast<unsigned>(GetWindowLongW(Hwnd(), GWL_STYLE)));
     const unsigned version = OsVersion();
-    return UseThemedPainting(extendedDrawing_, true, version, SystemAllowsThemes(version) && UxTheme().Active());
+    return UseThemedPainting(extendedDrawing_, true, version, SystemAllowsThemes(version) && Theme().Active());
 }
 
 HRESULT CXPTabCtrl::DrawThemePart(HDC dc, int part, int state, const char* className, const RECT& rect) {
     if (!SystemAllowsThemes(OsVersion())) return E_FAIL;
-    UxTheme theme;
-    auto open = theme.Function<OpenThemeDataFn>("OpenThemeData");
-    auto close = theme.Function<CloseThemeDataFn>("CloseThemeData");
-    auto draw = theme.Function<DrawThemeBackgroundFn>("DrawThemeBackground");
-    if (!theme.Active() || !open || !close || !draw) return E_FAIL;
-    HTHEME_ data = open(nullptr, Widen(className).c_str());
+    const UxTheme& theme = Theme();
+    if (!theme.Active() || !theme.open || !theme.close || !theme.draw) return E_FAIL;
+    HTHEME_ data = theme.open(nullptr, Widen(className).c_str());
     if (!data) return E_FAIL;
-    const HRESULT result = draw(data, dc, part, state, &rect, nullptr);
-    close(data);
+    const HRESULT result = theme.draw(data, dc, part, state, &rect, nullptr);
+    theme.close(data);
     return result;
 }
 

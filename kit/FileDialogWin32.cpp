@@ -13,7 +13,7 @@ namespace mw {
 std::optional<std::string> AskFilePath(HWND owner, const std::string& suggestedName, const wchar_t* filter,
                                        const wchar_t* extension, bool save) {
     std::wstring file = Widen(suggestedName);
-    file.resize(MAX_PATH * 4, L'\0');
+    file.resize(32768, L'\0');  // room for long paths
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;

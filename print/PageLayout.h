@@ -56,7 +56,6 @@ public:
     // The pages, each with its title, date and page number.
     std::vector<PrintedPage> Finish();
     // The page count a document of the same content needs, before Finish.
-    int PageCount() const { return static_cast<int>(pages_.size()); }
 
 private:
     Tenths ContentTop() const { return paper_.top + kHeadBand; }

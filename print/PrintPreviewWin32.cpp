@@ -24,7 +24,7 @@ PrintPreviewWindow::PrintPreviewWindow(Win32PrintService& service)
         if (HWND area = GetDlgItem(Hwnd(), IDC_PREVIEW_AREA)) InvalidateRect(area, nullptr, TRUE);
     };
     logic_.onPageSetup = [this] {
-        if (service_.PageSetup(Hwnd())) Relayout(true);
+        if (service_.PageSetup(Hwnd())) Relayout(true, true);
     };
     logic_.onPrint = [this] { service_.PrintOwnedBy(Hwnd(), document_); };
 }
@@ -42,13 +42,13 @@ void PrintPreviewWindow::Show(HWND owner, const PrintDocument& document) {
         const int width = std::max<int>(own.right - own.left, height * 3 / 4);
         SetWindowPos(Hwnd(), nullptr, beside.right, beside.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    Relayout(false);
+    Relayout(false, true);
     ShowWindow(Hwnd(), SW_SHOW);
     SetForegroundWindow(Hwnd());
 }
 
-void PrintPreviewWindow::Relayout(bool keepPage) {
-    paper_ = service_.Paper();
+void PrintPreviewWindow::Relayout(bool keepPage, bool newPaper) {
+    if (newPaper) paper_ = service_.Paper();
     pages_ = service_.Layout(document_, paper_);
     logic_.SetPageCount(static_cast<int>(pages_.size()), keepPage);
 }

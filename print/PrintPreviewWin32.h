@@ -18,9 +18,9 @@ public:
 
     // Shows `document` beside `owner`, from its first page.
     void Show(HWND owner, const PrintDocument& document);
-    int PageCount() const { return static_cast<int>(pages_.size()); }
-    // The document laid out again (new paper, or new content), on the same page while it exists.
-    void Relayout(bool keepPage);
+    // The document laid out again, on the same page while it exists: on the paper shown, for new
+    // content (every keystroke of a price), or on the printer's paper asked for again.
+    void Relayout(bool keepPage, bool newPaper);
 
 protected:
     void OnInit() override;

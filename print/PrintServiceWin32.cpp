@@ -161,7 +161,7 @@ void Win32PrintService::Preview(const PrintDocument& document) {
 }
 
 void Win32PrintService::DocumentChanged() {
-    if (preview_ && IsWindowVisible(preview_->Hwnd())) preview_->Relayout(true);
+    if (preview_ && IsWindowVisible(preview_->Hwnd())) preview_->Relayout(true, false);
 }
 
 void Win32PrintService::PrintOwnedBy(HWND owner, const PrintDocument& document) {
@@ -185,6 +185,8 @@ void Win32PrintService::PrintOwnedBy(HWND owner, const PrintDocument& document) 
     const bool chosen = PrintDialog(dialog);
     devMode_ = dialog.hDevMode;
     devNames_ = dialog.hDevNames;
+    // The dialog may have changed the printer or its paper: the preview shows them.
+    if (preview_ && IsWindowVisible(preview_->Hwnd())) preview_->Relayout(true, true);
     if (!chosen) {
         const DWORD error = DialogError();
         if (error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) Say(owner, kNoPrinterText, false);

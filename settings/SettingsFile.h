@@ -34,7 +34,6 @@ public:
     static constexpr const char* kSection = "Setting";
     // What the user is told when a change cannot be written.
     static constexpr const char* kWriteFailedText = "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。";
-    static constexpr const char* kWriteFailedCaption = WriteNotice::kCaption;
 
     SettingsFile(FileSystem& files, const std::string& path)
         : files_(files), store_(files, path), notice_(kWriteFailedText) {}

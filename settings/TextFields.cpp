@@ -53,9 +53,7 @@ std::string ShortestNumber(double value) {
         std::snprintf(text, sizeof text, "%.*f", places, value);
         if (std::strtod(text, nullptr) == value) return text;
     }
-    char text[64];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    return ExactNumber(value);
 }
 
 std::string ExactNumber(double value) {

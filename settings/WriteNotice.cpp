@@ -10,7 +10,7 @@ bool WriteNotice::Told(bool written, ControlSurface& window) {
     }
     if (!told_) {
         told_ = true;  // before the box: its message loop may bring another failure
-        window.ShowMessage(text_, kCaption, kMbOk | kMbIconWarning);
+        window.ShowMessage(text_, kWarningCaption, kMbOk | kMbIconWarning);
     }
     return false;
 }

@@ -12,8 +12,6 @@ namespace mw {
 
 class WriteNotice {
 public:
-    static constexpr const char* kCaption = kWarningCaption;
-
     // `text` is what the box says of this file.
     explicit WriteNotice(std::string text) : text_(std::move(text)) {}
 
@@ -21,8 +19,6 @@ public:
     // has succeeded in between, so that a file that stays unwritable does not answer every
     // change (every keystroke of a price) with a box.
     bool Told(bool written, ControlSurface& window);
-
-    const std::string& Text() const { return text_; }
 
 private:
     std::string text_;

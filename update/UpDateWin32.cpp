@@ -9,6 +9,7 @@
 
 #include "kit/Captions.h"
 #include "kit/ProcessStarterWin32.h"
+#include "kit/SystemLibraryWin32.h"
 #include "res/ProductName.h"
 #include "kit/Utf16Win32.h"
 #include "update/FtpGetWin32.h"
@@ -62,10 +63,6 @@ private:
         return MessageBoxW(nullptr, Widen(text).c_str(), Widen(caption).c_str(), style | MB_SETFOREGROUND);
     }
 };
-
-template <class F> F Function(HMODULE library, const char* name) {
-    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
-}
 
 // A copy's main window is its one window with the exit button.
 struct MainSearch {
@@ -141,12 +138,10 @@ public:
     explicit Win32Processes(void (*afterForcedEnd)() = nullptr) : afterForcedEnd_(afterForcedEnd) {}
 
     void KillOldProcess(const std::string& folder, const std::string& name) override {
-        HMODULE psapi = LoadLibraryW(L"psapi.dll");
-        if (!psapi) return;
-        using EnumFn = BOOL(WINAPI*)(DWORD*, DWORD, DWORD*);
-        using NameFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
-        const auto enumProcesses = Function<EnumFn>(psapi, "EnumProcesses");
-        const auto moduleFileName = Function<NameFn>(psapi, "GetModuleFileNameExW");
+        // The process list's library, where the system keeps it on every version.
+        static const auto enumProcesses = SystemFunction<BOOL WINAPI(DWORD*, DWORD, DWORD*)>(L"psapi.dll", "EnumProcesses");
+        static const auto moduleFileName =
+            SystemFunction<DWORD WINAPI(HANDLE, HMODULE, LPWSTR, DWORD)>(L"psapi.dll", "GetModuleFileNameExW");
         if (enumProcesses && moduleFileName) {
             std::vector<DWORD> ids(kMostProcesses);
             DWORD bytes = 0;
@@ -162,7 +157,6 @@ public:
             }
             if (const unsigned long id = ChooseOldProcess(running, GetCurrentProcessId(), folder + name)) End(id);
         }
-        FreeLibrary(psapi);
     }
 
 private:

@@ -5,16 +5,12 @@
 
 #include "cutplan/CutJob.h"
 #include "res/resource.h"
+#include "tests/support/FakeExports.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tools/WeightListDlg.h"
 
 namespace mw {
 namespace {
-
-struct NoExports : ExportFiles {
-    std::optional<std::string> AskSavePath(const std::string&) override { return std::nullopt; }
-    bool Write(const std::string&, const std::string&) override { return false; }
-};
 
 struct UnwritableFiles : testing::Test, MainWindowFixture {
     UnwritableFiles() { Start(false); }
@@ -48,7 +44,8 @@ TEST_F(UnwritableFiles, TheWeightListWithItsWindowClosedIsToldOnceAndItsRowsWrit
 TEST_F(UnwritableFiles, OneFailureIsToldOnceWhicheverWindowMakesTheNextChange) {
     MemorySurface listSurface;
     MemoryClipboard listClipboard;
-    NoExports exports;
+    FakeExports exports;
+    exports.answer = std::nullopt;
     CWeightListDlg window{listSurface, weights, dlg.Settings(), listClipboard, exports};
     listSurface.Bind(&window);
     window.OnInitDialog();

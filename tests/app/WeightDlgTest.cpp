@@ -226,8 +226,7 @@ TEST(WeightDlg, PageBuiltAfterTheSettingsBarShowsEveryWeightAndOnlyItsOwnTab) {
     f.surface.Type(IDC_DENSITY, "7.93");
     EXPECT_EQ(f.pageSurface.Text(IDC_PLATE1_RESULT), "79.30");
     EXPECT_EQ(f.page2Surface.Text(IDC_TUBE_RESULT), tube);  // hidden: it computes when shown
-    f.surface.SetSelection(IDC_TAB, 1);
-    f.dlg.OnTabChange();
+    f.ShowTab(1);
     EXPECT_NE(f.page2Surface.Text(IDC_TUBE_RESULT), tube);
     EXPECT_TRUE(f.host.pageShown[1]);
 }
