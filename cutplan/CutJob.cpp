@@ -101,6 +101,11 @@ std::int64_t CutJobScale(const CutJob& job) {
     return PowerOfTen(decimals);
 }
 
+void NumberRows(CutJob& job) {
+    for (std::size_t i = 0; i < job.stock.size(); ++i) job.stock[i].line = static_cast<int>(i) + 1;
+    for (std::size_t i = 0; i < job.pieces.size(); ++i) job.pieces[i].line = static_cast<int>(i) + 1;
+}
+
 std::string CheckCutJob(const CutJob& job) {
     if (!std::isfinite(job.kilogramsPerMetre) || job.kilogramsPerMetre < 0) return "米重不能为负数";
     if (job.kilogramsPerMetre > kMaxKilogramsPerMetre) return "米重不能超过100000 kg/m";
@@ -339,9 +344,7 @@ bool CutJobFile::Load(CutJob& job, std::string& setAside) {
     std::string text, error;
     if (!files_.ReadFile(path_, text)) return true;  // no job yet
     if (ParseCutJob(text, job, error)) {
-        // The window names rows by their place in its tables.
-        for (std::size_t i = 0; i < job.stock.size(); ++i) job.stock[i].line = static_cast<int>(i) + 1;
-        for (std::size_t i = 0; i < job.pieces.size(); ++i) job.pieces[i].line = static_cast<int>(i) + 1;
+        NumberRows(job);  // the window names rows by their place in its tables
         return true;
     }
     job = CutJob();
@@ -357,10 +360,7 @@ bool CutJobFile::Load(std::vector<CutJob>& sections, std::string& setAside) {
     std::string text, error;
     if (!files_.ReadFile(path_, text)) return true;  // no job yet
     if (ParseCutJobSections(text, sections, error)) {
-        for (CutJob& job : sections) {
-            for (std::size_t i = 0; i < job.stock.size(); ++i) job.stock[i].line = static_cast<int>(i) + 1;
-            for (std::size_t i = 0; i < job.pieces.size(); ++i) job.pieces[i].line = static_cast<int>(i) + 1;
-        }
+        for (CutJob& job : sections) NumberRows(job);
         return true;
     }
     sections.assign(1, CutJob());

@@ -50,6 +50,9 @@ struct CutJob {
     std::vector<PieceRow> pieces;
 };
 
+// Each row's `line` set to its place in its table (from 1), as the window names rows.
+void NumberRows(CutJob& job);
+
 // The first fault of the job in the user's terms, naming the row; empty when it can be planned.
 std::string CheckCutJob(const CutJob& job);
 
