@@ -11,6 +11,10 @@
 
 namespace mw {
 
+bool Whole(double value) { return std::isfinite(value) && value == std::floor(value); }
+
+bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
 namespace {
 
 // Far beyond any job of this kind; keeps the solver's grid and the counts in range.
@@ -22,8 +26,6 @@ constexpr double kMaxPrice = 1e8;        // 元 a bar, or 元/t
 constexpr double kMaxKilogramsPerMetre = 100000;
 
 std::string Row(const char* table, int line) { return std::string(table) + "第" + std::to_string(line) + "行: "; }
-
-bool Whole(double value) { return std::isfinite(value) && value == std::floor(value); }
 
 std::vector<std::string> Words(const std::string& line) {
     std::vector<std::string> words;
@@ -39,8 +41,6 @@ std::vector<std::string> Words(const std::string& line) {
     if (!word.empty()) words.push_back(word);
     return words;
 }
-
-bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 std::vector<std::string> SplitCells(const std::string& line) {
     std::vector<std::string> cells(1);

@@ -33,6 +33,11 @@ struct PieceRow {
     std::string mark;   // the part's mark (构件号), "" for none; kept apart from the same length's other marks
 };
 
+// A count that is a whole number (finite, no fraction).
+bool Whole(double value);
+// Text of nothing but spaces and tabs, or none.
+bool Blank(const std::string& text);
+
 // A mark as typed or pasted, made fit for the job's text: no spaces at its ends, none doubled,
 // a tab as a space.
 std::string CleanMark(const std::string& text);
