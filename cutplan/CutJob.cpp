@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <string_view>
 
 #include "expr/CalcExpression.h"
 #include "settings/TextFields.h"
@@ -12,6 +13,15 @@
 namespace mw {
 
 bool Whole(double value) { return std::isfinite(value) && value == std::floor(value); }
+
+std::vector<std::string> SplitCells(const std::string& line, std::string_view separators) {
+    std::vector<std::string> cells(1);
+    for (char c : line) {
+        if (separators.find(c) != std::string_view::npos) cells.emplace_back();
+        else if (c != '\r') cells.back() += c;
+    }
+    return cells;
+}
 
 bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
@@ -40,15 +50,6 @@ std::vector<std::string> Words(const std::string& line) {
     }
     if (!word.empty()) words.push_back(word);
     return words;
-}
-
-std::vector<std::string> SplitCells(const std::string& line) {
-    std::vector<std::string> cells(1);
-    for (char c : line) {
-        if (c == '\t' || c == ',') cells.emplace_back();
-        else if (c != '\r') cells.back() += c;
-    }
-    return cells;
 }
 
 std::string Trimmed(const std::string& text) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/FileSystem.h"
@@ -37,6 +38,9 @@ struct PieceRow {
 bool Whole(double value);
 // Text of nothing but spaces and tabs, or none.
 bool Blank(const std::string& text);
+
+// A line's cells, split at any of `separators`; a carriage return dropped. One cell for an empty line.
+std::vector<std::string> SplitCells(const std::string& line, std::string_view separators = "\t,");
 
 // A mark as typed or pasted, made fit for the job's text: no spaces at its ends, none doubled,
 // a tab as a space.
