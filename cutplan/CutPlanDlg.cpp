@@ -146,7 +146,6 @@ void CCutPlanDlg::ShowPieces() {
         surface_.AddRow(IDC_CUT_PIECE_LIST, {PlainNumber(row.length), PlainNumber(row.count), row.mark});
     }
     if (selected >= 0 && count > 0) surface_.SetSelection(IDC_CUT_PIECE_LIST, std::min(selected, count - 1));
-    if (surface_.ItemCount(IDC_CUT_SECTIONS) == SectionCount()) ShowSections();
 }
 
 void CCutPlanDlg::Save() {
@@ -249,12 +248,14 @@ void CCutPlanDlg::OnAddPiece(bool replace) {
     if (replace) Cur().pieces[selected] = row;
     else Cur().pieces.push_back(row);
     ShowPieces();
+    ShowSections();  // the section's count of pieces
     Save();
 }
 
 void CCutPlanDlg::OnRemovePiece() {
     if (!RemoveSelected(surface_, IDC_CUT_PIECE_LIST, Cur().pieces)) return Say("请先在零件表中选中一行。");
     ShowPieces();
+    ShowSections();
     Save();
 }
 
@@ -266,6 +267,7 @@ void CCutPlanDlg::OnPaste() {
         return Say(text ? error : "剪贴板中没有文字。");
     Cur().pieces.insert(Cur().pieces.end(), pieces.begin(), pieces.end());
     ShowPieces();
+    ShowSections();
     Save();
 }
 
