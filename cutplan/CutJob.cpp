@@ -121,15 +121,10 @@ std::string CheckCutJob(const CutJob& job) {
     if (job.pieces.empty()) return "请输入零件";
     const bool weighed = job.kilogramsPerMetre > 0 && job.pricePerTonne > 0;
     bool anyPrice = false;
-    // Compared on the planning grid, so that no rounding refuses a piece that fits exactly.
-    int decimals = std::max(LengthDecimals(job.kerf), LengthDecimals(job.trim));
-    for (const StockRow& row : job.stock)
-        if (std::isfinite(row.length) && LengthDecimals(row.length) <= kMaxLengthDecimals)
-            decimals = std::max(decimals, LengthDecimals(row.length));
-    for (const PieceRow& row : job.pieces)
-        if (std::isfinite(row.length) && LengthDecimals(row.length) <= kMaxLengthDecimals)
-            decimals = std::max(decimals, LengthDecimals(row.length));
-    const std::int64_t scale = PowerOfTen(decimals);
+    // Compared on the planning grid, so that no rounding refuses a piece that fits exactly. (A
+    // length unfit for the grid is refused below before it is compared; every length compared has
+    // at most the grid's decimals, so the grid's size does not change what is refused.)
+    const std::int64_t scale = CutJobScale(job);
     std::int64_t longest = 0;
     for (const StockRow& row : job.stock) {
         const std::string at = Row("原料", row.line);
