@@ -5,11 +5,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <string_view>
 
 #include "expr/CalcExpression.h"
 #include "settings/TextFields.h"
 
 namespace mw {
+
+bool Whole(double value) { return std::isfinite(value) && value == std::floor(value); }
+
+std::vector<std::string> SplitCells(const std::string& line, std::string_view separators) {
+    std::vector<std::string> cells(1);
+    for (char c : line) {
+        if (separators.find(c) != std::string_view::npos) cells.emplace_back();
+        else if (c != '\r') cells.back() += c;
+    }
+    return cells;
+}
+
+bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 namespace {
 
@@ -22,8 +36,6 @@ constexpr double kMaxPrice = 1e8;        // 元 a bar, or 元/t
 constexpr double kMaxKilogramsPerMetre = 100000;
 
 std::string Row(const char* table, int line) { return std::string(table) + "第" + std::to_string(line) + "行: "; }
-
-bool Whole(double value) { return std::isfinite(value) && value == std::floor(value); }
 
 std::vector<std::string> Words(const std::string& line) {
     std::vector<std::string> words;
@@ -38,17 +50,6 @@ std::vector<std::string> Words(const std::string& line) {
     }
     if (!word.empty()) words.push_back(word);
     return words;
-}
-
-bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
-
-std::vector<std::string> SplitCells(const std::string& line) {
-    std::vector<std::string> cells(1);
-    for (char c : line) {
-        if (c == '\t' || c == ',') cells.emplace_back();
-        else if (c != '\r') cells.back() += c;
-    }
-    return cells;
 }
 
 std::string Trimmed(const std::string& text) {
@@ -101,6 +102,11 @@ std::int64_t CutJobScale(const CutJob& job) {
     return PowerOfTen(decimals);
 }
 
+void NumberRows(CutJob& job) {
+    for (std::size_t i = 0; i < job.stock.size(); ++i) job.stock[i].line = static_cast<int>(i) + 1;
+    for (std::size_t i = 0; i < job.pieces.size(); ++i) job.pieces[i].line = static_cast<int>(i) + 1;
+}
+
 std::string CheckCutJob(const CutJob& job) {
     if (!std::isfinite(job.kilogramsPerMetre) || job.kilogramsPerMetre < 0) return "米重不能为负数";
     if (job.kilogramsPerMetre > kMaxKilogramsPerMetre) return "米重不能超过100000 kg/m";
@@ -115,15 +121,10 @@ std::string CheckCutJob(const CutJob& job) {
     if (job.pieces.empty()) return "请输入零件";
     const bool weighed = job.kilogramsPerMetre > 0 && job.pricePerTonne > 0;
     bool anyPrice = false;
-    // Compared on the planning grid, so that no rounding refuses a piece that fits exactly.
-    int decimals = std::max(LengthDecimals(job.kerf), LengthDecimals(job.trim));
-    for (const StockRow& row : job.stock)
-        if (std::isfinite(row.length) && LengthDecimals(row.length) <= kMaxLengthDecimals)
-            decimals = std::max(decimals, LengthDecimals(row.length));
-    for (const PieceRow& row : job.pieces)
-        if (std::isfinite(row.length) && LengthDecimals(row.length) <= kMaxLengthDecimals)
-            decimals = std::max(decimals, LengthDecimals(row.length));
-    const std::int64_t scale = PowerOfTen(decimals);
+    // Compared on the planning grid, so that no rounding refuses a piece that fits exactly. (A
+    // length unfit for the grid is refused below before it is compared; every length compared has
+    // at most the grid's decimals, so the grid's size does not change what is refused.)
+    const std::int64_t scale = CutJobScale(job);
     std::int64_t longest = 0;
     for (const StockRow& row : job.stock) {
         const std::string at = Row("原料", row.line);
@@ -339,9 +340,7 @@ bool CutJobFile::Load(CutJob& job, std::string& setAside) {
     std::string text, error;
     if (!files_.ReadFile(path_, text)) return true;  // no job yet
     if (ParseCutJob(text, job, error)) {
-        // The window names rows by their place in its tables.
-        for (std::size_t i = 0; i < job.stock.size(); ++i) job.stock[i].line = static_cast<int>(i) + 1;
-        for (std::size_t i = 0; i < job.pieces.size(); ++i) job.pieces[i].line = static_cast<int>(i) + 1;
+        NumberRows(job);  // the window names rows by their place in its tables
         return true;
     }
     job = CutJob();
@@ -357,10 +356,7 @@ bool CutJobFile::Load(std::vector<CutJob>& sections, std::string& setAside) {
     std::string text, error;
     if (!files_.ReadFile(path_, text)) return true;  // no job yet
     if (ParseCutJobSections(text, sections, error)) {
-        for (CutJob& job : sections) {
-            for (std::size_t i = 0; i < job.stock.size(); ++i) job.stock[i].line = static_cast<int>(i) + 1;
-            for (std::size_t i = 0; i < job.pieces.size(); ++i) job.pieces[i].line = static_cast<int>(i) + 1;
-        }
+        for (CutJob& job : sections) NumberRows(job);
         return true;
     }
     sections.assign(1, CutJob());

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/FileSystem.h"
@@ -33,6 +34,14 @@ struct PieceRow {
     std::string mark;   // the part's mark (构件号), "" for none; kept apart from the same length's other marks
 };
 
+// A count that is a whole number (finite, no fraction).
+bool Whole(double value);
+// Text of nothing but spaces and tabs, or none.
+bool Blank(const std::string& text);
+
+// A line's cells, split at any of `separators`; a carriage return dropped. One cell for an empty line.
+std::vector<std::string> SplitCells(const std::string& line, std::string_view separators = "\t,");
+
 // A mark as typed or pasted, made fit for the job's text: no spaces at its ends, none doubled,
 // a tab as a space.
 std::string CleanMark(const std::string& text);
@@ -49,6 +58,9 @@ struct CutJob {
     double trim = 0;
     std::vector<PieceRow> pieces;
 };
+
+// Each row's `line` set to its place in its table (from 1), as the window names rows.
+void NumberRows(CutJob& job);
 
 // The first fault of the job in the user's terms, naming the row; empty when it can be planned.
 std::string CheckCutJob(const CutJob& job);

@@ -20,14 +20,9 @@ const char* const kStockColumns[] = {"长度 mm", "库存", "单价 元/根"};
 const int kStockWidths[] = {70, 64, 74};
 const char* const kPieceColumns[] = {"长度 mm", "数量", "构件号"};
 const int kPieceWidths[] = {80, 56, 74};
-const char* const kPlanColumns[] = {"根数", "原料 mm", "下料 mm", "余料 mm"};
 const char* const kSectionColumns[] = {"材料", "零件"};
 const int kSectionWidths[] = {104, 40};
 const int kPlanWidths[] = {44, 64, 448, 70};
-
-bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
-
-bool Whole(double value) { return std::isfinite(value) && value == std::floor(value); }
 
 // Removes the row selected in `list` from `rows`; false, and nothing removed, when none is.
 template <typename Row>
@@ -49,7 +44,7 @@ CCutPlanDlg::CCutPlanDlg(ControlSurface& surface, CutJobFile& file, WeightList& 
 void CCutPlanDlg::OnInitDialog() {
     for (std::size_t i = 0; i < 3; ++i) surface_.AddColumn(IDC_CUT_STOCK_LIST, kStockColumns[i], kStockWidths[i]);
     for (std::size_t i = 0; i < 3; ++i) surface_.AddColumn(IDC_CUT_PIECE_LIST, kPieceColumns[i], kPieceWidths[i]);
-    for (std::size_t i = 0; i < 4; ++i) surface_.AddColumn(IDC_CUT_RESULT, kPlanColumns[i], kPlanWidths[i]);
+    for (std::size_t i = 0; i < 4; ++i) surface_.AddColumn(IDC_CUT_RESULT, kCutPlanColumns[i], kPlanWidths[i]);
     for (std::size_t i = 0; i < 2; ++i) surface_.AddColumn(IDC_CUT_SECTIONS, kSectionColumns[i], kSectionWidths[i]);
     std::string setAside;
     std::vector<CutJob> jobs;
@@ -151,7 +146,6 @@ void CCutPlanDlg::ShowPieces() {
         surface_.AddRow(IDC_CUT_PIECE_LIST, {PlainNumber(row.length), PlainNumber(row.count), row.mark});
     }
     if (selected >= 0 && count > 0) surface_.SetSelection(IDC_CUT_PIECE_LIST, std::min(selected, count - 1));
-    if (surface_.ItemCount(IDC_CUT_SECTIONS) == SectionCount()) ShowSections();
 }
 
 void CCutPlanDlg::Save() {
@@ -254,12 +248,14 @@ void CCutPlanDlg::OnAddPiece(bool replace) {
     if (replace) Cur().pieces[selected] = row;
     else Cur().pieces.push_back(row);
     ShowPieces();
+    ShowSections();  // the section's count of pieces
     Save();
 }
 
 void CCutPlanDlg::OnRemovePiece() {
     if (!RemoveSelected(surface_, IDC_CUT_PIECE_LIST, Cur().pieces)) return Say("请先在零件表中选中一行。");
     ShowPieces();
+    ShowSections();
     Save();
 }
 
@@ -271,6 +267,7 @@ void CCutPlanDlg::OnPaste() {
         return Say(text ? error : "剪贴板中没有文字。");
     Cur().pieces.insert(Cur().pieces.end(), pieces.begin(), pieces.end());
     ShowPieces();
+    ShowSections();
     Save();
 }
 

@@ -106,8 +106,7 @@ void CCutPlanDlg::SetJob(std::vector<CutJob> jobs, const std::string& path) {
     sections_.assign(jobs.size(), Section());
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         sections_[i].job = jobs[i];
-        for (std::size_t k = 0; k < jobs[i].stock.size(); ++k) sections_[i].job.stock[k].line = static_cast<int>(k) + 1;
-        for (std::size_t k = 0; k < jobs[i].pieces.size(); ++k) sections_[i].job.pieces[k].line = static_cast<int>(k) + 1;
+        NumberRows(sections_[i].job);
     }
     current_ = 0;
     if (path.empty() && Cur().pricePerTonne == 0) Cur().pricePerTonne = list_.DefaultPrice();

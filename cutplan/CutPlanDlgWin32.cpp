@@ -8,6 +8,7 @@
 #include "cutplan/CutSolver.h"
 #include "kit/Utf16Win32.h"
 #include "res/resource.h"
+#include "settings/SettingsFile.h"
 
 namespace mw {
 
@@ -25,12 +26,6 @@ CutPlanServices WithFiles(CutPlanServices services, CutJobFiles& files, OffcutSt
     return services;
 }
 
-// The offcut stock's file beside the job's.
-std::string BesideJob(const std::string& jobPath, const char* name) {
-    const std::size_t slash = jobPath.find_last_of("\\/");
-    return (slash == std::string::npos ? std::string() : jobPath.substr(0, slash + 1)) + name;
-}
-
 const COLORREF kPieceColours[] = {RGB(120, 170, 230), RGB(140, 200, 140), RGB(230, 190, 110), RGB(200, 150, 210)};
 
 }  // namespace
@@ -39,7 +34,7 @@ CutPlanDlgWindow::CutPlanDlgWindow(std::function<void()> onClosed, const std::st
                                    CutPlanServices services)
     : ToolWindowFrame(std::move(onClosed)),
       jobFile_(files_, jobPath),
-      offcuts_(files_, BesideJob(jobPath, kOffcutStockFile.name)),
+      offcuts_(files_, PathBesideExecutable(jobPath, kOffcutStockFile.name)),  // beside the job's file
       logic_(Surface(), jobFile_, list, clipboard_, *this, exports_, *this,
              WithFiles(std::move(services), jobFiles_, offcuts_)) {
     SetLogic(&logic_);

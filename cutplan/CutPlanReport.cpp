@@ -2,6 +2,7 @@
 #include "cutplan/CutPlanReport.h"
 
 #include <cmath>
+#include <iterator>
 #include <map>
 
 #include "settings/TextFields.h"
@@ -9,16 +10,6 @@
 namespace mw {
 
 namespace {
-
-const char* const kPlanColumns[] = {"根数", "原料 mm", "下料 mm", "余料 mm"};
-
-std::string BarsText(const std::map<double, long long>& bars) {
-    std::string text;
-    for (auto it = bars.rbegin(); it != bars.rend(); ++it)
-        if (it->second > 0)
-            text += (text.empty() ? "" : ", ") + PlainNumber(it->first, 1) + " mm × " + std::to_string(it->second) + " 根";
-    return text;
-}
 
 std::string Cell(const std::string& text, char separator) { return separator == ',' ? CsvField(text) : text; }
 
@@ -29,6 +20,14 @@ std::string Line(const std::vector<std::string>& cells, char separator) {
 }
 
 }  // namespace
+
+std::string CutBarsText(const std::map<double, long long>& bars, const char* separator) {
+    std::string text;
+    for (auto it = bars.rbegin(); it != bars.rend(); ++it)
+        if (it->second > 0)
+            text += (text.empty() ? "" : separator) + PlainNumber(it->first, 1) + " mm × " + std::to_string(it->second) + " 根";
+    return text;
+}
 
 std::string CutPiecesText(const std::vector<double>& pieces, const std::vector<std::string>& marks) {
     auto mark = [&](std::size_t i) { return i < marks.size() ? marks[i] : std::string(); };
@@ -120,14 +119,14 @@ std::string CutJobTotalLine(const std::vector<CutSheetSection>& sections) {
     if (planned < 2) return "";
     const double waste = bought > 0 ? (bought - used) / bought * 100 : 0;
     std::string line = "全部 " + std::to_string(planned) + " 种材料: 共 " + std::to_string(count) + " 根 (" +
-                       BarsText(bars) + ")  购入 " + PlainNumber(kilograms, 2) + " kg  损耗 " + PlainNumber(waste, 2) + "%";
+                       CutBarsText(bars, ", ") + ")  购入 " + PlainNumber(kilograms, 2) + " kg  损耗 " + PlainNumber(waste, 2) + "%";
     if (cost > 0) line += "  金额 " + Money(cost) + " 元";
     return line;
 }
 
 std::string CutJobPlanText(const std::vector<CutSheetSection>& sections, char separator) {
     std::string text = separator == ',' ? "\xEF\xBB\xBF" : "";
-    text += Line({kPlanColumns, kPlanColumns + 4}, separator);
+    text += Line({std::begin(kCutPlanColumns), std::end(kCutPlanColumns)}, separator);
     for (const CutSheetSection& section : sections) {
         if (sections.size() > 1) {
             text += Cell("材料: " + (section.job.section.empty() ? std::string("(未命名)") : section.job.section), separator) + "\r\n";

@@ -2,6 +2,7 @@
 // sections as the cutting sheet reads them.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,13 @@ struct CutSheetSection {
     CutJob job;
     CutPlan plan;
 };
+
+// The headings of a plan's rows, in the window's table and in the text.
+inline constexpr const char* kCutPlanColumns[] = {"根数", "原料 mm", "下料 mm", "余料 mm"};
+
+// "6000 mm × 3 根, 4000 mm × 1 根": bars of each length, longest first, `separator` between;
+// lengths of no bars left out.
+std::string CutBarsText(const std::map<double, long long>& bars, const char* separator);
 
 // "1200×3 + 800(A1)": equal pieces of one mark grouped, longest first as the plan lists them.
 std::string CutPiecesText(const std::vector<double>& pieces, const std::vector<std::string>& marks = {});

@@ -90,13 +90,6 @@ void AddPattern(PageLayout& layout, const CutJob& job, const CutPattern& pattern
     });
 }
 
-std::string BarsText(const std::map<double, long long>& bars) {
-    std::string text;
-    for (auto it = bars.rbegin(); it != bars.rend(); ++it)
-        text += (text.empty() ? "" : ",  ") + Millimetres(it->first) + " mm × " + std::to_string(it->second) + " 根";
-    return text;
-}
-
 struct Totals {
     std::map<double, long long> bars;
     double bought = 0, used = 0, cost = 0;
@@ -112,7 +105,7 @@ struct Totals {
 };
 
 void AddTotals(PageLayout& layout, const std::string& heading, const Totals& totals, double wastePercent) {
-    std::vector<std::string> lines{heading, "用料: " + BarsText(totals.bars),
+    std::vector<std::string> lines{heading, "用料: " + CutBarsText(totals.bars, ",  "),
                                    "购入重量 " + PlainNumber(totals.bought, 2) + " kg    零件重量 " +
                                        PlainNumber(totals.used, 2) + " kg    损耗 " + PlainNumber(wastePercent, 2) + "%"};
     if (totals.cost > 0) lines.push_back("金额 " + Money(totals.cost) + " 元");

@@ -31,8 +31,8 @@ bool AllCounted(const CutJob& job) {
 // length times more than all bars on hand together could: any plan then costs its uncut length
 // first and its bars second, and the packing's least cost is the plan wanted. (A stand-in that
 // holds several shorter pieces never costs less than their own stand-ins.)
-CutPlan SolveShort(const CutJob& job, const PackControl& control) {
-    CutGrid grid = CutGridOf(job);
+// The grid is the job's own, taken as a copy to add the stand-ins to.
+CutPlan SolveShort(const CutJob& job, CutGrid grid, const PackControl& control) {
     const std::size_t real = grid.problem.stock.size();
     double onHand = 0;
     for (const StockRow& row : job.stock) onHand += *row.count;
@@ -54,16 +54,9 @@ CutPlan SolveShort(const CutJob& job, const PackControl& control) {
         return plan;
     }
     PackPlan cut = outcome.plan;
-    std::vector<long long> left;
-    for (const PackItem& item : grid.problem.items) left.push_back(item.demand);
     cut.patterns.clear();
-    for (const PackPattern& pattern : outcome.plan.patterns) {
-        if (static_cast<std::size_t>(pattern.stock) < real) {
-            cut.patterns.push_back(pattern);
-            for (std::size_t i = 0; i < pattern.counts.size(); ++i)
-                left[i] -= static_cast<long long>(pattern.counts[i]) * pattern.times;
-        }
-    }
+    for (const PackPattern& pattern : outcome.plan.patterns)
+        if (static_cast<std::size_t>(pattern.stock) < real) cut.patterns.push_back(pattern);
     plan = CutPlanFromPacking(job, grid, cut);
     plan.measure = PlanMeasure::Bars;
     plan.stopped = outcome.stopped;
@@ -168,7 +161,7 @@ CutPlan SolveCutJob(const CutJob& job, const PackControl& control) {
         }
         plan.stopped = outcome.stopped;
         SumUpCutPlan(job, plan);
-        if (!plan.found && outcome.infeasible && AllCounted(job)) plan = SolveShort(job, control);
+        if (!plan.found && outcome.infeasible && AllCounted(job)) plan = SolveShort(job, grid, control);
         if (!plan.found) {
             if (!plan.message.empty()) return plan;
             plan.message = outcome.infeasible    ? "原料数量不够, 无法下料"

@@ -10,7 +10,6 @@ namespace mw {
 
 namespace {
 
-constexpr double kWorthless = kKnapsackWorthless;
 // Grid cells times item parts above which the table costs more than the search.
 constexpr std::int64_t kMaxTableCells = 3000000;
 constexpr std::int64_t kMaxExactCells = 24000000;
@@ -37,7 +36,7 @@ std::vector<Part> SplitItems(const std::vector<KnapsackItem>& items, std::int64_
     const std::int64_t cells = up ? capacity / unit : (capacity + unit - 1) / unit;
     for (int i = 0; i < static_cast<int>(items.size()); ++i) {
         const KnapsackItem& item = items[i];
-        if (item.value <= kWorthless || item.bound <= 0 || item.size > capacity) continue;
+        if (item.value <= kKnapsackWorthless || item.bound <= 0 || item.size > capacity) continue;
         const std::int64_t size = up ? (item.size + unit - 1) / unit : item.size / unit;
         if (up && size > cells) continue;
         int left = static_cast<int>(std::min<std::int64_t>(item.bound, size > 0 ? cells / size : item.bound));
@@ -182,7 +181,7 @@ public:
     Search(const std::vector<KnapsackItem>& items, std::int64_t capacity, long nodeLimit, long long* work)
         : items_(items), capacity_(capacity), nodeLimit_(nodeLimit), work_(work) {
         for (int i = 0; i < static_cast<int>(items.size()); ++i)
-            if (items[i].value > kWorthless && items[i].bound > 0 && items[i].size <= capacity) order_.push_back(i);
+            if (items[i].value > kKnapsackWorthless && items[i].bound > 0 && items[i].size <= capacity) order_.push_back(i);
         std::sort(order_.begin(), order_.end(), [&](int a, int b) {
             const double ra = items[a].value / items[a].size, rb = items[b].value / items[b].size;
             return ra != rb ? ra > rb : a < b;
@@ -275,7 +274,7 @@ std::vector<KnapsackResult> SolveKnapsacks(const std::vector<KnapsackItem>& item
     // Every size a multiple of `unit` lets the table run on a coarser grid.
     std::int64_t unit = 0;
     for (const KnapsackItem& item : items)
-        if (item.value > kWorthless && item.bound > 0 && item.size <= largest) unit = std::gcd(unit, item.size);
+        if (item.value > kKnapsackWorthless && item.bound > 0 && item.size <= largest) unit = std::gcd(unit, item.size);
     if (unit == 0) {
         std::vector<KnapsackResult> empty(capacities.size());
         for (KnapsackResult& r : empty) r.counts.assign(items.size(), 0);

@@ -5,20 +5,12 @@
 #include <algorithm>
 #include <map>
 
+#include "cutplan/CutJob.h"
 #include "settings/TextFields.h"
 
 namespace mw {
 
 namespace {
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields(1);
-    for (char c : line) {
-        if (c == '\t') fields.emplace_back();
-        else if (c != '\r') fields.back() += c;
-    }
-    return fields;
-}
 
 bool ParseOffcut(const std::vector<std::string>& f, std::size_t from, KeptOffcut& offcut) {
     double length = 0, count = 0, id = 0;
@@ -53,7 +45,7 @@ bool OffcutStock::Load(std::string& setAside) {
         const std::string line = text.substr(start, end - start);
         start = end + 1;
         if (line.empty() || line == "\r" || line[0] == '#') continue;
-        const std::vector<std::string> f = Fields(line);
+        const std::vector<std::string> f = SplitCells(line, "\t");
         double id = 0;
         if (f[0] == "offcut") {
             KeptOffcut offcut;

@@ -145,11 +145,19 @@ void PackingSearch::SearchSmallJob() {
     if (count > kWholeSearchPieces) return;
     for (int i = 0; i < m_; ++i) pieces.insert(pieces.end(), demand_[i], i);
     std::vector<PackBar> bars;
-    SmallSearch search(problem_, pieces, left_, kWholeSearchNodes, [this] { return SearchStopped(); });
-    const bool found = search.Run(HUGE_VAL, bars);
+    bool finished = false;
+    if (SearchSmall(pieces, left_, kWholeSearchNodes, HUGE_VAL, bars, &finished)) Offer(PlanFrom(bars));
+    else if (finished) infeasible_ = true;
+}
+
+bool PackingSearch::SearchSmall(const std::vector<int>& pieces, const std::vector<int>& left, long nodes,
+                                double limit, std::vector<PackBar>& out, bool* finished) {
+    SmallSearch search(problem_, pieces, left, nodes, [this] { return SearchStopped(); });
+    const bool found = search.Run(limit, out);
+    // The steps since the last thousand, which SearchStopped has not counted.
     work_ += kSearchNodeWork * (search.Nodes() % 1024);
-    if (found) Offer(PlanFrom(bars));
-    else if (search.Finished()) infeasible_ = true;
+    if (finished) *finished = search.Finished();
+    return found;
 }
 
 // The job planned as if the bars on hand were as many as needed; a plan that keeps to the counts
@@ -201,12 +209,7 @@ void PackingSearch::Repack() {
         Offer(plan);
     };
     hooks.search = [this](const std::vector<int>& pieces, const std::vector<int>& left, long nodes, double limit,
-                          std::vector<PackBar>& out) {
-        SmallSearch search(problem_, pieces, left, nodes, [this] { return SearchStopped(); });
-        const bool found = search.Run(limit, out);
-        work_ += kSearchNodeWork * (search.Nodes() % 1024);
-        return found;
-    };
+                          std::vector<PackBar>& out) { return SearchSmall(pieces, left, nodes, limit, out); };
     mw::Repack(problem_, left_, hooks);
 }
 

@@ -55,6 +55,10 @@ private:
     double RoundUp(double cost) const;
     void Offer(PackPlan plan);
     void SearchSmallJob();
+    // SmallSearch::Run over `pieces` from the bars `left`, its steps counted as work; `finished`,
+    // when given, says whether it ran to its end.
+    bool SearchSmall(const std::vector<int>& pieces, const std::vector<int>& left, long nodes, double limit,
+                     std::vector<PackBar>& out, bool* finished = nullptr);
     PackPlan PlanFrom(const std::vector<PackBar>& bars);
     bool FitsProgramme() const;
 

@@ -358,10 +358,7 @@ void PackingSearch::Dive(int strategy) {
         for (int i = 0; i < m_; ++i) pieces.insert(pieces.end(), demand[i], i);
         if (pieces.size() <= kRepackPieces + 4 && best_.found) {
             std::vector<PackBar> last;
-            SmallSearch search(problem_, pieces, left, 50000, [this] { return SearchStopped(); });
-            const bool better = search.Run(best_.cost - fixedCost, last);
-            work_ += kSearchNodeWork * (search.Nodes() % 1024);
-            if (better) {
+            if (SearchSmall(pieces, left, 50000, best_.cost - fixedCost, last)) {
                 last.insert(last.end(), fixed.begin(), fixed.end());
                 Offer(PlanFrom(last));
             }

@@ -55,8 +55,7 @@ int main(int argc, char** argv) {
     bytes << in.rdbuf();
     std::vector<mw::CutJob> sections;
     std::string error;
-    bool named = false;
-    if (!mw::ParseCutJobSections(bytes.str(), sections, error, &named)) {
+    if (!mw::ParseCutJobSections(bytes.str(), sections, error)) {
         std::fprintf(stderr, "cutplan: %s: %s\n", path, error.c_str());
         return 1;
     }

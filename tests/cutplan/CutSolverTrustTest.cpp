@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <ctime>
 #include <cstdio>
 #include <thread>
@@ -66,6 +67,17 @@ TEST(CutSolverExact, MoreDecimalsThanTheGridHoldsAreRefusedByName) {
     EXPECT_EQ(LengthDecimals(333.33), 2);
     EXPECT_EQ(LengthDecimals(100000), 0);
     EXPECT_EQ(CutJobScale(Job({{6012.8}}, {{1000, 6}}, 2.55)), 100);
+}
+
+TEST(CutSolverExact, RowsBeforeARefusedLengthAreMeasuredOnTheirOwnDecimals) {
+    // A piece that fills the bar to the hundredth still fits when a later row is refused for its
+    // decimals or its length, and one a hundredth too long is still named first.
+    EXPECT_EQ(CheckCutJob(Job({{1000.05}}, {{1000.05, 1}, {333.3333333, 3}})), "零件第2行: 长度最多6位小数");
+    EXPECT_EQ(CheckCutJob(Job({{1000.05}}, {{1000.05, 1}, {std::nan(""), 1}})), "零件第2行: 长度必须大于0");
+    EXPECT_EQ(CheckCutJob(Job({{1000.05}}, {{1000.06, 1}, {333.3333333, 3}})),
+              "零件第1行: 长度1000.06比所有原料的可用长度都长");
+    EXPECT_EQ(CheckCutJob(Job({{1000.05}, {std::nan("")}}, {{1000.05, 1}})), "原料第2行: 长度必须大于0");
+    EXPECT_EQ(CheckCutJob(Job({{1000.05}, {1000.0000001}}, {{1000.05, 1}})), "原料第2行: 长度最多6位小数");
 }
 
 // Sixteen bars of 2399 on hand, and pieces that fill exactly sixteen: planned, not refused.
