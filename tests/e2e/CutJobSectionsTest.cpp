@@ -25,12 +25,6 @@ bool ThroughFileDialog(HWND cut, int click, const std::wstring& path) {
     return WaitUntil([&] { return !IsWindow(dialog); }, 10000);
 }
 
-HWND OpenCutPlan(HWND main, AppUnderTest& app) {
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, IDM_CUTPLAN);
-    return app.WaitForWindow("下料优化", 5000);
-}
-
 void AddRow(HWND cut, int lengthEdit, const char* length, int countEdit, const char* count, int button) {
     SetText(cut, lengthEdit, length);
     SetText(cut, countEdit, count);
@@ -43,7 +37,7 @@ TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARes
     HWND page1 = ChildDialogWith(r.main, IDC_ANGLE_LENGTH);
     ASSERT_NE(page1, nullptr);
     SetText(page1, IDC_ANGLE_LENGTH, "6000");
-    HWND cut = OpenCutPlan(r.main, r.app);
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     Click(cut, IDC_CUT_TAKE);
     const std::string angle = Text(cut, IDC_CUT_SECTION);
@@ -83,7 +77,7 @@ TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARes
     ASSERT_TRUE(r.app.Start());
     HWND main = r.app.MainWindow();
     ASSERT_NE(main, nullptr);
-    cut = OpenCutPlan(main, r.app);
+    cut = OpenTool(main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     ASSERT_EQ(ItemCount(cut, IDC_CUT_SECTIONS), 2);
     EXPECT_EQ(Text(cut, IDC_CUT_SECTION), angle);
@@ -106,7 +100,7 @@ TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARes
 TEST(CutJobSections, BarsOnHandTooFewShowWhatIsLeftUncut) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenCutPlan(r.main, r.app);
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
     AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "2", IDC_CUT_STOCK_ADD);
@@ -123,7 +117,7 @@ TEST(CutJobSections, BarsOnHandTooFewShowWhatIsLeftUncut) {
 TEST(CutJobSections, AConfirmedOffcutIsUsedByTheNextJobOfTheSection) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenCutPlan(r.main, r.app);
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
     SetText(cut, IDC_CUT_REUSABLE, "1000");
@@ -143,7 +137,7 @@ TEST(CutJobSections, AConfirmedOffcutIsUsedByTheNextJobOfTheSection) {
     ASSERT_TRUE(r.app.Start());
     HWND main = r.app.MainWindow();
     ASSERT_NE(main, nullptr);
-    cut = OpenCutPlan(main, r.app);
+    cut = OpenTool(main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     ASSERT_EQ(ItemCount(cut, IDC_CUT_STOCK_LIST), 2);
     ASSERT_EQ(ItemCount(cut, IDC_CUT_PIECE_LIST), 1);

@@ -13,13 +13,6 @@
 namespace mw::e2e {
 namespace {
 
-HWND OpenTool(HWND main, AppUnderTest& app, int command, const char* caption) {
-    // Beside the centred main window a wide tool window would run off the screen of the tests.
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, command);
-    return app.WaitForWindow(caption, 5000);
-}
-
 void AddRow(HWND cut, int lengthEdit, const char* length, int countEdit, const char* count, int button) {
     SetText(cut, lengthEdit, length);
     SetText(cut, countEdit, count);
@@ -35,7 +28,8 @@ TEST(CutPlanDlg, MaterialPiecesPlanWeightListAndARestart) {
     SetText(page1, IDC_ANGLE_LENGTH, "6000");
     const std::string size = ItemText(page1, IDC_ANGLE_COMBO, 3);
 
-    HWND cut = OpenTool(r.main, r.app, IDM_CUTPLAN, "下料优化");
+    // Beside the centred main window a wide tool window would run off the screen of the tests.
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     Click(cut, IDC_CUT_TAKE);
     EXPECT_EQ(Text(cut, IDC_CUT_SECTION), "角钢(热轧) " + size);
@@ -75,7 +69,7 @@ TEST(CutPlanDlg, MaterialPiecesPlanWeightListAndARestart) {
     ASSERT_TRUE(r.app.Start());
     HWND main = r.app.MainWindow();
     ASSERT_NE(main, nullptr);
-    cut = OpenTool(main, r.app, IDM_CUTPLAN, "下料优化");
+    cut = OpenTool(main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     EXPECT_EQ(Text(cut, IDC_CUT_SECTION), "角钢(热轧) " + size);
     EXPECT_EQ(Text(cut, IDC_CUT_KERF), "3");
@@ -93,7 +87,7 @@ void PastePieces(HWND cut, const std::string& rows) {
 TEST(CutPlanDlg, SixteenBarsOnHandThatAreExactlyEnoughArePlanned) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenTool(r.main, r.app, IDM_CUTPLAN, "下料优化");
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     AddRow(cut, IDC_CUT_STOCK_LENGTH, "2399", IDC_CUT_STOCK_COUNT, "16", IDC_CUT_STOCK_ADD);
     SetText(cut, IDC_CUT_KERF, "0");
@@ -120,7 +114,7 @@ TEST(CutPlanDlg, SixteenBarsOnHandThatAreExactlyEnoughArePlanned) {
 TEST(CutPlanDlg, AJobTooLargeForTheBudgetIsAnsweredWithinItAndTheWindowKeepsAnswering) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenTool(r.main, r.app, IDM_CUTPLAN, "下料优化");
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     AddRow(cut, IDC_CUT_STOCK_LENGTH, "100000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
     SetText(cut, IDC_CUT_KERF, "0");

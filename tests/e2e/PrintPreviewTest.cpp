@@ -90,12 +90,6 @@ bool Has(const std::string& text, const std::string& part) {
     return WithoutSpaces(text).find(WithoutSpaces(part)) != std::string::npos;
 }
 
-HWND OpenTool(HWND main, AppUnderTest& app, int command, const char* caption) {
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, command);
-    return app.WaitForWindow(caption, 5000);
-}
-
 // The print dialog of `owner`, answered with OK.
 bool PrintThroughTheDialog(HWND owner) {
     HWND dialog = WaitForTopLevel([owner](HWND w) {
@@ -115,7 +109,7 @@ HWND WeighSomeAndOpenTheList(RunningApp& r, int plates) {
     for (int i = 0; i < plates; ++i) Click(page1, IDC_PLATE1_BUTTON);
     SetText(page1, IDC_ANGLE_LENGTH, "6000");
     Click(page1, IDC_ANGLE_BUTTON);
-    return OpenTool(r.main, r.app, IDM_WEIGHTLIST, "重量清单");
+    return OpenTool(r.main, IDM_WEIGHTLIST, "重量清单");
 }
 
 TEST(PrintPreview, TheQuotePreviewedAndPrintedToThePdfQueue) {
@@ -200,7 +194,7 @@ TEST(PrintPreview, AQuoteOfThreePagesPagesAndPrintsWhole) {
 TEST(PrintPreview, TheCuttingSheetOfAPlanWithSeveralPatterns) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenTool(r.main, r.app, IDM_CUTPLAN, "下料优化");
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
     SetText(cut, IDC_CUT_KGM, "3.77");

@@ -27,13 +27,6 @@ std::string FileBytes(const std::wstring& path) {
     return bytes;
 }
 
-HWND OpenList(HWND main, AppUnderTest& app) {
-    // Beside the centred main window the list would run off the screen of the tests.
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, IDM_WEIGHTLIST);
-    return app.WaitForWindow("重量清单", 5000);
-}
-
 TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
@@ -49,7 +42,8 @@ TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     SetText(page2, IDC_TUBE_LENGTH, "6000");
     Click(page2, IDC_TUBE_BUTTON);
 
-    HWND list = OpenList(r.main, r.app);
+    // Beside the centred main window the list would run off the screen of the tests.
+    HWND list = OpenTool(r.main, IDM_WEIGHTLIST, "重量清单");
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), kRows);
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 1), "钢板一");
@@ -101,7 +95,7 @@ TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     ASSERT_TRUE(r.app.Start());
     HWND main = r.app.MainWindow();
     ASSERT_NE(main, nullptr);
-    list = OpenList(main, r.app);
+    list = OpenTool(main, IDM_WEIGHTLIST, "重量清单");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), kRows);
     EXPECT_EQ(Text(list, IDC_WEIGHTLIST_PRICE), "4000");
