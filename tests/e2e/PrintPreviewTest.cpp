@@ -9,6 +9,7 @@
 
 #include "res/resource.h"
 #include "tests/e2e/support/AppUnderTest.h"
+#include "tests/e2e/support/CutPlanWindow.h"
 
 #include <commctrl.h>
 
@@ -201,14 +202,9 @@ TEST(PrintPreview, TheCuttingSheetOfAPlanWithSeveralPatterns) {
     SetText(cut, IDC_CUT_KERF, "3");
     SetText(cut, IDC_CUT_TRIM, "10");
     SetText(cut, IDC_CUT_REUSABLE, "500");
-    SetText(cut, IDC_CUT_STOCK_LENGTH, "6000");
-    Click(cut, IDC_CUT_STOCK_ADD);
+    AddStock(cut, "6000");
     const char* pieces[][2] = {{"2400", "5"}, {"1700", "4"}, {"800", "7"}};
-    for (const auto& piece : pieces) {
-        SetText(cut, IDC_CUT_PIECE_LENGTH, piece[0]);
-        SetText(cut, IDC_CUT_PIECE_COUNT, piece[1]);
-        Click(cut, IDC_CUT_PIECE_ADD);
-    }
+    for (const auto& piece : pieces) AddPiece(cut, piece[0], piece[1]);
     Click(cut, IDC_CUT_SOLVE);
     ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_PREVIEW); }, 30000));
     ASSERT_GE(ItemCount(cut, IDC_CUT_RESULT), 2);

@@ -10,6 +10,7 @@
 
 #include "res/resource.h"
 #include "tests/e2e/support/AppUnderTest.h"
+#include "tests/e2e/support/CutPlanWindow.h"
 
 namespace mw::e2e {
 namespace {
@@ -155,9 +156,7 @@ TEST_F(ReadOnlyFolder, TheFilesLiveInTheUsersFolderAcrossARestartAndTheExesFolde
     EXPECT_EQ(OwnedDialog(main, 1000), nullptr);  // nothing failed
     HWND cut = OpenTool(main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
-    SetText(cut, IDC_CUT_PIECE_LENGTH, "1234");
-    SetText(cut, IDC_CUT_PIECE_COUNT, "2");
-    Click(cut, IDC_CUT_PIECE_ADD);
+    AddPiece(cut, "1234", "2");
     EXPECT_TRUE(WaitUntil([&] { return Has(UserFile(L"CutJobKq.txt"), "piece 1234 2"); }));
 
     PostClick(main, IDC_ABOUT);
