@@ -16,8 +16,6 @@
 namespace mw::e2e {
 namespace {
 
-bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
-
 // Page two's tube calculator, with page two hidden behind page one. One copy of the program at a
 // time: a second copy would stop at the warning that one is running.
 struct PageTwo {
