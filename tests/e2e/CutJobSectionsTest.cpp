@@ -14,14 +14,12 @@
 namespace mw::e2e {
 namespace {
 
-constexpr int kFileDialogName = 1148;  // the file name box of the open and save dialogs
-
 // Types `path` into the open or save dialog that `click` opens over the window, and confirms.
 bool ThroughFileDialog(HWND cut, int click, const std::wstring& path) {
     PostClick(cut, click);
     HWND dialog = OwnedDialog(cut, 10000);
     if (!dialog) return false;
-    SetText(dialog, kFileDialogName, Narrow(path));
+    SetText(dialog, kFileNameBox, Narrow(path));
     PostClick(dialog, IDOK);
     return WaitUntil([&] { return !IsWindow(dialog); }, 10000);
 }

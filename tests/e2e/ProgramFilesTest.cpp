@@ -15,7 +15,6 @@
 namespace mw::e2e {
 namespace {
 
-constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
 const char kWeightListFailure[] = "无法写入重量清单文件 WeightListKq.txt,记录暂存在本次运行中,能写入时一并保存。";
 
 std::string Manifest(const std::string& exe) {
@@ -69,7 +68,7 @@ TEST(ProgramFiles, AWeightListThatCannotBeWrittenIsSaidOnceOverTheMainWindow) {
     Weigh(r.main, "2000");
     HWND box = OwnedDialog(r.main);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(Text(box, kMessageTextId), kWeightListFailure);
+    EXPECT_EQ(Text(box, kMessageBoxText), kWeightListFailure);
     EXPECT_EQ(WindowText(box), "警告");
     Click(box, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));

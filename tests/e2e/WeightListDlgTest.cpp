@@ -12,7 +12,6 @@ namespace mw::e2e {
 namespace {
 
 constexpr int kRows = 3;
-constexpr int kSaveDialogFileName = 1148;  // the file name box of the save dialog
 
 // Unlike ReadBytes, opens the file only once the program has closed it (no sharing with a
 // writer), so that a half-written export reads as none.
@@ -62,7 +61,7 @@ TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     PostClick(list, IDC_WEIGHTLIST_EXPORT);
     HWND save = OwnedDialog(list, 10000);
     ASSERT_NE(save, nullptr);
-    SetText(save, kSaveDialogFileName, Narrow(csv));
+    SetText(save, kFileNameBox, Narrow(csv));
     PostClick(save, IDOK);
     ASSERT_TRUE(WaitUntil([&] { return !FileBytes(csv).empty(); }, 10000));
 

@@ -14,6 +14,10 @@ namespace mw::e2e {
 constexpr char kMainCaption[] = "材料重量计算助手v8.8";
 // The window class of dialogs, message boxes among them.
 constexpr char kDialogClass[] = "#32770";
+// Control IDs in the system's own dialogs: the file name box of the open and save dialogs, and
+// the text of a message box.
+constexpr int kFileNameBox = 1148;
+constexpr int kMessageBoxText = 0xFFFF;
 
 class AppUnderTest {
 public:
