@@ -44,13 +44,10 @@ std::vector<std::pair<HWND, int>> InputEdits(HWND main) {
     return edits;
 }
 
-HWND ShownTool(DWORD processId, const char* caption) { return ShownWindow(processId, caption); }
-
 // A job the cutting plan window can solve at once.
 bool PreparePlans(HWND main, DWORD processId) {
     Command(main, IDM_CUTPLAN);
-    HWND cut = nullptr;
-    WaitUntil([&] { return (cut = ShownTool(processId, "下料优化")) != nullptr; }, 5000);
+    HWND cut = WaitForShownWindow(processId, "下料优化", 5000);
     if (!cut) return false;
     if (ItemCount(cut, IDC_CUT_STOCK_LIST) == 0) AddStock(cut, "6000");
     if (ItemCount(cut, IDC_CUT_PIECE_LIST) == 0) AddPiece(cut, "1450", "7");
@@ -60,8 +57,7 @@ bool PreparePlans(HWND main, DWORD processId) {
 
 void Plan(HWND main, DWORD processId) {
     Command(main, IDM_CUTPLAN);
-    HWND cut = nullptr;
-    WaitUntil([&] { return (cut = ShownTool(processId, "下料优化")) != nullptr; }, 5000);
+    HWND cut = WaitForShownWindow(processId, "下料优化", 5000);
     if (!cut) return;
     Click(cut, IDC_CUT_SOLVE);
     // The solver runs on a thread of its own; its end enables the button to add the plan.
