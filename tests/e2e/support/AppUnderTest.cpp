@@ -1,11 +1,9 @@
 // The end-to-end driver: process control, the program's files, and window search across processes.
 #include "tests/e2e/support/AppUnderTest.h"
 
-#include <commctrl.h>
 #include <psapi.h>
 #include <tlhelp32.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
