@@ -33,7 +33,6 @@
 namespace mw::e2e {
 namespace {
 
-const char kCaption[] = "材料重量计算助手v8.8";
 constexpr WPARAM kExitCommand = IDM_EXIT;  // the yardsticks end on it as the program does
 constexpr UINT kAnswerTimeoutMs = 30000;
 
@@ -88,7 +87,7 @@ StartTimes StartUp(const std::string& exe, bool hasPageOne) {
     HWND window = nullptr;
     HWND keyPosted = nullptr;
     while (Now() - start < 30000 && (times.shown < 0 || (hasPageOne && times.usable < 0))) {
-        if (!window) window = ShownWindow(process.dwProcessId, kCaption);
+        if (!window) window = ShownWindow(process.dwProcessId, kMainCaption);
         if (window && times.shown < 0 && Painted(window) && Answers(window)) times.shown = Now() - start;
         HWND edit = nullptr;
         if (hasPageOne && times.shown >= 0 && !keyPosted && LengthEditUsable(window, edit)) {

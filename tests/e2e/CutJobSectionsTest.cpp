@@ -9,32 +9,19 @@
 
 #include "res/resource.h"
 #include "tests/e2e/support/AppUnderTest.h"
+#include "tests/e2e/support/CutPlanWindow.h"
 
 namespace mw::e2e {
 namespace {
-
-constexpr int kFileDialogName = 1148;  // the file name box of the open and save dialogs
 
 // Types `path` into the open or save dialog that `click` opens over the window, and confirms.
 bool ThroughFileDialog(HWND cut, int click, const std::wstring& path) {
     PostClick(cut, click);
     HWND dialog = OwnedDialog(cut, 10000);
     if (!dialog) return false;
-    SetText(dialog, kFileDialogName, Narrow(path));
+    SetText(dialog, kFileNameBox, Narrow(path));
     PostClick(dialog, IDOK);
     return WaitUntil([&] { return !IsWindow(dialog); }, 10000);
-}
-
-HWND OpenCutPlan(HWND main, AppUnderTest& app) {
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, IDM_CUTPLAN);
-    return app.WaitForWindow("下料优化", 5000);
-}
-
-void AddRow(HWND cut, int lengthEdit, const char* length, int countEdit, const char* count, int button) {
-    SetText(cut, lengthEdit, length);
-    SetText(cut, countEdit, count);
-    Click(cut, button);
 }
 
 TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARestart) {
@@ -43,13 +30,13 @@ TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARes
     HWND page1 = ChildDialogWith(r.main, IDC_ANGLE_LENGTH);
     ASSERT_NE(page1, nullptr);
     SetText(page1, IDC_ANGLE_LENGTH, "6000");
-    HWND cut = OpenCutPlan(r.main, r.app);
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     Click(cut, IDC_CUT_TAKE);
     const std::string angle = Text(cut, IDC_CUT_SECTION);
     EXPECT_EQ(angle.find("角钢"), 0u) << angle;
-    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
-    AddRow(cut, IDC_CUT_PIECE_LENGTH, "2350", IDC_CUT_PIECE_COUNT, "5", IDC_CUT_PIECE_ADD);
+    AddStock(cut, "6000");
+    AddPiece(cut, "2350", "5");
 
     ClickTab(GetDlgItem(r.main, IDC_TAB), 1);  // as the mouse would: the job takes from the page shown
     HWND page2 = ChildDialogWith(r.main, IDC_TUBE_LENGTH);
@@ -60,14 +47,13 @@ TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARes
     const std::string tube = Text(cut, IDC_CUT_SECTION);
     EXPECT_EQ(tube.find("方管"), 0u) << tube;
     EXPECT_EQ(ItemCount(cut, IDC_CUT_PIECE_LIST), 0);
-    AddRow(cut, IDC_CUT_STOCK_LENGTH, "9000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
-    AddRow(cut, IDC_CUT_PIECE_LENGTH, "1800", IDC_CUT_PIECE_COUNT, "7", IDC_CUT_PIECE_ADD);
+    AddStock(cut, "9000");
+    AddPiece(cut, "1800", "7");
     ASSERT_EQ(ItemCount(cut, IDC_CUT_SECTIONS), 2);
     EXPECT_EQ(CellText(cut, IDC_CUT_SECTIONS, 0, 0), angle);
     EXPECT_EQ(CellText(cut, IDC_CUT_SECTIONS, 1, 0), tube);
 
-    Click(cut, IDC_CUT_SOLVE);
-    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 60000));
+    ASSERT_TRUE(Solve(cut, 60000));
     const std::string total = Text(cut, IDC_CUT_JOB_TOTAL);
     EXPECT_NE(total.find("全部 2 种材料: 共 5 根 (9000 mm × 2 根, 6000 mm × 3 根)"), std::string::npos) << total;
     EXPECT_EQ(CellText(cut, IDC_CUT_RESULT, 0, 1), "9000");  // the tube's plan, the section shown
@@ -83,7 +69,7 @@ TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARes
     ASSERT_TRUE(r.app.Start());
     HWND main = r.app.MainWindow();
     ASSERT_NE(main, nullptr);
-    cut = OpenCutPlan(main, r.app);
+    cut = OpenTool(main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     ASSERT_EQ(ItemCount(cut, IDC_CUT_SECTIONS), 2);
     EXPECT_EQ(Text(cut, IDC_CUT_SECTION), angle);
@@ -106,13 +92,12 @@ TEST(CutJobSections, TwoSectionsFromPagesOneAndTwoArePlannedAndComeBackAfterARes
 TEST(CutJobSections, BarsOnHandTooFewShowWhatIsLeftUncut) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenCutPlan(r.main, r.app);
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
-    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "2", IDC_CUT_STOCK_ADD);
-    AddRow(cut, IDC_CUT_PIECE_LENGTH, "2350", IDC_CUT_PIECE_COUNT, "12", IDC_CUT_PIECE_ADD);
-    Click(cut, IDC_CUT_SOLVE);
-    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 60000));
+    AddStock(cut, "6000", "2");
+    AddPiece(cut, "2350", "12");
+    ASSERT_TRUE(Solve(cut, 60000));
     const std::string total = Text(cut, IDC_CUT_TOTAL);
     EXPECT_NE(total.find("未排: 2350 × 8"), std::string::npos) << total;
     EXPECT_EQ(CellText(cut, IDC_CUT_RESULT, 0, 0), "2");
@@ -123,14 +108,13 @@ TEST(CutJobSections, BarsOnHandTooFewShowWhatIsLeftUncut) {
 TEST(CutJobSections, AConfirmedOffcutIsUsedByTheNextJobOfTheSection) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenCutPlan(r.main, r.app);
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
     SetText(cut, IDC_CUT_REUSABLE, "1000");
-    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
-    AddRow(cut, IDC_CUT_PIECE_LENGTH, "3915", IDC_CUT_PIECE_COUNT, "2", IDC_CUT_PIECE_ADD);
-    Click(cut, IDC_CUT_SOLVE);
-    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 60000));
+    AddStock(cut, "6000");
+    AddPiece(cut, "3915", "2");
+    ASSERT_TRUE(Solve(cut, 60000));
     ASSERT_TRUE(Enabled(cut, IDC_CUT_CONFIRM));
     Click(cut, IDC_CUT_CONFIRM);
     ASSERT_EQ(ItemCount(cut, IDC_CUT_STOCK_LIST), 2);
@@ -143,7 +127,7 @@ TEST(CutJobSections, AConfirmedOffcutIsUsedByTheNextJobOfTheSection) {
     ASSERT_TRUE(r.app.Start());
     HWND main = r.app.MainWindow();
     ASSERT_NE(main, nullptr);
-    cut = OpenCutPlan(main, r.app);
+    cut = OpenTool(main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     ASSERT_EQ(ItemCount(cut, IDC_CUT_STOCK_LIST), 2);
     ASSERT_EQ(ItemCount(cut, IDC_CUT_PIECE_LIST), 1);
@@ -155,11 +139,10 @@ TEST(CutJobSections, AConfirmedOffcutIsUsedByTheNextJobOfTheSection) {
     ASSERT_TRUE(WaitUntil([&] { return ItemCount(cut, IDC_CUT_PIECE_LIST) == 0; }, 10000));
     SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
     ASSERT_EQ(ItemCount(cut, IDC_CUT_STOCK_LIST), 1);  // the section's offcuts, kept
-    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
-    AddRow(cut, IDC_CUT_PIECE_LENGTH, "2000", IDC_CUT_PIECE_COUNT, "1", IDC_CUT_PIECE_ADD);
-    AddRow(cut, IDC_CUT_PIECE_LENGTH, "1500", IDC_CUT_PIECE_COUNT, "1", IDC_CUT_PIECE_ADD);
-    Click(cut, IDC_CUT_SOLVE);
-    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 60000));
+    AddStock(cut, "6000");
+    AddPiece(cut, "2000", "1");
+    AddPiece(cut, "1500", "1");
+    ASSERT_TRUE(Solve(cut, 60000));
     std::string rows;
     for (int i = 0; i < ItemCount(cut, IDC_CUT_RESULT); ++i) rows += CellText(cut, IDC_CUT_RESULT, i, 1) + "|";
     EXPECT_NE(rows.find("2085 余料"), std::string::npos) << rows;

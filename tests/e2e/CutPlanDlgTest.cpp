@@ -9,22 +9,10 @@
 
 #include "res/resource.h"
 #include "tests/e2e/support/AppUnderTest.h"
+#include "tests/e2e/support/CutPlanWindow.h"
 
 namespace mw::e2e {
 namespace {
-
-HWND OpenTool(HWND main, AppUnderTest& app, int command, const char* caption) {
-    // Beside the centred main window a wide tool window would run off the screen of the tests.
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, command);
-    return app.WaitForWindow(caption, 5000);
-}
-
-void AddRow(HWND cut, int lengthEdit, const char* length, int countEdit, const char* count, int button) {
-    SetText(cut, lengthEdit, length);
-    SetText(cut, countEdit, count);
-    Click(cut, button);
-}
 
 TEST(CutPlanDlg, MaterialPiecesPlanWeightListAndARestart) {
     RunningApp r;
@@ -35,23 +23,23 @@ TEST(CutPlanDlg, MaterialPiecesPlanWeightListAndARestart) {
     SetText(page1, IDC_ANGLE_LENGTH, "6000");
     const std::string size = ItemText(page1, IDC_ANGLE_COMBO, 3);
 
-    HWND cut = OpenTool(r.main, r.app, IDM_CUTPLAN, "下料优化");
+    // Beside the centred main window a wide tool window would run off the screen of the tests.
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     Click(cut, IDC_CUT_TAKE);
     EXPECT_EQ(Text(cut, IDC_CUT_SECTION), "角钢(热轧) " + size);
     EXPECT_GT(std::stod(Text(cut, IDC_CUT_KGM)), 0.5);
     EXPECT_EQ(Text(page1, IDC_ANGLE_LENGTH), "6000");  // the calculator keeps its own length
 
-    AddRow(cut, IDC_CUT_STOCK_LENGTH, "6000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
+    AddStock(cut, "6000");
     SetText(cut, IDC_CUT_KERF, "3");
-    AddRow(cut, IDC_CUT_PIECE_LENGTH, "2*1250", IDC_CUT_PIECE_COUNT, "5", IDC_CUT_PIECE_ADD);
-    AddRow(cut, IDC_CUT_PIECE_LENGTH, "1100", IDC_CUT_PIECE_COUNT, "3+1", IDC_CUT_PIECE_ADD);
-    AddRow(cut, IDC_CUT_PIECE_LENGTH, "700", IDC_CUT_PIECE_COUNT, "6", IDC_CUT_PIECE_ADD);
+    AddPiece(cut, "2*1250", "5");
+    AddPiece(cut, "1100", "3+1");
+    AddPiece(cut, "700", "6");
     ASSERT_EQ(ItemCount(cut, IDC_CUT_PIECE_LIST), 3);
     EXPECT_EQ(CellText(cut, IDC_CUT_PIECE_LIST, 0, 0), "2500");
 
-    Click(cut, IDC_CUT_SOLVE);
-    ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_SOLVE) && ItemCount(cut, IDC_CUT_RESULT) > 0; }, 30000));
+    ASSERT_TRUE(Solve(cut, 30000));
     EXPECT_FALSE(Enabled(cut, IDC_CUT_CANCEL));
     const std::string total = Text(cut, IDC_CUT_TOTAL);
     EXPECT_EQ(total.find("共 "), 0u) << total;
@@ -75,7 +63,7 @@ TEST(CutPlanDlg, MaterialPiecesPlanWeightListAndARestart) {
     ASSERT_TRUE(r.app.Start());
     HWND main = r.app.MainWindow();
     ASSERT_NE(main, nullptr);
-    cut = OpenTool(main, r.app, IDM_CUTPLAN, "下料优化");
+    cut = OpenTool(main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     EXPECT_EQ(Text(cut, IDC_CUT_SECTION), "角钢(热轧) " + size);
     EXPECT_EQ(Text(cut, IDC_CUT_KERF), "3");
@@ -93,9 +81,9 @@ void PastePieces(HWND cut, const std::string& rows) {
 TEST(CutPlanDlg, SixteenBarsOnHandThatAreExactlyEnoughArePlanned) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenTool(r.main, r.app, IDM_CUTPLAN, "下料优化");
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
-    AddRow(cut, IDC_CUT_STOCK_LENGTH, "2399", IDC_CUT_STOCK_COUNT, "16", IDC_CUT_STOCK_ADD);
+    AddStock(cut, "2399", "16");
     SetText(cut, IDC_CUT_KERF, "0");
     SetText(cut, IDC_CUT_TRIM, "0");
     const int lengths[] = {1938, 1882, 1470, 1443, 1423, 1273, 1268, 1131, 1114, 1108, 1102, 1079, 1057, 1043, 968,
@@ -120,9 +108,9 @@ TEST(CutPlanDlg, SixteenBarsOnHandThatAreExactlyEnoughArePlanned) {
 TEST(CutPlanDlg, AJobTooLargeForTheBudgetIsAnsweredWithinItAndTheWindowKeepsAnswering) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenTool(r.main, r.app, IDM_CUTPLAN, "下料优化");
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
-    AddRow(cut, IDC_CUT_STOCK_LENGTH, "100000", IDC_CUT_STOCK_COUNT, "", IDC_CUT_STOCK_ADD);
+    AddStock(cut, "100000");
     SetText(cut, IDC_CUT_KERF, "0");
     SetText(cut, IDC_CUT_TRIM, "0");
     std::string rows;

@@ -14,13 +14,6 @@
 namespace mw::e2e {
 namespace {
 
-HWND OpenLookup(HWND main, AppUnderTest& app) {
-    // Beside the centred main window the lookup would run off the screen of the tests.
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, IDM_LOOKUP);
-    return app.WaitForWindow("型号速查", 5000);
-}
-
 int ShownPage(HWND main) { return static_cast<int>(SendMessageW(GetDlgItem(main, IDC_TAB), TCM_GETCURSEL, 0, 0)); }
 
 std::string Selected(HWND dialog, int combo) { return ItemText(dialog, combo, Selection(dialog, combo)); }
@@ -30,7 +23,8 @@ TEST(LookupDlg, EnterSendsTwoSixMetreChannelsToPageOne) {
     ASSERT_NE(r.main, nullptr);
     HWND page1 = ChildDialogWith(r.main, IDC_CHANNEL_LENGTH);
     ASSERT_NE(page1, nullptr);
-    HWND lookup = OpenLookup(r.main, r.app);
+    // Beside the centred main window the lookup would run off the screen of the tests.
+    HWND lookup = OpenTool(r.main, IDM_LOOKUP, "型号速查");
     ASSERT_NE(lookup, nullptr);
     EXPECT_EQ(FocusOf(lookup), GetDlgItem(lookup, IDC_LOOKUP_TEXT));
 
@@ -68,7 +62,7 @@ TEST(LookupDlg, AnHSectionOnPageTwoAndANearMiss) {
     ASSERT_NE(r.main, nullptr);
     HWND page2 = ChildDialogWith(r.main, IDC_HT_LENGTH);
     ASSERT_NE(page2, nullptr);
-    HWND lookup = OpenLookup(r.main, r.app);
+    HWND lookup = OpenTool(r.main, IDM_LOOKUP, "型号速查");
     ASSERT_NE(lookup, nullptr);
 
     SetText(lookup, IDC_LOOKUP_TEXT, "HN400×200×8×13 9m");

@@ -9,6 +9,7 @@
 
 #include "res/resource.h"
 #include "tests/e2e/support/AppUnderTest.h"
+#include "tests/e2e/support/CutPlanWindow.h"
 
 #include <commctrl.h>
 
@@ -90,12 +91,6 @@ bool Has(const std::string& text, const std::string& part) {
     return WithoutSpaces(text).find(WithoutSpaces(part)) != std::string::npos;
 }
 
-HWND OpenTool(HWND main, AppUnderTest& app, int command, const char* caption) {
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, command);
-    return app.WaitForWindow(caption, 5000);
-}
-
 // The print dialog of `owner`, answered with OK.
 bool PrintThroughTheDialog(HWND owner) {
     HWND dialog = WaitForTopLevel([owner](HWND w) {
@@ -115,7 +110,7 @@ HWND WeighSomeAndOpenTheList(RunningApp& r, int plates) {
     for (int i = 0; i < plates; ++i) Click(page1, IDC_PLATE1_BUTTON);
     SetText(page1, IDC_ANGLE_LENGTH, "6000");
     Click(page1, IDC_ANGLE_BUTTON);
-    return OpenTool(r.main, r.app, IDM_WEIGHTLIST, "重量清单");
+    return OpenTool(r.main, IDM_WEIGHTLIST, "重量清单");
 }
 
 TEST(PrintPreview, TheQuotePreviewedAndPrintedToThePdfQueue) {
@@ -200,21 +195,16 @@ TEST(PrintPreview, AQuoteOfThreePagesPagesAndPrintsWhole) {
 TEST(PrintPreview, TheCuttingSheetOfAPlanWithSeveralPatterns) {
     RunningApp r;
     ASSERT_NE(r.main, nullptr);
-    HWND cut = OpenTool(r.main, r.app, IDM_CUTPLAN, "下料优化");
+    HWND cut = OpenTool(r.main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
     SetText(cut, IDC_CUT_SECTION, "角钢 ∠50×5");
     SetText(cut, IDC_CUT_KGM, "3.77");
     SetText(cut, IDC_CUT_KERF, "3");
     SetText(cut, IDC_CUT_TRIM, "10");
     SetText(cut, IDC_CUT_REUSABLE, "500");
-    SetText(cut, IDC_CUT_STOCK_LENGTH, "6000");
-    Click(cut, IDC_CUT_STOCK_ADD);
+    AddStock(cut, "6000");
     const char* pieces[][2] = {{"2400", "5"}, {"1700", "4"}, {"800", "7"}};
-    for (const auto& piece : pieces) {
-        SetText(cut, IDC_CUT_PIECE_LENGTH, piece[0]);
-        SetText(cut, IDC_CUT_PIECE_COUNT, piece[1]);
-        Click(cut, IDC_CUT_PIECE_ADD);
-    }
+    for (const auto& piece : pieces) AddPiece(cut, piece[0], piece[1]);
     Click(cut, IDC_CUT_SOLVE);
     ASSERT_TRUE(WaitUntil([&] { return Enabled(cut, IDC_CUT_PREVIEW); }, 30000));
     ASSERT_GE(ItemCount(cut, IDC_CUT_RESULT), 2);

@@ -10,11 +10,11 @@
 
 #include "res/resource.h"
 #include "tests/e2e/support/AppUnderTest.h"
+#include "tests/e2e/support/CutPlanWindow.h"
 
 namespace mw::e2e {
 namespace {
 
-constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
 const char kWeightListFailure[] = "无法写入重量清单文件 WeightListKq.txt,记录暂存在本次运行中,能写入时一并保存。";
 
 std::string Manifest(const std::string& exe) {
@@ -68,7 +68,7 @@ TEST(ProgramFiles, AWeightListThatCannotBeWrittenIsSaidOnceOverTheMainWindow) {
     Weigh(r.main, "2000");
     HWND box = OwnedDialog(r.main);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(Text(box, kMessageTextId), kWeightListFailure);
+    EXPECT_EQ(Text(box, kMessageBoxText), kWeightListFailure);
     EXPECT_EQ(WindowText(box), "警告");
     Click(box, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));
@@ -126,7 +126,7 @@ protected:
         if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, cwd.c_str(),
                             &startup, &process_))
             return nullptr;
-        return WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, kMainCaption); }, 20000);
+        return WaitForShownWindow(process_.dwProcessId, kMainCaption, 20000);
     }
     void Stop() {
         if (!process_.hProcess) return;
@@ -153,13 +153,9 @@ TEST_F(ReadOnlyFolder, TheFilesLiveInTheUsersFolderAcrossARestartAndTheExesFolde
     Choose(main, IDC_UNITSYSTEM, 1);
     Weigh(main, "1500");
     EXPECT_EQ(OwnedDialog(main, 1000), nullptr);  // nothing failed
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, IDM_CUTPLAN);
-    HWND cut = WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, "下料优化"); }, 5000);
+    HWND cut = OpenTool(main, IDM_CUTPLAN, "下料优化");
     ASSERT_NE(cut, nullptr);
-    SetText(cut, IDC_CUT_PIECE_LENGTH, "1234");
-    SetText(cut, IDC_CUT_PIECE_COUNT, "2");
-    Click(cut, IDC_CUT_PIECE_ADD);
+    AddPiece(cut, "1234", "2");
     EXPECT_TRUE(WaitUntil([&] { return Has(UserFile(L"CutJobKq.txt"), "piece 1234 2"); }));
 
     PostClick(main, IDC_ABOUT);
@@ -177,7 +173,7 @@ TEST_F(ReadOnlyFolder, TheFilesLiveInTheUsersFolderAcrossARestartAndTheExesFolde
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(Selection(main, IDC_UNITSYSTEM), 1);
     Command(main, IDM_WEIGHTLIST);
-    HWND list = WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, "重量清单"); }, 5000);
+    HWND list = WaitForShownWindow(process_.dwProcessId, "重量清单", 5000);
     ASSERT_NE(list, nullptr);
     bool found = false;
     for (int row = 0; row < ItemCount(list, IDC_WEIGHTLIST_LIST); ++row)
@@ -185,7 +181,7 @@ TEST_F(ReadOnlyFolder, TheFilesLiveInTheUsersFolderAcrossARestartAndTheExesFolde
     EXPECT_TRUE(found);
     EXPECT_TRUE(Has(UserFile(L"WeightListKq.txt"), before_[L"WeightListKq.txt"].substr(0, 20)));
     Command(main, IDM_CUTPLAN);
-    HWND cut2 = WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, "下料优化"); }, 5000);
+    HWND cut2 = WaitForShownWindow(process_.dwProcessId, "下料优化", 5000);
     ASSERT_NE(cut2, nullptr);
     EXPECT_GE(ItemCount(cut2, IDC_CUT_PIECE_LIST), 1);
     Stop();
@@ -210,12 +206,7 @@ std::wstring RunValue() {
 TEST_F(ReadOnlyFolder, StartWithWindowsAndTimedTasksWorkFromTheUsersFolder) {
     HWND main = Start();
     ASSERT_NE(main, nullptr);
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, IDM_RENWU);
-    auto tasks = [&] {
-        return WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, "定时任务"); }, 5000);
-    };
-    HWND window = tasks();
+    HWND window = OpenTool(main, IDM_RENWU, "定时任务");
     ASSERT_NE(window, nullptr);
     Click(window, IDC_RENWU_AUTORUN);
     EXPECT_EQ(Narrow(RunValue()), Narrow(L"\"" + Exe() + L"\""));
@@ -232,7 +223,7 @@ TEST_F(ReadOnlyFolder, StartWithWindowsAndTimedTasksWorkFromTheUsersFolder) {
     main = Start(system);
     ASSERT_NE(main, nullptr);
     Command(main, IDM_RENWU);
-    window = tasks();
+    window = WaitForShownWindow(process_.dwProcessId, "定时任务", 5000);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(Checked(window, IDC_RENWU_AUTORUN));
     EXPECT_EQ(ItemCount(window, IDC_RENWU_LIST), added);

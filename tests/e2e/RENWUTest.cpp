@@ -13,7 +13,6 @@ namespace {
 const char kCaption[] = "定时任务";
 const wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t kRunValue[] = L"Telvar材料重量计算器";
-constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
 
 std::vector<std::string> Lines(HWND window) {
     std::vector<std::string> lines;
@@ -136,7 +135,7 @@ TEST(RENWU, AReminderDueInTwoSecondsShowsItsBoxWhileTheWindowIsHidden) {
 
     HWND box = w.app.WaitForWindow("定时提醒", 6000);
     ASSERT_NE(box, nullptr);
-    const std::string text = Text(box, kMessageTextId);
+    const std::string text = Text(box, kMessageBoxText);
     EXPECT_NE(text.find("\n该开会了"), std::string::npos) << text;
     EXPECT_TRUE(Lines(w.window).empty());  // once only: gone from the list and the file
     EXPECT_FALSE(w.app.SettingsExists());
@@ -157,7 +156,7 @@ TEST(RENWU, AProgramThatIsGoneIsNamedInTheReminderBox) {
     // Every minute at that second: a slow start only makes it a minute later.
     HWND box = app.WaitForWindow("定时提醒", 70000);
     ASSERT_NE(box, nullptr);
-    const std::string text = Text(box, kMessageTextId);
+    const std::string text = Text(box, kMessageBoxText);
     EXPECT_NE(text.find("\n找不到要运行的程序：C:\\不存在\\程序.exe\n交班"), std::string::npos) << text;
     Click(box, IDOK);
 }
@@ -287,7 +286,7 @@ TEST(RENWU, StartWithWindowsFallsBackToTheUsersRunKey) {
         PostClick(w.window, IDC_RENWU_AUTORUN);
         HWND warning = w.app.WaitForWindow("警告", 5000);
         ASSERT_NE(warning, nullptr);
-        EXPECT_NE(Text(warning, kMessageTextId).find("开机启动"), std::string::npos);
+        EXPECT_NE(Text(warning, kMessageBoxText).find("开机启动"), std::string::npos);
         Click(warning, IDOK);
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(warning); }, 2000));
         EXPECT_FALSE(Checked(w.window, IDC_RENWU_AUTORUN));
@@ -340,7 +339,7 @@ TEST(RENWU, AReadOnlySettingsFileIsSaidOnceAndTheTaskIsKeptForTheRun) {
     PostClick(window, IDC_RENWU_ADD);
     HWND box = OwnedDialog(window);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(Text(box, kMessageTextId), "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。");
+    EXPECT_EQ(Text(box, kMessageBoxText), "无法写入设置文件 ConfigKq.ini,更改暂存在本次运行中,能写入时一并保存。");
     EXPECT_EQ(WindowText(box), "警告");
     Click(box, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 2000));

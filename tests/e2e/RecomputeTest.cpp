@@ -16,8 +16,6 @@
 namespace mw::e2e {
 namespace {
 
-bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }
-
 // Page two's tube calculator, with page two hidden behind page one. One copy of the program at a
 // time: a second copy would stop at the warning that one is running.
 struct PageTwo {
@@ -107,9 +105,7 @@ TEST(Recompute, StatisticsAndWeightListAfterDensityChangesOnAHiddenPage) {
     EXPECT_EQ(Text(hidden.page, IDC_TUBE_RESULT), reference);
     EXPECT_EQ(Text(hidden.r.main, IDC_STAT_EXPR), Plain(reference));
 
-    SetWindowPos(hidden.r.main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(hidden.r.main, IDM_WEIGHTLIST);
-    HWND list = hidden.r.app.WaitForWindow("重量清单", 5000);
+    HWND list = OpenTool(hidden.r.main, IDM_WEIGHTLIST, "重量清单");
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), 1);
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 1), "方管/矩形管");

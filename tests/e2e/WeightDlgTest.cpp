@@ -232,9 +232,7 @@ TEST(WeightDlg, EveryCopyIsOwnedByTheProgram) {
     EXPECT_EQ(copied("重量 button"), "78.50");
     EXPECT_EQ(Text(r.main, IDC_STAT_EXPR), "12.5+7.5+78.5");
 
-    SetWindowPos(r.main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(r.main, IDM_WEIGHTLIST);
-    HWND list = r.app.WaitForWindow("重量清单", 5000);
+    HWND list = OpenTool(r.main, IDM_WEIGHTLIST, "重量清单");
     ASSERT_NE(list, nullptr);
     SetClipboardText("");
     Click(list, IDC_WEIGHTLIST_COPY);

@@ -12,7 +12,6 @@ namespace mw::e2e {
 namespace {
 
 constexpr int kRows = 3;
-constexpr int kSaveDialogFileName = 1148;  // the file name box of the save dialog
 
 // Unlike ReadBytes, opens the file only once the program has closed it (no sharing with a
 // writer), so that a half-written export reads as none.
@@ -25,13 +24,6 @@ std::string FileBytes(const std::wstring& path) {
     while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
     CloseHandle(file);
     return bytes;
-}
-
-HWND OpenList(HWND main, AppUnderTest& app) {
-    // Beside the centred main window the list would run off the screen of the tests.
-    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    Command(main, IDM_WEIGHTLIST);
-    return app.WaitForWindow("重量清单", 5000);
 }
 
 TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
@@ -49,7 +41,8 @@ TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     SetText(page2, IDC_TUBE_LENGTH, "6000");
     Click(page2, IDC_TUBE_BUTTON);
 
-    HWND list = OpenList(r.main, r.app);
+    // Beside the centred main window the list would run off the screen of the tests.
+    HWND list = OpenTool(r.main, IDM_WEIGHTLIST, "重量清单");
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), kRows);
     EXPECT_EQ(CellText(list, IDC_WEIGHTLIST_LIST, 0, 1), "钢板一");
@@ -68,7 +61,7 @@ TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     PostClick(list, IDC_WEIGHTLIST_EXPORT);
     HWND save = OwnedDialog(list, 10000);
     ASSERT_NE(save, nullptr);
-    SetText(save, kSaveDialogFileName, Narrow(csv));
+    SetText(save, kFileNameBox, Narrow(csv));
     PostClick(save, IDOK);
     ASSERT_TRUE(WaitUntil([&] { return !FileBytes(csv).empty(); }, 10000));
 
@@ -101,7 +94,7 @@ TEST(WeightListDlg, WeighingsPricesExportAndARestart) {
     ASSERT_TRUE(r.app.Start());
     HWND main = r.app.MainWindow();
     ASSERT_NE(main, nullptr);
-    list = OpenList(main, r.app);
+    list = OpenTool(main, IDM_WEIGHTLIST, "重量清单");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ItemCount(list, IDC_WEIGHTLIST_LIST), kRows);
     EXPECT_EQ(Text(list, IDC_WEIGHTLIST_PRICE), "4000");

@@ -1,11 +1,9 @@
 // The end-to-end driver: process control, the program's files, and window search across processes.
 #include "tests/e2e/support/AppUnderTest.h"
 
-#include <commctrl.h>
 #include <psapi.h>
 #include <tlhelp32.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -114,7 +112,7 @@ bool AppUnderTest::Start() {
 HWND AppUnderTest::MainWindow(int timeoutMs) { return WaitForWindow(kMainCaption, timeoutMs); }
 
 HWND AppUnderTest::WaitForWindow(const std::string& caption, int timeoutMs) const {
-    return WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, process_.dwProcessId, caption); }, timeoutMs);
+    return WaitForShownWindow(process_.dwProcessId, caption, timeoutMs);
 }
 
 HWND AppUnderTest::AnyWindow(const std::string& caption) const {
@@ -172,6 +170,10 @@ bool IsShownWindowOf(HWND window, DWORD processId, const std::string& caption) {
 
 HWND ShownWindow(DWORD processId, const std::string& caption) {
     return TopLevelWindow([&](HWND w) { return IsShownWindowOf(w, processId, caption); });
+}
+
+HWND WaitForShownWindow(DWORD processId, const std::string& caption, int timeoutMs) {
+    return WaitForTopLevel([&](HWND w) { return IsShownWindowOf(w, processId, caption); }, timeoutMs);
 }
 
 bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE); }

@@ -14,6 +14,10 @@ namespace mw::e2e {
 constexpr char kMainCaption[] = "材料重量计算助手v8.8";
 // The window class of dialogs, message boxes among them.
 constexpr char kDialogClass[] = "#32770";
+// Control IDs in the system's own dialogs: the file name box of the open and save dialogs, and
+// the text of a message box.
+constexpr int kFileNameBox = 1148;
+constexpr int kMessageBoxText = 0xFFFF;
 
 class AppUnderTest {
 public:
@@ -89,8 +93,10 @@ DWORD ProcessOf(HWND window);
 std::string Caption(HWND window);
 std::string ClassOf(HWND window);
 bool IsShownWindowOf(HWND window, DWORD processId, const std::string& caption);
-// A visible top-level window of that process with exactly this caption, or null.
+// A visible top-level window of that process with exactly this caption, or null; WaitForShownWindow
+// keeps looking until the timeout.
 HWND ShownWindow(DWORD processId, const std::string& caption);
+HWND WaitForShownWindow(DWORD processId, const std::string& caption, int timeoutMs);
 // Shown, with nothing of it left to paint.
 bool Painted(HWND window);
 
@@ -113,6 +119,10 @@ HWND OwnedDialog(HWND owner, int timeoutMs = 5000);
 bool Checked(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
 void Command(HWND window, int id);                            // a menu command
+// A tool window opened by a menu command of the main window, once it shows (null after the
+// timeout). The main window moves to the screen's top-left corner first, so that the tool window
+// opens beside it on the screen.
+HWND OpenTool(HWND main, int command, const std::string& caption, int timeoutMs = 5000);
 void CloseBox(HWND window);                                   // the caption's close button
 void Key(HWND control, WPARAM key);                           // key-down and key-up posted
 RECT WindowRect(HWND window);

@@ -150,6 +150,12 @@ bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id
 
 void Command(HWND window, int id) { Send(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
+HWND OpenTool(HWND main, int command, const std::string& caption, int timeoutMs) {
+    SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Command(main, command);
+    return WaitForShownWindow(ProcessOf(main), caption, timeoutMs);
+}
+
 void CloseBox(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 void Key(HWND control, WPARAM key) {

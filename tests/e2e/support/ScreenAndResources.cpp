@@ -2,7 +2,6 @@
 // GDI objects and threads a process holds.
 #include "tests/e2e/support/AppUnderTest.h"
 
-#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <cstdint>

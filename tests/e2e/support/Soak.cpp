@@ -8,6 +8,7 @@
 
 #include "res/resource.h"
 #include "tests/e2e/support/AppUnderTest.h"
+#include "tests/e2e/support/CutPlanWindow.h"
 
 namespace mw::e2e {
 
@@ -43,31 +44,20 @@ std::vector<std::pair<HWND, int>> InputEdits(HWND main) {
     return edits;
 }
 
-HWND ShownTool(DWORD processId, const char* caption) { return ShownWindow(processId, caption); }
-
 // A job the cutting plan window can solve at once.
 bool PreparePlans(HWND main, DWORD processId) {
     Command(main, IDM_CUTPLAN);
-    HWND cut = nullptr;
-    WaitUntil([&] { return (cut = ShownTool(processId, "下料优化")) != nullptr; }, 5000);
+    HWND cut = WaitForShownWindow(processId, "下料优化", 5000);
     if (!cut) return false;
-    if (ItemCount(cut, IDC_CUT_STOCK_LIST) == 0) {
-        SetText(cut, IDC_CUT_STOCK_LENGTH, "6000");
-        Click(cut, IDC_CUT_STOCK_ADD);
-    }
-    if (ItemCount(cut, IDC_CUT_PIECE_LIST) == 0) {
-        SetText(cut, IDC_CUT_PIECE_LENGTH, "1450");
-        SetText(cut, IDC_CUT_PIECE_COUNT, "7");
-        Click(cut, IDC_CUT_PIECE_ADD);
-    }
+    if (ItemCount(cut, IDC_CUT_STOCK_LIST) == 0) AddStock(cut, "6000");
+    if (ItemCount(cut, IDC_CUT_PIECE_LIST) == 0) AddPiece(cut, "1450", "7");
     Command(main, IDM_CUTPLAN);
     return true;
 }
 
 void Plan(HWND main, DWORD processId) {
     Command(main, IDM_CUTPLAN);
-    HWND cut = nullptr;
-    WaitUntil([&] { return (cut = ShownTool(processId, "下料优化")) != nullptr; }, 5000);
+    HWND cut = WaitForShownWindow(processId, "下料优化", 5000);
     if (!cut) return;
     Click(cut, IDC_CUT_SOLVE);
     // The solver runs on a thread of its own; its end enables the button to add the plan.
