@@ -39,6 +39,7 @@ CutPlanDlgWindow::CutPlanDlgWindow(std::function<void()> onClosed, const std::st
              WithFiles(std::move(services), jobFiles_, offcuts_)) {
     SetLogic(&logic_);
     logic_.SetPrinting(&printing_);
+    UseShortcuts(IDR_PRINTACCEL);  // Ctrl+P prints
 }
 
 CutPlanDlgWindow::~CutPlanDlgWindow() {
@@ -62,16 +63,7 @@ void CutPlanDlgWindow::OnInit() {
     logic_.OnInitDialog();
 }
 
-HACCEL CutPlanDlgWindow::Accelerators() const {
-    static const HACCEL shortcuts = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PRINTACCEL));
-    return shortcuts;
-}
-
 bool CutPlanDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_COMMAND && LOWORD(wParam) == IDM_PRINT && lParam == 0) {  // Ctrl+P
-        logic_.OnCommand(IDM_PRINT, Notify::Click);
-        return true;
-    }
     switch (message) {
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);

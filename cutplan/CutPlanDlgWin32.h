@@ -27,7 +27,6 @@ public:
 protected:
     void OnInit() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    HACCEL Accelerators() const override;
 
 private:
     std::optional<std::string> ReadText() override;

@@ -20,6 +20,7 @@ bool ToolWindowFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
             if (id == IDOK || id == IDCANCEL) return true;
             Notify what;
             if (logic_ && lParam && CommandNotify(wParam, what)) logic_->OnCommand(id, what);
+            else if (logic_ && !lParam && HIWORD(wParam) == 1) logic_->OnCommand(id, Notify::Click);  // a shortcut
             return true;
         }
         default:

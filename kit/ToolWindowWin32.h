@@ -24,8 +24,15 @@ protected:
     bool FiltersKey(WPARAM key) const override { return key == VK_ESCAPE; }
     // Runs once the dialog and its controls exist and the surface is attached.
     virtual void OnInit() {}
+    // The window's keyboard shortcuts (an accelerator table of the program's resources): their
+    // commands reach the logic as clicks of the buttons of the same IDs.
+    void UseShortcuts(int acceleratorTable) {
+        shortcuts_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(acceleratorTable));
+    }
+    HACCEL Accelerators() const override { return shortcuts_; }
 
 private:
+    HACCEL shortcuts_ = nullptr;
     std::function<void()> onClosed_;
     DialogSurface surface_;
     CommandTarget* logic_ = nullptr;

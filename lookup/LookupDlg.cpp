@@ -155,14 +155,12 @@ std::optional<SizeChoice> CLookupDlg::Choice() const {
         default:
             break;
     }
-    for (const SizeList& list : SizeLists()) {
-        if (list.calc != shown_->calc || list.type != shown_->type) continue;
-        choice.rows = list.sizes->rows;
-        choice.type = list.type;
-        choice.row = shown_->row;
-        return choice;
-    }
-    return std::nullopt;
+    const SizeList* list = shown_->List();
+    if (!list) return std::nullopt;
+    choice.rows = list->sizes->rows;
+    choice.type = list->type;
+    choice.row = shown_->row;
+    return choice;
 }
 
 void CLookupDlg::Send() {

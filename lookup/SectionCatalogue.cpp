@@ -87,10 +87,15 @@ std::vector<double> RowNumbers(const char* model, char* suffix) {
     return values;
 }
 
-const SizeRow* Meaning::Row() const {
+const SizeList* Meaning::List() const {
     for (const SizeList& list : SizeLists())
-        if (list.calc == calc && list.type == type) return list.sizes->At(row);
+        if (list.calc == calc && list.type == type) return &list;
     return nullptr;
+}
+
+const SizeRow* Meaning::Row() const {
+    const SizeList* list = List();
+    return list ? list->sizes->At(row) : nullptr;
 }
 
 std::string Meaning::Label() const {
@@ -100,13 +105,10 @@ std::string Meaning::Label() const {
             return wall > 0 ? "Φ" + Number(outer) + "×" + Number(wall) : "圆钢 Φ" + Number(outer);
         default: break;
     }
-    for (const SizeList& list : SizeLists()) {
-        if (list.calc != calc || list.type != type) continue;
-        const SizeRow* r = list.sizes->At(row);
-        if (!r) return "";
-        return *list.name ? std::string(list.name) + " " + r->model : std::string(r->model);
-    }
-    return "";
+    const SizeList* list = List();
+    const SizeRow* r = Row();
+    if (!r) return "";
+    return *list->name ? std::string(list->name) + " " + r->model : std::string(r->model);
 }
 
 double Meaning::UnitWeight(const CalcSettings& settings) const {
@@ -128,9 +130,8 @@ std::optional<double> Meaning::Surface() const {
         case Calc::Round: return RoundSurfacePerMetre(outer);
         default: break;
     }
-    for (const SizeList& list : SizeLists())
-        if (list.calc == calc && list.type == type) return SurfacePerMetre(*list.sizes, row);
-    return std::nullopt;
+    const SizeList* list = List();
+    return list ? SurfacePerMetre(*list->sizes, row) : std::nullopt;
 }
 
 }  // namespace mw

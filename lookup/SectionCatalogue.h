@@ -47,6 +47,8 @@ struct Meaning {
     double UnitWeight(const CalcSettings& settings) const;
     // m²/m; nothing where the list has no surfaces.
     std::optional<double> Surface() const;
+    // The sized list it was found in; nothing for a plate or a round.
+    const SizeList* List() const;
     const SizeRow* Row() const;
 };
 

@@ -14,11 +14,7 @@ WeightListDlgWindow::WeightListDlgWindow(std::function<void()> onClosed, WeightL
       setAside_(std::move(setAside)) {
     SetLogic(&logic_);
     logic_.SetPrinting(&printing_);
-}
-
-HACCEL WeightListDlgWindow::Accelerators() const {
-    static const HACCEL shortcuts = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_PRINTACCEL));
-    return shortcuts;
+    UseShortcuts(IDR_PRINTACCEL);  // Ctrl+P prints
 }
 
 void WeightListDlgWindow::OnInit() {
@@ -30,10 +26,6 @@ void WeightListDlgWindow::OnInit() {
 }
 
 bool WeightListDlgWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_COMMAND && LOWORD(wParam) == IDM_PRINT && lParam == 0) {  // Ctrl+P
-        logic_.OnCommand(IDM_PRINT, Notify::Click);
-        return true;
-    }
     if (message == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->idFrom == IDC_WEIGHTLIST_LIST && header->code == LVN_ITEMCHANGED) {

@@ -21,7 +21,6 @@ public:
 protected:
     void OnInit() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
-    HACCEL Accelerators() const override;
 
 private:
     Win32Clipboard clipboard_;  // owned by this window once it exists
