@@ -173,7 +173,7 @@ void CWeightDlg::OnStatisticsChange() {
     const double total = CalcExpression(statistics_);
     const std::string text = FormatWeight(total, surface_.Selection(IDC_DECIMALS));
     // A keystroke may leave the sum as it was ("12" to "12.0"): then nothing is set.
-    if (surface_.Text(IDC_STAT_TOTAL) != text) surface_.SetText(IDC_STAT_TOTAL, text);
+    surface_.SetTextIfChanged(IDC_STAT_TOTAL, text);
 }
 
 void CWeightDlg::OnStatisticsSwitch() { statisticsOn_ = surface_.Checked(IDC_STAT_SWITCH); }
@@ -282,7 +282,7 @@ std::optional<CurrentMaterial> CWeightDlg::ShownMaterial() {
 double CWeightDlg::CalcExpression(const std::string& text) const { return mw::CalcExpression(text); }
 
 void CWeightDlg::SetHint(const std::string& text) {
-    if (surface_.Text(IDC_HINT) != text) surface_.SetText(IDC_HINT, text);
+    surface_.SetTextIfChanged(IDC_HINT, text);
 }
 
 int CWeightDlg::AddSubtractChoice() { return surface_.Checked(IDC_STAT_SUB) ? 1 : 0; }

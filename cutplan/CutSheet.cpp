@@ -38,7 +38,7 @@ std::vector<std::string> StopLines(const std::vector<double>& stops, Tenths widt
 
 void AddLine(PageLayout& layout, const std::string& text, bool bold = false) {
     layout.Add(kLine, [&layout, text, bold](PrintedPage& page, Tenths top) {
-        layout.Cell(page, layout.Left() - 12, top + 12, layout.Width() + 24, text, Align::Left, PageLayout::kBodyText, bold);
+        layout.Line(page, top + 12, text, bold);
     });
 }
 
@@ -84,7 +84,7 @@ void AddPattern(PageLayout& layout, const CutJob& job, const CutPattern& pattern
         }
         Tenths y = barTop + kBarHeight + 10;
         for (const std::string& line : stops) {
-            layout.Cell(page, layout.Left() - 12, y, layout.Width() + 24, line, Align::Left);
+            layout.Line(page, y, line);
             y += kLine;
         }
     });
@@ -111,8 +111,7 @@ void AddTotals(PageLayout& layout, const std::string& heading, const Totals& tot
     if (totals.cost > 0) lines.push_back("金额 " + Money(totals.cost) + " 元");
     layout.Add(kLine * static_cast<Tenths>(lines.size()), [&layout, lines](PrintedPage& page, Tenths top) {
         for (std::size_t i = 0; i < lines.size(); ++i)
-            layout.Cell(page, layout.Left() - 12, top + 12 + kLine * static_cast<Tenths>(i), layout.Width() + 24, lines[i],
-                        Align::Left, PageLayout::kBodyText, i == 0);
+            layout.Line(page, top + 12 + kLine * static_cast<Tenths>(i), lines[i], i == 0);
     });
 }
 

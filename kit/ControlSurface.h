@@ -35,6 +35,10 @@ public:
     // exactly as typing does.
     virtual std::string Text(int id) const = 0;
     virtual void SetText(int id, const std::string& text) = 0;
+    // Only when the text differs: an unchanged one is neither redrawn nor heard as a change.
+    void SetTextIfChanged(int id, const std::string& text) {
+        if (Text(id) != text) SetText(id, text);
+    }
 
     // Combo boxes, list boxes, report list views and the tab control; -1 means no selection.
     // Setting the selection raises no notification; a selected line is scrolled into view.

@@ -71,6 +71,10 @@ void PageLayout::DrawRow(PrintedPage& page, Tenths top, const std::vector<std::s
     }
 }
 
+void PageLayout::Line(PrintedPage& page, Tenths top, const std::string& text, bool bold) const {
+    Cell(page, Left() - kCellPadding, top, Width() + 2 * kCellPadding, text, Align::Left, kBodyText, bold);
+}
+
 void PageLayout::Cell(PrintedPage& page, Tenths x, Tenths top, Tenths width, const std::string& text, Align align,
                       Tenths height, bool bold) const {
     if (text.empty()) return;

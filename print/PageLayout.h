@@ -52,6 +52,8 @@ public:
     // `text` fitted into the cell [x, x + width) and aligned there, its box's top at `top`.
     void Cell(PrintedPage& page, Tenths x, Tenths top, Tenths width, const std::string& text, Align align,
               Tenths height = kBodyText, bool bold = false) const;
+    // A line of text across the printable width, its letters where the table's are.
+    void Line(PrintedPage& page, Tenths top, const std::string& text, bool bold = false) const;
 
     // The pages, each with its title, date and page number.
     std::vector<PrintedPage> Finish();

@@ -160,10 +160,13 @@ bool IniProfileStore::Write(std::string&& text) {
 }
 
 void IniProfileStore::BeginBatch() {
-    if (batchDepth_++ > 0) return;
+    if (batchDepth_ > 0) {
+        ++batchDepth_;
+        return;
+    }
     // The bytes as any read sees them, the unwritten ones included.
-    if (unwritten_) batchText_ = *unwritten_;
-    batchExists_ = unwritten_ || files_.ReadFile(path_, batchText_);
+    batchExists_ = Load(batchText_);
+    ++batchDepth_;
     batchBefore_ = batchExists_ ? std::optional<std::string>(batchText_) : std::nullopt;
 }
 

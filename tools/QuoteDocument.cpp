@@ -27,7 +27,7 @@ void AddFieldLine(PageLayout& layout, const std::vector<std::pair<std::string, s
         if (!text.empty()) line += (line.empty() ? "" : "    ") + label + ":" + text;
     if (line.empty()) return;
     layout.Add(PageLayout::kRowHeight, [&layout, line](PrintedPage& page, Tenths top) {
-        layout.Cell(page, layout.Left() - 12, top, layout.Width() + 24, line, Align::Left);
+        layout.Line(page, top, line);
     });
 }
 
