@@ -166,26 +166,41 @@ double CostOf(const PackProblem& problem, const std::vector<OpenBar>& bars) {
     return cost;
 }
 
+// Packs by first fit and by best fit and keeps the cheaper in `bars` (first fit when they cost the
+// same); false when neither packs.
+bool CheaperGreedyBars(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
+                       std::vector<OpenBar>& bars) {
+    std::vector<OpenBar> best;
+    const bool a = GreedyBars(problem, demand, left, false, bars);
+    const bool b = GreedyBars(problem, demand, left, true, best);
+    if (!a && !b) return false;
+    if (!b || (a && CostOf(problem, bars) <= CostOf(problem, best) + 1e-9)) return true;
+    bars = std::move(best);
+    return true;
+}
+
+// Each bar's pieces as a count of every length, after those already in `out`.
+void AppendBars(const PackProblem& problem, const std::vector<OpenBar>& bars, std::vector<PackBar>& out) {
+    for (const OpenBar& bar : bars) {
+        std::vector<int> counts(problem.items.size(), 0);
+        for (int i : bar.items) ++counts[i];
+        out.emplace_back(bar.stock, std::move(counts));
+    }
+}
+
 }  // namespace
 
 bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vector<int> left, bool bestFit,
             std::vector<PackBar>& out) {
     std::vector<OpenBar> bars;
     if (!GreedyBars(problem, demand, std::move(left), bestFit, bars)) return false;
-    for (const OpenBar& bar : bars) {
-        std::vector<int> counts(problem.items.size(), 0);
-        for (int i : bar.items) ++counts[i];
-        out.emplace_back(bar.stock, std::move(counts));
-    }
+    AppendBars(problem, bars, out);
     return true;
 }
 
 PackPlan GreedyPlan(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left) {
-    std::vector<OpenBar> first, best;
-    const bool a = GreedyBars(problem, demand, left, false, first);
-    const bool b = GreedyBars(problem, demand, left, true, best);
-    if (!a && !b) return {};
-    std::vector<OpenBar>& bars = !b || (a && CostOf(problem, first) <= CostOf(problem, best) + 1e-9) ? first : best;
+    std::vector<OpenBar> bars;
+    if (!CheaperGreedyBars(problem, demand, left, bars)) return {};
     // Equal bars counted by their sorted piece lists; a count of each length only per pattern.
     std::map<std::pair<int, std::vector<int>>, int> times;
     for (OpenBar& bar : bars) {
@@ -214,12 +229,9 @@ PackPlan GreedyPlan(const PackProblem& problem, const std::vector<int>& demand, 
 
 bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
                 std::vector<PackBar>& out) {
-    std::vector<PackBar> first, best;
-    const bool a = Greedy(problem, demand, left, false, first);
-    const bool b = Greedy(problem, demand, left, true, best);
-    if (!a && !b) return false;
-    if (!b || (a && CostOf(problem, first) <= CostOf(problem, best) + 1e-9)) out.insert(out.end(), first.begin(), first.end());
-    else out.insert(out.end(), best.begin(), best.end());
+    std::vector<OpenBar> bars;
+    if (!CheaperGreedyBars(problem, demand, left, bars)) return false;
+    AppendBars(problem, bars, out);
     return true;
 }
 

@@ -53,6 +53,45 @@ TEST(PackingHeuristics, FirstFitByItsTreeIsFirstFitAndTheSparsePlanIsTheSame) {
     }
 }
 
+// GreedyBest keeps the bars already in `out` and adds the cheaper of the two passes, first fit
+// when both cost the same; GreedyPlan packs the same bars at the same cost.
+TEST(PackingHeuristics, GreedyBestAddsTheCheaperPassAndFirstFitOnATie) {
+    std::mt19937 random(71);
+    int bestFitCheaper = 0, tiesThatDiffer = 0;
+    for (int round = 0; round < 300; ++round) {
+        PackProblem problem;
+        problem.stock.push_back({100, -1, 1.0});
+        if (round % 2) problem.stock.push_back({60 + static_cast<std::int64_t>(random() % 80), -1, 0.5 + 0.1 * (random() % 8)});
+        const int lengths = 1 + static_cast<int>(random() % 12);
+        for (int k = 0; k < lengths; ++k)
+            problem.items.push_back({5 + static_cast<std::int64_t>(random() % 56), 1 + static_cast<int>(random() % 5)});
+        std::vector<int> demand, left(problem.stock.size(), -1);
+        for (const PackItem& item : problem.items) demand.push_back(item.demand);
+        std::vector<PackBar> first, best;
+        ASSERT_TRUE(Greedy(problem, demand, left, false, first));
+        ASSERT_TRUE(Greedy(problem, demand, left, true, best));
+        const bool firstFit = CostOf(problem, first) <= CostOf(problem, best) + 1e-9;
+        if (!firstFit) ++bestFitCheaper;
+        if (firstFit && CostOf(problem, first) >= CostOf(problem, best) - 1e-9 && first != best)
+            ++tiesThatDiffer;
+        const std::vector<PackBar>& cheaper = firstFit ? first : best;
+
+        const PackBar before{0, std::vector<int>(problem.items.size(), 0)};
+        std::vector<PackBar> out{before};
+        ASSERT_TRUE(GreedyBest(problem, demand, left, out));
+        ASSERT_EQ(out.size(), cheaper.size() + 1) << "round " << round;
+        EXPECT_EQ(out[0], before);
+        EXPECT_TRUE(std::equal(cheaper.begin(), cheaper.end(), out.begin() + 1)) << "round " << round;
+
+        const PackPlan dense = PlanOf(problem, cheaper);
+        const PackPlan sparse = GreedyPlan(problem, demand, left);
+        EXPECT_EQ(sparse.cost, dense.cost) << "round " << round;
+        EXPECT_EQ(sparse.bars, dense.bars) << "round " << round;
+    }
+    EXPECT_GT(bestFitCheaper, 0);
+    EXPECT_GT(tiesThatDiffer, 0);
+}
+
 TEST(PackingHeuristics, StockRunningOutGivesNoPlan) {
     PackProblem problem;
     problem.stock.push_back({100, 2, 1.0});
