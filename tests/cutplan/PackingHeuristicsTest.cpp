@@ -92,6 +92,36 @@ TEST(PackingHeuristics, GreedyBestAddsTheCheaperPassAndFirstFitOnATie) {
     EXPECT_GT(tiesThatDiffer, 0);
 }
 
+// Patterns given in any order make the plan PlanOf makes of their bars: by stock, then contents,
+// with every bar and its cost counted.
+TEST(PackingHeuristics, PlanOfPatternsIsThePlanOfTheirBars) {
+    PackProblem problem;
+    problem.stock.push_back({100, -1, 1.0});
+    problem.stock.push_back({70, -1, 0.75});
+    problem.items.push_back({40, 5});
+    problem.items.push_back({30, 6});
+    const std::vector<PackPattern> patterns{{1, 2, {1, 1}}, {0, 1, {1, 2}}, {1, 1, {0, 2}}, {0, 2, {2, 0}}};
+    std::vector<PackBar> bars;
+    for (const PackPattern& p : patterns)
+        for (int t = 0; t < p.times; ++t) bars.emplace_back(p.stock, p.counts);
+    const PackPlan plan = PlanOfPatterns(problem, patterns);
+    const PackPlan dense = PlanOf(problem, bars);
+    EXPECT_TRUE(plan.found);
+    EXPECT_EQ(plan.bars, 6);
+    EXPECT_DOUBLE_EQ(plan.cost, 3 * 1.0 + 3 * 0.75);
+    ASSERT_EQ(plan.patterns.size(), 4u);
+    const std::vector<std::pair<int, std::vector<int>>> order{{0, {1, 2}}, {0, {2, 0}}, {1, {0, 2}}, {1, {1, 1}}};
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        EXPECT_EQ(plan.patterns[k].stock, order[k].first) << k;
+        EXPECT_EQ(plan.patterns[k].counts, order[k].second) << k;
+        EXPECT_EQ(plan.patterns[k].stock, dense.patterns[k].stock) << k;
+        EXPECT_EQ(plan.patterns[k].times, dense.patterns[k].times) << k;
+        EXPECT_EQ(plan.patterns[k].counts, dense.patterns[k].counts) << k;
+    }
+    EXPECT_EQ(plan.cost, dense.cost);
+    EXPECT_EQ(plan.bars, dense.bars);
+}
+
 TEST(PackingHeuristics, StockRunningOutGivesNoPlan) {
     PackProblem problem;
     problem.stock.push_back({100, 2, 1.0});
