@@ -32,13 +32,22 @@ double CostOf(const PackProblem& problem, const std::vector<PackBar>& bars) {
 PackPlan PlanOf(const PackProblem& problem, const std::vector<PackBar>& bars) {
     std::map<PackBar, int> times;
     for (const PackBar& bar : bars) ++times[bar];
+    std::vector<PackPattern> patterns;
+    for (const auto& [bar, n] : times) patterns.push_back({bar.first, n, bar.second});
+    return PlanOfPatterns(problem, std::move(patterns));
+}
+
+PackPlan PlanOfPatterns(const PackProblem& problem, std::vector<PackPattern> patterns) {
+    std::sort(patterns.begin(), patterns.end(), [](const PackPattern& p, const PackPattern& q) {
+        return p.stock != q.stock ? p.stock < q.stock : p.counts < q.counts;
+    });
     PackPlan plan;
     plan.found = true;
-    for (const auto& [bar, n] : times) {
-        plan.patterns.push_back({bar.first, n, bar.second});
-        plan.cost += problem.stock[bar.first].cost * n;
-        plan.bars += n;
+    for (const PackPattern& p : patterns) {
+        plan.cost += problem.stock[p.stock].cost * p.times;
+        plan.bars += p.times;
     }
+    plan.patterns = std::move(patterns);
     return plan;
 }
 
@@ -166,26 +175,41 @@ double CostOf(const PackProblem& problem, const std::vector<OpenBar>& bars) {
     return cost;
 }
 
+// Packs by first fit and by best fit and keeps the cheaper in `bars` (first fit when they cost the
+// same); false when neither packs.
+bool CheaperGreedyBars(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
+                       std::vector<OpenBar>& bars) {
+    std::vector<OpenBar> best;
+    const bool a = GreedyBars(problem, demand, left, false, bars);
+    const bool b = GreedyBars(problem, demand, left, true, best);
+    if (!a && !b) return false;
+    if (!b || (a && CostOf(problem, bars) <= CostOf(problem, best) + 1e-9)) return true;
+    bars = std::move(best);
+    return true;
+}
+
+// Each bar's pieces as a count of every length, after those already in `out`.
+void AppendBars(const PackProblem& problem, const std::vector<OpenBar>& bars, std::vector<PackBar>& out) {
+    for (const OpenBar& bar : bars) {
+        std::vector<int> counts(problem.items.size(), 0);
+        for (int i : bar.items) ++counts[i];
+        out.emplace_back(bar.stock, std::move(counts));
+    }
+}
+
 }  // namespace
 
 bool Greedy(const PackProblem& problem, const std::vector<int>& demand, std::vector<int> left, bool bestFit,
             std::vector<PackBar>& out) {
     std::vector<OpenBar> bars;
     if (!GreedyBars(problem, demand, std::move(left), bestFit, bars)) return false;
-    for (const OpenBar& bar : bars) {
-        std::vector<int> counts(problem.items.size(), 0);
-        for (int i : bar.items) ++counts[i];
-        out.emplace_back(bar.stock, std::move(counts));
-    }
+    AppendBars(problem, bars, out);
     return true;
 }
 
 PackPlan GreedyPlan(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left) {
-    std::vector<OpenBar> first, best;
-    const bool a = GreedyBars(problem, demand, left, false, first);
-    const bool b = GreedyBars(problem, demand, left, true, best);
-    if (!a && !b) return {};
-    std::vector<OpenBar>& bars = !b || (a && CostOf(problem, first) <= CostOf(problem, best) + 1e-9) ? first : best;
+    std::vector<OpenBar> bars;
+    if (!CheaperGreedyBars(problem, demand, left, bars)) return {};
     // Equal bars counted by their sorted piece lists; a count of each length only per pattern.
     std::map<std::pair<int, std::vector<int>>, int> times;
     for (OpenBar& bar : bars) {
@@ -198,28 +222,14 @@ PackPlan GreedyPlan(const PackProblem& problem, const std::vector<int>& demand, 
         for (int i : bar.second) ++counts[i];
         patterns.push_back({bar.first, n, std::move(counts)});
     }
-    // In the order PlanOf gives: by stock, then by the counts.
-    std::sort(patterns.begin(), patterns.end(), [](const PackPattern& p, const PackPattern& q) {
-        return p.stock != q.stock ? p.stock < q.stock : p.counts < q.counts;
-    });
-    PackPlan plan;
-    plan.found = true;
-    for (PackPattern& p : patterns) {
-        plan.cost += problem.stock[p.stock].cost * p.times;
-        plan.bars += p.times;
-        plan.patterns.push_back(std::move(p));
-    }
-    return plan;
+    return PlanOfPatterns(problem, std::move(patterns));
 }
 
 bool GreedyBest(const PackProblem& problem, const std::vector<int>& demand, const std::vector<int>& left,
                 std::vector<PackBar>& out) {
-    std::vector<PackBar> first, best;
-    const bool a = Greedy(problem, demand, left, false, first);
-    const bool b = Greedy(problem, demand, left, true, best);
-    if (!a && !b) return false;
-    if (!b || (a && CostOf(problem, first) <= CostOf(problem, best) + 1e-9)) out.insert(out.end(), first.begin(), first.end());
-    else out.insert(out.end(), best.begin(), best.end());
+    std::vector<OpenBar> bars;
+    if (!CheaperGreedyBars(problem, demand, left, bars)) return false;
+    AppendBars(problem, bars, out);
     return true;
 }
 
@@ -365,28 +375,20 @@ void Repack(const PackProblem& problem, const std::vector<int>& stockLeft, const
             continue;
         }
         // The bars not cut again keep their patterns; the new bars join them.
-        PackPlan next;
-        next.found = true;
+        std::vector<PackPattern> patterns;
         for (std::size_t k = 0; k < plan.patterns.size(); ++k)
             if (plan.patterns[k].times > cut[k]) {
-                next.patterns.push_back(plan.patterns[k]);
-                next.patterns.back().times -= cut[k];
+                patterns.push_back(plan.patterns[k]);
+                patterns.back().times -= cut[k];
             }
         for (PackBar& bar : better) {
-            auto same = std::find_if(next.patterns.begin(), next.patterns.end(), [&](const PackPattern& p) {
+            auto same = std::find_if(patterns.begin(), patterns.end(), [&](const PackPattern& p) {
                 return p.stock == bar.first && p.counts == bar.second;
             });
-            if (same != next.patterns.end()) ++same->times;
-            else next.patterns.push_back({bar.first, 1, std::move(bar.second)});
+            if (same != patterns.end()) ++same->times;
+            else patterns.push_back({bar.first, 1, std::move(bar.second)});
         }
-        std::sort(next.patterns.begin(), next.patterns.end(), [](const PackPattern& p, const PackPattern& q) {
-            return p.stock != q.stock ? p.stock < q.stock : p.counts < q.counts;
-        });
-        for (const PackPattern& p : next.patterns) {
-            next.cost += problem.stock[p.stock].cost * p.times;
-            next.bars += p.times;
-        }
-        hooks.offer(next);
+        hooks.offer(PlanOfPatterns(problem, std::move(patterns)));
         changed = true;
     }
 }

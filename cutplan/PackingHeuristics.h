@@ -18,6 +18,9 @@ double CostOf(const PackProblem& problem, const std::vector<PackBar>& bars);
 // Equal bars become one pattern; patterns in a fixed order (stock, then contents).
 PackPlan PlanOf(const PackProblem& problem, const std::vector<PackBar>& bars);
 
+// The plan of these patterns, in the same order as PlanOf's, with their bars and cost.
+PackPlan PlanOfPatterns(const PackProblem& problem, std::vector<PackPattern> patterns);
+
 // Fewer saw set-ups for the same bars: two patterns of one stock whose pieces share out evenly
 // over all their bars become one pattern, cut as often as both were together.
 // Each pair tried is told to `more` with its work; merging ends when `more` says false.
