@@ -123,41 +123,68 @@ std::string RowText(const char* model) {
     return out;
 }
 
+// A row of a sized list as the search compares it, read once.
+struct ParsedRow {
+    std::vector<double> numbers;      // of the row's text
+    std::vector<double> specNumbers;  // of its dimensions, for the channel and I-beam lists
+    char suffix = 0;                  // a/b/c after the number; 'b' for a b size written without it
+    bool writesB = false;             // the row's text has the letter b
+    std::string text;                 // RowText of the row's text
+};
+
+// Per list of SizeLists(), its rows read.
+const std::vector<std::vector<ParsedRow>>& ParsedRows() {
+    static const std::vector<std::vector<ParsedRow>> parsed = [] {
+        std::vector<std::vector<ParsedRow>> all;
+        for (const SizeList& list : SizeLists()) {
+            const bool numbered = list.calc == Calc::Channel || list.calc == Calc::IBeam;
+            std::vector<ParsedRow> rows(list.sizes->count);
+            for (std::size_t row = 0; row < rows.size(); ++row) {
+                const SizeRow& r = list.sizes->rows[row];
+                rows[row].numbers = RowNumbers(r.model, &rows[row].suffix);
+                if (numbered) rows[row].specNumbers = RowNumbers(r.spec);
+                rows[row].writesB = std::strchr(r.model, 'b') != nullptr;
+                rows[row].text = RowText(r.model);
+            }
+            // "[20" beside "[20a" is the b size the list writes without its letter.
+            if (numbered)
+                for (ParsedRow& unlettered : rows)
+                    for (const ParsedRow& a : rows)
+                        if (!unlettered.suffix && a.suffix == 'a' && Same(a.numbers[0], unlettered.numbers[0]))
+                            unlettered.suffix = 'b';
+            all.push_back(std::move(rows));
+        }
+        return all;
+    }();
+    return parsed;
+}
+
 void Find(Search& s) {
     const std::vector<SizeList>& lists = SizeLists();
+    const std::vector<std::vector<ParsedRow>>& parsed = ParsedRows();
     for (int li = 0; li < static_cast<int>(lists.size()); ++li) {
         const SizeList& list = lists[li];
         if (!Reaches(list, li, s)) continue;
         const bool numbered = list.calc == Calc::Channel || list.calc == Calc::IBeam;
         for (int row = 0; row < static_cast<int>(list.sizes->count); ++row) {
-            const SizeRow& r = list.sizes->rows[row];
-            char rowSuffix = 0;
-            std::vector<double> n = RowNumbers(r.model, &rowSuffix);
+            const ParsedRow& p = parsed[li][row];
             Meaning m;
             m.calc = list.calc;
             m.type = list.type;
             m.row = row;
             if (numbered && s.typed.size() == 1) {
-                // "[20" beside "[20a" is the b size the list writes without its letter.
-                if (!rowSuffix) {
-                    for (std::size_t o = 0; o < list.sizes->count; ++o) {
-                        char other = 0;
-                        const std::vector<double> on = RowNumbers(list.sizes->rows[o].model, &other);
-                        if (other == 'a' && Same(on[0], n[0])) rowSuffix = 'b';
-                    }
-                }
-                const double d = Distance(s.typed, {n[0]}) + (rowSuffix == s.suffix ? 0 : 0.02);
-                if (Same(n[0], s.typed[0]) && (rowSuffix == s.suffix || !s.suffix)) {
-                    if (s.suffix == 'b' && std::string(r.model).find('b') == std::string::npos)
-                        m.note = std::string("表中记作") + r.model;
-                    s.exact.push_back({m, d, !*list.name && RowText(r.model) == s.typedText});
+                const double n0 = p.numbers[0];
+                const double d = Distance(s.typed, {n0}) + (p.suffix == s.suffix ? 0 : 0.02);
+                if (Same(n0, s.typed[0]) && (p.suffix == s.suffix || !s.suffix)) {
+                    if (s.suffix == 'b' && !p.writesB) m.note = std::string("表中记作") + list.sizes->rows[row].model;
+                    s.exact.push_back({m, d, !*list.name && p.text == s.typedText});
                 } else {
                     s.near.push_back({m, d, false});
                 }
                 continue;
             }
-            if (numbered) n = RowNumbers(r.spec);
-            else if (s.suffix) continue;
+            if (!numbered && s.suffix) continue;
+            std::vector<double> n = numbered ? p.specNumbers : p.numbers;
             if (list.calc == Calc::Pipe && n.size() == 2 && s.typed.size() == 1) n.pop_back();  // DN alone
             n = Canonical(list, n, s.typed.size());
             std::vector<double> typed = s.typed;
@@ -167,7 +194,7 @@ void Find(Search& s) {
             for (std::size_t k = 0; k < n.size(); ++k) same = same && Same(n[k], typed[k]);
             if (!same && list.calc == Calc::Tube && n.size() == 3)
                 same = Same(n[0], typed[1]) && Same(n[1], typed[0]) && Same(n[2], typed[2]);
-            (same ? s.exact : s.near).push_back({m, Distance(typed, n), !*list.name && RowText(r.model) == s.typedText});
+            (same ? s.exact : s.near).push_back({m, Distance(typed, n), !*list.name && p.text == s.typedText});
         }
     }
 }
